@@ -1,0 +1,49 @@
+# Entry points: `make test`, `make run`, `make bench`, `make fuzz`.
+# SANITIZE=1 builds with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.
+
+JOBS ?= $(shell nproc)
+ifeq ($(SANITIZE),1)
+BUILD_DIR ?= build-asan
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Debug -DQUOR_SANITIZE=ON
+else
+BUILD_DIR ?= build
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
+endif
+
+.PHONY: all bootstrap configure build test run bench fuzz valgrind format clean
+
+all: build
+
+bootstrap:
+	@./scripts/bootstrap
+
+configure: bootstrap
+	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+
+run: build
+	@./scripts/run $(BUILD_DIR)
+
+bench: bootstrap
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target benchmarks
+	@./scripts/bench build-bench
+
+fuzz: bootstrap
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUOR_FUZZ=ON -DQUOR_BUILD_GUI=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzzers
+	@./scripts/fuzz build-fuzz $(or $(FUZZ_SECONDS),60)
+
+valgrind: build
+	@cd $(BUILD_DIR) && ctest -L valgrind --output-on-failure
+
+format:
+	@git ls-files '*.c' '*.h' '*.cpp' '*.hpp' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan build-bench build-fuzz

@@ -1,0 +1,31 @@
+#include "clock.h"
+
+#include <ctime>
+
+namespace quor {
+
+namespace {
+ClockOverride g_override;
+}
+
+std::uint32_t TickNow() {
+    if (g_override.tick != nullptr) {
+        return g_override.tick();
+    }
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    auto ms = static_cast<std::uint64_t>(ts.tv_sec) * 1000u +
+              static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u;
+    return static_cast<std::uint32_t>(ms);
+}
+
+std::int32_t CalendarNow() {
+    if (g_override.calendar != nullptr) {
+        return g_override.calendar();
+    }
+    return static_cast<std::int32_t>(std::time(nullptr));
+}
+
+void SetClockOverride(ClockOverride clock) { g_override = clock; }
+
+} // namespace quor

@@ -1,0 +1,311 @@
+#include "connection.h"
+
+#include "clock.h"
+#include "socket_errors.h"
+
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace quor {
+
+namespace {
+
+// Numeric addresses are used as they are; other names go through the
+// resolver, IPv4 first since that is where a local server usually listens.
+bool ResolveHost(const std::string &host, int port, sockaddr_storage &addr, socklen_t &len) {
+    std::memset(&addr, 0, sizeof addr);
+    auto *v4 = reinterpret_cast<sockaddr_in *>(&addr);
+    if (inet_pton(AF_INET, host.c_str(), &v4->sin_addr) == 1) {
+        v4->sin_family = AF_INET;
+        v4->sin_port = htons(static_cast<std::uint16_t>(port));
+        len = sizeof *v4;
+        return true;
+    }
+    auto *v6 = reinterpret_cast<sockaddr_in6 *>(&addr);
+    if (inet_pton(AF_INET6, host.c_str(), &v6->sin6_addr) == 1) {
+        v6->sin6_family = AF_INET6;
+        v6->sin6_port = htons(static_cast<std::uint16_t>(port));
+        len = sizeof *v6;
+        return true;
+    }
+    for (int family : {AF_INET, AF_UNSPEC}) {
+        addrinfo hints{};
+        hints.ai_family = family;
+        hints.ai_socktype = SOCK_STREAM;
+        addrinfo *found = nullptr;
+        const std::string service = std::to_string(port);
+        if (getaddrinfo(host.c_str(), service.c_str(), &hints, &found) == 0 && found != nullptr) {
+            std::memcpy(&addr, found->ai_addr, found->ai_addrlen);
+            len = found->ai_addrlen;
+            freeaddrinfo(found);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QuorConnection::QuorConnection(Reactor &reactor, std::uint64_t tag, EventFunction onEvent)
+    : reactor_(reactor), tag_(tag), onEvent_(onEvent), lastReceiveTick_(TickNow()),
+      lastSendTick_(lastReceiveTick_) {}
+
+QuorConnection::~QuorConnection() { CloseSocket(); }
+
+void QuorConnection::AssumeStateForTesting(int state, std::string_view userName,
+                                           ConnectionMode purpose) {
+    state_ = state;
+    userName_ = userName;
+    purpose_ = purpose;
+}
+
+void QuorConnection::markDestroyed() {
+    destroyed_ = true;
+    CloseSocket();
+}
+
+int QuorConnection::StartConnect(const ConnectRequest &request) {
+    build_ = request.build;
+    userName_ = request.user;
+    password_ = request.password;
+    loginConstant_ = kLoginConstant;
+    email_ = request.email;
+    purpose_ = request.purpose;
+    state_ = STATE_CONNECTING;
+
+    sockaddr_storage addr{};
+    socklen_t len = 0;
+    if (!ResolveHost(request.host, request.port, addr, len)) {
+        lastError_ = kWsaInvalidArgument;
+        state_ = STATE_IDLE;
+        return lastError_;
+    }
+    fd_ = ::socket(addr.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd_ < 0) {
+        lastError_ = SocketErrorFromErrno(errno);
+        state_ = STATE_IDLE;
+        return lastError_;
+    }
+    const int on = 1;
+    setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    if (::connect(fd_, reinterpret_cast<sockaddr *>(&addr), len) != 0) {
+        lastError_ = SocketErrorFromErrno(errno);
+        if (lastError_ != kWsaWouldBlock) {
+            CloseSocket();
+            state_ = STATE_IDLE;
+            return lastError_;
+        }
+    }
+    // Writability reports the connect's completion, successful or not.
+    interest_ = EPOLLOUT;
+    reactor_.watch(fd_, interest_, tag_);
+    return 0;
+}
+
+void QuorConnection::OnReady(std::uint32_t events) {
+    if (fd_ < 0) {
+        return;
+    }
+    if (state_ == STATE_CONNECTING) {
+        int error = 0;
+        socklen_t len = sizeof error;
+        getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &len);
+        if (error == 0 && (events & (EPOLLERR | EPOLLHUP)) != 0) {
+            error = ECONNREFUSED;
+        }
+        OnConnect(error == 0 ? 0 : SocketErrorFromErrno(error));
+    } else if ((events & EPOLLOUT) != 0 && !sendQueue_.empty()) {
+        OnSend(0);
+    } else if ((events & EPOLLIN) != 0) {
+        OnReceive();
+    } else if ((events & (EPOLLHUP | EPOLLERR)) != 0) {
+        OnClose();
+    }
+}
+
+void QuorConnection::OnConnect(int error) {
+    sendOffset_ = 0;
+    if (error != 0) {
+        lastError_ = error;
+        CloseSocket();
+        state_ = STATE_IDLE;
+        Raise(EV_CONNECT_FAILED);
+        return;
+    }
+    QuorMessage opening;
+    const std::int32_t id = purpose_ == MODE_LOGIN        ? 1
+                            : purpose_ == MODE_CREATEUSER ? 5
+                                                          : 6;
+    const std::string &second = purpose_ == MODE_LOGIN ? password_ : email_;
+    PackFields(opening, id, 1, "ssdd", {userName_, second, build_, loginConstant_});
+    state_ = STATE_AWAITING_REPLY;
+    interest_ = EPOLLIN;
+    reactor_.modify(fd_, interest_, tag_);
+    Post(opening);
+}
+
+void QuorConnection::OnReceive() {
+    lastReceiveTick_ = TickNow();
+    const ssize_t n = ::recv(fd_, receiveBuffer_.data(), receiveBuffer_.size(), 0);
+    if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
+        // The peer closed or the connection broke: never read a dead socket again.
+        OnClose();
+        return;
+    }
+    Received(receiveBuffer_.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+
+void QuorConnection::Received(const std::uint8_t *data, std::size_t n) {
+    assembler_.feed(data, n);
+    if (state_ == STATE_AWAITING_REPLY) {
+        if (purpose_ == MODE_CREATEUSER || purpose_ == MODE_REQPASSWORD) {
+            // These connections end with the server's first answer, which the
+            // dispatcher reads after the close.
+            Close();
+            Raise(purpose_ == MODE_CREATEUSER ? EV_CREATEUSER_REPLY : EV_REQPASSWORD_REPLY);
+            return;
+        }
+        if (assembler_.replied()) {
+            if (assembler_.accepted()) {
+                state_ = STATE_LOGGED_ON;
+            } else {
+                Close();
+                lastError_ = assembler_.replyCode();
+            }
+            Raise(EV_LOGIN_RESULT);
+            if (destroyed_) {
+                return;
+            }
+        }
+    }
+    if (state_ == STATE_LOGGED_ON) {
+        Raise(EV_MESSAGE);
+    }
+}
+
+void QuorConnection::OnSend(int error) {
+    if (error == 0) {
+        SendPump();
+    }
+}
+
+void QuorConnection::OnClose() {
+    Close();
+    Raise(EV_CLOSED);
+}
+
+void QuorConnection::Close() {
+    lastError_ = 0;
+    CloseSocket();
+    state_ = STATE_IDLE;
+}
+
+void QuorConnection::CloseSocket() {
+    if (fd_ >= 0) {
+        reactor_.unwatch(fd_);
+        ::close(fd_);
+        fd_ = -1;
+        interest_ = 0;
+    }
+}
+
+void QuorConnection::Post(QuorMessage record) {
+    if (record.time() == 0) {
+        record.setTime(CalendarNow());
+    }
+    record.setSender(userName_);
+    sendQueue_.push_back(record);
+    SendPump();
+}
+
+void QuorConnection::SendPump() {
+    if (sendQueue_.empty()) {
+        return;
+    }
+    if (fd_ < 0) {
+        // Nothing can be sent on a closed connection.
+        sendQueue_.clear();
+        sendOffset_ = 0;
+        return;
+    }
+    lastSendTick_ = TickNow();
+    while (!sendQueue_.empty()) {
+        const QuorMessage &head = sendQueue_.front();
+        const ssize_t n = ::send(fd_, head.bytes.data() + sendOffset_, kRecordSize - sendOffset_,
+                                 MSG_NOSIGNAL);
+        if (n < 0) {
+            const int err = errno;
+            if (err == EINTR) {
+                continue;
+            }
+            if (err == EAGAIN || err == EWOULDBLOCK) {
+                break; // the write notification continues at the send offset
+            }
+            lastError_ = SocketErrorFromErrno(err);
+            sendQueue_.clear();
+            sendOffset_ = 0;
+            if (IsConnectionLostError(err)) {
+                LoseConnection(lastError_);
+            }
+            break;
+        }
+        sendOffset_ += static_cast<std::size_t>(n);
+        if (sendOffset_ == kRecordSize) {
+            sendQueue_.pop_front();
+            sendOffset_ = 0;
+        }
+    }
+    UpdateInterest();
+}
+
+// A send showed that the connection is gone: close the socket now and let
+// the next pump report the close, so no callback runs inside a request.
+void QuorConnection::LoseConnection(int error) {
+    CloseSocket();
+    state_ = STATE_IDLE;
+    lastError_ = error;
+    reactor_.deferClose(tag_);
+}
+
+void QuorConnection::UpdateInterest() {
+    if (fd_ < 0 || state_ == STATE_CONNECTING) {
+        return;
+    }
+    const std::uint32_t wanted = sendQueue_.empty() ? EPOLLIN : (EPOLLIN | EPOLLOUT);
+    if (wanted != interest_) {
+        interest_ = wanted;
+        reactor_.modify(fd_, interest_, tag_);
+    }
+}
+
+const QuorMessage *QuorConnection::TakeMessage() {
+    auto &queue = assembler_.queue();
+    if (queue.empty()) {
+        return nullptr;
+    }
+    if (queue.front().id() == 500) {
+        std::int32_t stamp = 0;
+        if (ExpectFields(queue.front(), 500, 1, "d", {&stamp})) {
+            QuorMessage answer;
+            answer.setRecipient(queue.front().sender());
+            PackFields(answer, 501, 1, "d", {stamp});
+            queue.pop_front();
+            Post(answer);
+        } else {
+            queue.pop_front();
+        }
+        return nullptr;
+    }
+    current_ = queue.front();
+    queue.pop_front();
+    return &current_;
+}
+
+} // namespace quor

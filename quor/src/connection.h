@@ -1,0 +1,138 @@
+// One TCP connection to the chat server, opened for one purpose: log on,
+// create an account or request a password. It queues and sends records,
+// assembles received records, recognises the answer to its opening request,
+// answers pings itself and hands its events to an event function.
+#pragma once
+
+#include "reactor.h"
+#include "receive_assembler.h"
+#include "record.h"
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quor {
+
+enum ConnectionState {
+    STATE_IDLE = 0,
+    STATE_CREATED = 1,
+    STATE_CONNECTING = 2,
+    STATE_AWAITING_REPLY = 3,
+    STATE_LOGGED_ON = 4,
+};
+
+enum ConnectionMode {
+    MODE_UNSET = -1,
+    MODE_LOGIN = 0,
+    MODE_CREATEUSER = 1,
+    MODE_REQPASSWORD = 2,
+};
+
+enum ConnectionEvent {
+    EV_LOGIN_RESULT = 0,
+    EV_MESSAGE = 1,
+    EV_CLOSED = 2,
+    EV_CREATEUSER_REPLY = 3,
+    EV_REQPASSWORD_REPLY = 4,
+    EV_CONNECT_FAILED = 5,
+};
+
+inline constexpr int kLoginConstant = 1;
+
+struct ConnectRequest {
+    std::string user;
+    std::string password;
+    std::string email;
+    std::string host;
+    int port = 0;
+    int build = 0;
+    ConnectionMode purpose = MODE_UNSET;
+};
+
+class QuorConnection {
+public:
+    using EventFunction = void (*)(QuorConnection &, ConnectionEvent);
+
+    QuorConnection(Reactor &reactor, std::uint64_t tag, EventFunction onEvent);
+    QuorConnection(const QuorConnection &) = delete;
+    QuorConnection &operator=(const QuorConnection &) = delete;
+    virtual ~QuorConnection();
+
+    // Opens the socket and starts connecting. Returns 0 while the connect is
+    // under way, otherwise a socket error number (the state is then idle).
+    int StartConnect(const ConnectRequest &request);
+    // Queues a copy of the record (sender and time stamped) and sends as far
+    // as the socket takes it.
+    void Post(QuorMessage record);
+    // Moves the oldest received record into the current message. Pings are
+    // answered and consumed here, so they never reach the caller.
+    const QuorMessage *TakeMessage();
+    // Closes the socket without raising an event; the state becomes idle.
+    void Close();
+
+    // Notifications, delivered by the library's pump.
+    void OnConnect(int error);
+    void OnReceive();
+    void OnSend(int error);
+    void OnClose();
+    // The part of a read notification after the read: feeds the bytes (none
+    // when the read failed) and raises the events they complete.
+    void Received(const std::uint8_t *data, std::size_t n);
+    // Puts a socketless connection into a state, so that fuzzers and tests
+    // can feed it bytes through Received.
+    void AssumeStateForTesting(int state, std::string_view userName, ConnectionMode purpose);
+    // Routes one epoll readiness report to the matching notification.
+    void OnReady(std::uint32_t events);
+
+    int state() const { return state_; }
+    ConnectionMode purpose() const { return purpose_; }
+    int lastError() const { return lastError_; }
+    const std::string &userName() const { return userName_; }
+    std::uint32_t lastReceiveTick() const { return lastReceiveTick_; }
+    std::uint32_t lastSendTick() const { return lastSendTick_; }
+    std::uint64_t tag() const { return tag_; }
+    std::size_t queuedForSending() const { return sendQueue_.size(); }
+
+    // Set when the owner destroyed this connection while one of its events
+    // was being handled; no further event is raised then.
+    bool destroyed() const { return destroyed_; }
+    void markDestroyed();
+
+protected:
+    void Raise(ConnectionEvent event) { onEvent_(*this, event); }
+
+private:
+    void SendPump();
+    void CloseSocket();
+    void LoseConnection(int error);
+    void UpdateInterest();
+
+    Reactor &reactor_;
+    std::uint64_t tag_;
+    EventFunction onEvent_;
+    int fd_ = -1;
+    std::uint32_t interest_ = 0;
+
+    std::string userName_;
+    std::string password_;
+    std::string email_;
+    ConnectionMode purpose_ = MODE_UNSET;
+    int build_ = 0;
+    int loginConstant_ = 0;
+    int state_ = STATE_CREATED;
+    int lastError_ = 0;
+    std::uint32_t lastReceiveTick_;
+    std::uint32_t lastSendTick_;
+    bool destroyed_ = false;
+
+    std::size_t sendOffset_ = 0;
+    std::deque<QuorMessage> sendQueue_;
+    ReceiveAssembler assembler_;
+    std::array<std::uint8_t, kRecordSize> receiveBuffer_{};
+    QuorMessage current_;
+};
+
+} // namespace quor

@@ -1,0 +1,23 @@
+// The event function of every session's connection: decodes server
+// messages and raises the caller's callbacks.
+#pragma once
+
+#include "connection.h"
+
+#include <cstddef>
+
+namespace quor {
+
+// A list that grows past this many parts without a last part is dropped.
+inline constexpr std::size_t kMaxListParts = 4096;
+
+void Dispatch(QuorConnection &connection, ConnectionEvent event);
+
+// Library code for a server error reply answering a request, by the request
+// id; 5 for pairs the tables do not list.
+int TranslateError(int requestId, int errorId);
+// Library code for an error that refuses delivery of a text (101, 112,
+// 137), whatever the request; 0 for other errors.
+int TextDeliveryError(int errorId);
+
+} // namespace quor

@@ -1,0 +1,36 @@
+#include "receive_assembler.h"
+
+#include <cstring>
+
+namespace quor {
+
+void ReceiveAssembler::feed(const std::uint8_t *data, std::size_t n) {
+    while (n >= kRecordSize - fill_) {
+        const std::size_t room = kRecordSize - fill_;
+        std::memcpy(partial_.bytes.data() + fill_, data, room);
+        data += room;
+        n -= room;
+        complete();
+    }
+    std::memcpy(partial_.bytes.data() + fill_, data, n);
+    fill_ += n;
+}
+
+void ReceiveAssembler::complete() {
+    partial_.terminateNames();
+    const std::int32_t id = partial_.id();
+    if (id == 200 || id == 201) {
+        replied_ = true;
+        accepted_ = true;
+    } else {
+        if (id == 100 || id == 107 || id == 113) {
+            replied_ = true;
+            accepted_ = false;
+            replyCode_ = id;
+        }
+        queue_.push_back(partial_);
+    }
+    fill_ = 0;
+}
+
+} // namespace quor

@@ -1,0 +1,16 @@
+// The library reports socket failures as WinSock error numbers, its
+// documented error space for connection errors (10000 and above).
+#pragma once
+
+namespace quor {
+
+inline constexpr int kWsaWouldBlock = 10035;
+inline constexpr int kWsaInvalidArgument = 10022;
+
+// Maps an errno value to its socket error number; unknown values give 10022.
+int SocketErrorFromErrno(int err);
+
+// True for send errors that mean the peer or the route is gone for good.
+bool IsConnectionLostError(int err);
+
+} // namespace quor

@@ -1,0 +1,7 @@
+#include "record.h"
+
+#include <gtest/gtest.h>
+
+using namespace quor;
+
+TEST(Codec, Placeholder) { EXPECT_EQ(kRecordSize, 476u); }
