@@ -1,0 +1,30 @@
+#include "MessageHook.h"
+
+#include "AccountText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace hbquor::account {
+
+void ShowMessageBox(QWidget *parent, const QString &text) {
+    QMessageBox::information(parent, QApplication::applicationDisplayName(), ShownText(text));
+}
+
+void PostMessage(QWidget *context, const MessageHook &hook, const QString &text,
+                 std::function<void()> after) {
+    QPointer<QWidget> guard(context);
+    QTimer::singleShot(0, context, [guard, hook, text, after = std::move(after)] {
+        if (!guard)
+            return;
+        if (hook)
+            hook(guard, text);
+        if (guard && after)
+            after();
+    });
+}
+
+} // namespace hbquor::account
