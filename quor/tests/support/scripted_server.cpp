@@ -43,6 +43,18 @@ void PumpFor(int ms) {
     }
 }
 
+int UnusedLoopbackPort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof addr;
+    ::bind(fd, reinterpret_cast<sockaddr *>(&addr), len);
+    ::getsockname(fd, reinterpret_cast<sockaddr *>(&addr), &len);
+    ::close(fd);
+    return ntohs(addr.sin_port);
+}
+
 QuorMessage MakeRecord(std::int32_t id, std::string_view sender, std::string_view recipient,
                        std::string_view signature, const std::vector<FieldValue> &values) {
     QuorMessage m;

@@ -21,6 +21,9 @@ bool PumpUntil(const std::function<bool()> &cond, int timeoutMs = 3000);
 // Pumps the library for the given time.
 void PumpFor(int ms);
 
+// A loopback port on which nothing listens.
+int UnusedLoopbackPort();
+
 // Builds a record the way a server would: id, format 1, names and fields.
 QuorMessage MakeRecord(std::int32_t id, std::string_view sender, std::string_view recipient,
                        std::string_view signature = "", const std::vector<FieldValue> &values = {});

@@ -1,0 +1,72 @@
+// Cutting the received byte stream into records.
+#include "receive_assembler.h"
+#include "scripted_server.h"
+
+#include <gtest/gtest.h>
+
+using namespace quor;
+using quor::testing::MakeRecord;
+
+TEST(ReceiveAssembler, RecordSplitOverThreeReadsIsQueuedOnTheThird) {
+    ReceiveAssembler a;
+    const QuorMessage m = MakeRecord(600, "$server", "me", "s", {"hello"});
+    a.feed(m.bytes.data(), 100);
+    a.feed(m.bytes.data() + 100, 300);
+    EXPECT_TRUE(a.queue().empty());
+    EXPECT_EQ(a.fill(), 400u);
+    a.feed(m.bytes.data() + 400, 76);
+    ASSERT_EQ(a.queue().size(), 1u);
+    EXPECT_EQ(a.queue().front().bytes, m.bytes);
+    EXPECT_EQ(a.fill(), 0u);
+}
+
+TEST(ReceiveAssembler, BytesBeyondOneRecordStartTheNext) {
+    ReceiveAssembler a;
+    const QuorMessage first = MakeRecord(405, "$server", "me", "sc", {"anna", std::uint8_t{1}});
+    const QuorMessage second = MakeRecord(408, "$server", "me", "sc", {"bob", std::uint8_t{2}});
+    std::vector<std::uint8_t> stream(first.bytes.begin(), first.bytes.end());
+    stream.insert(stream.end(), second.bytes.begin(), second.bytes.end());
+    a.feed(stream.data(), 300);
+    a.feed(stream.data() + 300, 476); // completes the first, starts the second
+    ASSERT_EQ(a.queue().size(), 1u);
+    EXPECT_EQ(a.fill(), 300u);
+    a.feed(stream.data() + 776, 176);
+    ASSERT_EQ(a.queue().size(), 2u);
+    EXPECT_EQ(a.queue().back().id(), 408);
+}
+
+TEST(ReceiveAssembler, NameFieldsAreTerminatedBeforeAnythingReadsThem) {
+    ReceiveAssembler a;
+    QuorMessage m;
+    m.bytes.fill('w');
+    m.setId(2);
+    a.feed(m.bytes.data(), kRecordSize);
+    ASSERT_EQ(a.queue().size(), 1u);
+    EXPECT_EQ(a.queue().front().sender(), std::string(31, 'w'));
+    EXPECT_EQ(a.queue().front().bytes[kRecipientOffset + 31], 0);
+}
+
+TEST(ReceiveAssembler, LoginRepliesSetTheFlagsAndOnlyAcceptancesAreConsumed) {
+    for (int accepted : {200, 201}) {
+        ReceiveAssembler a;
+        const QuorMessage m = MakeRecord(accepted, "$server", "");
+        a.feed(m.bytes.data(), kRecordSize);
+        EXPECT_TRUE(a.replied());
+        EXPECT_TRUE(a.accepted());
+        EXPECT_TRUE(a.queue().empty());
+    }
+    for (int refused : {100, 107, 113}) {
+        ReceiveAssembler a;
+        const QuorMessage m = MakeRecord(refused, "$server", "", "ds", {std::int32_t{1}, "me"});
+        a.feed(m.bytes.data(), kRecordSize);
+        EXPECT_TRUE(a.replied());
+        EXPECT_FALSE(a.accepted());
+        EXPECT_EQ(a.replyCode(), refused);
+        EXPECT_EQ(a.queue().size(), 1u);
+    }
+    ReceiveAssembler other;
+    const QuorMessage m = MakeRecord(101, "$server", "", "ds", {std::int32_t{2}, "x"});
+    other.feed(m.bytes.data(), kRecordSize);
+    EXPECT_FALSE(other.replied());
+    EXPECT_EQ(other.queue().size(), 1u);
+}
