@@ -40,7 +40,8 @@ fuzz: bootstrap
 	@./scripts/fuzz build-fuzz $(or $(FUZZ_SECONDS),60)
 
 valgrind: build
-	@cd $(BUILD_DIR) && ctest -L valgrind --output-on-failure
+	@valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect \
+		$(BUILD_DIR)/quor/tests/quor_tests
 
 format:
 	@git ls-files '*.c' '*.h' '*.cpp' '*.hpp' | xargs clang-format -i
