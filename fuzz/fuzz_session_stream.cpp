@@ -1,0 +1,124 @@
+// Feeds an arbitrary server byte stream to one session through the
+// connection's read path (receive assembler, login reply recognition, ping
+// answers, dispatcher and callbacks) without a socket. The input layout is
+// described in support/session_stream_input.h.
+#include "checked_callbacks.h"
+#include "fuzz_check.h"
+#include "library.h"
+#include "session_stream_input.h"
+
+#include "quor.h"
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace quor;
+using namespace quor::fuzz;
+
+namespace {
+
+// What the callbacks of the current input are to do besides their checks.
+struct InputRun {
+    QUORHANDLE handle = nullptr;
+    StreamHeader header;
+    unsigned callbacks = 0;
+};
+
+InputRun g_run;
+
+// Requests a real program makes from its callbacks; on a socketless session
+// each is queued and then dropped by the send pump.
+void AnswerWithRequests(const CallbackEvent &event) {
+    if (event.peer != nullptr) {
+        quor_sendtext(event.handle, event.peer, "thanks");
+        quor_isonline(event.handle, event.peer);
+    }
+    if (event.slot == QUOR_CB_INVITATION) {
+        quor_joinchannel(event.handle, event.channel, 0, nullptr);
+    }
+    if (event.slot == QUOR_CB_LOGIN) {
+        quor_addcontact(event.handle, "anna");
+        quor_updatecontacts(event.handle);
+        quor_reqchannellist(event.handle);
+    }
+}
+
+void OnCallback(const CallbackEvent &event) {
+    FUZZ_CHECK(event.handle == g_run.handle);
+    ++g_run.callbacks;
+    if (g_run.header.answerWithRequests) {
+        AnswerWithRequests(event);
+    }
+    if (g_run.callbacks == g_run.header.reentrantCallback) {
+        if (g_run.header.terminateInsteadOfDestroy) {
+            quor_term();
+        } else {
+            FUZZ_CHECK(quor_destroy(event.handle) == 0);
+        }
+    }
+}
+
+void StartLibrary() {
+    FUZZ_CHECK(quor_init(QUOR_API_BUILD) == 0);
+    RegisterCheckedCallbacks(&OnCallback);
+}
+
+void AssumeSituation(QuorSession &session, StreamSituation situation) {
+    switch (situation) {
+    case StreamSituation::LoggedOn:
+        session.AssumeStateForTesting(STATE_LOGGED_ON, "me", MODE_LOGIN);
+        break;
+    case StreamSituation::AwaitingLoginReply:
+        session.AssumeStateForTesting(STATE_AWAITING_REPLY, "me", MODE_LOGIN);
+        break;
+    case StreamSituation::AwaitingAccountReply:
+        session.AssumeStateForTesting(STATE_AWAITING_REPLY, "me", MODE_CREATEUSER);
+        break;
+    case StreamSituation::AwaitingPasswordReply:
+        session.AssumeStateForTesting(STATE_AWAITING_REPLY, "me", MODE_REQPASSWORD);
+        break;
+    }
+}
+
+// One read notification as the library's pump delivers it: a session that a
+// callback destroys stays in memory until the pump returns.
+void DeliverRead(QuorSession &session, std::span<const std::uint8_t> bytes) {
+    Library &lib = Lib();
+    ++lib.pumpDepth;
+    session.Received(bytes.data(), bytes.size());
+    --lib.pumpDepth;
+    lib.graveyard.clear();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    if (!Lib().initialised) {
+        StartLibrary();
+    }
+    ByteReader in(data, size);
+    g_run = InputRun{};
+    g_run.header = ReadStreamHeader(in);
+    g_run.handle = quor_create();
+    FUZZ_CHECK(g_run.handle != nullptr);
+    const auto tag = reinterpret_cast<std::uintptr_t>(g_run.handle);
+    QuorSession *session = FindSession(tag);
+    FUZZ_CHECK(session != nullptr);
+    AssumeSituation(*session, g_run.header.situation);
+
+    // The socket of a real session is closed once the session is idle, so
+    // no further reads arrive.
+    while (!in.empty() && session->state() != STATE_IDLE) {
+        DeliverRead(*session, ReadChunk(in));
+        session = Lib().initialised ? FindSession(tag) : nullptr;
+        if (session == nullptr) {
+            break;
+        }
+    }
+
+    if (Lib().initialised) {
+        FUZZ_CHECK(quor_destroy(g_run.handle) == 0);
+        FUZZ_CHECK(FindSession(tag) == nullptr);
+    }
+    return 0;
+}

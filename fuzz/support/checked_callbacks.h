@@ -1,0 +1,29 @@
+// A callback in each of the library's 24 slots for the fuzz targets. Every
+// callback reads each string it is given to its end, so AddressSanitizer
+// sees any read past a buffer, and checks the promises of the callback
+// interface: non-null strings (but for the list end markers), names of at
+// most 31 characters from the record header, data strings that fit the data
+// area, byte values 0 to 255, and result codes that have texts.
+#pragma once
+
+#include "quor.h"
+
+namespace quor::fuzz {
+
+// What a callback reports to the target after its checks.
+struct CallbackEvent {
+    QUORHANDLE handle = nullptr;
+    int slot = 0;
+    // A user the event came from (sender, inviter), or null.
+    const char *peer = nullptr;
+    // A channel the event names, or null.
+    const char *channel = nullptr;
+};
+
+using CallbackObserver = void (*)(const CallbackEvent &event);
+
+// Registers the checked callbacks in all 24 slots; each then calls observer.
+// Needs an initialised library.
+void RegisterCheckedCallbacks(CallbackObserver observer);
+
+} // namespace quor::fuzz
