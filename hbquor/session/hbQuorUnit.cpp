@@ -1,0 +1,147 @@
+// ThbQuorUnit: construction, queries, failure reports, connecting and
+// disconnecting.
+#include "hbQuorUnit.h"
+
+#include "hbQuorErrors.h"
+#include "hbQuorGuard.h"
+#include "hbQuorNames.h"
+
+namespace hbquor {
+
+namespace {
+
+const std::string kWhereConnect = "ThbQuorUnit.Connect";
+// The report text keeps the historical spelling the log readers know.
+const std::string kWhereDisconnect = "ThbQuorUnit.Disonnect";
+
+} // namespace
+
+QuorUserStatus MapUserStatus(int status) {
+    if (status >= 0 && status <= 3)
+        return static_cast<QuorUserStatus>(status);
+    return QuorUserStatus::Pending;
+}
+
+ThbQuorUnit::ThbQuorUnit(std::string_view name, std::string_view password)
+    : FName(name), FLoginName(name), FPassword(password) {}
+
+ThbQuorUnit::~ThbQuorUnit() {
+    Disconnect();
+    FContacts.clear();
+    FChannels.clear();
+}
+
+std::string ThbQuorUnit::LoginName() const {
+    return SameName(FLoginName, FName) ? FLoginName : FName;
+}
+
+void ThbQuorUnit::Report(const std::string &where, const std::string &what, int code) {
+    FOnError(this, where, what, code, ErrorText(code));
+}
+
+int ThbQuorUnit::ReportLastError(const std::string &where, const std::string &what) {
+    int code = quor_getlasterror();
+    Report(where, what, code);
+    return code;
+}
+
+std::optional<int> ThbQuorUnit::CallLibrary(const std::string &where, const std::string &what,
+                                            const std::function<int()> &call,
+                                            const std::function<void()> &beforeReport) {
+    int result = kResultBadRequest;
+    std::optional<std::string> fault = GuardLibraryCall([&] { result = call(); });
+    if (!fault)
+        return result;
+    if (beforeReport)
+        beforeReport();
+    FOnError(this, where, what, kResultBadRequest, *fault);
+    return std::nullopt;
+}
+
+void ThbQuorUnit::SetIdle() {
+    FHandle = nullptr;
+    FState = SessionState::Idle;
+}
+
+int ThbQuorUnit::Connect() {
+    if (FState == SessionState::Connecting || FState == SessionState::Connected)
+        return kResultAlreadyConnecting;
+    MarkContactsPending();
+    return FHandle ? ConnectLeftOverHandle() : ConnectNewHandle();
+}
+
+int ThbQuorUnit::ConnectNewHandle() {
+    auto dropHandle = [this] {
+        FInLoginCall = false;
+        SetIdle();
+    };
+    auto created = CallLibrary(
+        kWhereConnect, "QuorCreate " + FName,
+        [this] {
+            FHandle = quor_create();
+            return 0;
+        },
+        dropHandle);
+    if (!created)
+        return kResultBadRequest;
+    if (!FHandle) {
+        SetIdle();
+        return ReportLastError(kWhereConnect, "QuorCreate " + FName);
+    }
+
+    FInLoginCall = true;
+    FLoginResult = 0;
+    if (!SameName(FLoginName, FName))
+        FLoginName = FName;
+    auto loggedIn = CallLibrary(
+        kWhereConnect, "QuorLogin " + FName,
+        [this] { return quor_login(FHandle, FLoginName.c_str(), FPassword.c_str()); }, dropHandle);
+    FInLoginCall = false;
+    if (!loggedIn)
+        return kResultBadRequest;
+
+    // A login result delivered while quor_login ran has already reset the
+    // handle and state; its code is what the caller must see.
+    int result = FLoginResult != 0 ? FLoginResult : *loggedIn;
+    if (result != 0) {
+        // The handle is left to the library, which reclaims idle sessions.
+        SetIdle();
+        return result;
+    }
+    FState = SessionState::Connecting;
+    return 0;
+}
+
+int ThbQuorUnit::ConnectLeftOverHandle() {
+    const std::string what = "QuorLogin " + FName;
+    auto loggedIn = CallLibrary(kWhereConnect, what, [this] {
+        return quor_login(FHandle, FName.c_str(), FPassword.c_str());
+    });
+    if (!loggedIn)
+        return kResultBadRequest;
+    if (*loggedIn != 0) {
+        int code = ReportLastError(kWhereConnect, what);
+        SetIdle();
+        return code;
+    }
+    FState = SessionState::Connecting;
+    return 0;
+}
+
+int ThbQuorUnit::Disconnect() {
+    bool active = FState == SessionState::Connecting || FState == SessionState::Connected;
+    if (!active || !FHandle) {
+        SetIdle();
+        return 0;
+    }
+    auto destroyed = CallLibrary(kWhereDisconnect, "QuorDestroy " + FName,
+                                 [this] { return quor_destroy(FHandle); });
+    if (!destroyed)
+        return kResultBadRequest;
+    SetIdle();
+    if (*destroyed == 0)
+        return 0;
+    return ReportLastError(kWhereDisconnect, "QuorDestroy " + FName);
+}
+
+} // namespace hbquor
