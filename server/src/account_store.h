@@ -1,0 +1,64 @@
+// The accounts and the texts stored for offline users, kept in one SQLite
+// database that survives restarts; the schema is created on first open.
+// Names and e-mail addresses are matched without regard to the case of A
+// to Z. Every operation throws std::runtime_error on a database failure.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace quord {
+
+inline constexpr int kUserTypeUser = 0;
+inline constexpr int kUserTypeAdministrator = 1;
+
+struct Account {
+    std::string name; // as registered
+    std::string passwordHash;
+    std::string email;
+    int userType = kUserTypeUser;
+    std::int64_t created = 0;        // seconds since 1970
+    std::int64_t lastLogin = 0;      // 0 before the first login
+    std::int64_t passwordMailed = 0; // last password mail on request
+    bool disabled = false;
+    std::string createdFrom; // the client address that created it; empty for --admin
+};
+
+struct OfflineText {
+    std::string sender;
+    std::int64_t sent = 0;
+    std::string text;
+};
+
+class AccountStore {
+public:
+    // Opens or creates the database file.
+    explicit AccountStore(const std::string &path);
+    ~AccountStore();
+    AccountStore(const AccountStore &) = delete;
+    AccountStore &operator=(const AccountStore &) = delete;
+
+    std::optional<Account> Find(std::string_view name);
+    // Adds a new account; the name must not be taken.
+    void Add(const Account &account);
+    // Writes every field but the name and the creation data back.
+    void Update(const Account &account);
+
+    int CountWithEmail(std::string_view email);
+    int CountCreatedFromSince(std::string_view address, std::int64_t since);
+
+    int CountOfflineTexts(std::string_view recipient);
+    void StoreOfflineText(std::string_view recipient, const OfflineText &text);
+    // The stored texts, oldest first; they are deleted from the store.
+    std::vector<OfflineText> TakeOfflineTexts(std::string_view recipient);
+
+private:
+    sqlite3 *db_ = nullptr;
+};
+
+} // namespace quord

@@ -1,0 +1,159 @@
+// Joining, leaving, listing channels and invitations.
+#include "chat_server.h"
+
+#include "names.h"
+#include "protocol_ids.h"
+#include "server_log.h"
+
+namespace quord {
+
+using quor::QuorMessage;
+
+namespace {
+
+constexpr std::int32_t kJoin = 0;
+constexpr std::int32_t kLeave = 1;
+
+} // namespace
+
+void ChatServer::ChannelRequest(Session &session, const QuorMessage &record) {
+    std::int32_t action = -1;
+    std::string name;
+    std::int32_t inviteOnly = 0;
+    std::string password;
+    if (!quor::ExpectFields(record, kChannelRequest, 1, "dsds",
+                            {&action, &name, &inviteOnly, &password})) {
+        return;
+    }
+    if (action == kJoin) {
+        JoinChannel(session, name, inviteOnly, password);
+    } else if (action == kLeave) {
+        LeaveChannel(session, name);
+    }
+}
+
+void ChatServer::JoinChannel(Session &session, const std::string &name, std::int32_t inviteOnly,
+                             const std::string &password) {
+    if (!IsValidChannelName(name)) {
+        Refuse(session, kErrChannelName, kChannelRequest, name);
+        return;
+    }
+    Channel *channel = channels_.Find(name);
+    std::int32_t error = 0;
+    if (channel != nullptr && channel->HasMember(session.connection)) {
+        error = kErrAlreadyJoined;
+    } else if (session.channels.size() >= kMaxChannelsPerUser) {
+        error = kErrChannelLimit;
+    } else if (channel != nullptr && channel->type == kChannelInviteOnly &&
+               !channel->invited.contains(NameKey(session.user)) &&
+               !quor::SameNameIgnoringCase(channel->owner, session.user)) {
+        error = kErrInviteOnly;
+    } else if (channel != nullptr && channel->type == kChannelPassworded &&
+               password != channel->password) {
+        error = kErrChannelPassword;
+    }
+    if (error != 0) {
+        Refuse(session, error, kChannelRequest, name);
+        return;
+    }
+    const ChannelMember member{session.connection, session.user};
+    if (channel == nullptr) {
+        const std::uint8_t type = inviteOnly == 1     ? kChannelInviteOnly
+                                  : !password.empty() ? kChannelPassworded
+                                                      : kChannelStandard;
+        channel = &channels_.Create(name, type, member, password);
+    } else {
+        channel->members.push_back(member);
+    }
+    session.channels.insert(NameKey(name));
+    LogLine(Describe(session) + " joined " + channel->name);
+
+    std::vector<std::string> names{channel->name};
+    for (const ChannelMember &m : channel->members) {
+        names.push_back(m.name);
+    }
+    ReplyList(session, kMemberList, names);
+    Reply(session, kChannelInfo, "scss",
+          {channel->name, channel->type, channel->owner, std::to_string(channel->members.size())});
+    QuorMessage joined =
+        ServerRecord(session, kMembershipChange, "dss", {kJoin, session.user, channel->name});
+    SendToMembers(*channel, joined, session.connection);
+}
+
+void ChatServer::LeaveChannel(Session &session, const std::string &name) {
+    const Channel *channel = channels_.Find(name);
+    if (channel == nullptr || !channel->HasMember(session.connection)) {
+        Refuse(session, kErrNotJoined, kChannelRequest, name);
+        return;
+    }
+    const std::string channelName = channel->name;
+    channels_.RemoveMember(channelName, session.connection);
+    session.channels.erase(NameKey(channelName));
+    LogLine(Describe(session) + " left " + channelName);
+    if (const Channel *rest = channels_.Find(channelName)) {
+        QuorMessage left =
+            ServerRecord(session, kMembershipChange, "dss", {kLeave, session.user, channelName});
+        SendToMembers(*rest, left, session.connection);
+    }
+}
+
+void ChatServer::LeaveAllChannels(Session &session) {
+    const std::set<std::string> joined = session.channels;
+    for (const std::string &key : joined) {
+        LeaveChannel(session, key);
+    }
+}
+
+void ChatServer::SendChannelList(Session &session) {
+    std::vector<std::string> items;
+    for (const auto &[key, channel] : channels_.all()) {
+        items.push_back(channel.name + "," + std::to_string(channel.type) + "," +
+                        std::to_string(channel.members.size()));
+    }
+    ReplyList(session, kChannelList, items);
+}
+
+void ChatServer::Invite(Session &session, const QuorMessage &record) {
+    std::string channelName;
+    std::string user;
+    if (!quor::ExpectFields(record, kInviteRequest, 1, "ss", {&channelName, &user})) {
+        return;
+    }
+    const std::optional<Account> account = store_.Find(user);
+    Channel *channel = channels_.Find(channelName);
+    std::int32_t error = 0;
+    if (!account) {
+        error = kErrNoSuchUser;
+    } else if (channel == nullptr || !quor::SameNameIgnoringCase(channel->owner, session.user)) {
+        error = kErrNotOwner;
+    } else if (channel->type != kChannelInviteOnly) {
+        error = kErrNotInviteOnly;
+    } else if (channel->invited.contains(NameKey(account->name))) {
+        error = kErrAlreadyInvited;
+    }
+    if (error != 0) {
+        Refuse(session, error, kInviteRequest, user);
+        return;
+    }
+    channel->invited.insert(NameKey(account->name));
+    LogLine(Describe(session) + " invited " + account->name + " to " + channel->name);
+    QuorMessage accepted = ServerRecord(session, kInviteAccepted);
+    accepted.setRawText(account->name);
+    Send(session.connection, accepted);
+    if (const Session *invited = OnlineSession(account->name)) {
+        Reply(*invited, kInvitation, "ss", {channel->name, session.user});
+    }
+}
+
+void ChatServer::SendToMembers(const Channel &channel, const QuorMessage &record,
+                               ConnectionId except) {
+    for (const ChannelMember &member : channel.members) {
+        if (member.connection != except) {
+            QuorMessage copy = record;
+            copy.setRecipient(record.id() == kText ? channel.name : member.name);
+            Send(member.connection, copy);
+        }
+    }
+}
+
+} // namespace quord

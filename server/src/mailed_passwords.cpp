@@ -1,0 +1,67 @@
+#include "mailed_passwords.h"
+
+#include "names.h"
+#include "passwords.h"
+#include "protocol_ids.h"
+#include "server_log.h"
+
+#include <ctime>
+#include <stdexcept>
+
+namespace quord {
+
+namespace {
+
+// Stores a fresh password's hash in the account and mails the password.
+void IssuePassword(Outbox &outbox, Account &account, const std::string &subject) {
+    const std::string password = GeneratePassword();
+    account.passwordHash = HashPassword(password);
+    outbox.Send(account.email, subject,
+                "Hello " + account.name + ",\n\nyour password for the chat service is: " +
+                    password + "\n\nYou can change it in your profile after logging on.\n");
+}
+
+} // namespace
+
+void AddAccountWithMailedPassword(AccountStore &store, Outbox &outbox, Account account) {
+    IssuePassword(outbox, account, "Your new account " + account.name);
+    store.Add(account);
+}
+
+void MailNewPassword(AccountStore &store, Outbox &outbox, Account &account,
+                     const std::string &subject) {
+    IssuePassword(outbox, account, subject);
+    store.Update(account);
+}
+
+void EnsureAdministrator(AccountStore &store, Outbox &outbox, const std::string &name,
+                         const std::string &email) {
+    if (std::optional<Account> existing = store.Find(name)) {
+        if (existing->userType != kUserTypeAdministrator || existing->disabled) {
+            existing->userType = kUserTypeAdministrator;
+            existing->disabled = false;
+            store.Update(*existing);
+            LogLine("account " + existing->name + " made an administrator");
+        }
+        return;
+    }
+    // The operator may choose a reserved word such as "admin", which
+    // clients cannot register; pseudo-user prefixes stay refused.
+    const std::int32_t problem = CheckNewUserName(name);
+    if (problem != 0 && (problem != kErrNameRestricted || name.front() == '$' ||
+                         name.front() == '#' || name.front() == '<')) {
+        throw std::runtime_error("--admin: '" + name + "' cannot be registered as a user name");
+    }
+    if (!IsValidEmail(email)) {
+        throw std::runtime_error("--admin: '" + email + "' is not a valid e-mail address");
+    }
+    Account account;
+    account.name = name;
+    account.email = email;
+    account.userType = kUserTypeAdministrator;
+    account.created = std::time(nullptr);
+    AddAccountWithMailedPassword(store, outbox, account);
+    LogLine("administrator " + name + " created; the password is in " + outbox.folder());
+}
+
+} // namespace quord

@@ -1,0 +1,383 @@
+#include "network.h"
+
+#include "server_log.h"
+
+#include <fcntl.h>
+#include <netdb.h>
+#include <sys/epoll.h>
+#include <sys/signalfd.h>
+#include <sys/socket.h>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+namespace quord {
+
+namespace {
+
+// epoll tags below the first connection id.
+constexpr std::uint64_t kListenerTag = 0;
+constexpr std::uint64_t kSignalTag = 1;
+constexpr std::uint64_t kTimerTag = 2;
+constexpr ConnectionId kFirstConnectionId = 16;
+
+constexpr std::size_t kReadChunk = 64 * 1024;
+constexpr int kListenBacklog = 512;
+
+std::string Numeric(const sockaddr *address, socklen_t length, bool withPort) {
+    char host[NI_MAXHOST] = "?";
+    char service[NI_MAXSERV] = "?";
+    getnameinfo(address, length, host, sizeof host, service, sizeof service,
+                NI_NUMERICHOST | NI_NUMERICSERV);
+    if (!withPort) {
+        return host;
+    }
+    const bool v6 = address->sa_family == AF_INET6;
+    return (v6 ? "[" : "") + std::string(host) + (v6 ? "]:" : ":") + service;
+}
+
+void Watch(int epoll, int fd, std::uint32_t events, std::uint64_t tag, int op = EPOLL_CTL_ADD) {
+    epoll_event event{};
+    event.events = events;
+    event.data.u64 = tag;
+    if (epoll_ctl(epoll, op, fd, &event) != 0) {
+        throw std::runtime_error(std::string("epoll: ") + std::strerror(errno));
+    }
+}
+
+} // namespace
+
+struct Network::Connection {
+    ConnectionId id = 0;
+    int fd = -1;
+    std::string peer; // "address:port" for the log
+    std::array<std::uint8_t, quor::kRecordSize> partial{};
+    std::size_t fill = 0;
+    std::string output;
+    std::size_t sent = 0; // bytes of output already written
+    bool closing = false;
+    bool dead = false;
+    bool dirty = false;
+    bool watchingOutput = false;
+
+    std::size_t pending() const { return output.size() - sent; }
+};
+
+Network::Network(const std::string &address, int port, std::size_t maxClients)
+    : maxClients_(maxClients) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_PASSIVE;
+    addrinfo *found = nullptr;
+    const std::string service = std::to_string(port);
+    if (const int rc = getaddrinfo(address.c_str(), service.c_str(), &hints, &found); rc != 0) {
+        throw std::runtime_error("cannot listen on " + address + ": " + gai_strerror(rc));
+    }
+    std::string problem = "no address";
+    for (addrinfo *ai = found; ai != nullptr && listener_ < 0; ai = ai->ai_next) {
+        const int fd = ::socket(ai->ai_family, ai->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        const int yes = 1;
+        if (fd >= 0 && setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes) == 0 &&
+            ::bind(fd, ai->ai_addr, ai->ai_addrlen) == 0 && ::listen(fd, kListenBacklog) == 0) {
+            listener_ = fd;
+        } else {
+            problem = std::strerror(errno);
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+    }
+    freeaddrinfo(found);
+    if (listener_ < 0) {
+        throw std::runtime_error("cannot listen on " + address + " port " + service + ": " +
+                                 problem);
+    }
+    sockaddr_storage bound{};
+    socklen_t length = sizeof bound;
+    getsockname(listener_, reinterpret_cast<sockaddr *>(&bound), &length);
+    bound_ = Numeric(reinterpret_cast<sockaddr *>(&bound), length, true);
+    port_ = std::stoi(bound_.substr(bound_.rfind(':') + 1));
+    epoll_ = epoll_create1(EPOLL_CLOEXEC);
+    if (epoll_ < 0) {
+        ::close(listener_);
+        throw std::runtime_error(std::string("epoll: ") + std::strerror(errno));
+    }
+    Watch(epoll_, listener_, EPOLLIN, kListenerTag);
+    spare_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+}
+
+Network::~Network() {
+    CloseAll();
+    for (int fd : {listener_, signals_, timer_, epoll_, spare_}) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+}
+
+void Network::Run(NetworkHandler &handler, int timerSeconds) {
+    handler_ = &handler;
+    std::signal(SIGPIPE, SIG_IGN);
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    sigprocmask(SIG_BLOCK, &stopSignals, nullptr);
+    signals_ = signalfd(-1, &stopSignals, SFD_NONBLOCK | SFD_CLOEXEC);
+    timer_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (signals_ < 0 || timer_ < 0) {
+        throw std::runtime_error(std::string("signal or timer descriptor: ") +
+                                 std::strerror(errno));
+    }
+    itimerspec period{};
+    period.it_interval.tv_sec = timerSeconds;
+    period.it_value.tv_sec = timerSeconds;
+    timerfd_settime(timer_, 0, &period, nullptr);
+    Watch(epoll_, signals_, EPOLLIN, kSignalTag);
+    Watch(epoll_, timer_, EPOLLIN, kTimerTag);
+
+    std::array<epoll_event, 256> events;
+    bool running = true;
+    while (running) {
+        const int ready = epoll_wait(epoll_, events.data(), static_cast<int>(events.size()), -1);
+        if (ready < 0 && errno != EINTR) {
+            throw std::runtime_error(std::string("epoll_wait: ") + std::strerror(errno));
+        }
+        for (int i = 0; i < ready; ++i) {
+            const std::uint64_t tag = events[i].data.u64;
+            if (tag == kListenerTag) {
+                AcceptAll();
+            } else if (tag == kSignalTag) {
+                signalfd_siginfo info{};
+                if (::read(signals_, &info, sizeof info) == sizeof info) {
+                    LogLine(std::string("stopping on ") +
+                            strsignal(static_cast<int>(info.ssi_signo)));
+                    running = false;
+                }
+            } else if (tag == kTimerTag) {
+                std::uint64_t expirations = 0;
+                if (::read(timer_, &expirations, sizeof expirations) == sizeof expirations) {
+                    handler.OnTimer();
+                }
+            } else if (auto it = connections_.find(tag); it != connections_.end()) {
+                Connection &connection = *it->second;
+                if (!connection.dead && (events[i].events & (EPOLLIN | EPOLLHUP | EPOLLERR))) {
+                    ReadFrom(connection);
+                }
+                if (!connection.dead && (events[i].events & EPOLLOUT)) {
+                    Flush(connection);
+                }
+            }
+        }
+        FlushAndReap();
+    }
+    CloseAll();
+    handler_ = nullptr;
+}
+
+void Network::AcceptAll() {
+    for (;;) {
+        sockaddr_storage peer{};
+        socklen_t length = sizeof peer;
+        const int fd = accept4(listener_, reinterpret_cast<sockaddr *>(&peer), &length,
+                               SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0) {
+            if (errno == EMFILE || errno == ENFILE) {
+                RefuseWithoutDescriptors();
+            } else if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR &&
+                       errno != ECONNABORTED) {
+                LogLine(std::string("cannot accept a connection: ") + std::strerror(errno));
+            }
+            return;
+        }
+        const std::string peerText = Numeric(reinterpret_cast<sockaddr *>(&peer), length, true);
+        if (connections_.size() >= maxClients_) {
+            LogLine("refused connection from " + peerText + ": " + std::to_string(maxClients_) +
+                    " clients connected");
+            ::close(fd);
+            continue;
+        }
+        auto connection = std::make_unique<Connection>();
+        connection->id = nextId_++ + kFirstConnectionId;
+        connection->fd = fd;
+        connection->peer = peerText;
+        Watch(epoll_, fd, EPOLLIN | EPOLLRDHUP, connection->id);
+        const ConnectionId id = connection->id;
+        connections_.emplace(id, std::move(connection));
+        LogLine("connection " + std::to_string(id) + " opened from " + peerText);
+        handler_->OnOpened(id, Numeric(reinterpret_cast<sockaddr *>(&peer), length, false));
+    }
+}
+
+void Network::RefuseWithoutDescriptors() {
+    // Out of descriptors: the spare one makes room to accept the waiting
+    // client and close it at once, instead of leaving it in the backlog
+    // where it would wake the loop again and again.
+    ::close(spare_);
+    const int fd = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    spare_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    LogLine("refused a connection: out of file descriptors");
+}
+
+void Network::ReadFrom(Connection &connection) {
+    std::array<std::uint8_t, kReadChunk> buffer;
+    const ssize_t n = ::recv(connection.fd, buffer.data(), buffer.size(), 0);
+    if (n == 0) {
+        Flush(connection); // answers to its last requests, if it still reads
+        Drop(connection.id, "closed by the client");
+        return;
+    }
+    if (n < 0) {
+        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            Drop(connection.id, std::string("read failed: ") + std::strerror(errno));
+        }
+        return;
+    }
+    for (std::size_t used = 0; used < static_cast<std::size_t>(n) && !connection.dead;) {
+        const std::size_t take =
+            std::min(quor::kRecordSize - connection.fill, static_cast<std::size_t>(n) - used);
+        std::memcpy(connection.partial.data() + connection.fill, buffer.data() + used, take);
+        connection.fill += take;
+        used += take;
+        if (connection.fill == quor::kRecordSize) {
+            connection.fill = 0;
+            if (!connection.closing) {
+                quor::QuorMessage record;
+                record.bytes = connection.partial;
+                record.terminateNames();
+                handler_->OnRecord(connection.id, record);
+            }
+        }
+    }
+}
+
+void Network::Send(ConnectionId id, const quor::QuorMessage &record) {
+    auto it = connections_.find(id);
+    if (it == connections_.end() || it->second->dead || it->second->closing) {
+        return;
+    }
+    Connection &connection = *it->second;
+    if (connection.pending() + record.bytes.size() > kMaxPendingOutput) {
+        Drop(id, "more than 1 MiB of output unsent");
+        return;
+    }
+    connection.output.append(reinterpret_cast<const char *>(record.bytes.data()),
+                             record.bytes.size());
+    if (!connection.dirty) {
+        connection.dirty = true;
+        dirty_.push_back(id);
+    }
+}
+
+void Network::CloseAfterSending(ConnectionId id) {
+    auto it = connections_.find(id);
+    if (it == connections_.end() || it->second->dead) {
+        return;
+    }
+    it->second->closing = true;
+    if (!it->second->dirty) {
+        it->second->dirty = true;
+        dirty_.push_back(id);
+    }
+}
+
+void Network::Drop(ConnectionId id, const std::string &reason) {
+    auto it = connections_.find(id);
+    if (it == connections_.end() || it->second->dead) {
+        return;
+    }
+    it->second->dead = true;
+    dead_.push_back(id);
+    LogLine("connection " + std::to_string(id) + " closed: " + reason);
+}
+
+void Network::Flush(Connection &connection) {
+    while (connection.pending() > 0) {
+        const ssize_t n = ::send(connection.fd, connection.output.data() + connection.sent,
+                                 connection.pending(), MSG_NOSIGNAL);
+        if (n > 0) {
+            connection.sent += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            break;
+        } else {
+            Drop(connection.id, std::string("write failed: ") + std::strerror(errno));
+            return;
+        }
+    }
+    if (connection.pending() > 0) {
+        // Keep the unsent tail only; the written head is forgotten.
+        connection.output.erase(0, connection.sent);
+        connection.sent = 0;
+        WatchOutput(connection, true);
+        return;
+    }
+    connection.output.clear();
+    connection.sent = 0;
+    WatchOutput(connection, false);
+    if (connection.closing) {
+        Drop(connection.id, "answered and closed by the server");
+    }
+}
+
+void Network::WatchOutput(Connection &connection, bool watch) {
+    if (connection.watchingOutput != watch) {
+        connection.watchingOutput = watch;
+        Watch(epoll_, connection.fd, EPOLLIN | EPOLLRDHUP | (watch ? EPOLLOUT : 0u), connection.id,
+              EPOLL_CTL_MOD);
+    }
+}
+
+void Network::FlushAndReap() {
+    while (!dirty_.empty() || !dead_.empty()) {
+        std::vector<ConnectionId> dirty;
+        dirty.swap(dirty_);
+        for (ConnectionId id : dirty) {
+            auto it = connections_.find(id);
+            if (it != connections_.end() && !it->second->dead) {
+                it->second->dirty = false;
+                Flush(*it->second);
+            }
+        }
+        std::vector<ConnectionId> dead;
+        dead.swap(dead_);
+        for (ConnectionId id : dead) {
+            auto it = connections_.find(id);
+            if (it == connections_.end()) {
+                continue;
+            }
+            epoll_ctl(epoll_, EPOLL_CTL_DEL, it->second->fd, nullptr);
+            ::close(it->second->fd);
+            connections_.erase(it);
+            // Reported after removal, so that records sent to it from the
+            // handler are ignored.
+            handler_->OnClosed(id);
+        }
+    }
+}
+
+void Network::CloseAll() {
+    if (!connections_.empty()) {
+        LogLine("closing " + std::to_string(connections_.size()) + " connections");
+    }
+    for (auto &[id, connection] : connections_) {
+        if (!connection->dead) {
+            Flush(*connection);
+        }
+        ::close(connection->fd);
+    }
+    connections_.clear();
+    dirty_.clear();
+    dead_.clear();
+}
+
+} // namespace quord

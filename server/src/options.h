@@ -1,0 +1,32 @@
+// Command-line options of quord.
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+
+namespace quord {
+
+struct ServerOptions {
+    std::string listenAddress = "127.0.0.1";
+    int port = 8317; // 0 picks a free port, which the log reports
+    std::string dataDir;
+    std::string adminName; // with adminEmail: make sure this administrator exists
+    std::string adminEmail;
+    int pingIntervalSeconds = 20;
+    bool registrationOpen = true;
+    std::size_t maxClients = 10000;
+};
+
+enum class OptionsOutcome { Run, ExitSuccess, ExitFailure };
+
+// $XDG_DATA_HOME/quord, else ~/.local/share/quord.
+std::string DefaultDataDir();
+
+// Fills options from the command line. --help prints the usage to out and
+// gives ExitSuccess; a bad option prints the problem and a hint to err and
+// gives ExitFailure.
+OptionsOutcome ParseOptions(int argc, char **argv, ServerOptions &options, std::ostream &out,
+                            std::ostream &err);
+
+} // namespace quord

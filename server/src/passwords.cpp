@@ -1,0 +1,51 @@
+#include "passwords.h"
+
+#include <sodium.h>
+
+#include <stdexcept>
+
+namespace quord {
+
+namespace {
+
+// The server is single-threaded, so each hash stalls every client while it
+// runs: the cost is set for a few milliseconds per login rather than the
+// interactive profile's tenth of a second.
+constexpr unsigned long long kOpsLimit = 2;
+constexpr std::size_t kMemLimit = 4u * 1024 * 1024;
+
+constexpr std::size_t kGeneratedLength = 10;
+constexpr std::string_view kAlphabet = "abcdefghijkmnpqrstuvwxyzABCDEFGHJKLMNPQRSTUVWXYZ23456789";
+
+void StartSodium() {
+    if (sodium_init() < 0) {
+        throw std::runtime_error("libsodium cannot start");
+    }
+}
+
+} // namespace
+
+std::string HashPassword(std::string_view password) {
+    StartSodium();
+    char hash[crypto_pwhash_STRBYTES];
+    if (crypto_pwhash_str(hash, password.data(), password.size(), kOpsLimit, kMemLimit) != 0) {
+        throw std::runtime_error("out of memory while hashing a password");
+    }
+    return hash;
+}
+
+bool VerifyPassword(const std::string &hash, std::string_view password) {
+    StartSodium();
+    return crypto_pwhash_str_verify(hash.c_str(), password.data(), password.size()) == 0;
+}
+
+std::string GeneratePassword() {
+    StartSodium();
+    std::string password;
+    for (std::size_t i = 0; i < kGeneratedLength; ++i) {
+        password += kAlphabet[randombytes_uniform(static_cast<std::uint32_t>(kAlphabet.size()))];
+    }
+    return password;
+}
+
+} // namespace quord

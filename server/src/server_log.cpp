@@ -1,0 +1,34 @@
+#include "server_log.h"
+
+#include <unistd.h>
+
+namespace quord {
+
+std::string IsoUtc(std::time_t t) {
+    std::tm utc{};
+    gmtime_r(&t, &utc);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return buffer;
+}
+
+void LogLine(std::string_view text) {
+    std::string line = IsoUtc(std::time(nullptr));
+    line += ' ';
+    line += text;
+    line += '\n';
+    // One write per line keeps lines whole when several processes share
+    // the log file.
+    const char *p = line.data();
+    std::size_t left = line.size();
+    while (left > 0) {
+        const ssize_t n = ::write(STDERR_FILENO, p, left);
+        if (n <= 0) {
+            return;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+}
+
+} // namespace quord
