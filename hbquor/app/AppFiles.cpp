@@ -1,0 +1,45 @@
+#include "AppFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString InDir(const QString &folder, const QString &name) {
+    return QDir(folder).filePath(name);
+}
+
+} // namespace
+
+AppFiles AppFiles::InFolder(const QString &folder, const QString &baseName) {
+    return AppFiles{InDir(folder, baseName + QStringLiteral(".ini")),
+                    InDir(folder, QStringLiteral("Contacts.txt")),
+                    InDir(folder, QStringLiteral("Log.txt"))};
+}
+
+bool AppFiles::IsPortableFolder(const QString &folder) {
+    const QFileInfo info(folder);
+    const QString path = info.absoluteFilePath();
+    const bool installed = path == QLatin1String("/usr") || path.startsWith(QLatin1String("/usr/"));
+    return info.isDir() && info.isWritable() && !installed;
+}
+
+AppFiles AppFiles::ForProgram(const QString &programPath) {
+    return ForProgram(programPath, IsPortableFolder(QFileInfo(programPath).absolutePath()));
+}
+
+AppFiles AppFiles::ForProgram(const QString &programPath, bool programFolderWritable) {
+    const QFileInfo program(programPath);
+    const QString baseName = program.completeBaseName();
+    if (programFolderWritable)
+        return InFolder(program.absolutePath(), baseName);
+
+    const QString configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(configDir);
+    QDir().mkpath(dataDir);
+    return AppFiles{InDir(configDir, baseName + QStringLiteral(".ini")),
+                    InDir(dataDir, QStringLiteral("Contacts.txt")),
+                    InDir(dataDir, QStringLiteral("Log.txt"))};
+}

@@ -1,0 +1,32 @@
+// AppFiles: where the program keeps its three files, computed once at
+// start-up: the settings file, the saved contacts and the chat log.
+//
+// They sit beside the program (the program's path with ".ini", then
+// "Contacts.txt" and "Log.txt" in its folder) when that folder is writable,
+// as in a build tree or a portable copy. An installed program's folder is
+// not writable; then the per-user configuration folder holds the settings
+// file and the per-user application data folder the other two, with the same
+// file names.
+#pragma once
+
+#include <QString>
+
+struct AppFiles {
+    QString SettingsFile;
+    QString ContactsFile;
+    QString ChatLogFile;
+
+    /// The three names for the program at programPath (its full file path).
+    static AppFiles ForProgram(const QString &programPath);
+
+    /// The same, told whether the program's folder counts as writable.
+    static AppFiles ForProgram(const QString &programPath, bool programFolderWritable);
+
+    /// Whether files may be kept in this folder: it is writable and not part
+    /// of an installation under /usr.
+    static bool IsPortableFolder(const QString &folder);
+
+    /// The three names inside one folder, for a program whose base name is
+    /// baseName; used for the writable program folder and by tests.
+    static AppFiles InFolder(const QString &folder, const QString &baseName);
+};

@@ -1,0 +1,32 @@
+// ChatLogFile: the append-only chat log ("Log.txt").
+//
+// Opening appends to the existing file (creating it when missing) and takes
+// an exclusive advisory lock, so a second copy of the program cannot write
+// into it while other programs may still read it. Each entry is written as
+// UTF-8 followed by a carriage return and a line feed.
+#pragma once
+
+#include <QString>
+
+class ChatLogFile {
+public:
+    ChatLogFile() = default;
+    ~ChatLogFile();
+    ChatLogFile(const ChatLogFile &) = delete;
+    ChatLogFile &operator=(const ChatLogFile &) = delete;
+
+    /// Opens and locks the file. On failure returns false and puts the
+    /// system's error text into error; the log stays closed.
+    bool Open(const QString &fileName, QString &error);
+    bool IsOpen() const { return FFd >= 0; }
+
+    /// Appends text and a line end. Returns false on a failed or short write
+    /// (the log stays open).
+    bool WriteLine(const QString &text);
+
+    /// Releases the lock and closes the file; nothing when already closed.
+    void Close();
+
+private:
+    int FFd = -1;
+};

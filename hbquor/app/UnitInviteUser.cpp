@@ -1,0 +1,44 @@
+#include "UnitInviteUser.h"
+
+#include "FormGeometry.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int MaxNameLength = 32;
+}
+
+TFormInviteUser::TFormInviteUser(QWidget *parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Authorise User to Channel"));
+    SetFixedDialogFrame(this, 262, 139, QStringLiteral("MS Sans Serif"));
+
+    PlaceLabel(this, QStringLiteral("User name"), 24, 20);
+    inpUser = new QLineEdit(this);
+    inpUser->setGeometry(88, 16, 145, 21);
+    inpUser->setMaxLength(MaxNameLength);
+    PlaceLabel(this, QStringLiteral("Channel"), 24, 44);
+    inpChannel = new QLineEdit(this);
+    inpChannel->setGeometry(88, 40, 145, 21);
+    inpChannel->setMaxLength(MaxNameLength);
+
+    Button1 = new QPushButton(QStringLiteral("Request Authorisation"), this);
+    Button1->setGeometry(16, 104, 121, 25);
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2->setGeometry(168, 104, 75, 25);
+
+    ShowMessage = [this](const QString &text) { ShowMessageBox(this, text); };
+    connect(Button1, &QPushButton::clicked, this, &TFormInviteUser::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFormInviteUser::Button1Click() {
+    inpUser->setText(inpUser->text().trimmed());
+    inpChannel->setText(inpChannel->text().trimmed());
+    if (inpUser->text().isEmpty() || inpChannel->text().isEmpty()) {
+        ShowMessage(QStringLiteral("Please input a Username and a Channel!"));
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,120 @@
+#include "LinePane.h"
+
+#include <QAbstractScrollArea>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <exception>
+
+LinePane::LinePane(QTextEdit *view)
+    : LinePane(
+          view, view->document(), [view] { return view->textCursor(); },
+          [view](const QTextCursor &cursor) { view->setTextCursor(cursor); }) {}
+
+LinePane::LinePane(QPlainTextEdit *view)
+    : LinePane(
+          view, view->document(), [view] { return view->textCursor(); },
+          [view](const QTextCursor &cursor) { view->setTextCursor(cursor); }) {}
+
+LinePane::LinePane(QAbstractScrollArea *view, QTextDocument *document,
+                   std::function<QTextCursor()> getCursor,
+                   std::function<void(const QTextCursor &)> setCursor)
+    : FView(view), FDocument(document), FGetCursor(std::move(getCursor)),
+      FSetCursor(std::move(setCursor)) {
+    FDocument->setUndoRedoEnabled(false);
+    FDocument->clear();
+}
+
+QString LinePane::ModeCaption(bool frozen) {
+    return frozen ? QStringLiteral("frozen") : QStringLiteral("scrolling");
+}
+
+int LinePane::LineCount() const {
+    if (FDocument->isEmpty())
+        return 0;
+    return FDocument->blockCount();
+}
+
+void LinePane::Clear() {
+    FDocument->clear();
+}
+
+void LinePane::TrimOldLines() {
+    const int count = LineCount();
+    if (count <= MaxLines)
+        return;
+    // One selection from the start to the first kept line, removed at once.
+    QTextCursor cursor(FDocument);
+    cursor.movePosition(QTextCursor::Start);
+    const QTextBlock firstKept = FDocument->findBlockByNumber(count - KeepLines);
+    cursor.setPosition(firstKept.position(), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
+void LinePane::AppendParagraph(const QString &text, const QTextBlockFormat &block,
+                               const QTextCharFormat &chars) {
+    QTextCursor cursor(FDocument);
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    if (FDocument->isEmpty()) {
+        cursor.setBlockFormat(block);
+        cursor.setBlockCharFormat(chars);
+    } else {
+        cursor.insertBlock(block, chars);
+    }
+    cursor.insertText(text, chars);
+    cursor.endEditBlock();
+}
+
+void LinePane::FollowEnd() {
+    QTextCursor cursor = FGetCursor();
+    cursor.movePosition(QTextCursor::End);
+    FSetCursor(cursor);
+    FView->verticalScrollBar()->setValue(FView->verticalScrollBar()->maximum());
+}
+
+void LinePane::AddLine(const QString &text, const QTextBlockFormat &block,
+                       const QTextCharFormat &chars) {
+    QWidget *viewport = FView->viewport();
+    const bool wasUpdating = viewport->updatesEnabled();
+    viewport->setUpdatesEnabled(false);
+
+    // Positions, not a cursor: a cursor would move along with the insertion.
+    int anchor = 0;
+    int position = 0;
+    int scroll = 0;
+    try {
+        TrimOldLines();
+        // The view's cursor followed the removal; remember where it is now.
+        anchor = FGetCursor().anchor();
+        position = FGetCursor().position();
+        scroll = FView->verticalScrollBar()->value();
+        AppendParagraph(text, block, chars);
+    } catch (const std::exception &) {
+        FDocument->clear();
+        anchor = position = scroll = 0;
+    }
+
+    if (FFrozen) {
+        const QTextCursor now = FGetCursor();
+        if (now.anchor() != anchor || now.position() != position) {
+            QTextCursor restored(FDocument);
+            restored.setPosition(anchor);
+            restored.setPosition(position, QTextCursor::KeepAnchor);
+            FSetCursor(restored);
+        }
+        FView->verticalScrollBar()->setValue(scroll);
+    } else {
+        FollowEnd();
+    }
+    viewport->setUpdatesEnabled(wasUpdating);
+}
+
+void LinePane::SetFrozen(bool frozen) {
+    FFrozen = frozen;
+    if (!frozen)
+        FollowEnd();
+}

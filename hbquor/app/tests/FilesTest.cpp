@@ -1,0 +1,257 @@
+// The main window's files: settings, saved contacts, chat log, file places,
+// and the text forms of VRT times.
+#include "AppFiles.h"
+#include "ChatLogFile.h"
+#include "QuorSettings.h"
+#include "SavedContacts.h"
+#include "VrtText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray ReadAll(const QString &fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void WriteAll(const QString &fileName, const QByteArray &bytes) {
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+const QString P = QStringLiteral("Parameters");
+
+} // namespace
+
+class FilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ---- Settings file ----
+    void missingSettingsFileGivesDefaults() {
+        QTemporaryDir dir;
+        QuorSettings settings(dir.filePath(QStringLiteral("hbquor.ini")));
+        QCOMPARE(settings.Load(), QuorSettings::LoadResult::Missing);
+        QCOMPARE(settings.ReadInteger(P, QStringLiteral("wndMainLeft"), 7), 7);
+        QCOMPARE(settings.ReadString(P, QStringLiteral("LoginName"), QStringLiteral("x")),
+                 QStringLiteral("x"));
+        QCOMPARE(settings.ReadBool(P, QStringLiteral("LogChat"), true), true);
+    }
+
+    void integersDecimalHexadecimalAndJunk() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("a.ini"));
+        WriteAll(name, "[Parameters]\r\nA=42\r\nB=0x1F\r\nC=0XfF\r\nD=abc\r\nE=-12\r\n"
+                       "F=12abc\r\nG=99999999999\r\nH=\r\nI=0x\r\n");
+        QuorSettings settings(name);
+        QCOMPARE(settings.Load(), QuorSettings::LoadResult::Loaded);
+        QCOMPARE(settings.ReadInteger(P, QStringLiteral("A"), 0), 42);
+        QCOMPARE(settings.ReadInteger(P, QStringLiteral("B"), 0), 31);
+        QCOMPARE(settings.ReadInteger(P, QStringLiteral("C"), 0), 255);
+        QCOMPARE(settings.ReadInteger(P, QStringLiteral("D"), 5), 5);
+        QCOMPARE(settings.ReadInteger(P, QStringLiteral("E"), 0), -12);
+        QCOMPARE(settings.ReadInteger(P, QStringLiteral("F"), 5), 5);
+        QCOMPARE(settings.ReadInteger(P, QStringLiteral("G"), 5), 5);
+        QCOMPARE(settings.ReadInteger(P, QStringLiteral("H"), 5), 5);
+        QCOMPARE(settings.ReadInteger(P, QStringLiteral("I"), 5), 5);
+    }
+
+    void keysAndSectionsIgnoreCase() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("a.ini"));
+        WriteAll(name, "[parameters]\nlogchat=0\nLOGINNAME=Alice\n");
+        QuorSettings settings(name);
+        QCOMPARE(settings.Load(), QuorSettings::LoadResult::Loaded);
+        QCOMPARE(settings.ReadBool(P, QStringLiteral("LogChat"), true), false);
+        QCOMPARE(settings.ReadString(P, QStringLiteral("LoginName"), QString()),
+                 QStringLiteral("Alice"));
+    }
+
+    void booleansAreAnyNonZeroInteger() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("a.ini"));
+        WriteAll(name, "[Parameters]\nA=2\nB=0x0\nC=yes\n");
+        QuorSettings settings(name);
+        settings.Load();
+        QCOMPARE(settings.ReadBool(P, QStringLiteral("A"), false), true);
+        QCOMPARE(settings.ReadBool(P, QStringLiteral("B"), true), false);
+        QCOMPARE(settings.ReadBool(P, QStringLiteral("C"), false), false);
+    }
+
+    void stringsAreCutAt2047Characters() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("a.ini"));
+        WriteAll(name, "[Parameters]\nLong=" + QByteArray(3000, 'x') + "\nComma=a,b,c\n");
+        QuorSettings settings(name);
+        settings.Load();
+        QCOMPARE(settings.ReadString(P, QStringLiteral("Long"), QString()).size(), 2047);
+        QCOMPARE(settings.ReadString(P, QStringLiteral("Comma"), QString()),
+                 QStringLiteral("a,b,c"));
+    }
+
+    void writingKeepsCommentsOtherKeysAndSections() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("a.ini"));
+        WriteAll(name, "; my comment\n[Parameters]\n; about the name\nLoginName=Old\n"
+                       "Extra=kept\n[Other]\nZ=1\n");
+        QuorSettings settings(name);
+        settings.Load();
+        settings.WriteString(P, QStringLiteral("loginname"), QStringLiteral("New"));
+        settings.WriteInteger(P, QStringLiteral("wndMainLeft"), -5);
+        settings.WriteBool(P, QStringLiteral("LogChat"), false);
+        QVERIFY(settings.Save());
+        const QByteArray text = ReadAll(name);
+        QVERIFY(text.contains("; my comment"));
+        QVERIFY(text.contains("; about the name"));
+        QVERIFY(text.contains("LoginName=New"));
+        QVERIFY(!text.contains("Old"));
+        QVERIFY(text.contains("Extra=kept"));
+        QVERIFY(text.contains("[Other]"));
+        QVERIFY(text.contains("wndMainLeft=-5"));
+        QVERIFY(text.contains("LogChat=0"));
+        // Nothing but the file itself is left in the folder.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.ini")});
+    }
+
+    void unreadableSettingsFileFails() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("a.ini"));
+        QVERIFY(QDir().mkpath(name)); // a folder where the file should be
+        QuorSettings settings(name);
+        QCOMPARE(settings.Load(), QuorSettings::LoadResult::Failed);
+        QVERIFY(!settings.Save());
+    }
+
+    // ---- Saved contacts ----
+    void savedContactsSkipBlankLinesAndTrimNames() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("Contacts.txt"));
+        WriteAll(name, "  bob \r\n\r\n\tcarol\r\n   \nalice\rdave\x01\nbob\n");
+        QCOMPARE(
+            ReadSavedContacts(name),
+            (QStringList{QStringLiteral("bob"), QStringLiteral("carol"), QStringLiteral("alice"),
+                         QStringLiteral("dave"), QStringLiteral("bob")}));
+    }
+
+    void missingContactsFileGivesNoNames() {
+        QTemporaryDir dir;
+        QVERIFY(ReadSavedContacts(dir.filePath(QStringLiteral("none.txt"))).isEmpty());
+    }
+
+    void contactsAreWrittenWithCrLfAndReplaceTheFile() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("Contacts.txt"));
+        WriteAll(name, "old\r\n");
+        QVERIFY(WriteSavedContacts(name, {QStringLiteral("alice"), QStringLiteral("Bob")}));
+        QCOMPARE(ReadAll(name), QByteArray("alice\r\nBob\r\n"));
+    }
+
+    void failedContactsWriteKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("sub/Contacts.txt"));
+        QVERIFY(!WriteSavedContacts(name, {QStringLiteral("alice")}));
+    }
+
+    // ---- File places ----
+    void filesBesideAWritableProgram() {
+        QTemporaryDir dir;
+        const AppFiles files = AppFiles::ForProgram(dir.filePath(QStringLiteral("hbquor")));
+        QCOMPARE(files.SettingsFile, dir.filePath(QStringLiteral("hbquor.ini")));
+        QCOMPARE(files.ContactsFile, dir.filePath(QStringLiteral("Contacts.txt")));
+        QCOMPARE(files.ChatLogFile, dir.filePath(QStringLiteral("Log.txt")));
+    }
+
+    void filesOfAnInstalledProgramGoToUserFolders() {
+        QStandardPaths::setTestModeEnabled(true);
+        const AppFiles files = AppFiles::ForProgram(QStringLiteral("/usr/bin/hbquor"));
+        QCOMPARE(files.SettingsFile,
+                 QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                     QStringLiteral("/hbquor.ini"));
+        QCOMPARE(files.ContactsFile,
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                     QStringLiteral("/Contacts.txt"));
+        QCOMPARE(files.ChatLogFile,
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                     QStringLiteral("/Log.txt"));
+        QVERIFY(!AppFiles::IsPortableFolder(QStringLiteral("/usr/bin")));
+        QTemporaryDir dir;
+        QVERIFY(AppFiles::IsPortableFolder(dir.path()));
+    }
+
+    // ---- Chat log file ----
+    void chatLogAppendsLinesWithCrLf() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("Log.txt"));
+        WriteAll(name, "earlier\r\n");
+        ChatLogFile log;
+        QString error;
+        QVERIFY(log.Open(name, error));
+        QVERIFY(log.IsOpen());
+        QVERIFY(log.WriteLine(QStringLiteral("one")));
+        QVERIFY(log.WriteLine(QStringLiteral("two")));
+        log.Close();
+        QVERIFY(!log.IsOpen());
+        QVERIFY(!log.WriteLine(QStringLiteral("lost")));
+        QCOMPARE(ReadAll(name), QByteArray("earlier\r\none\r\ntwo\r\n"));
+    }
+
+    void chatLogHeldElsewhereCannotBeOpened() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("Log.txt"));
+        ChatLogFile first;
+        QString error;
+        QVERIFY(first.Open(name, error));
+        ChatLogFile second;
+        QVERIFY(!second.Open(name, error));
+        QVERIFY(!second.IsOpen());
+        QVERIFY(!error.isEmpty());
+        // Readers are not locked out.
+        QFile reader(name);
+        QVERIFY(reader.open(QIODevice::ReadOnly));
+        first.Close();
+        QVERIFY(second.Open(name, error));
+    }
+
+    void chatLogInMissingFolderReportsTheSystemError() {
+        QTemporaryDir dir;
+        ChatLogFile log;
+        QString error;
+        QVERIFY(!log.Open(dir.filePath(QStringLiteral("no/Log.txt")), error));
+        QCOMPARE(error, QStringLiteral("No such file or directory"));
+    }
+
+    // ---- VRT text forms ----
+    void vrtHourMinuteAndDate() {
+        // 2004-03-05 09:07:30 as a day count.
+        const double days = 38051.0 + (9 * 3600 + 7 * 60 + 30) / 86400.0;
+        QCOMPARE(FormatVrtHourMinute(days), QStringLiteral("09:07"));
+        QCOMPARE(FormatVrtDate(days), QStringLiteral("2004 March 5 Friday 09:07"));
+        QCOMPARE(FormatVrtDate(25569.0), QStringLiteral("1970 January 1 Thursday 00:00"));
+    }
+
+    void dayCountRoundsToTheMillisecond() {
+        const double almostMidnight = 25569.0 + (86400000.0 - 0.2) / 86400000.0;
+        QCOMPARE(DateTimeFromDays(almostMidnight).date(), QDate(1970, 1, 2));
+        QCOMPARE(DateTimeFromDays(almostMidnight).time(), QTime(0, 0));
+    }
+
+    void logTimeStampHasSecondsAndNoZone() {
+        QLocale::setDefault(QLocale::c());
+        const double days = 38051.0 + (14 * 3600 + 5 * 60 + 9) / 86400.0;
+        const QString stamp = FormatLogTimeStamp(days);
+        QVERIFY2(stamp.contains(QStringLiteral("05:09")), qPrintable(stamp));
+        QVERIFY2(!stamp.contains(QStringLiteral("UTC")), qPrintable(stamp));
+        QVERIFY2(!stamp.endsWith(QLatin1Char(' ')), qPrintable(stamp));
+    }
+};
+
+QTEST_GUILESS_MAIN(FilesTest)
+#include "FilesTest.moc"
