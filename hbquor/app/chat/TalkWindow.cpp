@@ -1,0 +1,128 @@
+#include "TalkWindow.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+namespace {
+
+QFont Arial8() {
+    QFont font(QStringLiteral("Arial"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+/// The pane shows its selection in the same colours with or without focus.
+void KeepSelectionVisible(QPlainTextEdit *pane) {
+    QPalette palette = pane->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    pane->setPalette(palette);
+}
+
+} // namespace
+
+TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      Edit1(new QLineEdit(this)), Memo1(new QPlainTextEdit(this)),
+      SpeedButton1(new QToolButton(this)), FPane(Memo1) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(layout.ClientSize);
+    QFont windowFont(layout.WindowFont, 8);
+    windowFont.setStyleHint(QFont::SansSerif);
+    setFont(windowFont);
+
+    Edit1->setGeometry(layout.Edit1);
+    Edit1->setFont(Arial8());
+    Edit1->installEventFilter(this);
+
+    Memo1->setGeometry(layout.Memo1);
+    Memo1->setFont(Arial8());
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    KeepSelectionVisible(Memo1);
+
+    SpeedButton1->setGeometry(layout.SpeedButton1);
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    QFont tiny = font();
+    tiny.setPixelSize(8);
+    SpeedButton1->setFont(tiny);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TQuorTalkWindow::SpeedButton1Click);
+
+    setTabOrder(Edit1, Memo1);
+    setFocusProxy(Edit1);
+    FormCreate();
+}
+
+void TQuorTalkWindow::FormCreate() {
+    Memo1->clear();
+    Edit1->clear();
+    Edit1->setMaxLength(MaxInputLength);
+    SetFrozen(false);
+}
+
+void TQuorTalkWindow::SetOwnName(const QString &name) {
+    OwnName = name;
+    UpdateCaption();
+}
+
+void TQuorTalkWindow::AddLine(const QString &text) {
+    FPane.AddLine(text);
+}
+
+void TQuorTalkWindow::SetFrozen(bool frozen) {
+    FPane.SetFrozen(frozen);
+    SpeedButton1->setText(LinePane::ModeCaption(frozen));
+}
+
+void TQuorTalkWindow::SpeedButton1Click() {
+    SetFrozen(!IsFrozen());
+}
+
+bool TQuorTalkWindow::Edit1KeyDown(int key) {
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    // The text goes out as typed, blanks included.
+    const QString text = Edit1->text();
+    if (text.isEmpty() || !CanSend() || !OnSendText)
+        return true;
+    if (OnSendText(OwnName, SendTarget(), text)) {
+        AddLine(OwnName + QStringLiteral(": \t") + text);
+        Edit1->clear();
+    }
+    return true;
+}
+
+void TQuorTalkWindow::ShowInFront(bool restoreIfMinimised) {
+    if (restoreIfMinimised && isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+bool TQuorTalkWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == Edit1 && event->type() == QEvent::KeyPress)
+        return Edit1KeyDown(static_cast<QKeyEvent *>(event)->key());
+    return QWidget::eventFilter(watched, event);
+}
+
+void TQuorTalkWindow::closeEvent(QCloseEvent *event) {
+    // A window may be closed more than once (by the user and by the main
+    // window); the main window hears of it only the first time.
+    if (!FCloseReported) {
+        FCloseReported = true;
+        NotifyClosed();
+    }
+    event->accept();
+}

@@ -1,0 +1,108 @@
+// TQuorTalkWindow: what the conversation and channel windows share.
+//
+// A fixed-size window that stays on top of all others, with a read-only text
+// pane (Memo1), a thin "scrolling"/"frozen" toggle bar under it (SpeedButton1)
+// and a 400-character input line (Edit1) that has the focus. Enter sends the
+// typed line through the send handler the main window installs; a sent line
+// is added to the pane as "own name: <tab>text". The pane keeps the program's
+// line rule (beyond 600 lines it is cut back to 500 in one edit).
+//
+// The window frees itself when closed and tells the main window first, once.
+#pragma once
+
+#include "LinePane.h"
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QToolButton;
+
+/// Where a talk window puts its shared controls, in client coordinates.
+struct TalkWindowLayout {
+    QSize ClientSize;
+    QRect Edit1;
+    QRect Memo1;
+    QRect SpeedButton1;
+    /// Font family of the window itself (its own controls use Arial).
+    QString WindowFont;
+};
+
+class TQuorTalkWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    /// Sends one line: (own name, peer or channel name, text) -> true when
+    /// sent. Both names are the window's own fields, passed by reference: the
+    /// handler may fill in an empty own name (the title is not recomputed).
+    using SendTextHandler =
+        std::function<bool(QString &ownName, QString &targetName, const QString &text)>;
+
+    /// The input line takes at most this many characters.
+    static constexpr int MaxInputLength = 400;
+
+    /// Stores the local user's name (may be empty) and updates the title.
+    void SetOwnName(const QString &name);
+    const QString &GetOwnName() const { return OwnName; }
+
+    /// Installs the handler Enter sends through; without one Enter does nothing.
+    void SetOnSendText(SendTextHandler handler) { OnSendText = std::move(handler); }
+
+    /// Appends one line to the pane, following it or keeping the view still
+    /// as the scroll mode says.
+    void AddLine(const QString &text);
+
+    /// "frozen" (true) keeps the view and selection still when lines arrive;
+    /// "scrolling" (false) jumps to the newest line.
+    void SetFrozen(bool frozen);
+    bool IsFrozen() const { return FPane.IsFrozen(); }
+
+    /// Number of lines in the pane.
+    int LineCount() const { return FPane.LineCount(); }
+
+    /// Shows the window in front; with restoreIfMinimised a minimised window
+    /// also returns to its normal size.
+    void ShowInFront(bool restoreIfMinimised);
+
+    /// The shared controls; the window owns them.
+    QLineEdit *const Edit1;
+    QPlainTextEdit *const Memo1;
+    QToolButton *const SpeedButton1;
+
+public slots:
+    /// Sends the input line on Enter (Return or keypad Enter); returns true
+    /// when the key was Enter (the input box does not see it then).
+    bool Edit1KeyDown(int key);
+    /// Switches between "scrolling" and "frozen".
+    void SpeedButton1Click();
+
+protected:
+    explicit TQuorTalkWindow(const TalkWindowLayout &layout);
+
+    /// Rebuilds the window title from the window's fields.
+    virtual void UpdateCaption() = 0;
+    /// The peer or channel name handed to the send handler.
+    virtual QString &SendTarget() = 0;
+    /// Whether a line may be sent at all besides a non-empty input.
+    virtual bool CanSend() const { return true; }
+    /// Runs the main window's close handler.
+    virtual void NotifyClosed() = 0;
+
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    QString OwnName;
+
+private:
+    /// Empties pane and input, limits the input and starts "scrolling".
+    void FormCreate();
+
+    LinePane FPane;
+    SendTextHandler OnSendText;
+    bool FCloseReported = false;
+};

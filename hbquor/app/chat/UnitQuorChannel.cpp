@@ -1,0 +1,196 @@
+#include "UnitQuorChannel.h"
+
+#include "ChatNames.h"
+#include "InviteDialogEvent.h"
+#include "UnitQuorChat.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+
+namespace {
+
+const TalkWindowLayout ChannelLayout{
+    .ClientSize = QSize(474, 249),
+    .Edit1 = QRect(8, 224, 457, 22),
+    .Memo1 = QRect(120, 8, 345, 209),
+    .SpeedButton1 = QRect(8, 216, 457, 9),
+    .WindowFont = QStringLiteral("Arial"),
+};
+
+constexpr int MemberColumnWidth = 200;
+
+/// Runs an "open conversation" action; whatever goes wrong opens nothing and
+/// is not reported, as the member list offers it only as a convenience.
+template <typename Action> void IgnoringErrors(Action action) {
+    try {
+        action();
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+TFormQuorChannel::TFormQuorChannel()
+    : TQuorTalkWindow(ChannelLayout), ListView1(new QTreeWidget(this)), PopupMenu1(new QMenu(this)),
+      mnuOpenChat(PopupMenu1->addAction(QStringLiteral("Open Chat"))),
+      InviteUsertoChannel1(PopupMenu1->addAction(QStringLiteral("Invite User to Channel ..."))) {
+    ListView1->setGeometry(8, 8, 105, 209);
+    ListView1->setColumnCount(1);
+    ListView1->setHeaderLabels({QStringLiteral("Joined")});
+    ListView1->header()->setStretchLastSection(false);
+    ListView1->setColumnWidth(0, MemberColumnWidth);
+    ListView1->setRootIsDecorated(false);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setDragEnabled(true);
+    ListView1->setDragDropMode(QAbstractItemView::DragOnly);
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    setTabOrder(Memo1, ListView1);
+
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &TFormQuorChannel::ListView1DblClick);
+    connect(ListView1, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at));
+    });
+    connect(mnuOpenChat, &QAction::triggered, this, &TFormQuorChannel::mnuOpenChatClick);
+    connect(InviteUsertoChannel1, &QAction::triggered, this,
+            &TFormQuorChannel::InviteUsertoChannel1Click);
+    UpdateCaption();
+}
+
+QString TFormQuorChannel::ChannelTypeName(int type) {
+    switch (type) {
+    case 0:
+        return QStringLiteral("Standard");
+    case 1:
+        return QStringLiteral("Invite-only");
+    case 2:
+        return QStringLiteral("Passworded");
+    default:
+        return QStringLiteral("Unknown");
+    }
+}
+
+void TFormQuorChannel::SetChannelName(const QString &name) {
+    ChannelName = name;
+    UpdateCaption();
+}
+
+void TFormQuorChannel::SetChannelType(int type) {
+    ChannelType = type;
+    UpdateCaption();
+}
+
+void TFormQuorChannel::SetChannelInfo(const QString &info) {
+    ChannelInfo = info;
+    UpdateCaption();
+}
+
+void TFormQuorChannel::SetChannelInfoExtra(const QString &info) {
+    ChannelInfoExtra = info;
+    UpdateCaption();
+}
+
+void TFormQuorChannel::UpdateCaption() {
+    const QString info =
+        ChannelInfo.isEmpty() ? QString() : QStringLiteral("(%1) ").arg(ChannelInfo);
+    // One multi-argument arg() so that a "%" inside a name is never expanded.
+    setWindowTitle(QStringLiteral("%1 channel %2 %3- %4")
+                       .arg(ChannelTypeName(ChannelType), ChannelName, info, OwnName));
+}
+
+int TFormQuorChannel::FindMember(const QString &name) const {
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+        if (SameNameIgnoringCase(ListView1->topLevelItem(i)->text(0), name))
+            return i;
+    }
+    return -1;
+}
+
+void TFormQuorChannel::MemberJoined(const QString &user) {
+    AddLine(QStringLiteral("* %1 joined").arg(user));
+    if (FindMember(user) >= 0)
+        return;
+    // Inserting at the sorted place keeps the whole list sorted.
+    int at = 0;
+    while (at < ListView1->topLevelItemCount() &&
+           !NameSortsBefore(user, ListView1->topLevelItem(at)->text(0)))
+        ++at;
+    ListView1->setUpdatesEnabled(false);
+    ListView1->insertTopLevelItem(at, new QTreeWidgetItem(QStringList{user}));
+    ListView1->setUpdatesEnabled(true);
+}
+
+void TFormQuorChannel::MemberLeft(const QString &user) {
+    AddLine(QStringLiteral("* %1 left").arg(user));
+    const int at = FindMember(user);
+    if (at < 0)
+        return;
+    ListView1->setUpdatesEnabled(false);
+    delete ListView1->takeTopLevelItem(at);
+    ListView1->setUpdatesEnabled(true);
+}
+
+QStringList TFormQuorChannel::MemberNames() const {
+    QStringList names;
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
+        names << ListView1->topLevelItem(i)->text(0);
+    return names;
+}
+
+int TFormQuorChannel::MemberCount() const {
+    return ListView1->topLevelItemCount();
+}
+
+void TFormQuorChannel::SetChatWindowHooks(ChatWindowLookup findChatWindow,
+                                          ChatWindowLookup createChatWindow) {
+    FFindChatWindow = std::move(findChatWindow);
+    FCreateChatWindow = std::move(createChatWindow);
+}
+
+QString TFormQuorChannel::SelectedMember() const {
+    const QList<QTreeWidgetItem *> selected = ListView1->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text(0);
+}
+
+void TFormQuorChannel::ListView1DblClick() {
+    if (ListView1->selectedItems().isEmpty())
+        return;
+    const QString name = SelectedMember();
+    IgnoringErrors([&] {
+        if (TFormQuorChat *existing = FFindChatWindow ? FFindChatWindow(name) : nullptr) {
+            existing->ShowInFront(true);
+            return;
+        }
+        if (name.isEmpty() || !FCreateChatWindow)
+            return;
+        if (TFormQuorChat *created = FCreateChatWindow(name))
+            created->ShowInFront(false);
+    });
+}
+
+void TFormQuorChannel::mnuOpenChatClick() {
+    const QString name = SelectedMember();
+    if (name.isEmpty() || !FCreateChatWindow)
+        return;
+    IgnoringErrors([&] {
+        if (TFormQuorChat *window = FCreateChatWindow(name))
+            window->ShowInFront(false);
+    });
+}
+
+void TFormQuorChannel::InviteUsertoChannel1Click() {
+    // Posted, not sent: the dialog opens after this menu command has ended.
+    if (FInviteDialogTarget)
+        QCoreApplication::postEvent(FInviteDialogTarget,
+                                    new TInviteDialogEvent(QString(), ChannelName));
+}
+
+void TFormQuorChannel::NotifyClosed() {
+    if (OnClose)
+        OnClose(*this);
+}

@@ -1,0 +1,31 @@
+#include "UnitQuorChat.h"
+
+namespace {
+
+const TalkWindowLayout ChatLayout{
+    .ClientSize = QSize(410, 218),
+    .Edit1 = QRect(8, 192, 393, 22),
+    .Memo1 = QRect(8, 8, 393, 177),
+    .SpeedButton1 = QRect(8, 184, 393, 9),
+    .WindowFont = QStringLiteral("MS Sans Serif"),
+};
+
+} // namespace
+
+TFormQuorChat::TFormQuorChat() : TQuorTalkWindow(ChatLayout) {
+    UpdateCaption();
+}
+
+void TFormQuorChat::SetPeerName(const QString &name) {
+    PeerName = name;
+    UpdateCaption();
+}
+
+void TFormQuorChat::UpdateCaption() {
+    setWindowTitle(QStringLiteral("%1 talk / telegram to %2").arg(OwnName, PeerName));
+}
+
+void TFormQuorChat::NotifyClosed() {
+    if (OnClose)
+        OnClose(*this);
+}
