@@ -63,21 +63,21 @@ void StartLibrary() {
     RegisterCheckedCallbacks(&OnCallback);
 }
 
+// The connection state and purpose of each situation, by its number.
+struct SituationState {
+    int state;
+    ConnectionMode purpose;
+};
+constexpr SituationState kSituations[] = {
+    {STATE_LOGGED_ON, MODE_LOGIN},
+    {STATE_AWAITING_REPLY, MODE_LOGIN},
+    {STATE_AWAITING_REPLY, MODE_CREATEUSER},
+    {STATE_AWAITING_REPLY, MODE_REQPASSWORD},
+};
+
 void AssumeSituation(QuorSession &session, StreamSituation situation) {
-    switch (situation) {
-    case StreamSituation::LoggedOn:
-        session.AssumeStateForTesting(STATE_LOGGED_ON, "me", MODE_LOGIN);
-        break;
-    case StreamSituation::AwaitingLoginReply:
-        session.AssumeStateForTesting(STATE_AWAITING_REPLY, "me", MODE_LOGIN);
-        break;
-    case StreamSituation::AwaitingAccountReply:
-        session.AssumeStateForTesting(STATE_AWAITING_REPLY, "me", MODE_CREATEUSER);
-        break;
-    case StreamSituation::AwaitingPasswordReply:
-        session.AssumeStateForTesting(STATE_AWAITING_REPLY, "me", MODE_REQPASSWORD);
-        break;
-    }
+    const SituationState &s = kSituations[static_cast<std::size_t>(situation)];
+    session.AssumeStateForTesting(s.state, "me", s.purpose);
 }
 
 // One read notification as the library's pump delivers it: a session that a

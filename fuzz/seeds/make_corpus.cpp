@@ -233,19 +233,10 @@ void WriteFieldsSeeds(const fs::path &dir) {
     };
     for (const FieldsSeed &seed : seeds) {
         PackCase pack{seed.signature, seed.id, 1, seed.values};
-        std::vector<FieldValue> values;
-        for (const PackValue &v : seed.values) {
-            if (v.letter == 'c') {
-                values.emplace_back(v.c);
-            } else if (v.letter == 'd') {
-                values.emplace_back(v.d);
-            } else {
-                values.emplace_back(std::string_view(v.s));
-            }
-        }
         ByteWriter out;
-        WriteParseCase(out, seed.signature,
-                       MakeRecord(seed.id, "$server", "me", seed.signature, values));
+        WriteParseCase(
+            out, seed.signature,
+            MakeRecord(seed.id, "$server", "me", seed.signature, AsFieldValues(seed.values)));
         WritePackCase(out, pack);
         WriteFile(dir / seed.name, out);
     }

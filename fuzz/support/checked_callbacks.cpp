@@ -54,16 +54,18 @@ void OnDisconnect(QUORHANDLE h) {
     Report(h, QUOR_CB_DISCONNECT);
 }
 
-void OnText(QUORHANDLE h, const char *sender, const char *text) {
+// Slots 2 (private text) and 14 (broadcast) share one argument list.
+template <int Slot> void OnSenderText(QUORHANDLE h, const char *sender, const char *text) {
     Consume(sender, kNameLimit);
     Consume(text, kDataLimit);
-    Report(h, QUOR_CB_TEXT, sender);
+    Report(h, Slot, sender);
 }
 
-void OnIsOnline(QUORHANDLE h, const char *name, int status) {
+// Slots 3 (online answer) and 11 (contact status) share one argument list.
+template <int Slot> void OnUserStatus(QUORHANDLE h, const char *name, int status) {
     Consume(name, kDataLimit);
     CheckByte(status);
-    Report(h, QUOR_CB_ISONLINE, name);
+    Report(h, Slot, name);
 }
 
 void OnWelcome(QUORHANDLE h, const char *text) {
@@ -88,16 +90,11 @@ void OnChannelError(QUORHANDLE h, const char *name, int code) {
     Report(h, QUOR_CB_CHANNELERROR, nullptr, name);
 }
 
-void OnChannelJoin(QUORHANDLE h, const char *channel, const char *user) {
+// Slots 8 (join) and 9 (leave) share one argument list.
+template <int Slot> void OnChannelMembership(QUORHANDLE h, const char *channel, const char *user) {
     Consume(channel, kDataLimit);
     Consume(user, kDataLimit);
-    Report(h, QUOR_CB_CHANNELJOIN, user, channel);
-}
-
-void OnChannelLeave(QUORHANDLE h, const char *channel, const char *user) {
-    Consume(channel, kDataLimit);
-    Consume(user, kDataLimit);
-    Report(h, QUOR_CB_CHANNELLEAVE, user, channel);
+    Report(h, Slot, user, channel);
 }
 
 void OnContactList(QUORHANDLE h, const char *name) {
@@ -105,12 +102,6 @@ void OnContactList(QUORHANDLE h, const char *name) {
         Consume(name, kItemLimit);
     }
     Report(h, QUOR_CB_CONTACTLIST, name);
-}
-
-void OnContactStatus(QUORHANDLE h, const char *name, int status) {
-    Consume(name, kDataLimit);
-    CheckByte(status);
-    Report(h, QUOR_CB_CONTACTSTATUS, name);
 }
 
 void OnChannelText(QUORHANDLE h, const char *sender, const char *channel, const char *text) {
@@ -125,12 +116,6 @@ void OnOfflineText(QUORHANDLE h, const char *sender, int, const char *text) {
     Consume(sender, kNameLimit);
     Consume(text, kDataLimit);
     Report(h, QUOR_CB_OFFLINETEXT, sender);
-}
-
-void OnBroadcast(QUORHANDLE h, const char *sender, const char *text) {
-    Consume(sender, kNameLimit);
-    Consume(text, kDataLimit);
-    Report(h, QUOR_CB_BROADCAST, sender);
 }
 
 void OnCreateUser(QUORHANDLE h, int result) {
@@ -204,19 +189,19 @@ void RegisterCheckedCallbacks(CallbackObserver observer) {
     g_observer = observer;
     Register(QUOR_CB_LOGIN, &OnLogin);
     Register(QUOR_CB_DISCONNECT, &OnDisconnect);
-    Register(QUOR_CB_TEXT, &OnText);
-    Register(QUOR_CB_ISONLINE, &OnIsOnline);
+    Register(QUOR_CB_TEXT, &OnSenderText<QUOR_CB_TEXT>);
+    Register(QUOR_CB_ISONLINE, &OnUserStatus<QUOR_CB_ISONLINE>);
     Register(QUOR_CB_WELCOME, &OnWelcome);
     Register(QUOR_CB_PINGREPLY, &OnPingReply);
     Register(QUOR_CB_TEXTERROR, &OnTextError);
     Register(QUOR_CB_CHANNELERROR, &OnChannelError);
-    Register(QUOR_CB_CHANNELJOIN, &OnChannelJoin);
-    Register(QUOR_CB_CHANNELLEAVE, &OnChannelLeave);
+    Register(QUOR_CB_CHANNELJOIN, &OnChannelMembership<QUOR_CB_CHANNELJOIN>);
+    Register(QUOR_CB_CHANNELLEAVE, &OnChannelMembership<QUOR_CB_CHANNELLEAVE>);
     Register(QUOR_CB_CONTACTLIST, &OnContactList);
-    Register(QUOR_CB_CONTACTSTATUS, &OnContactStatus);
+    Register(QUOR_CB_CONTACTSTATUS, &OnUserStatus<QUOR_CB_CONTACTSTATUS>);
     Register(QUOR_CB_CHANNELTEXT, &OnChannelText);
     Register(QUOR_CB_OFFLINETEXT, &OnOfflineText);
-    Register(QUOR_CB_BROADCAST, &OnBroadcast);
+    Register(QUOR_CB_BROADCAST, &OnSenderText<QUOR_CB_BROADCAST>);
     Register(QUOR_CB_CREATEUSER, &OnCreateUser);
     Register(QUOR_CB_REQPASSWORD, &OnReqPassword);
     Register(QUOR_CB_CHANNELINFO, &OnChannelInfo);

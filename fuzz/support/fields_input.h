@@ -54,6 +54,21 @@ struct PackCase {
     std::vector<PackValue> values; // one per c, d or s letter
 };
 
+// The values as PackFields takes them; strings point into `values`.
+inline std::vector<FieldValue> AsFieldValues(const std::vector<PackValue> &values) {
+    std::vector<FieldValue> fields;
+    for (const PackValue &value : values) {
+        if (value.letter == 'c') {
+            fields.emplace_back(value.c);
+        } else if (value.letter == 'd') {
+            fields.emplace_back(value.d);
+        } else {
+            fields.emplace_back(std::string_view(value.s));
+        }
+    }
+    return fields;
+}
+
 inline std::string ReadSignature(ByteReader &in) {
     std::string signature(in.byte() % (kMaxSignatureLength + 1), '?');
     for (char &letter : signature) {
