@@ -1,0 +1,103 @@
+#include "AccountCommands.h"
+
+#include "CentralAccountSessions.h"
+#include "UnitCreateUser.h"
+
+namespace hbquor::account {
+
+namespace {
+
+// The refusal text, with the code's error text on a second line when the
+// code is a library or socket error (positive); the session layer's own
+// negative codes show the first line alone.
+QString RefusalText(const QString &failure, int result, TAccountSessions &sessions) {
+    return result > 0 ? failure + QLatin1Char('\r') + sessions.ErrorText(result) : failure;
+}
+
+QString Utf8(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+// Runs the account request window set up by `setup`; on OK sends the
+// request with its user name and first entry and shows a refusal.
+template <class Setup, class Send>
+void RunRequest(QWidget *parent, TAccountSessions &sessions, const MessageHook &showMessage,
+                Setup setup, Send send, const QString &failure) {
+    TFormCreateUser request(parent, showMessage);
+    if (!sessions.Initialised())
+        return;
+    setup(request);
+    if (request.exec() != QDialog::Accepted)
+        return;
+    const int result = send(request.UserName(), request.FirstEntry());
+    if (result != 0)
+        showMessage(parent, RefusalText(failure, result, sessions));
+}
+
+} // namespace
+
+void mnuCreateaQuoraccountClick(QWidget *parent, TAccountSessions &sessions,
+                                const MessageHook &showMessage) {
+    RunRequest(
+        parent, sessions, showMessage,
+        [](TFormCreateUser &request) { request.SetupCreateAccount(); },
+        [&sessions](const QString &name, const QString &email) {
+            return sessions.CreateUser(name, email);
+        },
+        QStringLiteral("Could not create a new user account!"));
+}
+
+void mnuCreateaQuoraccountClick(QWidget *parent, ThbQuorCentral &central,
+                                const MessageHook &showMessage) {
+    TCentralAccountSessions sessions(central);
+    mnuCreateaQuoraccountClick(parent, sessions, showMessage);
+}
+
+void mnuReqPasswordClick(QWidget *parent, TAccountSessions &sessions, const QString &loginName,
+                         const MessageHook &showMessage) {
+    RunRequest(
+        parent, sessions, showMessage,
+        [&loginName](TFormCreateUser &request) { request.SetupRequestPassword(loginName); },
+        [&sessions](const QString &name, const QString &email) {
+            return sessions.RequestPassword(name, email);
+        },
+        QStringLiteral("Could not request password!"));
+}
+
+void mnuReqPasswordClick(QWidget *parent, ThbQuorCentral &central, const QString &loginName,
+                         const MessageHook &showMessage) {
+    TCentralAccountSessions sessions(central);
+    mnuReqPasswordClick(parent, sessions, loginName, showMessage);
+}
+
+QString CreateUserResultText(const std::string &errText, int code, const std::string &name,
+                             const std::string &email) {
+    if (code == 0)
+        return QStringLiteral("New Quor account created for: %1\rPassword will be emailed to: %2")
+            .arg(Utf8(name), Utf8(email));
+    return QStringLiteral("New Quor account FAILED for: %1\rEmail: %2\rReason %3: %4")
+        .arg(Utf8(name), Utf8(email), QString::number(code), Utf8(errText));
+}
+
+QString PasswordRequestResultText(const std::string &errText, int code, const std::string &name,
+                                  const std::string &email) {
+    if (code == 0)
+        return QStringLiteral("Password request of %1 accepted\rPassword will be emailed to: %2")
+            .arg(Utf8(name), Utf8(email));
+    return QStringLiteral("Password request of %1 FAILED\rEmail: %2\rReason %3: %4")
+        .arg(Utf8(name), Utf8(email), QString::number(code), Utf8(errText));
+}
+
+void ShowCreateUserResult(QWidget *context, const std::string &errText, int code,
+                          const std::string &name, const std::string &email,
+                          const MessageHook &showMessage) {
+    PostMessage(context, showMessage, CreateUserResultText(errText, code, name, email));
+}
+
+void ShowPasswordRequestResult(QWidget *context, const std::string &errText, int code,
+                               const std::string &name, const std::string &email,
+                               const MessageHook &showMessage) {
+    PostMessage(context, showMessage, PasswordRequestResultText(errText, code, name, email));
+}
+
+} // namespace hbquor::account

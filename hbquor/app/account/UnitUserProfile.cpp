@@ -1,0 +1,362 @@
+#include "UnitUserProfile.h"
+
+#include "AccountText.h"
+#include "CentralAccountSessions.h"
+#include "PasswordMask.h"
+#include "UnitCreateUser.h"
+#include "VrtTimeText.h"
+
+#include "hbQuorTime.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSpinBox>
+
+#include <algorithm>
+
+namespace hbquor::account {
+
+namespace {
+
+constexpr int AdministratorType = 1;
+constexpr int NameLength = 32;
+
+const QString Unknown = QStringLiteral("unknown");
+const QString GoOnline = QStringLiteral("You must go online!");
+const QString ConnectionChanged = QStringLiteral("Error: connection state changed!");
+const QString OwnAccountOnly = QStringLiteral("You may only change your own account!");
+
+QString Reason(const QString &failure, int code, const QString &errText) {
+    return failure + QStringLiteral("Reason %1: %2").arg(QString::number(code), errText);
+}
+
+QString FromUtf8(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TFormUserProfile::TFormUserProfile(const QStringList &userTypes, QWidget *parent,
+                                   MessageHook showMessage)
+    : QDialog(parent), FUserTypes(userTypes), FShowMessage(std::move(showMessage)) {
+    BuildControls();
+    FormCreate();
+}
+
+TFormUserProfile::~TFormUserProfile() = default;
+
+void TFormUserProfile::FormCreate() {
+    RestoreUserTypeRange();
+    inpUserName->setMaxLength(NameLength);
+    SetMasked(inpPassword, true);
+}
+
+void TFormUserProfile::OpenForSession(ThbQuorCentral &central, const QString &loginName) {
+    FOwnedSessions = std::make_unique<TCentralAccountSessions>(central);
+    OpenForSession(*FOwnedSessions, loginName);
+}
+
+void TFormUserProfile::OpenForSession(TAccountSessions &sessions, const QString &loginName) {
+    FSessions = &sessions;
+    SessionUserName = loginName;
+    inpUserName->setText(loginName);
+    ClearProfile();
+}
+
+void TFormUserProfile::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFormUserProfile::FormShow() {
+    if (!SessionConnected()) {
+        SetAdministrator(false);
+        return;
+    }
+    const TStoredProfile profile = FSessions->StoredProfile(SessionUserName);
+    SetAdministrator(profile.UserType == AdministratorType);
+    inpUserName->setText(profile.Name);
+    inpPassword->setText(profile.Password);
+    OldPassword = profile.Password;
+    ShowEmail(profile.Email, profile.Email.isEmpty());
+    ShowUserType(profile.UserType);
+    inpCreated->setText(profile.Created != 0 ? VrtTimeText(UnixToVrt(profile.Created)) : Unknown);
+    inpLastLogin->setText(profile.LastLogin != 0 ? VrtTimeText(UnixToVrt(profile.LastLogin))
+                                                 : Unknown);
+    inpSelfCreated->setText(QString::number(profile.SelfCreated));
+    SetProfileLoaded(profile.Created != 0 && profile.LastLogin != 0);
+}
+
+void TFormUserProfile::ClearProfile() {
+    inpPassword->clear();
+    ShowEmail(QString(), false);
+    RestoreUserTypeRange();
+    spUserType->clear();
+    inpCreated->clear();
+    inpLastLogin->clear();
+    inpSelfCreated->clear();
+    lbUserType->setText(Unknown);
+    SetProfileLoaded(false);
+    cbDisabled->setChecked(false);
+    if (IsAdministrator) {
+        cbDisabled->setEnabled(true);
+    } else {
+        btChangePassword->setEnabled(false);
+        btChangeEmail->setEnabled(false);
+        cbDisabled->setEnabled(false);
+    }
+}
+
+void TFormUserProfile::SetProfileLoaded(bool value) {
+    ProfileLoaded = value;
+    if (value) {
+        btChangePassword->setEnabled(true);
+        btChangeEmail->setEnabled(true);
+    }
+    UpdateChangeProfileButton();
+}
+
+void TFormUserProfile::SetAdministrator(bool value) {
+    IsAdministrator = value;
+    spUserType->setReadOnly(!value);
+    UpdateChangeProfileButton();
+}
+
+void TFormUserProfile::UpdateChangeProfileButton() {
+    btChangeProfile->setVisible(IsAdministrator && ProfileLoaded);
+}
+
+void TFormUserProfile::RestoreUserTypeRange() {
+    spUserType->setRange(0, std::max<int>(0, FUserTypes.size() - 1));
+}
+
+void TFormUserProfile::ShowUserType(int userType) {
+    const int highest = std::max<int>(0, FUserTypes.size() - 1);
+    spUserType->setRange(std::min(0, userType), std::max(highest, userType));
+    spUserType->setValue(userType);
+    spUserTypeChange();
+}
+
+void TFormUserProfile::inpUserNameChange() {
+    if (btRequestProfile->isHidden())
+        btRequestProfile->show();
+}
+
+void TFormUserProfile::spUserTypeChange() {
+    const int userType = spUserType->value();
+    lbUserType->setText(userType >= 0 && userType < FUserTypes.size() ? FUserTypes[userType]
+                                                                      : Unknown);
+}
+
+bool TFormUserProfile::SessionConnected() {
+    return FSessions != nullptr && FSessions->IsConnected(SessionUserName);
+}
+
+void TFormUserProfile::GoOnlineAndClose() {
+    FShowMessage(this, GoOnline);
+    reject();
+}
+
+int TFormUserProfile::DisabledFlag() const {
+    return cbDisabled->isChecked() ? 1 : 0;
+}
+
+void TFormUserProfile::ShowEmail(const QString &email, bool unknown) {
+    FEmailUnknown = unknown;
+    inpEmail->setText(unknown ? Unknown : email);
+}
+
+QString TFormUserProfile::EmailToSend() const {
+    return FEmailUnknown ? QString() : TrimBlanks(inpEmail->text());
+}
+
+void TFormUserProfile::btRequestProfileClick() {
+    QString name = TrimBlanks(inpUserName->text());
+    ClearProfile();
+    if (!SessionConnected()) {
+        GoOnlineAndClose();
+        return;
+    }
+    if (!IsAdministrator) {
+        if (!SameNameIgnoringCase(name, SessionUserName)) {
+            FShowMessage(this, QStringLiteral("You may only request your own profile!"));
+            return;
+        }
+        name = FSessions->LoginName(SessionUserName);
+        btRequestProfile->hide();
+    }
+    const int result = FSessions->RequestUserProfile(SessionUserName, name);
+    if (result != 0)
+        FShowMessage(this, Reason(QStringLiteral("Failed to request this profile:\r"), result,
+                                  FSessions->ErrorText(result)));
+}
+
+void TFormUserProfile::ShowProfileResult(const std::string &errText, int code,
+                                         const std::string &name, const std::string &password,
+                                         const std::string &email, int userType, double created,
+                                         double lastLogin, int selfCreated, int disabled) {
+    if (code != 0) {
+        PostMessage(
+            this, FShowMessage,
+            Reason(QStringLiteral("Failed to request this profile:\r"), code, FromUtf8(errText)));
+        return;
+    }
+    const QString userName = FromUtf8(name);
+    if (SameNameIgnoringCase(userName, SessionUserName))
+        SetAdministrator(userType == AdministratorType);
+    inpUserName->setText(userName);
+    btRequestProfile->hide();
+    inpPassword->setText(FromUtf8(password));
+    OldPassword = inpPassword->text();
+    ShowEmail(FromUtf8(email), false);
+    ShowUserType(userType);
+    inpCreated->setText(VrtTimeText(created));
+    inpLastLogin->setText(VrtTimeText(lastLogin));
+    inpSelfCreated->setText(QString::number(selfCreated));
+    cbDisabled->setChecked(disabled != 0);
+    SetProfileLoaded(true);
+}
+
+void TFormUserProfile::ShowModifyResult(const std::string &errText, int code,
+                                        const std::string &name) {
+    if (code != 0) {
+        PostMessage(
+            this, FShowMessage,
+            Reason(QStringLiteral("Failed to modify this profile:\r"), code, FromUtf8(errText)));
+        inpPassword->setText(OldPassword);
+        return;
+    }
+    // What the field shows is now the server's password.
+    OldPassword = TrimBlanks(inpPassword->text());
+    PostMessage(this, FShowMessage,
+                QStringLiteral("Profile of %1 successfully modified!").arg(FromUtf8(name)));
+}
+
+void TFormUserProfile::ShowEmailChangeResult(const std::string &errText, int code) {
+    if (code != 0) {
+        PostMessage(this, FShowMessage,
+                    Reason(QStringLiteral("Failed to change email to %1\r").arg(NewEmail), code,
+                           FromUtf8(errText)));
+        ShowEmail(OldEmail, FOldEmailUnknown);
+        return;
+    }
+    PostMessage(this, FShowMessage,
+                QStringLiteral("Email address modified to %1\rYou will be disconnected.\rA new "
+                               "password has been sent that address")
+                    .arg(NewEmail),
+                [this] { reject(); });
+}
+
+bool TFormUserProfile::MayViewPassword() {
+    return FSessions != nullptr && FSessions->HasSession(SessionUserName) && IsAdministrator;
+}
+
+void TFormUserProfile::pumPasswordPopup() {
+    const bool allowed = MayViewPassword();
+    mnuViewPassword->setEnabled(allowed);
+    mnuViewPassword->setChecked(allowed && !IsMasked(inpPassword));
+}
+
+void TFormUserProfile::mnuViewPasswordClick() {
+    if (MayViewPassword())
+        SetMasked(inpPassword, !IsMasked(inpPassword));
+    mnuViewPassword->setChecked(!IsMasked(inpPassword));
+}
+
+void TFormUserProfile::btChangePasswordClick() {
+    const int disabled = DisabledFlag();
+    if (!ProfileLoaded)
+        return;
+    if (!SessionConnected()) {
+        GoOnlineAndClose();
+        return;
+    }
+    auto request = std::make_unique<TFormCreateUser>(this, FShowMessage);
+    request->SetupChangePassword(inpUserName->text(), IsAdministrator, !IsMasked(inpPassword));
+    if (request->exec() != QDialog::Accepted)
+        return;
+    if (!SessionConnected()) {
+        FShowMessage(this, ConnectionChanged);
+        request.reset();
+        reject();
+        return;
+    }
+    if (IsAdministrator) {
+        inpPassword->setText(request->FirstEntry());
+        return;
+    }
+    if (!SameNameIgnoringCase(TrimBlanks(inpUserName->text()), SessionUserName)) {
+        FShowMessage(this, OwnAccountOnly);
+        return;
+    }
+    OldPassword = TrimBlanks(inpPassword->text());
+    NewPassword = request->FirstEntry();
+    inpPassword->setText(NewPassword);
+    // The outcome arrives through ShowModifyResult.
+    FSessions->ModifyUserProfile(SessionUserName, FSessions->LoginName(SessionUserName),
+                                 TrimBlanks(inpPassword->text()), EmailToSend(),
+                                 spUserType->value(), disabled);
+}
+
+void TFormUserProfile::btChangeEmailClick() {
+    if (!ProfileLoaded)
+        return;
+    if (!SessionConnected()) {
+        FShowMessage(this, GoOnline);
+        return;
+    }
+    auto request = std::make_unique<TFormCreateUser>(this, FShowMessage);
+    request->SetupChangeEmail(inpUserName->text(), IsAdministrator);
+    if (request->exec() != QDialog::Accepted)
+        return;
+    if (!SessionConnected()) {
+        FShowMessage(this, ConnectionChanged);
+        request.reset();
+        reject();
+        return;
+    }
+    if (IsAdministrator) {
+        ShowEmail(request->FirstEntry(), false);
+        return;
+    }
+    if (!SameNameIgnoringCase(request->UserName(), SessionUserName)) {
+        FShowMessage(this, OwnAccountOnly);
+        return;
+    }
+    OldEmail = EmailToSend();
+    FOldEmailUnknown = FEmailUnknown;
+    NewEmail = request->FirstEntry();
+    ShowEmail(NewEmail, false);
+    // The outcome arrives through ShowEmailChangeResult.
+    FSessions->ChangeEmail(SessionUserName, NewEmail);
+}
+
+void TFormUserProfile::btChangeProfileClick() {
+    const int disabled = DisabledFlag();
+    if (!SessionConnected()) {
+        GoOnlineAndClose();
+        return;
+    }
+    if (!IsAdministrator) {
+        FShowMessage(this, QStringLiteral("Not an admin?"));
+        return;
+    }
+    const QString name = TrimBlanks(inpUserName->text());
+    const QString password = TrimBlanks(inpPassword->text());
+    const QString email = EmailToSend();
+    if (name.isEmpty() || password.isEmpty() || email.isEmpty()) {
+        FShowMessage(this,
+                     QStringLiteral("Check the input values,\rempty fields are not allowed!"));
+        return;
+    }
+    // The outcome arrives through ShowModifyResult.
+    FSessions->ModifyUserProfile(SessionUserName, name, password, email, spUserType->value(),
+                                 disabled);
+}
+
+} // namespace hbquor::account
