@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 using namespace quor;
 using namespace quor::fuzz;
@@ -22,6 +23,8 @@ struct InputRun {
     QUORHANDLE handle = nullptr;
     StreamHeader header;
     unsigned callbacks = 0;
+    // Sessions the callbacks created; destroyed with the input's session.
+    std::vector<QUORHANDLE> created;
 };
 
 InputRun g_run;
@@ -36,10 +39,19 @@ void AnswerWithRequests(const CallbackEvent &event) {
     if (event.slot == QUOR_CB_INVITATION) {
         quor_joinchannel(event.handle, event.channel, 0, nullptr);
     }
+    const bool outcome = event.slot == QUOR_CB_LOGIN || event.slot == QUOR_CB_CREATEUSER ||
+                         event.slot == QUOR_CB_REQPASSWORD;
     if (event.slot == QUOR_CB_LOGIN) {
         quor_addcontact(event.handle, "anna");
         quor_updatecontacts(event.handle);
         quor_reqchannellist(event.handle);
+    }
+    // A program starts its next session once it knows how this one ended;
+    // creating it reaps idle sessions, this one included.
+    if (outcome) {
+        if (QUORHANDLE next = quor_create()) {
+            g_run.created.push_back(next);
+        }
     }
 }
 
@@ -119,6 +131,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (Lib().initialised) {
         FUZZ_CHECK(quor_destroy(g_run.handle) == 0);
         FUZZ_CHECK(FindSession(tag) == nullptr);
+        for (QUORHANDLE created : g_run.created) {
+            FUZZ_CHECK(quor_destroy(created) == 0);
+        }
     }
     return 0;
 }

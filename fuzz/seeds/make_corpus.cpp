@@ -177,6 +177,15 @@ void WriteStreamSeeds(const fs::path &dir) {
                MakeRecord(606, "$server", "me", "ss",
                           {std::string_view("#lobby"), std::string_view("anna")})},
               answering);
+    StreamHeader refusedAnswering = answering;
+    seeds.Add("callbacks_answer_refusal_with_new_session",
+              {MakeRecord(100, "$server", "me", "ds", {1, std::string_view("me")}),
+               MakeText("anna", "me", "never seen")},
+              refusedAnswering);
+    StreamHeader accountAnswering = Situation(StreamSituation::AwaitingAccountReply);
+    accountAnswering.answerWithRequests = true;
+    seeds.Add("callbacks_answer_account_reply_with_new_session", {MakeRecord(211, "$server", "")},
+              accountAnswering);
     StreamHeader destroying;
     destroying.reentrantCallback = 2;
     seeds.Add("callback_destroys_session", MakeList(206, {"anna", "bob", "carol"}), destroying);
