@@ -1,0 +1,129 @@
+// Logging on, and the texts stored for users who were offline.
+#include "server_test.h"
+
+namespace quord::testing {
+namespace {
+
+using LoginTest = ServerTest;
+
+TEST_F(LoginTest, AcceptsUsersAndAdministratorsWithTheirOwnReply) {
+    RawClient user(server.port());
+    EXPECT_EQ(user.Login("anna", "anna-pw"), 200);
+    RawClient admin(server.port());
+    EXPECT_EQ(admin.Login("BOSS", "boss-pw"), 201);
+    const auto welcome = admin.Read();
+    ASSERT_TRUE(welcome);
+    EXPECT_EQ(welcome->id(), 600);
+    EXPECT_FALSE(welcome->rawText().empty());
+}
+
+TEST_F(LoginTest, LibraryLoginGetsWelcomeText) {
+    auto anna = Anna();
+    ASSERT_EQ(anna->welcomes.size(), 1u);
+    EXPECT_NE(anna->welcomes[0].find("Welcome"), std::string::npos);
+}
+
+TEST_F(LoginTest, RefusesUnknownNamesAndWrongPasswords) {
+    TestClient wrong;
+    EXPECT_EQ(wrong.Login("anna", "nope"), 3);
+    TestClient unknown;
+    EXPECT_EQ(unknown.Login("nobody", "anna-pw"), 3);
+    EXPECT_NE(server.Log().find("refused request 1"), std::string::npos);
+}
+
+TEST_F(LoginTest, RefusesUserWhoIsAlreadyOnlineInAnySpelling) {
+    auto anna = Anna();
+    TestClient second;
+    EXPECT_EQ(second.Login("ANNA", "anna-pw"), 4);
+    EXPECT_FALSE(anna->disconnected);
+}
+
+TEST_F(LoginTest, RefusesOtherApiBuildAndCloses) {
+    RawClient old(server.port());
+    EXPECT_EQ(old.Login("anna", "anna-pw", 13), 113);
+    EXPECT_TRUE(old.WaitClosed());
+}
+
+TEST_F(LoginTest, RefusedAnswerNamesTheRequestAndUser) {
+    RawClient client(server.port());
+    client.Send(ClientRecord(1, "anna", "", "ssdd", {"anna", "bad", 14, 1}));
+    const auto answer = client.Read();
+    ASSERT_TRUE(answer);
+    std::int32_t request = 0;
+    std::string name;
+    ASSERT_TRUE(quor::ExpectFields(*answer, 100, 1, "ds", {&request, &name}));
+    EXPECT_EQ(request, 1);
+    EXPECT_EQ(name, "anna");
+    EXPECT_TRUE(client.WaitClosed());
+}
+
+TEST_F(LoginTest, RequestsBeforeLoginAreIgnored) {
+    RawClient client(server.port());
+    client.Send(ClientRecord(307, "anna", "$server", "s", {"bob"}));
+    client.Send(ClientRecord(2, "anna", "bob", "s", {"hello"}));
+    EXPECT_EQ(client.Login("anna", "anna-pw"), 200);
+    auto bob = Bob();
+    quor::testing::PumpFor(50);
+    EXPECT_TRUE(bob->texts.empty());
+}
+
+TEST_F(LoginTest, OfflineTextsArriveOldestFirstOnceAtNextLogin) {
+    {
+        auto anna = Anna();
+        ASSERT_EQ(quor_sendtext(anna->handle(), "bob", "first"), 0);
+        ASSERT_EQ(quor_sendtext(anna->handle(), "BOB", "second"), 0);
+        quor::testing::PumpFor(100);
+        EXPECT_TRUE(anna->textErrors.empty());
+    }
+    const auto before = static_cast<int>(std::time(nullptr));
+    {
+        auto bob = Bob();
+        ASSERT_TRUE(bob->WaitForMore(bob->offlineTexts, 1));
+        EXPECT_EQ(bob->offlineTexts[0][0], "anna");
+        EXPECT_EQ(bob->offlineTexts[0][2], "first");
+        EXPECT_EQ(bob->offlineTexts[1][2], "second");
+        EXPECT_LE(std::stoi(bob->offlineTexts[0][1]), before);
+        EXPECT_GT(std::stoi(bob->offlineTexts[0][1]), before - 60);
+    }
+    auto again = Bob();
+    quor::testing::PumpFor(100);
+    EXPECT_TRUE(again->offlineTexts.empty());
+}
+
+TEST_F(LoginTest, OfflineTextsSurviveARestart) {
+    {
+        auto anna = Anna();
+        ASSERT_EQ(quor_sendtext(anna->handle(), "bob", "kept over a restart"), 0);
+        quor::testing::PumpFor(100);
+    }
+    EXPECT_EQ(server.Stop(), 0);
+    ASSERT_TRUE(server.Start()) << server.Log();
+    server.UseForLibrary();
+    auto bob = Bob();
+    ASSERT_TRUE(bob->WaitForMore(bob->offlineTexts, 0));
+    EXPECT_EQ(bob->offlineTexts[0][2], "kept over a restart");
+}
+
+TEST_F(LoginTest, OfflineQueueHoldsFiftyTexts) {
+    auto anna = Anna();
+    for (int i = 0; i < 51; ++i) {
+        ASSERT_EQ(quor_sendtext(anna->handle(), "bob", ("text " + std::to_string(i)).c_str()), 0);
+    }
+    ASSERT_TRUE(anna->WaitForMore(anna->textErrors, 0));
+    EXPECT_EQ(anna->textErrors[0], (NameCode{"bob", 27}));
+    auto bob = Bob();
+    ASSERT_TRUE(bob->WaitForMore(bob->offlineTexts, 49));
+    quor::testing::PumpFor(100);
+    EXPECT_EQ(bob->offlineTexts.size(), 50u);
+    EXPECT_EQ(bob->offlineTexts.back()[2], "text 49");
+}
+
+TEST_F(LoginTest, StopsCleanlyOnTerminate) {
+    auto anna = Anna();
+    EXPECT_EQ(server.Stop(), 0);
+    EXPECT_TRUE(PumpUntilTrue([&] { return anna->disconnected; }, 3000));
+    EXPECT_NE(server.Log().find("stopped"), std::string::npos);
+}
+
+} // namespace
+} // namespace quord::testing

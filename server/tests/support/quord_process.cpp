@@ -1,0 +1,150 @@
+#include "quord_process.h"
+
+#include "account_store.h"
+#include "passwords.h"
+#include "quor.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace quord::testing {
+
+namespace {
+
+std::string ReadFile(const std::string &path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+QuordProcess::QuordProcess() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quord-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) {
+        dataDir_ = pattern;
+    }
+}
+
+QuordProcess::~QuordProcess() {
+    Stop();
+    std::error_code ec;
+    std::filesystem::remove_all(dataDir_, ec);
+}
+
+void QuordProcess::AddAccount(const std::string &name, const std::string &password,
+                              const std::string &email, int userType) {
+    AccountStore store(dataDir_ + "/quord.db");
+    Account account;
+    account.name = name;
+    account.passwordHash = HashPassword(password);
+    account.email = email;
+    account.userType = userType;
+    account.created = std::time(nullptr);
+    store.Add(account);
+}
+
+bool QuordProcess::Start(const std::vector<std::string> &extraArguments) {
+    const std::string logPath = dataDir_ + "/quord.log";
+    const std::size_t logStart = Log().size();
+    std::vector<std::string> arguments = {QUORD_PATH, "--listen", "127.0.0.1", "--port",
+                                          "0",        "--data",   dataDir_};
+    arguments.insert(arguments.end(), extraArguments.begin(), extraArguments.end());
+    pid_ = fork();
+    if (pid_ == 0) {
+        const int log = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        const int null = ::open("/dev/null", O_RDWR);
+        dup2(log, STDERR_FILENO);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDIN_FILENO);
+        std::vector<char *> argv;
+        for (std::string &argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const std::string marker = "listening on 127.0.0.1:";
+    while (std::chrono::steady_clock::now() < deadline) {
+        const std::string log = Log();
+        const std::size_t at = log.find(marker, logStart);
+        if (at != std::string::npos) {
+            port_ = std::atoi(log.c_str() + at + marker.size());
+            return port_ > 0;
+        }
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
+int QuordProcess::Stop() {
+    if (pid_ <= 0) {
+        return -1;
+    }
+    kill(pid_, SIGTERM);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void QuordProcess::UseForLibrary() const {
+    quor_setserver("127.0.0.1", port_);
+}
+
+std::string QuordProcess::Log() const {
+    return ReadFile(dataDir_ + "/quord.log");
+}
+
+std::vector<std::string> QuordProcess::Mails() const {
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    for (const auto &entry : std::filesystem::directory_iterator(dataDir_ + "/outbox", ec)) {
+        files.push_back(entry.path());
+    }
+    // File names start with the time and a sequence number; the
+    // modification time orders mails written within one second.
+    std::sort(files.begin(), files.end(), [](const auto &a, const auto &b) {
+        return std::filesystem::last_write_time(a) < std::filesystem::last_write_time(b);
+    });
+    std::vector<std::string> mails;
+    for (const auto &file : files) {
+        mails.push_back(ReadFile(file.string()));
+    }
+    return mails;
+}
+
+std::string QuordProcess::MailedPassword(const std::string &address) const {
+    const std::string marker = "your password for the chat service is: ";
+    std::string password;
+    for (const std::string &mail : Mails()) {
+        if (mail.rfind("To: " + address + "\n", 0) != 0) {
+            continue;
+        }
+        const std::size_t at = mail.find(marker);
+        if (at != std::string::npos) {
+            password = mail.substr(at + marker.size(), mail.find('\n', at) - at - marker.size());
+        }
+    }
+    return password;
+}
+
+} // namespace quord::testing

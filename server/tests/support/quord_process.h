@@ -1,0 +1,48 @@
+// Runs the real quord binary as a child process for a test: a temporary
+// data folder, an ephemeral port on 127.0.0.1 read back from the log, and
+// accounts seeded straight into the database with known passwords.
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace quord::testing {
+
+class QuordProcess {
+public:
+    QuordProcess();
+    // Stops the server if it runs and removes the data folder.
+    ~QuordProcess();
+    QuordProcess(const QuordProcess &) = delete;
+    QuordProcess &operator=(const QuordProcess &) = delete;
+
+    // Adds an account to the database (also while the server runs).
+    void AddAccount(const std::string &name, const std::string &password,
+                    const std::string &email = "someone@example.org", int userType = 0);
+
+    // Starts quord on a free port; returns false when it did not report
+    // listening within a few seconds.
+    bool Start(const std::vector<std::string> &extraArguments = {});
+    // SIGTERM and wait; returns the exit status, or -1 when it was killed.
+    int Stop();
+
+    int port() const { return port_; }
+    const std::string &dataDir() const { return dataDir_; }
+    // Points the library's later connect requests at this server.
+    void UseForLibrary() const;
+
+    // The server's log so far.
+    std::string Log() const;
+    // The mails in the outbox, oldest first.
+    std::vector<std::string> Mails() const;
+    // The password in the newest mail to the address; empty if none.
+    std::string MailedPassword(const std::string &address) const;
+
+private:
+    std::string dataDir_;
+    pid_t pid_ = -1;
+    int port_ = 0;
+};
+
+} // namespace quord::testing

@@ -1,0 +1,123 @@
+#include "raw_client.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace quord::testing {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int MillisecondsLeft(Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return static_cast<int>(std::max<long long>(left, 0));
+}
+
+} // namespace
+
+quor::QuorMessage ClientRecord(std::int32_t id, std::string_view sender, std::string_view recipient,
+                               std::string_view signature,
+                               const std::vector<quor::FieldValue> &values) {
+    quor::QuorMessage record;
+    record.setSender(sender);
+    record.setRecipient(recipient);
+    quor::PackFields(record, id, 1, signature, values);
+    return record;
+}
+
+RawClient::RawClient(int port) {
+    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (fd_ >= 0 && ::connect(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+RawClient::~RawClient() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+bool RawClient::Send(const quor::QuorMessage &record) {
+    return SendBytes(record.bytes.data(), record.bytes.size());
+}
+
+bool RawClient::SendBytes(const void *data, std::size_t size) {
+    const auto *p = static_cast<const char *>(data);
+    while (size > 0) {
+        const ssize_t n = ::send(fd_, p, size, MSG_NOSIGNAL);
+        if (n <= 0) {
+            return false;
+        }
+        p += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::optional<quor::QuorMessage> RawClient::Read(int ms) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+    while (buffer_.size() < quor::kRecordSize) {
+        pollfd pfd{fd_, POLLIN, 0};
+        if (::poll(&pfd, 1, MillisecondsLeft(deadline)) <= 0) {
+            return std::nullopt;
+        }
+        char chunk[4096];
+        const ssize_t n = ::recv(fd_, chunk, sizeof chunk, 0);
+        if (n <= 0) {
+            return std::nullopt;
+        }
+        buffer_.append(chunk, static_cast<std::size_t>(n));
+    }
+    quor::QuorMessage record;
+    std::copy_n(buffer_.begin(), quor::kRecordSize, record.bytes.begin());
+    buffer_.erase(0, quor::kRecordSize);
+    return record;
+}
+
+std::optional<quor::QuorMessage> RawClient::ReadId(std::int32_t id, int ms) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+    while (auto record = Read(MillisecondsLeft(deadline))) {
+        if (record->id() == id) {
+            return record;
+        }
+    }
+    return std::nullopt;
+}
+
+bool RawClient::WaitClosed(int ms) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        pollfd pfd{fd_, POLLIN, 0};
+        if (::poll(&pfd, 1, MillisecondsLeft(deadline)) <= 0) {
+            return false;
+        }
+        char chunk[4096];
+        const ssize_t n = ::recv(fd_, chunk, sizeof chunk, 0);
+        if (n <= 0) {
+            return true;
+        }
+    }
+}
+
+std::int32_t RawClient::Login(const std::string &user, const std::string &password,
+                              std::int32_t build) {
+    Send(ClientRecord(1, user, "", "ssdd", {user, password, build, 1}));
+    const std::optional<quor::QuorMessage> answer = Read();
+    return answer ? answer->id() : 0;
+}
+
+} // namespace quord::testing

@@ -1,0 +1,50 @@
+// A plain blocking socket that speaks records to the server under test,
+// for what the library cannot do: forged and malformed records, garbage,
+// clients that never read, and checks of exact wire fields.
+#pragma once
+
+#include "record.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace quord::testing {
+
+class RawClient {
+public:
+    explicit RawClient(int port);
+    ~RawClient();
+    RawClient(const RawClient &) = delete;
+    RawClient &operator=(const RawClient &) = delete;
+
+    bool connected() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+
+    // False once the server has closed the connection.
+    bool Send(const quor::QuorMessage &record);
+    bool SendBytes(const void *data, std::size_t size);
+    // The next whole record, or none on time-out or close.
+    std::optional<quor::QuorMessage> Read(int ms = 3000);
+    // The next record with this id, skipping others (pings, welcome).
+    std::optional<quor::QuorMessage> ReadId(std::int32_t id, int ms = 3000);
+    // True when the server closes the connection within ms (reading and
+    // discarding whatever comes first).
+    bool WaitClosed(int ms = 3000);
+
+    // Sends a login request (build 14) and reads until the answer: 200 or
+    // 201 when accepted, the error id when refused, 0 on time-out.
+    std::int32_t Login(const std::string &user, const std::string &password,
+                       std::int32_t build = 14);
+
+private:
+    int fd_ = -1;
+    std::string buffer_;
+};
+
+// A record as a client would build it (format 1, typed fields).
+quor::QuorMessage ClientRecord(std::int32_t id, std::string_view sender, std::string_view recipient,
+                               std::string_view signature = "",
+                               const std::vector<quor::FieldValue> &values = {});
+
+} // namespace quord::testing

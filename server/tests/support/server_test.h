@@ -1,0 +1,44 @@
+// Test fixture: a fresh quord with three seeded accounts (anna and bob,
+// users; boss, administrator), pointed at by the library.
+#pragma once
+
+#include "quord_process.h"
+#include "raw_client.h"
+#include "scripted_server.h"
+#include "test_client.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quord::testing {
+
+class ServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        server.AddAccount("anna", "anna-pw", "anna@example.org");
+        server.AddAccount("bob", "bob-pw", "bob@example.org");
+        server.AddAccount("boss", "boss-pw", "boss@example.org", 1);
+        ASSERT_TRUE(server.Start(ExtraArguments())) << server.Log();
+        server.UseForLibrary();
+    }
+
+    virtual std::vector<std::string> ExtraArguments() const { return {}; }
+
+    // A client logged on as user, its welcome text received.
+    std::unique_ptr<TestClient> LogOn(const std::string &user, const std::string &password) {
+        auto client = std::make_unique<TestClient>();
+        EXPECT_EQ(client->Login(user, password), 0) << user;
+        EXPECT_TRUE(client->WaitForMore(client->welcomes, 0)) << user;
+        return client;
+    }
+    std::unique_ptr<TestClient> Anna() { return LogOn("anna", "anna-pw"); }
+    std::unique_ptr<TestClient> Bob() { return LogOn("bob", "bob-pw"); }
+    std::unique_ptr<TestClient> Boss() { return LogOn("boss", "boss-pw"); }
+
+    QuordProcess server;
+};
+
+} // namespace quord::testing
