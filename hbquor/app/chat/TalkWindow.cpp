@@ -118,11 +118,6 @@ bool TQuorTalkWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TQuorTalkWindow::closeEvent(QCloseEvent *event) {
-    // A window may be closed more than once (by the user and by the main
-    // window); the main window hears of it only the first time.
-    if (!FCloseReported) {
-        FCloseReported = true;
-        NotifyClosed();
-    }
+    NotifyClosed();
     event->accept();
 }

@@ -7,7 +7,7 @@
 // is added to the pane as "own name: <tab>text". The pane keeps the program's
 // line rule (beyond 600 lines it is cut back to 500 in one edit).
 //
-// The window frees itself when closed and tells the main window first, once.
+// The window frees itself when closed and tells the main window first.
 #pragma once
 
 #include "LinePane.h"
@@ -104,5 +104,4 @@ private:
 
     LinePane FPane;
     SendTextHandler OnSendText;
-    bool FCloseReported = false;
 };

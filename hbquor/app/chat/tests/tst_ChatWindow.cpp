@@ -4,6 +4,7 @@
 #include "TalkTestSupport.h"
 #include "UnitQuorChat.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -31,6 +32,7 @@ class TestChatWindow : public QObject {
 private slots:
     void startsEmptyScrollingAndLimited();
     void windowIsFixedStayOnTopWithoutMaximise();
+    void inputHasTheFocusWhenShown();
     void titleShowsOwnAndPeerName();
     void inputAcceptsAtMost400Characters();
     void enterSendsTextAsTypedAndAddsOwnLine();
@@ -81,6 +83,14 @@ void TestChatWindow::windowIsFixedStayOnTopWithoutMaximise() {
     // The input comes first in the tab order and takes the focus.
     QCOMPARE(window.focusProxy(), window.Edit1);
     QCOMPARE(window.Edit1->nextInFocusChain(), window.Memo1);
+}
+
+void TestChatWindow::inputHasTheFocusWhenShown() {
+    TFormQuorChat window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(QApplication::focusWidget(), window.Edit1);
 }
 
 void TestChatWindow::titleShowsOwnAndPeerName() {
