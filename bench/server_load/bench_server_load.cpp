@@ -1,0 +1,183 @@
+// Channel fan-out of quord on loopback: starts the server on a free port
+// with a temporary data folder, forks worker processes that each log on a
+// batch of library sessions, joins every session to one channel, lets all
+// of them send texts there, and reports the delivered channel texts per
+// second and the p50/p99 delivery latency (send call to callback).
+//
+// Usage: bench_server_load [WORKERS [SESSIONS_PER_WORKER [TEXTS_PER_SESSION]]]
+// Defaults: 20 workers of 40 sessions (800 in the channel), 2 texts each.
+#include "account_store.h"
+#include "load_worker.h"
+#include "passwords.h"
+#include "quord_process.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+using quord::bench::LoadPlan;
+using quord::bench::NowNanoseconds;
+using quord::bench::WorkerResult;
+
+void SeedAccounts(const std::string &dataDir, const LoadPlan &plan) {
+    quord::AccountStore store(dataDir + "/quord.db");
+    quord::Account account;
+    account.passwordHash = quord::HashPassword(quord::bench::kLoadPassword);
+    account.email = "load@example.org";
+    account.created = std::time(nullptr);
+    for (int w = 0; w < plan.workers; ++w) {
+        for (int s = 0; s < plan.sessionsPerWorker; ++s) {
+            account.name = quord::bench::LoadUserName(w, s);
+            store.Add(account);
+        }
+    }
+}
+
+bool WriteAll(int fd, const void *data, std::size_t size) {
+    const auto *p = static_cast<const char *>(data);
+    while (size > 0) {
+        const ssize_t n = write(fd, p, size);
+        if (n <= 0) {
+            return false;
+        }
+        p += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool ReadAll(int fd, void *data, std::size_t size) {
+    auto *p = static_cast<char *>(data);
+    while (size > 0) {
+        const ssize_t n = read(fd, p, size);
+        if (n <= 0) {
+            return false;
+        }
+        p += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Child side: runs the worker and sends its result up the pipe.
+[[noreturn]] void Worker(const LoadPlan &plan, int index, int readyFd, int goFd, int resultFd) {
+    const WorkerResult result = quord::bench::RunWorker(plan, index, readyFd, goFd);
+    const std::uint64_t finished = NowNanoseconds();
+    const std::uint64_t count = result.latenciesMicroseconds.size();
+    const std::uint8_t complete = result.complete ? 1 : 0;
+    WriteAll(resultFd, &complete, sizeof complete);
+    WriteAll(resultFd, &finished, sizeof finished);
+    WriteAll(resultFd, &count, sizeof count);
+    WriteAll(resultFd, result.latenciesMicroseconds.data(), count * sizeof(std::uint32_t));
+    _exit(result.complete ? 0 : 1);
+}
+
+double Percentile(std::vector<std::uint32_t> &values, double fraction) {
+    if (values.empty()) {
+        return 0;
+    }
+    const std::size_t at =
+        std::min(values.size() - 1, static_cast<std::size_t>(fraction * values.size()));
+    std::nth_element(values.begin(), values.begin() + static_cast<long>(at), values.end());
+    return values[at] / 1000.0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    LoadPlan plan;
+    if (argc > 1) {
+        plan.workers = std::max(1, std::atoi(argv[1]));
+    }
+    if (argc > 2) {
+        plan.sessionsPerWorker = std::clamp(std::atoi(argv[2]), 2, 50);
+    }
+    if (argc > 3) {
+        plan.textsPerSession = std::max(1, std::atoi(argv[3]));
+    }
+    quord::testing::QuordProcess server;
+    SeedAccounts(server.dataDir(), plan);
+    if (!server.Start()) {
+        std::fprintf(stderr, "quord did not start:\n%s", server.Log().c_str());
+        return 1;
+    }
+    plan.port = server.port();
+
+    int ready[2];
+    int go[2];
+    if (pipe(ready) != 0 || pipe(go) != 0) {
+        return 1;
+    }
+    std::vector<int> results;
+    std::vector<pid_t> children;
+    for (int w = 0; w < plan.workers; ++w) {
+        int result[2];
+        if (pipe(result) != 0) {
+            return 1;
+        }
+        const pid_t pid = fork();
+        if (pid == 0) {
+            Worker(plan, w, ready[1], go[0], result[1]);
+        }
+        close(result[1]);
+        results.push_back(result[0]);
+        children.push_back(pid);
+    }
+    const int sessions = plan.workers * plan.sessionsPerWorker;
+    const std::uint64_t setupStart = NowNanoseconds();
+    for (int w = 0; w < plan.workers; ++w) {
+        char byte;
+        if (!ReadAll(ready[0], &byte, 1)) {
+            std::fprintf(stderr, "a worker failed to log on and join\n");
+            return 1;
+        }
+    }
+    const double setupSeconds = (NowNanoseconds() - setupStart) / 1e9;
+    const std::uint64_t start = NowNanoseconds();
+    const std::string goBytes(static_cast<std::size_t>(plan.workers), 'g');
+    WriteAll(go[1], goBytes.data(), goBytes.size());
+
+    std::vector<std::uint32_t> latencies;
+    std::uint64_t lastFinish = start;
+    bool complete = true;
+    for (int fd : results) {
+        std::uint8_t workerComplete = 0;
+        std::uint64_t finished = 0;
+        std::uint64_t count = 0;
+        if (!ReadAll(fd, &workerComplete, 1) || !ReadAll(fd, &finished, 8) ||
+            !ReadAll(fd, &count, 8)) {
+            complete = false;
+            continue;
+        }
+        const std::size_t old = latencies.size();
+        latencies.resize(old + count);
+        ReadAll(fd, latencies.data() + old, count * sizeof(std::uint32_t));
+        complete = complete && workerComplete == 1;
+        lastFinish = std::max(lastFinish, finished);
+        close(fd);
+    }
+    for (pid_t pid : children) {
+        waitpid(pid, nullptr, 0);
+    }
+    const double seconds = (lastFinish - start) / 1e9;
+    const std::uint64_t delivered = latencies.size();
+    std::printf("channel fan-out: %d workers x %d sessions = %d members, %d texts each\n",
+                plan.workers, plan.sessionsPerWorker, sessions, plan.textsPerSession);
+    std::printf("  logon and join of all sessions: %.2f s\n", setupSeconds);
+    std::printf("  delivered %llu channel texts in %.2f s: %.0f records/s\n",
+                static_cast<unsigned long long>(delivered), seconds,
+                seconds > 0 ? delivered / seconds : 0.0);
+    std::printf("  delivery latency: p50 %.2f ms, p99 %.2f ms\n", Percentile(latencies, 0.50),
+                Percentile(latencies, 0.99));
+    if (!complete) {
+        std::printf("  INCOMPLETE: some texts did not arrive within %d s\n", plan.timeoutSeconds);
+    }
+    server.Stop();
+    return complete ? 0 : 1;
+}
