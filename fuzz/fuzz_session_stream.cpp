@@ -39,16 +39,17 @@ void AnswerWithRequests(const CallbackEvent &event) {
     if (event.slot == QUOR_CB_INVITATION) {
         quor_joinchannel(event.handle, event.channel, 0, nullptr);
     }
-    const bool outcome = event.slot == QUOR_CB_LOGIN || event.slot == QUOR_CB_CREATEUSER ||
-                         event.slot == QUOR_CB_REQPASSWORD;
-    if (event.slot == QUOR_CB_LOGIN) {
+    if (event.slot == QUOR_CB_LOGIN && event.result == 0) {
         quor_addcontact(event.handle, "anna");
         quor_updatecontacts(event.handle);
         quor_reqchannellist(event.handle);
     }
-    // A program starts its next session once it knows how this one ended;
-    // creating it reaps idle sessions, this one included.
-    if (outcome) {
+    // A program starts its next session once this one has ended (a refused
+    // login, an account or password answer); creating it reaps idle
+    // sessions, this one included.
+    const bool ended = (event.slot == QUOR_CB_LOGIN && event.result != 0) ||
+                       event.slot == QUOR_CB_CREATEUSER || event.slot == QUOR_CB_REQPASSWORD;
+    if (ended) {
         if (QUORHANDLE next = quor_create()) {
             g_run.created.push_back(next);
         }

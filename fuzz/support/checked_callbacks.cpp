@@ -37,17 +37,18 @@ void CheckErrorCode(int code) {
     FUZZ_CHECK(code >= 0 && code <= kHighestErrorCode);
 }
 
-void Report(QUORHANDLE h, int slot, const char *peer = nullptr, const char *channel = nullptr) {
+void Report(QUORHANDLE h, int slot, const char *peer = nullptr, const char *channel = nullptr,
+            int result = 0) {
     FUZZ_CHECK(h != nullptr);
     if (g_observer != nullptr) {
-        g_observer({h, slot, peer, channel});
+        g_observer({h, slot, peer, channel, result});
     }
 }
 
 void OnLogin(QUORHANDLE h, int result) {
     FUZZ_CHECK(result == 0 || result == QUOR_ERR_LOGIN_INVALID ||
                result == QUOR_ERR_ALREADY_ONLINE || result == QUOR_ERR_API_BUILD);
-    Report(h, QUOR_CB_LOGIN);
+    Report(h, QUOR_CB_LOGIN, nullptr, nullptr, result);
 }
 
 void OnDisconnect(QUORHANDLE h) {
@@ -120,12 +121,12 @@ void OnOfflineText(QUORHANDLE h, const char *sender, int, const char *text) {
 
 void OnCreateUser(QUORHANDLE h, int result) {
     CheckErrorCode(result);
-    Report(h, QUOR_CB_CREATEUSER);
+    Report(h, QUOR_CB_CREATEUSER, nullptr, nullptr, result);
 }
 
 void OnReqPassword(QUORHANDLE h, int result) {
     CheckErrorCode(result);
-    Report(h, QUOR_CB_REQPASSWORD);
+    Report(h, QUOR_CB_REQPASSWORD, nullptr, nullptr, result);
 }
 
 void OnChannelInfo(QUORHANDLE h, const char *channel, int type, const char *info1,

@@ -18,6 +18,8 @@ struct CallbackEvent {
     const char *peer = nullptr;
     // A channel the event names, or null.
     const char *channel = nullptr;
+    // The outcome reported on slots 0, 15 and 16 (0: success), else 0.
+    int result = 0;
 };
 
 using CallbackObserver = void (*)(const CallbackEvent &event);
