@@ -1,14 +1,23 @@
 // Helpers for the talk window tests: a send handler that records each call
 // and answers with a chosen result (it can also fill in an empty own name as
-// the main window's handler does), and a look at the pane's last line.
+// the main window's handler does), sending a line with Enter, and a look at
+// the pane's last line.
 #pragma once
 
 #include "TalkWindow.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QString>
+#include <QTest>
 #include <QTextBlock>
 #include <QVector>
+
+/// Puts text into the input line and presses Enter there.
+inline void EnterLine(TQuorTalkWindow &window, const QString &text) {
+    window.Edit1->setText(text);
+    QTest::keyClick(window.Edit1, Qt::Key_Return);
+}
 
 inline QString LastLine(const TQuorTalkWindow &window) {
     return window.Memo1->document()->lastBlock().text();

@@ -79,6 +79,23 @@ void AddMembers(TFormQuorChannel &window, const QStringList &names) {
         window.MemberJoined(name);
 }
 
+/// A channel window with members alice and bob whose member list opens
+/// conversations through a stand-in registry.
+struct MemberListFixture {
+    ChatRegistry registry;
+    TFormQuorChannel window;
+
+    MemberListFixture() {
+        registry.Install(window);
+        AddMembers(window, {"alice", "bob"});
+    }
+
+    void Show() {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+};
+
 void SelectMember(TFormQuorChannel &window, int row) {
     window.ListView1->setCurrentItem(window.ListView1->topLevelItem(row));
 }
@@ -218,8 +235,7 @@ void TestChannelWindow::enterNeedsAnotherMember() {
     SendRecorder sender;
     window.SetOnSendText(sender.Handler());
     window.MemberJoined(QStringLiteral("alice"));
-    window.Edit1->setText(QStringLiteral("anyone?"));
-    QTest::keyClick(window.Edit1, Qt::Key_Return);
+    EnterLine(window, QStringLiteral("anyone?"));
     QVERIFY(sender.Calls.isEmpty());
     QCOMPARE(window.Edit1->text(), QStringLiteral("anyone?"));
     QCOMPARE(window.LineCount(), 1);
@@ -252,8 +268,7 @@ void TestChannelWindow::failedSendKeepsText() {
     sender.Result = false;
     window.SetOnSendText(sender.Handler());
     AddMembers(window, {"alice", "bob"});
-    window.Edit1->setText(QStringLiteral("hello"));
-    QTest::keyClick(window.Edit1, Qt::Key_Return);
+    EnterLine(window, QStringLiteral("hello"));
     QCOMPARE(sender.Calls.size(), 1);
     QCOMPARE(window.Edit1->text(), QStringLiteral("hello"));
     QCOMPARE(window.LineCount(), 2);
@@ -269,78 +284,61 @@ void TestChannelWindow::paneKeepsTheLineRule() {
 }
 
 void TestChannelWindow::doubleClickShowsAndRestoresExistingConversation() {
-    ChatRegistry registry;
-    auto *existing = registry.Create(QStringLiteral("Bob"));
-    registry.Created.clear();
-    registry.Found.clear();
+    MemberListFixture f;
+    auto *existing = f.registry.Create(QStringLiteral("Bob"));
+    f.registry.Created.clear();
+    f.registry.Found.clear();
     existing->showMinimized();
     QVERIFY(existing->isMinimized());
 
-    TFormQuorChannel window;
-    registry.Install(window);
-    AddMembers(window, {"alice", "bob"});
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    DoubleClickMember(window, 1);
+    f.Show();
+    DoubleClickMember(f.window, 1);
 
-    QCOMPARE(registry.Found, QStringList{"bob"});
-    QVERIFY(registry.Created.isEmpty());
+    QCOMPARE(f.registry.Found, QStringList{"bob"});
+    QVERIFY(f.registry.Created.isEmpty());
     QVERIFY(existing->isVisible());
     QVERIFY(!existing->isMinimized());
 }
 
 void TestChannelWindow::doubleClickCreatesMissingConversation() {
-    ChatRegistry registry;
-    TFormQuorChannel window;
-    registry.Install(window);
-    AddMembers(window, {"alice", "bob"});
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    DoubleClickMember(window, 0);
-
-    QCOMPARE(registry.Created, QStringList{"alice"});
-    QCOMPARE(registry.Windows.size(), 1);
-    QVERIFY(registry.Windows[0]->isVisible());
+    MemberListFixture f;
+    f.Show();
+    DoubleClickMember(f.window, 0);
+    QCOMPARE(f.registry.Created, QStringList{"alice"});
+    QCOMPARE(f.registry.Windows.size(), 1);
+    QVERIFY(f.registry.Windows[0]->isVisible());
 
     // A failure while making the window opens nothing and is not passed on.
-    registry.FailCreating = true;
-    DoubleClickMember(window, 1);
-    QCOMPARE(registry.Created.last(), QStringLiteral("bob"));
-    QCOMPARE(registry.Windows.size(), 1);
+    f.registry.FailCreating = true;
+    DoubleClickMember(f.window, 1);
+    QCOMPARE(f.registry.Created.last(), QStringLiteral("bob"));
+    QCOMPARE(f.registry.Windows.size(), 1);
 }
 
 void TestChannelWindow::openChatUsesCreateAndIgnoresErrors() {
-    ChatRegistry registry;
-    TFormQuorChannel window;
-    registry.Install(window);
-    AddMembers(window, {"alice", "bob"});
-    SelectMember(window, 1);
-    window.mnuOpenChat->trigger();
-    QCOMPARE(registry.Created, QStringList{"bob"});
-    QCOMPARE(registry.Windows.size(), 1);
-    QVERIFY(registry.Windows[0]->isVisible());
-
+    MemberListFixture f;
+    SelectMember(f.window, 1);
+    f.window.mnuOpenChat->trigger();
     // Asking again brings up the same window.
-    window.mnuOpenChat->trigger();
-    QCOMPARE(registry.Windows.size(), 1);
+    f.window.mnuOpenChat->trigger();
+    QCOMPARE(f.registry.Created, (QStringList{"bob", "bob"}));
+    QCOMPARE(f.registry.Windows.size(), 1);
+    QVERIFY(f.registry.Windows[0]->isVisible());
 
-    registry.FailCreating = true;
-    SelectMember(window, 0);
-    window.mnuOpenChat->trigger();
-    QCOMPARE(registry.Created.last(), QStringLiteral("alice"));
-    QCOMPARE(registry.Windows.size(), 1);
+    f.registry.FailCreating = true;
+    SelectMember(f.window, 0);
+    f.window.mnuOpenChat->trigger();
+    QCOMPARE(f.registry.Created.last(), QStringLiteral("alice"));
+    QCOMPARE(f.registry.Windows.size(), 1);
 }
 
 void TestChannelWindow::openChatWithoutSelectionDoesNothing() {
-    ChatRegistry registry;
-    TFormQuorChannel window;
-    registry.Install(window);
-    AddMembers(window, {"alice", "bob"});
-    window.ListView1->clearSelection();
-    window.mnuOpenChat->trigger();
-    window.ListView1DblClick();
-    QVERIFY(registry.Created.isEmpty());
-    QVERIFY(registry.Found.isEmpty());
+    MemberListFixture f;
+    f.window.ListView1->clearSelection();
+    f.window.mnuOpenChat->trigger();
+    f.window.ListView1DblClick();
+    QVERIFY(f.registry.Created.isEmpty());
+    QVERIFY(f.registry.Found.isEmpty());
 }
 
 void TestChannelWindow::inviteRequestIsPostedWithChannelName() {

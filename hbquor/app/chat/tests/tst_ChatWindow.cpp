@@ -150,8 +150,7 @@ void TestChatWindow::enterOnEmptyInputDoesNothing() {
 
 void TestChatWindow::enterWithoutHandlerKeepsText() {
     TFormQuorChat window;
-    window.Edit1->setText(QStringLiteral("hi"));
-    QTest::keyClick(window.Edit1, Qt::Key_Return);
+    EnterLine(window, QStringLiteral("hi"));
     QCOMPARE(window.Edit1->text(), QStringLiteral("hi"));
     QCOMPARE(window.LineCount(), 0);
 }
@@ -161,8 +160,7 @@ void TestChatWindow::failedSendKeepsTextAndAddsNothing() {
     SendRecorder sender;
     sender.Result = false;
     window.SetOnSendText(sender.Handler());
-    window.Edit1->setText(QStringLiteral("are you there?"));
-    QTest::keyClick(window.Edit1, Qt::Key_Return);
+    EnterLine(window, QStringLiteral("are you there?"));
     QCOMPARE(sender.Calls.size(), 1);
     QCOMPARE(window.Edit1->text(), QStringLiteral("are you there?"));
     QCOMPARE(window.LineCount(), 0);
@@ -176,10 +174,8 @@ void TestChatWindow::handlerFillsEmptyOwnNameButTitleStays() {
     sender.FillOwnName = QStringLiteral("alice");
     window.SetOnSendText(sender.Handler());
 
-    window.Edit1->setText(QStringLiteral("one"));
-    QTest::keyClick(window.Edit1, Qt::Key_Return);
-    window.Edit1->setText(QStringLiteral("two"));
-    QTest::keyClick(window.Edit1, Qt::Key_Return);
+    EnterLine(window, QStringLiteral("one"));
+    EnterLine(window, QStringLiteral("two"));
 
     QCOMPARE(window.GetOwnName(), QStringLiteral("alice"));
     QCOMPARE(window.windowTitle(), QStringLiteral(" talk / telegram to Bob"));
