@@ -139,8 +139,8 @@ public:
     // Adds a contact; with sendNow and a connection, the list is sent at
     // once. 0, -1 for an empty name, or an error code.
     int AddContact(std::string_view name, bool sendNow);
-    // Adds each name without sending, then sends once; returns how many
-    // names were accepted.
+    // Adds each name without sending, then sends the list once; returns how
+    // many names were accepted.
     int AddContacts(const std::vector<std::string> &names);
     // 0, -1 for an empty or unknown name, or an error code. The entry is
     // removed in every case but -1.
@@ -191,6 +191,9 @@ private:
     int ConnectNewHandle();
     int ConnectLeftOverHandle();
     void RemoveContact(const ThbQuorContact *contact);
+    // While connected: sends the list of the names the library already
+    // holds (entries still marked pending) and marks them handed over.
+    void SendHandedOverContacts();
     void RemoveChannelEntry(const ThbQuorChannel *channel);
 
     QUORHANDLE FHandle = nullptr;

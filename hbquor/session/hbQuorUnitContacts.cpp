@@ -77,9 +77,28 @@ int ThbQuorUnit::AddContacts(const std::vector<std::string> &names) {
         if (AddContact(name, false) == 0)
             ++added;
     }
-    if (added > 0)
+    if (added == 0)
+        return 0;
+    if (IsConnected() && !FContactsDirty)
+        SendHandedOverContacts();
+    else
         UpdateContacts();
     return added;
+}
+
+void ThbQuorUnit::SendHandedOverContacts() {
+    auto sent = CallLibrary(kWhereUpdateContacts, kWhatUpdateContacts,
+                            [this] { return quor_updatecontacts(FHandle); });
+    if (!sent)
+        return;
+    if (*sent != 0) {
+        ReportLastError(kWhereUpdateContacts, kWhatUpdateContacts);
+        return;
+    }
+    for (auto &entry : FContacts) {
+        if (entry.second->Status == QuorUserStatus::Pending)
+            entry.second->Status = QuorUserStatus::HandedToLibrary;
+    }
 }
 
 int ThbQuorUnit::DelContact(std::string_view name) {

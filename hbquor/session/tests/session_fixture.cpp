@@ -1,0 +1,62 @@
+#include "session_fixture.h"
+
+#include "record.h"
+
+namespace hbquor::testing {
+
+namespace {
+
+constexpr std::int32_t kEmailChanged = 213;
+
+} // namespace
+
+void SessionTest::SetUp() {
+    server.UseForLibrary();
+    ASSERT_EQ(central.Init(), 0);
+    events.Attach(central);
+}
+
+ThbQuorUnit *SessionTest::LogIn(const std::string &name, const std::string &password) {
+    if (central.Login(name, password) != 0) {
+        ADD_FAILURE() << "Login of " << name << " was refused at once";
+        return nullptr;
+    }
+    if (!server.AcceptOpening(kLoginAccepted)) {
+        ADD_FAILURE() << "the server never saw the login of " << name;
+        return nullptr;
+    }
+    ThbQuorUnit *session = central.FindByName(name);
+    if (!PumpUntil([&] { return session->IsConnected(); })) {
+        ADD_FAILURE() << name << " never became connected";
+        return nullptr;
+    }
+    return session;
+}
+
+bool SessionTest::AwaitEvent(const std::string &line, int timeoutMs) {
+    return PumpUntil([&] { return events.Has(line); }, timeoutMs);
+}
+
+std::optional<quor::QuorMessage> SessionTest::NextRecord(int timeoutMs) {
+    return server.Read(timeoutMs);
+}
+
+std::optional<std::vector<std::string>> SessionTest::NextContactList() {
+    std::vector<std::string> items;
+    for (;;) {
+        auto part = server.Read();
+        if (!part || part->id() != kListOfContacts)
+            return std::nullopt;
+        for (std::string &item : quor::ListItems(*part))
+            items.push_back(std::move(item));
+        if (quor::ListFlags(*part) & quor::kListLast)
+            return items;
+    }
+}
+
+void SessionTest::CloseQuietly(ThbQuorUnit *session) {
+    server.Send(quor::testing::MakeRecord(kEmailChanged, "$server", session->Name()));
+    ASSERT_TRUE(AwaitEvent("EmailChanged " + session->Name() + " 0 "));
+}
+
+} // namespace hbquor::testing
