@@ -3,6 +3,7 @@
 #include "AccountText.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -16,13 +17,15 @@ void ShowMessageBox(QWidget *parent, const QString &text) {
 
 void PostMessage(QWidget *context, const MessageHook &hook, const QString &text,
                  std::function<void()> after) {
+    const bool bound = context != nullptr;
     QPointer<QWidget> guard(context);
-    QTimer::singleShot(0, context, [guard, hook, text, after = std::move(after)] {
-        if (!guard)
+    QObject *receiver = bound ? static_cast<QObject *>(context) : QCoreApplication::instance();
+    QTimer::singleShot(0, receiver, [bound, guard, hook, text, after = std::move(after)] {
+        if (bound && !guard)
             return;
         if (hook)
             hook(guard, text);
-        if (guard && after)
+        if ((!bound || guard) && after)
             after();
     });
 }

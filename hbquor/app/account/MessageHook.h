@@ -20,7 +20,9 @@ void ShowMessageBox(QWidget *parent, const QString &text);
 
 // Runs the hook once control is back in the event loop, so that a message
 // raised inside a library callback never blocks the library; then runs
-// `after` (if set). Nothing happens when `context` is gone by then.
+// `after` (if set). The message box is owned by `context`; nothing happens
+// when `context` is destroyed first. Without a context the message is shown
+// on its own.
 void PostMessage(QWidget *context, const MessageHook &hook, const QString &text,
                  std::function<void()> after = {});
 
