@@ -33,6 +33,8 @@ TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout)
       Edit1(new QLineEdit(this)), Memo1(new QPlainTextEdit(this)),
       SpeedButton1(new QToolButton(this)), FPane(Memo1) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // The program ends with its main window, whatever talk windows are open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(layout.ClientSize);
     QFont windowFont(layout.WindowFont, 8);
     windowFont.setStyleHint(QFont::SansSerif);

@@ -7,7 +7,8 @@
 // is added to the pane as "own name: <tab>text". The pane keeps the program's
 // line rule (beyond 600 lines it is cut back to 500 in one edit).
 //
-// The window frees itself when closed and tells the main window first.
+// The window frees itself when closed and tells the main window first. It
+// does not keep the program running once the main window has closed.
 #pragma once
 
 #include "LinePane.h"

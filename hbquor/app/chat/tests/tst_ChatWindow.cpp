@@ -74,6 +74,8 @@ void TestChatWindow::windowIsFixedStayOnTopWithoutMaximise() {
     QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(!window.testAttribute(Qt::WA_QuitOnClose));
     QCOMPARE(window.Edit1->geometry(), QRect(8, 192, 393, 22));
     QCOMPARE(window.Memo1->geometry(), QRect(8, 8, 393, 177));
     QCOMPARE(window.SpeedButton1->geometry(), QRect(8, 184, 393, 9));
