@@ -151,15 +151,26 @@ void QuorConnection::OnConnect(int error) {
     Post(opening);
 }
 
-void QuorConnection::OnReceive() {
-    lastReceiveTick_ = TickNow();
+void QuorConnection::OnReceive() { ReadAndDispatch(false); }
+
+bool QuorConnection::ReadAhead() { return readAhead_ && fd_ >= 0 && ReadAndDispatch(true); }
+
+bool QuorConnection::ReadAndDispatch(bool speculative) {
     const ssize_t n = ::recv(fd_, receiveBuffer_.data(), receiveBuffer_.size(), 0);
-    if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
+    const bool wouldBlock = n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR);
+    if (speculative && wouldBlock) {
+        readAhead_ = false;
+        return false; // nothing was waiting after all: no notification
+    }
+    lastReceiveTick_ = TickNow();
+    if (n == 0 || (n < 0 && !wouldBlock)) {
         // The peer closed or the connection broke: never read a dead socket again.
         OnClose();
-        return;
+        return true;
     }
+    readAhead_ = n == static_cast<ssize_t>(receiveBuffer_.size());
     Received(receiveBuffer_.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
+    return true;
 }
 
 void QuorConnection::Received(const std::uint8_t *data, std::size_t n) {
@@ -213,6 +224,7 @@ void QuorConnection::CloseSocket() {
         ::close(fd_);
         fd_ = -1;
         interest_ = 0;
+        readAhead_ = false;
     }
 }
 

@@ -86,6 +86,10 @@ public:
     void AssumeStateForTesting(int state, std::string_view userName, ConnectionMode purpose);
     // Routes one epoll readiness report to the matching notification.
     void OnReady(std::uint32_t events);
+    // A read that filled the whole buffer suggests more bytes are waiting:
+    // reads again without asking epoll first. True when that delivered a
+    // read notification; false (and nothing happened) when nothing waited.
+    bool ReadAhead();
 
     int state() const { return state_; }
     ConnectionMode purpose() const { return purpose_; }
@@ -105,6 +109,7 @@ protected:
     void Raise(ConnectionEvent event) { onEvent_(*this, event); }
 
 private:
+    bool ReadAndDispatch(bool speculative);
     void SendPump();
     void CloseSocket();
     void LoseConnection(int error);
@@ -127,6 +132,7 @@ private:
     std::uint32_t lastReceiveTick_;
     std::uint32_t lastSendTick_;
     bool destroyed_ = false;
+    bool readAhead_ = false;
 
     std::size_t sendOffset_ = 0;
     std::deque<QuorMessage> sendQueue_;

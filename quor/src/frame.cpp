@@ -46,6 +46,27 @@ void DeliverDeferredCloses(std::uint64_t initGeneration) {
     }
 }
 
+// While sessions are receiving a stream, reading them again directly saves
+// asking epoll each time. True when some session delivered a notification.
+bool ReadAhead(std::uint64_t initGeneration) {
+    Library &lib = Lib();
+    bool delivered = false;
+    for (int i = 0; i < kMaxSessions; ++i) {
+        if (!lib.initialised || lib.initGeneration != initGeneration) {
+            return true;
+        }
+        if (QuorSession *session = lib.slots[i].get()) {
+            delivered = session->ReadAhead() || delivered;
+        }
+    }
+    return delivered;
+}
+
+void EndPump() {
+    --Lib().pumpDepth;
+    Lib().graveyard.clear();
+}
+
 void DestroyAllSessions() {
     for (int i = 0; i < kMaxSessions; ++i) {
         if (Lib().slots[i]) {
@@ -175,6 +196,13 @@ QUOR_API int quor_pump(int timeout_ms) {
     }
     ++lib.pumpDepth;
     const std::uint64_t generation = lib.initGeneration;
+    if (lib.readAheadPumps < kMaxReadAheadPumps && !lib.reactor.hasDeferred() &&
+        ReadAhead(generation)) {
+        ++lib.readAheadPumps;
+        EndPump();
+        return 0;
+    }
+    lib.readAheadPumps = 0;
     epoll_event events[kMaxSessions + 2];
     const int ready = epoll_wait(lib.reactor.fd(), events, kMaxSessions + 2, timeout_ms);
     for (int i = 0; i < ready; ++i) {
@@ -192,8 +220,7 @@ QUOR_API int quor_pump(int timeout_ms) {
             session->OnReady(events[i].events);
         }
     }
-    --lib.pumpDepth;
-    lib.graveyard.clear();
+    EndPump();
     return 0;
 }
 

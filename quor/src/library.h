@@ -19,6 +19,9 @@ inline constexpr int kMaxSessions = 50;
 inline constexpr int kHousekeepingPeriodMs = 1000;
 // A logged-on session silent for more than this many whole seconds is dropped.
 inline constexpr std::uint32_t kSilenceLimitSeconds = 60;
+// At most this many pumps in a row read ahead before epoll is asked again,
+// so timers, writes and other sessions are never kept waiting for long.
+inline constexpr int kMaxReadAheadPumps = 16;
 
 struct Library {
     bool initialised = false;
@@ -33,6 +36,7 @@ struct Library {
     // Counts quor_init calls, so that a pump notices a quor_term inside it.
     std::uint64_t initGeneration = 0;
     int pumpDepth = 0;
+    int readAheadPumps = 0;
     std::string host = "localhost";
     int port = QUOR_DEFAULT_PORT;
 };

@@ -35,6 +35,7 @@ public:
 
     // Remembers a tag whose close notification the next pump delivers.
     void deferClose(std::uint64_t tag);
+    bool hasDeferred() const { return !deferred_.empty(); }
     // Hands over and forgets the deferred tags.
     std::vector<std::uint64_t> takeDeferred();
 

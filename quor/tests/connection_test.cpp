@@ -258,3 +258,26 @@ TEST_F(LibraryTest, PumpInsideACallbackReturnsAtOnce) {
     EXPECT_EQ(nested, 0);
     EXPECT_EQ(Recorded().size(), 1u); // the nested pump delivered nothing
 }
+
+TEST_F(LibraryTest, AStreamOnOneSessionNeverStarvesAnother) {
+    QUORHANDLE busy = LogOn("busy");
+    QUORHANDLE quiet = LogOn("quiet");
+    std::vector<std::uint8_t> flood;
+    for (int i = 0; i < 200; ++i) {
+        const QuorMessage m = MakeText("anna", "busy", std::to_string(i));
+        flood.insert(flood.end(), m.bytes.begin(), m.bytes.end());
+    }
+    server.SendRaw(flood.data(), flood.size(), 0);
+    server.Send(MakeText("bob", "quiet", "me too"), 1);
+    ASSERT_TRUE(PumpUntil([&] {
+        return !Recorded().empty() && Recorded().back().handle == quiet;
+    }));
+    // The quiet session was served while the busy one still had records waiting.
+    EXPECT_LT(Recorded().size(), 100u);
+    ASSERT_TRUE(WaitForEvents(201));
+    for (int i = 0; i < 200; ++i) {
+        EXPECT_NE(std::find(Recorded().begin(), Recorded().end(),
+                            Ev(QUOR_CB_TEXT, busy, {"anna", std::to_string(i)})),
+                  Recorded().end());
+    }
+}
