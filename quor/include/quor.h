@@ -137,8 +137,7 @@ typedef void (*QUOR_CB_INVITEUSER_FN)(QUORHANDLE h, const char *name, int result
  * 1 administrator. */
 typedef void (*QUOR_CB_USERPROFILE_FN)(QUORHANDLE h, int result, const char *name,
                                        const char *password, const char *email, int user_type,
-                                       int created, int last_login, int self_created,
-                                       int disabled);
+                                       int created, int last_login, int self_created, int disabled);
 /* Slot 20: outcome of quor_modifyuserprofile. */
 typedef void (*QUOR_CB_MODIFYUSERPROFILE_FN)(QUORHANDLE h, int result, const char *name);
 /* Slot 21: outcome of quor_changeemail. On success the library closes the

@@ -26,6 +26,8 @@ std::int32_t CalendarNow() {
     return static_cast<std::int32_t>(std::time(nullptr));
 }
 
-void SetClockOverride(ClockOverride clock) { g_override = clock; }
+void SetClockOverride(ClockOverride clock) {
+    g_override = clock;
+}
 
 } // namespace quor

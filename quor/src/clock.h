@@ -12,7 +12,9 @@ std::uint32_t TickNow();
 // Seconds since 1970-01-01 UTC.
 std::int32_t CalendarNow();
 
-inline std::uint32_t TickElapsed(std::uint32_t since, std::uint32_t now) { return now - since; }
+inline std::uint32_t TickElapsed(std::uint32_t since, std::uint32_t now) {
+    return now - since;
+}
 
 struct ClockOverride {
     std::uint32_t (*tick)() = nullptr;

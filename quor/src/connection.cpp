@@ -57,7 +57,9 @@ QuorConnection::QuorConnection(Reactor &reactor, std::uint64_t tag, EventFunctio
     : reactor_(reactor), tag_(tag), onEvent_(onEvent), lastReceiveTick_(TickNow()),
       lastSendTick_(lastReceiveTick_) {}
 
-QuorConnection::~QuorConnection() { CloseSocket(); }
+QuorConnection::~QuorConnection() {
+    CloseSocket();
+}
 
 void QuorConnection::AssumeStateForTesting(int state, std::string_view userName,
                                            ConnectionMode purpose) {
@@ -140,9 +142,7 @@ void QuorConnection::OnConnect(int error) {
         return;
     }
     QuorMessage opening;
-    const std::int32_t id = purpose_ == MODE_LOGIN        ? 1
-                            : purpose_ == MODE_CREATEUSER ? 5
-                                                          : 6;
+    const std::int32_t id = purpose_ == MODE_LOGIN ? 1 : purpose_ == MODE_CREATEUSER ? 5 : 6;
     const std::string &second = purpose_ == MODE_LOGIN ? password_ : email_;
     PackFields(opening, id, 1, "ssdd", {userName_, second, build_, loginConstant_});
     state_ = STATE_AWAITING_REPLY;
@@ -151,9 +151,13 @@ void QuorConnection::OnConnect(int error) {
     Post(opening);
 }
 
-void QuorConnection::OnReceive() { ReadAndDispatch(false); }
+void QuorConnection::OnReceive() {
+    ReadAndDispatch(false);
+}
 
-bool QuorConnection::ReadAhead() { return readAhead_ && fd_ >= 0 && ReadAndDispatch(true); }
+bool QuorConnection::ReadAhead() {
+    return readAhead_ && fd_ >= 0 && ReadAndDispatch(true);
+}
 
 bool QuorConnection::ReadAndDispatch(bool speculative) {
     const ssize_t n = ::recv(fd_, receiveBuffer_.data(), receiveBuffer_.size(), 0);
@@ -250,8 +254,8 @@ void QuorConnection::SendPump() {
     lastSendTick_ = TickNow();
     while (!sendQueue_.empty()) {
         const QuorMessage &head = sendQueue_.front();
-        const ssize_t n = ::send(fd_, head.bytes.data() + sendOffset_, kRecordSize - sendOffset_,
-                                 MSG_NOSIGNAL);
+        const ssize_t n =
+            ::send(fd_, head.bytes.data() + sendOffset_, kRecordSize - sendOffset_, MSG_NOSIGNAL);
         if (n < 0) {
             const int err = errno;
             if (err == EINTR) {

@@ -13,7 +13,9 @@ namespace {
 constexpr std::int32_t kErrorIdLow = 100;
 constexpr std::int32_t kErrorIdHigh = 199;
 
-bool IsErrorReply(std::int32_t id) { return id >= kErrorIdLow && id <= kErrorIdHigh; }
+bool IsErrorReply(std::int32_t id) {
+    return id >= kErrorIdLow && id <= kErrorIdHigh;
+}
 
 // An error reply read as far as its fields parse: request id 0 and an empty
 // name when nothing parses.
@@ -71,8 +73,7 @@ void FlushNameList(QuorSession &session, const std::vector<std::string> &items) 
         if (session.destroyed()) {
             return;
         }
-        RaiseCallback<QUOR_CB_CONTACTLIST_FN>(QUOR_CB_CONTACTLIST, HandleOf(session),
-                                              item.c_str());
+        RaiseCallback<QUOR_CB_CONTACTLIST_FN>(QUOR_CB_CONTACTLIST, HandleOf(session), item.c_str());
     }
     if (!session.destroyed()) {
         RaiseCallback<QUOR_CB_CONTACTLIST_FN>(QUOR_CB_CONTACTLIST, HandleOf(session), nullptr);
@@ -237,10 +238,10 @@ void OnMessage(QuorSession &session) {
     case 501:
         if (ExpectFields(m, 501, 1, "d", {&d1})) {
             const std::string sender = m.sender();
-            RaiseCallback<QUOR_CB_PINGREPLY_FN>(QUOR_CB_PINGREPLY, h, sender.c_str(),
-                                                static_cast<int>(static_cast<std::uint32_t>(
-                                                    CalendarNow()) -
-                                                                 static_cast<std::uint32_t>(d1)));
+            RaiseCallback<QUOR_CB_PINGREPLY_FN>(
+                QUOR_CB_PINGREPLY, h, sender.c_str(),
+                static_cast<int>(static_cast<std::uint32_t>(CalendarNow()) -
+                                 static_cast<std::uint32_t>(d1)));
         }
         break;
     case 408:
@@ -280,8 +281,8 @@ void OnMessage(QuorSession &session) {
         break;
     case 403:
         if (ExpectFields(m, 403, 1, "sssddddd", {&s1, &s2, &s3, &d1, &d2, &d3, &d4, &d5})) {
-            RaiseCallback<QUOR_CB_USERPROFILE_FN>(QUOR_CB_USERPROFILE, h, 0, s1.c_str(),
-                                                  s2.c_str(), s3.c_str(), d1, d2, d3, d4, d5);
+            RaiseCallback<QUOR_CB_USERPROFILE_FN>(QUOR_CB_USERPROFILE, h, 0, s1.c_str(), s2.c_str(),
+                                                  s3.c_str(), d1, d2, d3, d4, d5);
         }
         break;
     default:

@@ -153,7 +153,9 @@ QUOR_API int quor_setcallback(int slot, QUORCALLBACK fn) {
     return Succeed();
 }
 
-QUOR_API int quor_getlasterror(void) { return Lib().lastError; }
+QUOR_API int quor_getlasterror(void) {
+    return Lib().lastError;
+}
 
 QUOR_API int quor_setuserdata(QUORHANDLE h, int value) {
     QuorSession *session = CheckedSession(h);

@@ -10,8 +10,12 @@ QUORCALLBACK g_callbacks[QUOR_CB_COUNT] = {};
 
 } // namespace
 
-QUORCALLBACK CallbackAt(int slot) { return g_callbacks[slot]; }
-void SetCallbackAt(int slot, QUORCALLBACK fn) { g_callbacks[slot] = fn; }
+QUORCALLBACK CallbackAt(int slot) {
+    return g_callbacks[slot];
+}
+void SetCallbackAt(int slot, QUORCALLBACK fn) {
+    g_callbacks[slot] = fn;
+}
 
 Library &Lib() {
     static Library library;

@@ -57,9 +57,13 @@ void DestroySession(int slot);
 
 // Sets the last error and returns the export's result: 0 for code 0, else 1.
 int Fail(int code);
-inline int Succeed() { return Fail(0); }
+inline int Succeed() {
+    return Fail(0);
+}
 
 // Treats a NULL string argument as empty.
-inline const char *OrEmpty(const char *s) { return s != nullptr ? s : ""; }
+inline const char *OrEmpty(const char *s) {
+    return s != nullptr ? s : "";
+}
 
 } // namespace quor

@@ -36,8 +36,8 @@ void QuorMessage::setRawText(std::string_view text) {
     std::memcpy(bytes.data() + kDataOffset, text.data(), std::min(text.size(), kMaxTextLength));
 }
 
-void PackFields(QuorMessage &record, std::int32_t id, std::uint8_t format, std::string_view signature,
-                const std::vector<FieldValue> &values) {
+void PackFields(QuorMessage &record, std::int32_t id, std::uint8_t format,
+                std::string_view signature, const std::vector<FieldValue> &values) {
     record.setId(id);
     record.setFormat(format);
     std::size_t pos = kDataOffset;
@@ -149,7 +149,9 @@ std::vector<QuorMessage> ListBuilder::finish() {
     return std::move(parts_);
 }
 
-std::uint8_t ListFlags(const QuorMessage &part) { return part.bytes[kDataOffset]; }
+std::uint8_t ListFlags(const QuorMessage &part) {
+    return part.bytes[kDataOffset];
+}
 
 std::vector<std::string> ListItems(const QuorMessage &part) {
     std::vector<std::string> items;

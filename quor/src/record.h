@@ -22,7 +22,7 @@ inline constexpr std::size_t kFormatOffset = 68;
 inline constexpr std::size_t kTimeOffset = 72;
 inline constexpr std::size_t kDataOffset = 76;
 inline constexpr std::size_t kDataSize = kRecordSize - kDataOffset; // 400
-inline constexpr std::size_t kMaxTextLength = kDataSize - 1;         // 399
+inline constexpr std::size_t kMaxTextLength = kDataSize - 1;        // 399
 
 // Flags byte of a list part.
 inline constexpr std::uint8_t kListFirst = 0x01;
@@ -78,8 +78,8 @@ using FieldValue = std::variant<std::uint8_t, std::int32_t, std::string_view>;
 // offset 0. A field that would end past the record is left out together
 // with every later field. Letters other than c, d and s are skipped and
 // consume no value. Values must match their letters' kinds.
-void PackFields(QuorMessage &record, std::int32_t id, std::uint8_t format, std::string_view signature,
-                const std::vector<FieldValue> &values);
+void PackFields(QuorMessage &record, std::int32_t id, std::uint8_t format,
+                std::string_view signature, const std::vector<FieldValue> &values);
 
 // Destination for one typed field when reading.
 using FieldTarget = std::variant<std::uint8_t *, std::int32_t *, std::string *>;

@@ -86,8 +86,9 @@ QUOR_API int quor_pinguser(QUORHANDLE h, const char *user) {
 
 QUOR_API int quor_joinchannel(QUORHANDLE h, const char *channel, int inviteonly,
                               const char *password) {
-    return Request(h, kServer, 302, "dsds",
-                   {std::int32_t{0}, OrEmpty(channel), std::int32_t{inviteonly}, OrEmpty(password)});
+    return Request(
+        h, kServer, 302, "dsds",
+        {std::int32_t{0}, OrEmpty(channel), std::int32_t{inviteonly}, OrEmpty(password)});
 }
 
 QUOR_API int quor_leavechannel(QUORHANDLE h, const char *channel) {
@@ -95,7 +96,9 @@ QUOR_API int quor_leavechannel(QUORHANDLE h, const char *channel) {
                    {std::int32_t{1}, OrEmpty(channel), std::int32_t{0}, ""});
 }
 
-QUOR_API int quor_reqchannellist(QUORHANDLE h) { return Request(h, kServer, 301, "", {}); }
+QUOR_API int quor_reqchannellist(QUORHANDLE h) {
+    return Request(h, kServer, 301, "", {});
+}
 
 QUOR_API int quor_inviteuser(QUORHANDLE h, const char *channel, const char *user) {
     return Request(h, kServer, 317, "ss", {OrEmpty(channel), OrEmpty(user)});
@@ -109,8 +112,7 @@ QUOR_API int quor_modifyuserprofile(QUORHANDLE h, const char *user, const char *
                                     const char *email, int usertype, int disabled) {
     return Request(h, kServer, 403, "sssddddd",
                    {OrEmpty(user), OrEmpty(password), OrEmpty(email), std::int32_t{usertype},
-                    CalendarNow(), std::int32_t{0}, std::int32_t{0},
-                    std::int32_t{disabled}});
+                    CalendarNow(), std::int32_t{0}, std::int32_t{0}, std::int32_t{disabled}});
 }
 
 QUOR_API int quor_changeemail(QUORHANDLE h, const char *email) {

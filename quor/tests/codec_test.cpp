@@ -9,7 +9,9 @@ using namespace quor;
 
 namespace {
 
-std::string Repeat(char c, std::size_t n) { return std::string(n, c); }
+std::string Repeat(char c, std::size_t n) {
+    return std::string(n, c);
+}
 
 } // namespace
 

@@ -12,7 +12,9 @@ using namespace quor::testing;
 namespace {
 
 std::uint32_t g_fakeTick = 0;
-std::uint32_t FakeTick() { return g_fakeTick; }
+std::uint32_t FakeTick() {
+    return g_fakeTick;
+}
 
 } // namespace
 
@@ -269,9 +271,8 @@ TEST_F(LibraryTest, AStreamOnOneSessionNeverStarvesAnother) {
     }
     server.SendRaw(flood.data(), flood.size(), 0);
     server.Send(MakeText("bob", "quiet", "me too"), 1);
-    ASSERT_TRUE(PumpUntil([&] {
-        return !Recorded().empty() && Recorded().back().handle == quiet;
-    }));
+    ASSERT_TRUE(
+        PumpUntil([&] { return !Recorded().empty() && Recorded().back().handle == quiet; }));
     // The quiet session was served while the busy one still had records waiting.
     EXPECT_LT(Recorded().size(), 100u);
     ASSERT_TRUE(WaitForEvents(201));

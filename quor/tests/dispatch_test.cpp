@@ -10,7 +10,9 @@ using namespace quor::testing;
 
 namespace {
 
-std::int32_t FixedCalendar() { return 1700000000; }
+std::int32_t FixedCalendar() {
+    return 1700000000;
+}
 
 struct MessageCase {
     const char *name;
@@ -58,13 +60,17 @@ TEST_F(DispatchTest, EveryServerMessageReachesItsSlotWithItsArguments) {
               'w');
     Check({
         {"private text", MakeText("anna", "me", "hello"), {Ev(2, h, {"anna", "hello"})}},
-        {"channel text", MakeText("anna", "#lobby", "hi all"),
+        {"channel text",
+         MakeText("anna", "#lobby", "hi all"),
          {Ev(12, h, {"anna", "#lobby", "hi all"})}},
-        {"broadcast in capitals", MakeText("admin", "<BROADCAST>", "news"),
+        {"broadcast in capitals",
+         MakeText("admin", "<BROADCAST>", "news"),
          {Ev(14, h, {"admin", "news"})}},
-        {"text without NUL stops at the record end", unterminatedText,
+        {"text without NUL stops at the record end",
+         unterminatedText,
          {Ev(2, h, {"anna", std::string(400, 'u')})}},
-        {"offline text", MakeRecord(4, "bob", "me", "sd", {"later", std::int32_t{1600000000}}),
+        {"offline text",
+         MakeRecord(4, "bob", "me", "sd", {"later", std::int32_t{1600000000}}),
          {Ev(13, h, {"bob", "1600000000", "later"})}},
         {"offline text that does not parse",
          [] {
@@ -73,9 +79,9 @@ TEST_F(DispatchTest, EveryServerMessageReachesItsSlotWithItsArguments) {
              return m;
          }(),
          {}},
-        {"welcome without NUL", unterminatedWelcome,
-         {Ev(4, h, {std::string(400, 'w')})}},
-        {"profile changed", MakeRecord(202, "$server", "me", "s", {"bob"}),
+        {"welcome without NUL", unterminatedWelcome, {Ev(4, h, {std::string(400, 'w')})}},
+        {"profile changed",
+         MakeRecord(202, "$server", "me", "s", {"bob"}),
          {Ev(20, h, {"0", "bob"})}},
         {"invitation accepted", MakeText("$server", "me", "bob"), {Ev(2, h, {"$server", "bob"})}},
         {"invite accepted (210)",
@@ -85,19 +91,26 @@ TEST_F(DispatchTest, EveryServerMessageReachesItsSlotWithItsArguments) {
              return m;
          }(),
          {Ev(18, h, {"bob", "0"})}},
-        {"ping answer", MakeRecord(501, "anna", "me", "d", {FixedCalendar() - 3}),
+        {"ping answer",
+         MakeRecord(501, "anna", "me", "d", {FixedCalendar() - 3}),
          {Ev(5, h, {"anna", "3"})}},
-        {"contact status", MakeRecord(408, "$server", "me", "sc", {"anna", std::uint8_t{3}}),
+        {"contact status",
+         MakeRecord(408, "$server", "me", "sc", {"anna", std::uint8_t{3}}),
          {Ev(11, h, {"anna", "3"})}},
-        {"online status", MakeRecord(405, "$server", "me", "sc", {"Anna", std::uint8_t{200}}),
+        {"online status",
+         MakeRecord(405, "$server", "me", "sc", {"Anna", std::uint8_t{200}}),
          {Ev(3, h, {"Anna", "200"})}},
-        {"invitation", MakeRecord(606, "$server", "me", "ss", {"#lobby", "anna"}),
+        {"invitation",
+         MakeRecord(606, "$server", "me", "ss", {"#lobby", "anna"}),
          {Ev(23, h, {"anna", "#lobby"})}},
-        {"joined", MakeRecord(602, "$server", "me", "dss", {std::int32_t{0}, "anna", "#lobby"}),
+        {"joined",
+         MakeRecord(602, "$server", "me", "dss", {std::int32_t{0}, "anna", "#lobby"}),
          {Ev(8, h, {"#lobby", "anna"})}},
-        {"left", MakeRecord(602, "$server", "me", "dss", {std::int32_t{5}, "anna", "#lobby"}),
+        {"left",
+         MakeRecord(602, "$server", "me", "dss", {std::int32_t{5}, "anna", "#lobby"}),
          {Ev(9, h, {"#lobby", "anna"})}},
-        {"own join", MakeRecord(602, "$server", "me", "dss", {std::int32_t{0}, "ME", "#lobby"}),
+        {"own join",
+         MakeRecord(602, "$server", "me", "dss", {std::int32_t{0}, "ME", "#lobby"}),
          {}},
         {"channel info",
          MakeRecord(605, "$server", "me", "scss", {"#lobby", std::uint8_t{2}, "anna", "3"}),
@@ -154,10 +167,12 @@ TEST_F(DispatchTest, ErrorRepliesAreTranslatedByTheRequestTheyAnswer) {
     // Text-delivery failures fire whatever the request, before the request's own.
     cases.push_back({"101 for a text", reply(101, 2, "bob"), {Ev(6, h, {"26", "bob"})}});
     cases.push_back({"137 for a text", reply(137, 2, "bob"), {Ev(6, h, {"27", "bob"})}});
-    cases.push_back({"112 for a join", reply(112, 302, "#x"),
+    cases.push_back({"112 for a join",
+                     reply(112, 302, "#x"),
                      {Ev(6, h, {"10", "#x"}), Ev(7, h, {"#x", "10"})}});
     cases.push_back({"104 for an unknown request", reply(104, 999, "x"), {}});
-    cases.push_back({"error reply that does not parse", MakeRecord(101, "$server", "me"),
+    cases.push_back({"error reply that does not parse",
+                     MakeRecord(101, "$server", "me"),
                      {Ev(6, h, {"26", ""})}});
     QuorMessage unparsed = reply(120, 302, "");
     std::fill(unparsed.bytes.begin() + kDataOffset + 4, unparsed.bytes.end(), 'n');
@@ -184,7 +199,8 @@ TEST_F(DispatchTest, ListsAreGatheredAcrossPartsAndFlushedByKind) {
 
     Check({
         {"empty name list", MakeList(206, {})[0], {Ev(10, h, {"(null)"})}},
-        {"member list", MakeList(407, {"#lobby", "anna", "bob"})[0],
+        {"member list",
+         MakeList(407, {"#lobby", "anna", "bob"})[0],
          {Ev(8, h, {"#lobby", "anna"}), Ev(8, h, {"#lobby", "bob"})}},
         {"member list with the channel only", MakeList(407, {"#lobby"})[0], {}},
         {"channel list",
@@ -204,7 +220,8 @@ TEST_F(DispatchTest, AFirstPartStartsAfreshAndInterleavedListsMerge) {
     auto names = MakeList(206, {"y"})[0];
     names.bytes[kDataOffset] = kListLast;
     // The 206 part completes the merged list, which is flushed as names.
-    Check({{"merged", names,
+    Check({{"merged",
+            names,
             {Ev(10, h, {"#c"}), Ev(10, h, {"x"}), Ev(10, h, {"y"}), Ev(10, h, {"(null)"})}}});
 }
 
@@ -221,7 +238,8 @@ TEST_F(DispatchTest, AListWithoutEndIsDroppedOnceItOutgrowsItsBound) {
     session->Received(part.bytes.data(), part.bytes.size());
     EXPECT_TRUE(session->listParts.empty());
     EXPECT_TRUE(Recorded().empty());
-    Check({{"a fresh list after the drop", MakeList(206, {"a"})[0],
+    Check({{"a fresh list after the drop",
+            MakeList(206, {"a"})[0],
             {Ev(10, h, {"a"}), Ev(10, h, {"(null)"})}}});
 }
 
@@ -291,11 +309,10 @@ TEST_F(AccountReplyTest, TheSingleAnswerIsReadAfterTheClose) {
         int code;
     };
     const Row rows[] = {
-        {true, 106, 21},  {true, 124, 32},  {true, 125, 33},  {true, 126, 34},
-        {true, 127, 23},  {true, 128, 22},  {true, 129, 35},  {true, 135, 19},
-        {true, 136, 36},  {true, 103, 5},   {true, 113, 5},   {false, 103, 20},
-        {false, 130, 37}, {false, 131, 28}, {false, 132, 38}, {false, 135, 19},
-        {false, 129, 5},  {false, 100, 5},
+        {true, 106, 21},  {true, 124, 32},  {true, 125, 33},  {true, 126, 34},  {true, 127, 23},
+        {true, 128, 22},  {true, 129, 35},  {true, 135, 19},  {true, 136, 36},  {true, 103, 5},
+        {true, 113, 5},   {false, 103, 20}, {false, 130, 37}, {false, 131, 28}, {false, 132, 38},
+        {false, 135, 19}, {false, 129, 5},  {false, 100, 5},
     };
     for (const Row &row : rows) {
         const std::int32_t request = row.createUser ? 5 : 6;

@@ -27,7 +27,9 @@ void ExpectSameBody(const QuorMessage &actual, const QuorMessage &expected, cons
         << name;
 }
 
-std::int32_t FixedCalendar() { return 1700000000; }
+std::int32_t FixedCalendar() {
+    return 1700000000;
+}
 
 } // namespace
 
@@ -56,8 +58,10 @@ TEST_F(LibraryTest, EachRequestPostsItsExactRecord) {
          }},
         {"channel list", [](QUORHANDLE s) { return quor_reqchannellist(s); }, 301, "$server",
          [](QuorMessage &m) { PackFields(m, 301, 1, "", {}); }},
-        {"invite", [](QUORHANDLE s) { return quor_inviteuser(s, "#lobby", "bob"); }, 317,
-         "$server", [](QuorMessage &m) { PackFields(m, 317, 1, "ss", {"#lobby", "bob"}); }},
+        {"invite", [](QUORHANDLE s) { return quor_inviteuser(s, "#lobby", "bob"); }, 317, "$server",
+         [](QuorMessage &m) {
+             PackFields(m, 317, 1, "ss", {"#lobby", "bob"});
+         }},
         {"profile", [](QUORHANDLE s) { return quor_requserprofile(s, "bob"); }, 305, "$server",
          [](QuorMessage &m) { PackFields(m, 305, 1, "s", {"bob"}); }},
         {"modify profile",

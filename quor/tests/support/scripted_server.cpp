@@ -19,9 +19,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-bool Expired(Clock::time_point deadline) { return Clock::now() >= deadline; }
+bool Expired(Clock::time_point deadline) {
+    return Clock::now() >= deadline;
+}
 
-Clock::time_point DeadlineIn(int ms) { return Clock::now() + std::chrono::milliseconds(ms); }
+Clock::time_point DeadlineIn(int ms) {
+    return Clock::now() + std::chrono::milliseconds(ms);
+}
 
 } // namespace
 
@@ -104,7 +108,9 @@ ScriptedServer::~ScriptedServer() {
     ::close(listenFd_);
 }
 
-void ScriptedServer::UseForLibrary() const { quor_setserver("127.0.0.1", port_); }
+void ScriptedServer::UseForLibrary() const {
+    quor_setserver("127.0.0.1", port_);
+}
 
 int ScriptedServer::fdOf(int client) const {
     return clients_.at(client < 0 ? clients_.size() - 1 : static_cast<std::size_t>(client));
