@@ -93,10 +93,7 @@ TEST_F(RobustnessTest, ClientThatDoesNotReadIsDropped) {
     ASSERT_EQ(anna.Login("anna", "anna-pw"), 200);
     RawClient bob(server.port());
     ASSERT_EQ(bob.Login("bob", "bob-pw"), 200);
-    quor::QuorMessage text;
-    text.setId(2);
-    text.setRecipient("anna");
-    text.setRawText(std::string(399, 'x'));
+    const quor::QuorMessage text = TextRecord("anna", std::string(399, 'x'));
     // Loopback socket buffers take a few megabytes before the server has
     // to hold anything back, so keep sending until it gives up on anna.
     const auto droppedAnna = [&] {

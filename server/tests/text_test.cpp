@@ -28,11 +28,8 @@ TEST_F(TextTest, ForgedSenderIsReplacedByTheAccount) {
     auto bob = Bob();
     RawClient anna(server.port());
     ASSERT_EQ(anna.Login("anna", "anna-pw"), 200);
-    quor::QuorMessage text;
-    text.setId(2);
+    quor::QuorMessage text = TextRecord("bob", "trust me");
     text.setSender("boss");
-    text.setRecipient("bob");
-    text.setRawText("trust me");
     anna.Send(text);
     ASSERT_TRUE(bob->WaitForMore(bob->texts, 0));
     EXPECT_EQ(bob->texts[0], (NamePair{"anna", "trust me"}));
@@ -51,18 +48,10 @@ TEST_F(TextTest, BroadcastOnlyByAdministrators) {
     RawClient carl(server.port());
     server.AddAccount("carl", "carl-pw");
     ASSERT_EQ(carl.Login("carl", "carl-pw"), 200);
-    quor::QuorMessage text;
-    text.setId(2);
-    text.setRecipient("<broadcast>");
-    text.setRawText("everyone!");
-    carl.Send(text);
+    carl.Send(TextRecord("<broadcast>", "everyone!"));
     const auto refusal = carl.ReadId(105);
     ASSERT_TRUE(refusal);
-    std::int32_t request = 0;
-    std::string name;
-    ASSERT_TRUE(quor::ExpectFields(*refusal, 105, 1, "ds", {&request, &name}));
-    EXPECT_EQ(request, 2);
-    EXPECT_EQ(name, "<broadcast>");
+    EXPECT_EQ(AsErrorReply(*refusal), (ErrorReply{105, 2, "<broadcast>"}));
     quor::testing::PumpFor(50);
     EXPECT_EQ(bob->broadcasts.size(), 1u);
 }

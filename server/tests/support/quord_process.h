@@ -27,6 +27,7 @@ public:
     // SIGTERM and wait; returns the exit status, or -1 when it was killed.
     int Stop();
 
+    bool running() const { return pid_ > 0; }
     int port() const { return port_; }
     const std::string &dataDir() const { return dataDir_; }
     // Points the library's later connect requests at this server.

@@ -33,6 +33,24 @@ quor::QuorMessage ClientRecord(std::int32_t id, std::string_view sender, std::st
     return record;
 }
 
+quor::QuorMessage TextRecord(std::string_view recipient, std::string_view text) {
+    quor::QuorMessage record;
+    record.setId(2);
+    record.setRecipient(recipient);
+    record.setRawText(text);
+    return record;
+}
+
+std::optional<ErrorReply> AsErrorReply(const quor::QuorMessage &record) {
+    ErrorReply reply;
+    reply.error = record.id();
+    if (reply.error < 100 || reply.error > 199 ||
+        !quor::ExpectFields(record, reply.error, 1, "ds", {&reply.request, &reply.name})) {
+        return std::nullopt;
+    }
+    return reply;
+}
+
 RawClient::RawClient(int port) {
     fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};

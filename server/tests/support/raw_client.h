@@ -47,4 +47,18 @@ quor::QuorMessage ClientRecord(std::int32_t id, std::string_view sender, std::st
                                std::string_view signature = "",
                                const std::vector<quor::FieldValue> &values = {});
 
+// A text record (id 2, format 0) with the raw text at data offset 0.
+quor::QuorMessage TextRecord(std::string_view recipient, std::string_view text);
+
+// The fields of an error reply.
+struct ErrorReply {
+    std::int32_t error = 0;
+    std::int32_t request = 0;
+    std::string name;
+    bool operator==(const ErrorReply &) const = default;
+};
+
+// The record read as an error reply (id 100 to 199, `ds`); none otherwise.
+std::optional<ErrorReply> AsErrorReply(const quor::QuorMessage &record);
+
 } // namespace quord::testing

@@ -25,6 +25,17 @@ protected:
         server.UseForLibrary();
     }
 
+    // The server must stop cleanly, without a sanitizer report in its log
+    // (sanitizer builds report leaks at exit and fail the exit status).
+    void TearDown() override {
+        if (server.running()) {
+            EXPECT_EQ(server.Stop(), 0);
+        }
+        const std::string log = server.Log();
+        EXPECT_EQ(log.find("Sanitizer"), std::string::npos) << log;
+        EXPECT_EQ(log.find("runtime error"), std::string::npos) << log;
+    }
+
     virtual std::vector<std::string> ExtraArguments() const { return {}; }
 
     // A client logged on as user, its welcome text received.
