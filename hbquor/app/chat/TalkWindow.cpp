@@ -10,8 +10,9 @@
 
 namespace {
 
-QFont Arial8() {
-    QFont font(QStringLiteral("Arial"), 8);
+/// An 8-point font of the family, or the system's sans serif if it is missing.
+QFont EightPoint(const QString &family) {
+    QFont font(family, 8);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
@@ -36,16 +37,14 @@ TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout)
     // The program ends with its main window, whatever talk windows are open.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(layout.ClientSize);
-    QFont windowFont(layout.WindowFont, 8);
-    windowFont.setStyleHint(QFont::SansSerif);
-    setFont(windowFont);
+    setFont(EightPoint(layout.WindowFont));
 
     Edit1->setGeometry(layout.Edit1);
-    Edit1->setFont(Arial8());
+    Edit1->setFont(EightPoint(QStringLiteral("Arial")));
     Edit1->installEventFilter(this);
 
     Memo1->setGeometry(layout.Memo1);
-    Memo1->setFont(Arial8());
+    Memo1->setFont(EightPoint(QStringLiteral("Arial")));
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
