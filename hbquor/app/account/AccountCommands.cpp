@@ -14,10 +14,6 @@ QString RefusalText(const QString &failure, int result, TAccountSessions &sessio
     return result > 0 ? failure + QLatin1Char('\r') + sessions.ErrorText(result) : failure;
 }
 
-QString Utf8(const std::string &text) {
-    return QString::fromStdString(text);
-}
-
 // Runs the account request window set up by `setup`; on OK sends the
 // request with its user name and first entry and shows a refusal.
 template <class Setup, class Send>
@@ -68,36 +64,6 @@ void mnuReqPasswordClick(QWidget *parent, ThbQuorCentral &central, const QString
                          const MessageHook &showMessage) {
     TCentralAccountSessions sessions(central);
     mnuReqPasswordClick(parent, sessions, loginName, showMessage);
-}
-
-QString CreateUserResultText(const std::string &errText, int code, const std::string &name,
-                             const std::string &email) {
-    if (code == 0)
-        return QStringLiteral("New Quor account created for: %1\rPassword will be emailed to: %2")
-            .arg(Utf8(name), Utf8(email));
-    return QStringLiteral("New Quor account FAILED for: %1\rEmail: %2\rReason %3: %4")
-        .arg(Utf8(name), Utf8(email), QString::number(code), Utf8(errText));
-}
-
-QString PasswordRequestResultText(const std::string &errText, int code, const std::string &name,
-                                  const std::string &email) {
-    if (code == 0)
-        return QStringLiteral("Password request of %1 accepted\rPassword will be emailed to: %2")
-            .arg(Utf8(name), Utf8(email));
-    return QStringLiteral("Password request of %1 FAILED\rEmail: %2\rReason %3: %4")
-        .arg(Utf8(name), Utf8(email), QString::number(code), Utf8(errText));
-}
-
-void ShowCreateUserResult(QWidget *context, const std::string &errText, int code,
-                          const std::string &name, const std::string &email,
-                          const MessageHook &showMessage) {
-    PostMessage(context, showMessage, CreateUserResultText(errText, code, name, email));
-}
-
-void ShowPasswordRequestResult(QWidget *context, const std::string &errText, int code,
-                               const std::string &name, const std::string &email,
-                               const MessageHook &showMessage) {
-    PostMessage(context, showMessage, PasswordRequestResultText(errText, code, name, email));
 }
 
 } // namespace hbquor::account

@@ -1,6 +1,9 @@
 // How the account windows show their message boxes. The hook lets the
-// program show real boxes while tests record the texts instead.
+// program show real boxes (the program's ShowMessageBox) while tests
+// record the texts instead.
 #pragma once
+
+#include "MessageBoxes.h"
 
 #include <QString>
 
@@ -14,15 +17,9 @@ namespace hbquor::account {
 // text uses "\r" for line breaks.
 using MessageHook = std::function<void(QWidget *parent, const QString &text)>;
 
-// The program's own hook: a modal information box titled with the
-// application's name.
-void ShowMessageBox(QWidget *parent, const QString &text);
-
 // Runs the hook once control is back in the event loop, so that a message
 // raised inside a library callback never blocks the library; then runs
-// `after` (if set). The message box is owned by `context`; nothing happens
-// when `context` is destroyed first. Without a context the message is shown
-// on its own.
+// `after` (if set). Nothing happens when `context` is destroyed first.
 void PostMessage(QWidget *context, const MessageHook &hook, const QString &text,
                  std::function<void()> after = {});
 

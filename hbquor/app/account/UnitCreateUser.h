@@ -23,7 +23,7 @@ public:
     // The request the dialog is set up for.
     enum Mode { CreateAccount = 0, RequestPassword = 1, ChangeEmail = 2, ChangePassword = 3 };
 
-    explicit TFormCreateUser(QWidget *parent = nullptr, MessageHook showMessage = ShowMessageBox);
+    explicit TFormCreateUser(QWidget *parent = nullptr, MessageHook showMessage = ::ShowMessageBox);
 
     void SetupCreateAccount();
     // The given name (possibly empty) is put into the user name input.

@@ -43,7 +43,7 @@ public:
     // userTypes: the user-type names indexed by user type (the main
     // window's FUserTypes: "User", "Admin", then those of the settings).
     explicit TFormUserProfile(const QStringList &userTypes, QWidget *parent = nullptr,
-                              MessageHook showMessage = ShowMessageBox);
+                              MessageHook showMessage = ::ShowMessageBox);
     ~TFormUserProfile() override;
 
     // Binds the window to the program's session manager (not owned) and the

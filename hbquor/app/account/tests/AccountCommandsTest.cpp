@@ -1,5 +1,4 @@
-// The main window's account commands that need no logged-on session, and
-// the texts of the server's later answers.
+// The main window's account commands that need no logged-on session.
 #include "AccountCommands.h"
 #include "FakeAccountSessions.h"
 #include "ModalDialogs.h"
@@ -7,7 +6,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QWidget>
 #include <QtTest>
 
 using namespace hbquor::account;
@@ -112,47 +110,6 @@ private slots:
         busy.Answer(QString(), QStringLiteral("anna@example.org"));
         mnuReqPasswordClick(nullptr, busy.sessions, QStringLiteral("Anna"), busy.record);
         QCOMPARE(busy.messages, QStringList{QStringLiteral("Could not request password!")});
-    }
-
-    void answerTexts() {
-        QCOMPARE(CreateUserResultText("", 0, "Newbie", "n@x.org"),
-                 QStringLiteral("New Quor account created for: Newbie\rPassword will be emailed "
-                                "to: n@x.org"));
-        QCOMPARE(CreateUserResultText("user exists", 20, "Newbie", "n@x.org"),
-                 QStringLiteral("New Quor account FAILED for: Newbie\rEmail: n@x.org\rReason 20: "
-                                "user exists"));
-        QCOMPARE(PasswordRequestResultText("", 0, "Anna", "a@x.org"),
-                 QStringLiteral("Password request of Anna accepted\rPassword will be emailed to: "
-                                "a@x.org"));
-        QCOMPARE(PasswordRequestResultText("wrong email", 21, "Anna", "a@x.org"),
-                 QStringLiteral("Password request of Anna FAILED\rEmail: a@x.org\rReason 21: wrong "
-                                "email"));
-        // Placeholders inside the texts are not expanded again.
-        QCOMPARE(CreateUserResultText("", 0, "%2", "n@x.org"),
-                 QStringLiteral("New Quor account created for: %2\rPassword will be emailed to: "
-                                "n@x.org"));
-    }
-
-    void answersAreShownAfterTheCallback() {
-        Commands c;
-        QWidget mainWindow;
-        ShowCreateUserResult(&mainWindow, "", 0, "Newbie", "n@x.org", c.record);
-        ShowPasswordRequestResult(&mainWindow, "", 0, "Anna", "a@x.org", c.record);
-        QVERIFY(c.messages.isEmpty());
-        QTRY_COMPARE(c.messages.size(), 2);
-        QCOMPARE(c.messages[0], CreateUserResultText("", 0, "Newbie", "n@x.org"));
-        QCOMPARE(c.messages[1], PasswordRequestResultText("", 0, "Anna", "a@x.org"));
-
-        // Without a window the answer is shown all the same; with a window
-        // that is gone by then it is dropped.
-        ShowCreateUserResult(nullptr, "", 0, "Solo", "s@x.org", c.record);
-        auto *closing = new QWidget;
-        ShowCreateUserResult(closing, "", 0, "Gone", "g@x.org", c.record);
-        delete closing;
-        QTRY_COMPARE(c.messages.size(), 3);
-        QCOMPARE(c.messages[2], CreateUserResultText("", 0, "Solo", "s@x.org"));
-        QTest::qWait(20);
-        QCOMPARE(c.messages.size(), 3);
     }
 };
 
