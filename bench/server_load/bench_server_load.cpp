@@ -39,10 +39,10 @@ void SeedAccounts(const std::string &dataDir, const LoadPlan &plan) {
     }
 }
 
-bool WriteAll(int fd, const void *data, std::size_t size) {
-    const auto *p = static_cast<const char *>(data);
+// Moves every byte through read or write, which may move fewer at a time.
+template <typename Byte, typename Io> bool TransferAll(Io io, int fd, Byte *p, std::size_t size) {
     while (size > 0) {
-        const ssize_t n = write(fd, p, size);
+        const ssize_t n = io(fd, p, size);
         if (n <= 0) {
             return false;
         }
@@ -52,17 +52,12 @@ bool WriteAll(int fd, const void *data, std::size_t size) {
     return true;
 }
 
+bool WriteAll(int fd, const void *data, std::size_t size) {
+    return TransferAll(::write, fd, static_cast<const char *>(data), size);
+}
+
 bool ReadAll(int fd, void *data, std::size_t size) {
-    auto *p = static_cast<char *>(data);
-    while (size > 0) {
-        const ssize_t n = read(fd, p, size);
-        if (n <= 0) {
-            return false;
-        }
-        p += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
+    return TransferAll(::read, fd, static_cast<char *>(data), size);
 }
 
 // Child side: runs the worker and sends its result up the pipe.
