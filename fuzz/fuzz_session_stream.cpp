@@ -71,11 +71,6 @@ void OnCallback(const CallbackEvent &event) {
     }
 }
 
-void StartLibrary() {
-    FUZZ_CHECK(quor_init(QUOR_API_BUILD) == 0);
-    RegisterCheckedCallbacks(&OnCallback);
-}
-
 // The connection state and purpose of each situation, by its number.
 struct SituationState {
     int state;
@@ -107,11 +102,12 @@ void DeliverRead(QuorSession &session, std::span<const std::uint8_t> bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (!Lib().initialised) {
-        StartLibrary();
+        FUZZ_CHECK(quor_init(QUOR_API_BUILD) == 0);
     }
     ByteReader in(data, size);
     g_run = InputRun{};
     g_run.header = ReadStreamHeader(in);
+    RegisterCheckedCallbacks(&OnCallback, g_run.header.emptySlots);
     g_run.handle = quor_create();
     FUZZ_CHECK(g_run.handle != nullptr);
     const auto tag = reinterpret_cast<std::uintptr_t>(g_run.handle);

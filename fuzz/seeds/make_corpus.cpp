@@ -186,6 +186,18 @@ void WriteStreamSeeds(const fs::path &dir) {
     accountAnswering.answerWithRequests = true;
     seeds.Add("callbacks_answer_account_reply_with_new_session", {MakeRecord(211, "$server", "")},
               accountAnswering);
+    StreamHeader evenEmpty;
+    evenEmpty.emptySlots = kEvenSlots;
+    seeds.Add("lists_with_empty_slots",
+              {MakeList(206, {"anna"}).front(), MakeList(401, {"#lobby,0,1"}).front(),
+               MakeList(407, {"#lobby", "anna"}).front(), MakeText("anna", "me", "unheard")},
+              evenEmpty);
+    StreamHeader oddEmpty;
+    oddEmpty.emptySlots = kOddSlots;
+    seeds.Add("texts_with_empty_slots",
+              {MakeText("anna", "#lobby", "unheard"),
+               MakeRecord(405, "$server", "me", "sc", {std::string_view("bob"), std::uint8_t{1}})},
+              oddEmpty);
     StreamHeader destroying;
     destroying.reentrantCallback = 2;
     seeds.Add("callback_destroys_session", MakeList(206, {"anna", "bob", "carol"}), destroying);

@@ -180,14 +180,18 @@ void OnInvitation(QUORHANDLE h, const char *inviter, const char *channel) {
     Report(h, QUOR_CB_INVITATION, inviter, channel);
 }
 
+std::uint32_t g_emptySlots = 0;
+
 template <typename Fn> void Register(int slot, Fn fn) {
-    FUZZ_CHECK(quor_setcallback(slot, reinterpret_cast<QUORCALLBACK>(fn)) == 0);
+    const bool empty = (g_emptySlots & (1u << slot)) != 0;
+    FUZZ_CHECK(quor_setcallback(slot, empty ? nullptr : reinterpret_cast<QUORCALLBACK>(fn)) == 0);
 }
 
 } // namespace
 
-void RegisterCheckedCallbacks(CallbackObserver observer) {
+void RegisterCheckedCallbacks(CallbackObserver observer, std::uint32_t emptySlots) {
     g_observer = observer;
+    g_emptySlots = emptySlots;
     Register(QUOR_CB_LOGIN, &OnLogin);
     Register(QUOR_CB_DISCONNECT, &OnDisconnect);
     Register(QUOR_CB_TEXT, &OnSenderText<QUOR_CB_TEXT>);

@@ -8,6 +8,8 @@
 
 #include "quor.h"
 
+#include <cstdint>
+
 namespace quor::fuzz {
 
 // What a callback reports to the target after its checks.
@@ -24,8 +26,9 @@ struct CallbackEvent {
 
 using CallbackObserver = void (*)(const CallbackEvent &event);
 
-// Registers the checked callbacks in all 24 slots; each then calls observer.
-// Needs an initialised library.
-void RegisterCheckedCallbacks(CallbackObserver observer);
+// Registers the checked callbacks, each of which then calls observer, in
+// all 24 slots but those whose bit (1 << slot) is set in emptySlots: those
+// are cleared. Needs an initialised library.
+void RegisterCheckedCallbacks(CallbackObserver observer, std::uint32_t emptySlots = 0);
 
 } // namespace quor::fuzz
