@@ -41,8 +41,10 @@ bool ChatLogFile::WriteLine(const QString &text) {
         const ssize_t written = ::write(FFd, data, static_cast<size_t>(left));
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (written <= 0) {
+            FLastError = QString::fromLocal8Bit(std::strerror(written < 0 ? errno : ENOSPC));
             return false;
+        }
         data += written;
         left -= written;
     }

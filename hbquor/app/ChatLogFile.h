@@ -21,12 +21,16 @@ public:
     bool IsOpen() const { return FFd >= 0; }
 
     /// Appends text and a line end. Returns false on a failed or short write
-    /// (the log stays open).
+    /// (the log stays open); LastError then tells why.
     bool WriteLine(const QString &text);
+
+    /// The system's text for the last failed write.
+    const QString &LastError() const { return FLastError; }
 
     /// Releases the lock and closes the file; nothing when already closed.
     void Close();
 
 private:
     int FFd = -1;
+    QString FLastError;
 };

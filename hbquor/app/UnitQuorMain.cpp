@@ -1,0 +1,625 @@
+// The main window's layout, start-up, settings, contacts pane, looks, clock
+// and closing.
+#include "UnitQuorMain.h"
+
+#include "ContactIcons.h"
+#include "LibraryDriver.h"
+#include "QuorSettings.h"
+#include "SavedContacts.h"
+#include "UnitQuorAbout.h"
+#include "VrtText.h"
+
+#include "UnitQuorChannel.h"
+#include "UnitQuorChat.h"
+#include "UnitUserProfile.h"
+
+#include "hbQuorClasses.h"
+
+#include <quor.h>
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+const QString TFormQuorMain::SettingsSection = QStringLiteral("Parameters");
+const QString TFormQuorMain::DefaultQuorHost = QStringLiteral("localhost");
+
+namespace {
+
+constexpr int MaxInputLength = 32;
+constexpr int ClientWidth = 540;
+constexpr int ClientHeight = 368;
+/// A window's corner is kept at least this far from the right and bottom
+/// screen edges at start-up.
+constexpr int StartEdgeMargin = 16;
+/// A centred window is kept at least this far from those edges.
+constexpr int CentreEdgeMargin = 50;
+
+const QColor DisconnectedColour(255, 255, 221);
+const QColor ConnectingColour(221, 255, 255);
+const QColor ConnectedColour(255, 255, 255);
+
+const QString DefaultUrlQuorSdk = QStringLiteral("https://quor.example.org/sdk");
+const QString DefaultUrlQuorDelphi = QStringLiteral("https://quor.example.org/hbquor");
+const QString DefaultProgEmail = QStringLiteral("hbquor@quor.example.org");
+
+QToolButton *FlatButton(QWidget *parent, const QString &caption, const QRect &geometry) {
+    auto *button = new QToolButton(parent);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLineEdit *LimitedEdit(QWidget *parent, const QRect &geometry, const QString &hint) {
+    auto *edit = new QLineEdit(parent);
+    edit->setGeometry(geometry);
+    edit->setToolTip(hint);
+    edit->setMaxLength(MaxInputLength);
+    return edit;
+}
+
+QTreeWidget *ReportView(QWidget *page, const QString &column) {
+    auto *view = new QTreeWidget(page);
+    view->setColumnCount(1);
+    view->setHeaderLabels({column});
+    view->header()->resizeSection(0, 200);
+    view->setRootIsDecorated(false);
+    view->setIconSize(QSize(ContactIconSize, ContactIconSize));
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setDragEnabled(true);
+    view->setDragDropMode(QAbstractItemView::DragOnly);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    return view;
+}
+
+/// Keeps a coordinate within [0, limit].
+int ClampToScreen(int value, int limit) {
+    return std::max(0, std::min(limit, value));
+}
+
+} // namespace
+
+TFormQuorMain::TFormQuorMain(TFormQuorMainOptions options, QWidget *parent)
+    : QMainWindow(parent), FOptions(std::move(options)) {
+    if (!FOptions.ShowMessage)
+        FOptions.ShowMessage = [this](const QString &text) { ShowMessageBox(this, text); };
+    if (!FOptions.AskYesNo)
+        FOptions.AskYesNo = [this](const QString &text) { return AskYesNoBox(this, text); };
+    if (!FOptions.OpenUrl)
+        FOptions.OpenUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    if (!FOptions.VrtClock)
+        FOptions.VrtClock = [] { return hbquor::VrtNow(); };
+    BuildControls();
+    BuildMenus();
+    FormCreate();
+}
+
+TFormQuorMain::~TFormQuorMain() {
+    FormDestroy();
+}
+
+void TFormQuorMain::BuildControls() {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    auto *client = new QWidget(this);
+    client->setFixedSize(ClientWidth, ClientHeight);
+    client->setBackgroundRole(QPalette::Button);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    spbLogon = FlatButton(client, QStringLiteral("Logon"), QRect(8, 8, 41, 22));
+    spbLogoff = FlatButton(client, QStringLiteral("Logoff"), QRect(8, 32, 41, 22));
+
+    pnLoginData = new QWidget(client);
+    pnLoginData->setGeometry(48, 3, 81, 57);
+    Label2 = new QLabel(QStringLiteral("user name"), pnLoginData);
+    Label2->move(3, -1);
+    inpUserName = LimitedEdit(pnLoginData, QRect(3, 12, 74, 14), QStringLiteral("Login name"));
+    inpUserName->setFrame(false);
+    Label3 = new QLabel(QStringLiteral("password"), pnLoginData);
+    Label3->move(3, 23);
+    inpPassword = LimitedEdit(pnLoginData, QRect(3, 36, 74, 14), QStringLiteral("Password"));
+    inpPassword->setFrame(false);
+    inpPassword->setEchoMode(QLineEdit::Password);
+
+    PageControl1 = new QTabWidget(client);
+    PageControl1->setGeometry(8, 64, 121, 297);
+    TabSheet1 = new QWidget;
+    ListView1 = ReportView(TabSheet1, QStringLiteral("Name"));
+    PageControl1->addTab(TabSheet1, QStringLiteral("Contacts"));
+    Channels = new QWidget;
+    ListView2 = ReportView(Channels, QStringLiteral("In Use"));
+    PageControl1->addTab(Channels, QStringLiteral("Channels"));
+    for (QWidget *page : {TabSheet1, Channels}) {
+        auto *fill = new QGridLayout(page);
+        fill->setContentsMargins(0, 0, 0, 0);
+        fill->addWidget(page == TabSheet1 ? ListView1 : ListView2);
+    }
+
+    RichEdit1 = new QTextEdit(client);
+    RichEdit1->setGeometry(136, 8, 393, 305);
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    FLogPane = std::make_unique<LinePane>(RichEdit1);
+
+    spbScrolling = FlatButton(client, LinePane::ModeCaption(false), QRect(424, 312, 105, 17));
+    Label1 = new QLabel(QStringLiteral("Talk / telegram to"), client);
+    Label1->move(136, 320);
+    inpTarget =
+        LimitedEdit(client, QRect(224, 320, 113, 17),
+                    QStringLiteral("type in the name of a user or drag one of your contacts"));
+    pnVRT = new QLabel(QStringLiteral("VRT..."), client);
+    pnVRT->setGeometry(352, 320, 57, 17);
+    pnVRT->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnVRT->setAlignment(Qt::AlignCenter);
+    pnVRT->setToolTip(QStringLiteral("Virtual Reality Time"));
+    Label4 = new QLabel(QStringLiteral("say"), client);
+    Label4->move(136, 344);
+    inpSayThis = new QLineEdit(client);
+    inpSayThis->setGeometry(160, 344, 369, 17);
+
+    setTabOrder(inpUserName, inpPassword);
+    setTabOrder(inpPassword, inpTarget);
+    setTabOrder(inpTarget, inpSayThis);
+    setTabOrder(inpSayThis, PageControl1);
+    setTabOrder(PageControl1, RichEdit1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+
+    connect(spbScrolling, &QToolButton::clicked, this, &TFormQuorMain::spbScrollingClick);
+    connect(Timer1, &QTimer::timeout, this, &TFormQuorMain::Timer1Timer);
+}
+
+void TFormQuorMain::BuildMenus() {
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    mnuCreateaQuoraccount = file->addAction(QStringLiteral("Create a Quor account ..."));
+    mnuReqPassword = file->addAction(QStringLiteral("Forgot Password ..."));
+    mnuLogChat = file->addAction(QStringLiteral("Log Chat"));
+    mnuLogChat->setCheckable(true);
+    file->addSeparator();
+    mnuExit = file->addAction(QStringLiteral("Exit"));
+
+    QMenu *communicate = menuBar()->addMenu(QStringLiteral("Communicate"));
+    mnuJoinChannel = communicate->addAction(QStringLiteral("Join Channel ..."));
+    mnuInviteUser1 = communicate->addAction(QStringLiteral("Invite User to Channel ..."));
+    mnuListChannels = communicate->addAction(QStringLiteral("List Channels"));
+    communicate->addSeparator();
+    mnuPingUser = communicate->addAction(QStringLiteral("Ping User ..."));
+    mnuUserStatus = communicate->addAction(QStringLiteral("User Status ..."));
+    communicate->addSeparator();
+    mnuUserProfile = communicate->addAction(QStringLiteral("User Profile ..."));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuQuorSDK = help->addAction(QStringLiteral("Quor SDK"));
+    mnuQuorDelphi = help->addAction(QStringLiteral("Quor Delphi"));
+    mnuContactAuthor = help->addAction(QStringLiteral("Contact Author"));
+    help->addSeparator();
+    mnuAbout = help->addAction(QStringLiteral("About"));
+
+    PopupMenu1 = new QMenu(this);
+    mnuOpenChat = PopupMenu1->addAction(QStringLiteral("Open Chat ..."));
+    mnuPingUser1 = PopupMenu1->addAction(QStringLiteral("Ping User ..."));
+    mnuUserStatus1 = PopupMenu1->addAction(QStringLiteral("User Status ..."));
+    PopupMenu1->addSeparator();
+    mnuInviteUser3 = PopupMenu1->addAction(QStringLiteral("Invite User to Channel ..."));
+    PopupMenu1->addSeparator();
+    mnuAddContact1 = PopupMenu1->addAction(QStringLiteral("Add Contact ..."));
+    mnuDeleteContact1 = PopupMenu1->addAction(QStringLiteral("Delete Contact ..."));
+
+    PopupMenu2 = new QMenu(this);
+    mnuJoinChannel2 = PopupMenu2->addAction(QStringLiteral("Join Channel ..."));
+    mnuInviteUser2 = PopupMenu2->addAction(QStringLiteral("Invite User to Channel ..."));
+
+    connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at));
+    });
+    connect(ListView2, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        PopupMenu2->popup(ListView2->viewport()->mapToGlobal(at));
+    });
+    connect(mnuLogChat, &QAction::triggered, this, &TFormQuorMain::mnuLogChatClick);
+    connect(mnuExit, &QAction::triggered, this, &TFormQuorMain::mnuExitClick);
+    connect(mnuQuorSDK, &QAction::triggered, this, &TFormQuorMain::mnuQuorSDKClick);
+    connect(mnuQuorDelphi, &QAction::triggered, this, &TFormQuorMain::mnuQuorDelphiClick);
+    connect(mnuContactAuthor, &QAction::triggered, this, &TFormQuorMain::mnuContactAuthorClick);
+    connect(mnuAbout, &QAction::triggered, this, &TFormQuorMain::mnuAboutClick);
+}
+
+void TFormQuorMain::FormCreate() {
+    // Number texts always use "." whatever the user's locale says.
+    QLocale::setDefault(QLocale::c());
+    FUserTypes.clear();
+    ReadSettings();
+    FTitle = QStringLiteral("  HB Quor Client ");
+
+    PageControl1->setCurrentWidget(TabSheet1);
+    LoadContacts();
+    FLogPane->Clear();
+    inpPassword->clear();
+    inpTarget->clear();
+    inpSayThis->clear();
+
+    ShowDisconnected();
+    SetFrozen(false);
+
+    FCentral = std::make_unique<hbquor::ThbQuorCentral>();
+    quor_setserver(FQuorHost.toUtf8().constData(), FQuorPort);
+    if (FCentral->Init() != 0)
+        FOptions.ShowMessage(QStringLiteral("could not initialise QuorApi"));
+    else
+        FLibraryDriver = std::make_unique<LibraryDriver>();
+    SubscribeEvents();
+    FCentral->SetTimeMode(hbquor::kTimeModeVrt);
+
+    if (FLogChat)
+        OpenChatLog();
+    Timer1->start();
+}
+
+void TFormQuorMain::ReadSettings() {
+    QuorSettings settings(FOptions.Files.SettingsFile);
+    const QuorSettings::LoadResult loaded = settings.Load();
+    FSettingsUnreadable = loaded == QuorSettings::LoadResult::Failed;
+    const QString &p = SettingsSection;
+    const int left = settings.ReadInteger(p, QStringLiteral("wndMainLeft"), 0);
+    const int top = settings.ReadInteger(p, QStringLiteral("wndMainTop"), 0);
+    inpUserName->setText(settings.ReadString(p, QStringLiteral("LoginName"), QString()));
+    FURLQuorSDK = settings.ReadString(p, QStringLiteral("URLQuorSDK"), DefaultUrlQuorSdk);
+    FURLQuorDelphi = settings.ReadString(p, QStringLiteral("URLQuorDelphi"), DefaultUrlQuorDelphi);
+    FProgEmail = settings.ReadString(p, QStringLiteral("ProgEmail"), DefaultProgEmail);
+    FLogChat = settings.ReadBool(p, QStringLiteral("LogChat"), true);
+    const int maxUserType = settings.ReadInteger(p, QStringLiteral("MaxUserType"), 1);
+    FUserTypes << QStringLiteral("User") << QStringLiteral("Admin");
+    for (int i = 2; i <= maxUserType; ++i)
+        FUserTypes << settings.ReadString(p, QStringLiteral("UserType%1").arg(i),
+                                          QStringLiteral("unknown"));
+    FQuorHost = settings.ReadString(p, QStringLiteral("QuorHost"), DefaultQuorHost);
+    FQuorPort = settings.ReadInteger(p, QStringLiteral("QuorPort"), DefaultQuorPort);
+
+    const QSize screen = FOptions.ScreenSize.value_or(QGuiApplication::primaryScreen()
+                                                          ? QGuiApplication::primaryScreen()->size()
+                                                          : QSize(ClientWidth, ClientHeight));
+    if (FSettingsUnreadable)
+        move(0, 0);
+    else
+        move(ClampToScreen(left, screen.width() - StartEdgeMargin),
+             ClampToScreen(top, screen.height() - StartEdgeMargin));
+}
+
+void TFormQuorMain::WriteSettings() {
+    // A file that could not be read is left alone rather than replaced by
+    // one holding only the keys below.
+    if (FSettingsUnreadable)
+        return;
+    QuorSettings settings(FOptions.Files.SettingsFile);
+    if (settings.Load() == QuorSettings::LoadResult::Failed)
+        return;
+    const QString &p = SettingsSection;
+    settings.WriteInteger(p, QStringLiteral("wndMainLeft"), x());
+    settings.WriteInteger(p, QStringLiteral("wndMainTop"), y());
+    settings.WriteString(p, QStringLiteral("LoginName"), GetLoginName());
+    settings.WriteString(p, QStringLiteral("URLQuorSDK"), FURLQuorSDK);
+    settings.WriteString(p, QStringLiteral("URLQuorDelphi"), FURLQuorDelphi);
+    settings.WriteString(p, QStringLiteral("ProgEmail"), FProgEmail);
+    settings.WriteBool(p, QStringLiteral("LogChat"), FChatLog.IsOpen());
+    settings.WriteString(p, QStringLiteral("QuorHost"), FQuorHost);
+    settings.WriteInteger(p, QStringLiteral("QuorPort"), FQuorPort);
+    settings.Save(); // a failure is ignored: the contacts are still saved
+}
+
+void TFormQuorMain::paintEvent(QPaintEvent *event) {
+    QMainWindow::paintEvent(event);
+    FormPaint();
+}
+
+void TFormQuorMain::FormPaint() {
+    if (FFirstPaintDone)
+        return;
+    FFirstPaintDone = true;
+    if (!GetLoginName().isEmpty() && inpPassword->text().isEmpty())
+        inpPassword->setFocus();
+}
+
+void TFormQuorMain::mnuExitClick() {
+    close();
+}
+
+void TFormQuorMain::closeEvent(QCloseEvent *event) {
+    if (FClosed || !FormCloseQuery()) {
+        event->setAccepted(FClosed);
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TFormQuorMain::FormCloseQuery() {
+    return FOptions.AskYesNo(QStringLiteral("Do you wish to exit?"));
+}
+
+void TFormQuorMain::FormClose() {
+    Timer1->stop();
+    WriteSettings();
+    CloseChatLog();
+    SaveContacts();
+    FClosed = true;
+}
+
+void TFormQuorMain::FormDestroy() {
+    // The session manager ends every session; no event may reach the window
+    // while it is being taken apart.
+    FLibraryDriver.reset();
+    FCentral.reset();
+    FChatLog.Close();
+}
+
+QString TFormQuorMain::GetLoginName() const {
+    return inpUserName->text().trimmed();
+}
+
+QString TFormQuorMain::GetPassword() const {
+    return inpPassword->text().trimmed();
+}
+
+QString TFormQuorMain::GetTarget() const {
+    return inpTarget->text().trimmed();
+}
+
+double TFormQuorMain::VrtTime() const {
+    return FOptions.VrtClock();
+}
+
+void TFormQuorMain::QueueMessage(const QString &text) {
+    QTimer::singleShot(0, this, [this, text] { FOptions.ShowMessage(text); });
+}
+
+// ---- Looks ----
+
+void TFormQuorMain::SetPaneColour(const QColor &colour) {
+    for (QWidget *pane : {static_cast<QWidget *>(RichEdit1), static_cast<QWidget *>(ListView1)}) {
+        QPalette palette = pane->palette();
+        palette.setColor(QPalette::Base, colour);
+        pane->setPalette(palette);
+    }
+}
+
+void TFormQuorMain::EnableSessionCommands(bool enabled) {
+    for (QAction *item : {mnuJoinChannel, mnuJoinChannel2, mnuListChannels, mnuUserStatus,
+                          mnuUserStatus1, mnuPingUser, mnuPingUser1, mnuInviteUser1, mnuOpenChat})
+        item->setEnabled(enabled);
+}
+
+void TFormQuorMain::ShowDisconnected() {
+    pnLoginData->show();
+    spbLogon->setEnabled(true);
+    spbLogoff->setEnabled(false);
+    inpTarget->setEnabled(false);
+    inpSayThis->setEnabled(false);
+    SetPaneColour(DisconnectedColour);
+    setWindowTitle(FTitle + QStringLiteral(" - disconnected"));
+    EnableSessionCommands(false);
+    mnuUserProfile->setEnabled(false);
+    ClearContactStates();
+    CloseAllChannelWindows();
+}
+
+void TFormQuorMain::ShowConnecting() {
+    pnLoginData->hide();
+    spbLogon->setEnabled(false);
+    spbLogoff->setEnabled(true);
+    inpTarget->setEnabled(false);
+    inpSayThis->setEnabled(false);
+    SetPaneColour(ConnectingColour);
+    setWindowTitle(FTitle + QStringLiteral(" - ") + GetLoginName());
+}
+
+void TFormQuorMain::ShowConnected() {
+    inpTarget->setEnabled(true);
+    inpSayThis->setEnabled(true);
+    SetPaneColour(ConnectedColour);
+    EnableSessionCommands(true);
+}
+
+void TFormQuorMain::CenterOnMainWindow(QWidget *form, const QWidget *main, const QSize &screen) {
+    if (form == nullptr || main == nullptr)
+        return;
+    const QRect mainFrame = main->frameGeometry();
+    const QSize formSize = form->frameGeometry().size();
+    const int left = mainFrame.left() + (mainFrame.width() - formSize.width()) / 2;
+    const int top = mainFrame.top() + (mainFrame.height() - formSize.height()) / 2;
+    form->move(ClampToScreen(left, screen.width() - CentreEdgeMargin),
+               ClampToScreen(top, screen.height() - CentreEdgeMargin));
+}
+
+void TFormQuorMain::CenterOnMainWindow(QWidget *form) const {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    CenterOnMainWindow(form, this, FOptions.ScreenSize.value_or(screen ? screen->size() : size()));
+}
+
+// ---- Clock ----
+
+void TFormQuorMain::Timer1Timer() {
+    const double now = VrtTime();
+    const QString caption = FormatVrtHourMinute(now);
+    if (pnVRT->text() != caption)
+        pnVRT->setText(caption);
+    const QString hint = QStringLiteral("Virtual Reality Time:\n") + FormatVrtDate(now);
+    if (pnVRT->toolTip() != hint)
+        pnVRT->setToolTip(hint);
+}
+
+// ---- Contacts pane ----
+
+void TFormQuorMain::LoadContacts() {
+    ListView1->clear();
+    for (const QString &name : ReadSavedContacts(FOptions.Files.ContactsFile)) {
+        auto *item = new QTreeWidgetItem(ListView1, {name});
+        item->setIcon(0, ContactStateIcon(0));
+        item->setData(0, ContactImageRole, 0);
+    }
+    ListView1->sortItems(0, Qt::AscendingOrder);
+}
+
+void TFormQuorMain::SaveContacts() {
+    WriteSavedContacts(FOptions.Files.ContactsFile, ContactNames());
+}
+
+QStringList TFormQuorMain::ContactNames() const {
+    QStringList names;
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
+        names << ListView1->topLevelItem(i)->text(0);
+    return names;
+}
+
+void TFormQuorMain::SetContactState(const QString &name, hbquor::QuorUserStatus status) {
+    const int image = ContactStateImage(status);
+    ListView1->setUpdatesEnabled(false);
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = ListView1->topLevelItem(i);
+        if (hbquor::SameName(item->text(0).toStdString(), name.toStdString())) {
+            item->setIcon(0, ContactStateIcon(image));
+            item->setData(0, ContactImageRole, image);
+        }
+    }
+    ListView1->setUpdatesEnabled(true);
+}
+
+void TFormQuorMain::ClearContactStates() {
+    ListView1->setUpdatesEnabled(false);
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = ListView1->topLevelItem(i);
+        item->setIcon(0, ContactStateIcon(0));
+        item->setData(0, ContactImageRole, 0);
+    }
+    ListView1->setUpdatesEnabled(true);
+}
+
+// ---- Registries ----
+
+TFormQuorChat *TFormQuorMain::FindChatWindow(const QString &name) const {
+    for (const auto &[key, window] : FChatWindows)
+        if (window && hbquor::SameName(key.toStdString(), name.toStdString()))
+            return window;
+    return nullptr;
+}
+
+TFormQuorChannel *TFormQuorMain::FindChannelWindow(const QString &channel) const {
+    for (const auto &[key, window] : FChannelWindows)
+        if (window && hbquor::SameName(key.toStdString(), channel.toStdString()))
+            return window;
+    return nullptr;
+}
+
+void TFormQuorMain::RegisterChatWindow(const QString &name, TFormQuorChat *window) {
+    FChatWindows.append({name, window});
+    window->SetOnClose([this](TFormQuorChat &closing) { ForgetChatWindow(closing); });
+}
+
+void TFormQuorMain::RegisterChannelWindow(const QString &channel, TFormQuorChannel *window) {
+    FChannelWindows.append({channel, window});
+    new QTreeWidgetItem(ListView2, {channel});
+    window->SetOnClose([this](TFormQuorChannel &closing) { ChannelWindowClosed(closing); });
+}
+
+void TFormQuorMain::ForgetChatWindow(TFormQuorChat &window) {
+    const std::string peer = window.GetPeerName().toStdString();
+    for (qsizetype i = 0; i < FChatWindows.size(); ++i)
+        if (hbquor::SameName(FChatWindows[i].first.toStdString(), peer)) {
+            FChatWindows.removeAt(i);
+            return;
+        }
+}
+
+void TFormQuorMain::ChannelWindowClosed(TFormQuorChannel &window) {
+    const QString channel = window.GetChannelName();
+    qsizetype entry = -1;
+    for (qsizetype i = 0; i < FChannelWindows.size() && entry < 0; ++i)
+        if (hbquor::SameName(FChannelWindows[i].first.toStdString(), channel.toStdString()))
+            entry = i;
+    if (entry < 0)
+        return;
+    const QString login = GetLoginName();
+    if (FCentral && FCentral->IsConnected(login.toStdString())) {
+        const QString stamp = TimeStamp();
+        AddLogLine(lsConnection, login + QStringLiteral(" left channel ") + channel);
+        WriteChatLog(QStringLiteral("%1 VRT: %2 left channel %3").arg(stamp, login, channel));
+        AddLogLine(lsConnection, login + QStringLiteral(" closed channel ") + channel);
+        WriteChatLog(QStringLiteral("%1 VRT: %2 closed channel %3").arg(stamp, login, channel));
+    }
+    FChannelWindows.removeAt(entry);
+    for (int i = 0; i < ListView2->topLevelItemCount(); ++i)
+        if (hbquor::SameName(ListView2->topLevelItem(i)->text(0).toStdString(),
+                             channel.toStdString())) {
+            delete ListView2->takeTopLevelItem(i);
+            break;
+        }
+    if (FCentral)
+        FCentral->LeaveChannel(login.toStdString(), channel.toStdString());
+}
+
+void TFormQuorMain::CloseAllChannelWindows() {
+    QStringList names;
+    for (const auto &entry : FChannelWindows)
+        names << entry.first;
+    for (const QString &name : names)
+        if (TFormQuorChannel *window = FindChannelWindow(name))
+            window->close();
+}
+
+void TFormQuorMain::SetLastInvitation(const QString &user, const QString &channel) {
+    FInviteUser = user;
+    FInviteChannel = channel;
+}
+
+void TFormQuorMain::SetUserProfileWindow(hbquor::account::TFormUserProfile *window) {
+    FUserProfile = window;
+}
+
+// ---- Help menu ----
+
+void TFormQuorMain::mnuQuorSDKClick() {
+    FOptions.OpenUrl(QUrl(FURLQuorSDK));
+}
+
+void TFormQuorMain::mnuQuorDelphiClick() {
+    FOptions.OpenUrl(QUrl(FURLQuorDelphi));
+}
+
+QString TFormQuorMain::ContactAuthorLink() const {
+    return QStringLiteral("mailto:") + FProgEmail +
+           QStringLiteral("?Subject=Quor SDK (Delphi)&body=Hi!%0D%0A%0D%0A");
+}
+
+void TFormQuorMain::mnuContactAuthorClick() {
+    FOptions.OpenUrl(QUrl(ContactAuthorLink(), QUrl::TolerantMode));
+}
+
+void TFormQuorMain::SetAboutBox(TFormQuorAbout *about) {
+    FAboutBox = about;
+}
+
+void TFormQuorMain::mnuAboutClick() {
+    if (!FAboutBox)
+        return;
+    FAboutBox->SetText(TFormQuorAbout::AboutText(QUOR_API_BUILD));
+    CenterOnMainWindow(FAboutBox);
+    FAboutBox->exec();
+}

@@ -1,0 +1,332 @@
+// TFormQuorMain: the program's main window and the owner of the whole client
+// session. It creates the session manager, handles its 27 events, keeps the
+// settings file and the saved contacts, runs the VRT clock, writes the event
+// log pane and the chat log file, and on closing saves settings and contacts.
+//
+// The window has three looks: disconnected (login inputs shown, pale
+// yellow), connecting (pale cyan, caption with the login name) and connected
+// (white, the commands that need a session enabled).
+//
+// The implementation is split by job: UnitQuorMain.cpp (layout, start-up,
+// settings, contacts, looks, clock, closing), UnitQuorMainLog.cpp (log pane
+// and chat log file) and UnitQuorMainEvents.cpp (the session events).
+#pragma once
+
+#include "AppFiles.h"
+#include "ChatLogFile.h"
+#include "LinePane.h"
+#include "LogStyles.h"
+#include "MessageBoxes.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPair>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTabWidget;
+class QTextEdit;
+class QTimer;
+class QToolButton;
+class QTreeWidget;
+class QUrl;
+class QWidget;
+class LibraryDriver;
+class TFormQuorAbout;
+class TFormQuorChannel;
+class TFormQuorChat;
+
+namespace hbquor {
+class ThbQuorCentral;
+class ThbQuorUnit;
+enum class QuorUserStatus : std::uint8_t;
+namespace account {
+class TFormUserProfile;
+}
+} // namespace hbquor
+
+/// What the window takes from outside; everything has a working default.
+struct TFormQuorMainOptions {
+    /// The settings, contacts and chat log files.
+    AppFiles Files;
+    /// The general message box; replaced by tests to record the texts.
+    ShowMessageFunction ShowMessage;
+    /// The exit confirmation; replaced by tests.
+    AskYesNoFunction AskYesNo;
+    /// Opens a web or mail address with the user's default program.
+    std::function<void(const QUrl &)> OpenUrl;
+    /// The current VRT time as a day count; the session layer's clock when
+    /// not set.
+    std::function<double()> VrtClock;
+    /// The screen size used to keep windows on the screen; the primary
+    /// screen's when not set.
+    std::optional<QSize> ScreenSize;
+};
+
+class TFormQuorMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    /// Section of the settings file holding every key.
+    static const QString SettingsSection;
+    /// Server used when the settings name none.
+    static const QString DefaultQuorHost;
+    static constexpr int DefaultQuorPort = 8317;
+
+    /// Builds the window and runs FormCreate.
+    explicit TFormQuorMain(TFormQuorMainOptions options, QWidget *parent = nullptr);
+    /// Runs FormDestroy.
+    ~TFormQuorMain() override;
+
+    // ---- Controls ----
+    QToolButton *spbLogon;
+    QToolButton *spbLogoff;
+    QWidget *pnLoginData;
+    QLabel *Label2;
+    QLineEdit *inpUserName;
+    QLabel *Label3;
+    QLineEdit *inpPassword;
+    QTabWidget *PageControl1;
+    QWidget *TabSheet1;
+    QTreeWidget *ListView1;
+    QWidget *Channels;
+    QTreeWidget *ListView2;
+    QTextEdit *RichEdit1;
+    QToolButton *spbScrolling;
+    QLabel *Label1;
+    QLineEdit *inpTarget;
+    QLabel *pnVRT;
+    QLabel *Label4;
+    QLineEdit *inpSayThis;
+    QTimer *Timer1;
+
+    // ---- Menus ----
+    QAction *mnuCreateaQuoraccount;
+    QAction *mnuReqPassword;
+    QAction *mnuLogChat;
+    QAction *mnuExit;
+    QAction *mnuJoinChannel;
+    QAction *mnuInviteUser1;
+    QAction *mnuListChannels;
+    QAction *mnuPingUser;
+    QAction *mnuUserStatus;
+    QAction *mnuUserProfile;
+    QAction *mnuQuorSDK;
+    QAction *mnuQuorDelphi;
+    QAction *mnuContactAuthor;
+    QAction *mnuAbout;
+    QMenu *PopupMenu1;
+    QAction *mnuOpenChat;
+    QAction *mnuPingUser1;
+    QAction *mnuUserStatus1;
+    QAction *mnuInviteUser3;
+    QAction *mnuAddContact1;
+    QAction *mnuDeleteContact1;
+    QMenu *PopupMenu2;
+    QAction *mnuJoinChannel2;
+    QAction *mnuInviteUser2;
+
+    // ---- State others read ----
+    hbquor::ThbQuorCentral *Central() const { return FCentral.get(); }
+    const QStringList &UserTypes() const { return FUserTypes; }
+    bool IsFrozen() const { return FFrozen; }
+    bool ChatLogOpen() const { return FChatLog.IsOpen(); }
+    const QString &Title() const { return FTitle; }
+    const QString &UrlQuorSdk() const { return FURLQuorSDK; }
+    const QString &UrlQuorDelphi() const { return FURLQuorDelphi; }
+    const QString &ProgEmail() const { return FProgEmail; }
+    const QString &QuorHost() const { return FQuorHost; }
+    int QuorPort() const { return FQuorPort; }
+    int ChannelCount() const { return FChannelCount; }
+
+    /// The trimmed texts of the user name, password and target inputs.
+    QString GetLoginName() const;
+    QString GetPassword() const;
+    QString GetTarget() const;
+
+    // ---- Looks ----
+    void ShowDisconnected();
+    void ShowConnecting();
+    void ShowConnected();
+
+    /// Places form centred over main, kept at least 50 pixels inside the
+    /// right and bottom screen edges and not above or left of the screen.
+    static void CenterOnMainWindow(QWidget *form, const QWidget *main, const QSize &screen);
+    /// The same over this window, with this window's screen size.
+    void CenterOnMainWindow(QWidget *form) const;
+
+    // ---- Log pane and chat log ----
+    /// Appends one paragraph in the style to the log pane.
+    void AddLogLine(TLogStyle style, const QString &text);
+    /// Appends the text as a line to the chat log file when it is open.
+    void WriteChatLog(const QString &text);
+    void OpenChatLog();
+    void CloseChatLog();
+    void SetFrozen(bool value);
+    /// The time stamp of log lines for the current VRT time.
+    QString TimeStamp() const;
+
+    // ---- Contacts pane ----
+    void LoadContacts();
+    void SaveContacts();
+    /// Gives every contact item named name (case ignored) the icon of status.
+    void SetContactState(const QString &name, hbquor::QuorUserStatus status);
+    void ClearContactStates();
+    /// The captions of the contacts pane, in pane order.
+    QStringList ContactNames() const;
+
+    // ---- Registries of open conversation and channel windows ----
+    TFormQuorChat *FindChatWindow(const QString &name) const;
+    TFormQuorChannel *FindChannelWindow(const QString &channel) const;
+    /// Registers windows made elsewhere (used by the window commands).
+    void RegisterChatWindow(const QString &name, TFormQuorChat *window);
+    void RegisterChannelWindow(const QString &channel, TFormQuorChannel *window);
+    /// Close handlers of the two kinds of window.
+    void ForgetChatWindow(TFormQuorChat &window);
+    void ChannelWindowClosed(TFormQuorChannel &window);
+    void CloseAllChannelWindows();
+
+    /// Remembers the user and channel of the last invitation sent, which
+    /// words the later invitation result.
+    void SetLastInvitation(const QString &user, const QString &channel);
+
+    /// The profile window that receives the profile events while it is open.
+    void SetUserProfileWindow(hbquor::account::TFormUserProfile *window);
+
+    /// The about box the "About" command shows (created by the program entry).
+    void SetAboutBox(TFormQuorAbout *about);
+    /// The mail link of "Contact Author".
+    QString ContactAuthorLink() const;
+
+public slots:
+    void Timer1Timer();
+    void spbScrollingClick();
+    void mnuLogChatClick();
+    void mnuExitClick();
+    void mnuQuorSDKClick();
+    void mnuQuorDelphiClick();
+    void mnuContactAuthorClick();
+    void mnuAboutClick();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // ---- Building (UnitQuorMain.cpp) ----
+    void BuildControls();
+    void BuildMenus();
+    void FormCreate();
+    void ReadSettings();
+    void WriteSettings();
+    void FormPaint();
+    bool FormCloseQuery();
+    void FormClose();
+    void FormDestroy();
+    /// Sets the background of the log and contacts panes.
+    void SetPaneColour(const QColor &colour);
+    /// Enables or disables the commands that need a connected session.
+    void EnableSessionCommands(bool enabled);
+    /// Shows a message box once control is back in the event loop, so that
+    /// an event handler never blocks inside the library.
+    void QueueMessage(const QString &text);
+    /// The current VRT time.
+    double VrtTime() const;
+
+    // ---- Session events (UnitQuorMainEvents.cpp) ----
+    void SubscribeEvents();
+    /// The account named in event lines: the session's name on the server.
+    static QString Account(const hbquor::ThbQuorUnit *sender);
+    void CentralContactListEntry(hbquor::ThbQuorUnit *sender, const std::string &name);
+    void CentralChannelJoined(hbquor::ThbQuorUnit *sender, const std::string &channel,
+                              const std::string &user);
+    void CentralChannelLeft(hbquor::ThbQuorUnit *sender, const std::string &channel,
+                            const std::string &user);
+    void CentralChannelError(hbquor::ThbQuorUnit *sender, const std::string &channel,
+                             const std::string &errText, int code);
+    void CentralChannelText(hbquor::ThbQuorUnit *sender, const std::string &channel,
+                            const std::string &from, const std::string &text);
+    void CentralContactStatus(hbquor::ThbQuorUnit *sender, const std::string &name,
+                              hbquor::QuorUserStatus status);
+    void CentralOfflineText(hbquor::ThbQuorUnit *sender, const std::string &from,
+                            const std::string &text, double sentTime);
+    void CentralDisconnected(hbquor::ThbQuorUnit *sender);
+    void CentralUserStatus(hbquor::ThbQuorUnit *sender, const std::string &name,
+                           hbquor::QuorUserStatus status);
+    void CentralConnected(hbquor::ThbQuorUnit *sender);
+    void CentralLoginFailed(hbquor::ThbQuorUnit *sender, const std::string &errText, int code);
+    void CentralPingReply(hbquor::ThbQuorUnit *sender, const std::string &name, int seconds);
+    void CentralTextFailed(hbquor::ThbQuorUnit *sender, const std::string &errText, int code,
+                           const std::string &target);
+    void CentralText(hbquor::ThbQuorUnit *sender, const std::string &from, const std::string &text);
+    void CentralWelcome(hbquor::ThbQuorUnit *sender, const std::string &message);
+    void CentralBroadcast(hbquor::ThbQuorUnit *sender, const std::string &from,
+                          const std::string &message);
+    void CentralCreateUserResult(const std::string &errText, int code, const std::string &name,
+                                 const std::string &email);
+    void CentralInviteResult(hbquor::ThbQuorUnit *sender, const std::string &errText, int code,
+                             const std::string &name);
+    void CentralChannelInfo(hbquor::ThbQuorUnit *sender, const std::string &channel,
+                            std::uint8_t type, const std::string &text2, const std::string &text3);
+    void CentralPasswordRequestResult(const std::string &errText, int code, const std::string &name,
+                                      const std::string &email);
+    void CentralUserProfile(hbquor::ThbQuorUnit *sender, const std::string &errText, int code,
+                            const std::string &name, const std::string &password,
+                            const std::string &email, int userType, double created,
+                            double lastLogin, int selfCreated, int disabled);
+    void CentralProfileChanged(hbquor::ThbQuorUnit *sender, const std::string &errText, int code,
+                               const std::string &name);
+    void CentralEmailChanged(hbquor::ThbQuorUnit *sender, const std::string &errText, int code);
+    void CentralInvitation(hbquor::ThbQuorUnit *sender, const std::string &from,
+                           const std::string &channel);
+    void CentralChannelListEntry(hbquor::ThbQuorUnit *sender, const std::string &channel,
+                                 std::uint8_t type, int userCount);
+    void CentralError(hbquor::ThbQuorUnit *sender, const std::string &where,
+                      const std::string &what, int code, const std::string &errText);
+    void CentralConnecting(hbquor::ThbQuorUnit *sender);
+
+    // ---- Fields ----
+    TFormQuorMainOptions FOptions;
+    std::unique_ptr<hbquor::ThbQuorCentral> FCentral;
+    std::unique_ptr<LibraryDriver> FLibraryDriver;
+    std::unique_ptr<LinePane> FLogPane;
+    QString FTitle;
+    bool FFrozen = false;
+    ChatLogFile FChatLog;
+    QList<QPair<QString, QPointer<TFormQuorChat>>> FChatWindows;
+    QList<QPair<QString, QPointer<TFormQuorChannel>>> FChannelWindows;
+    QStringList FUserTypes;
+    QString FInviteUser;
+    QString FInviteChannel;
+    QString FPendingInviteUser;
+    QString FPendingInviteChannel;
+    int FChannelCount = 0;
+    bool FFirstPaintDone = false;
+    QPointer<hbquor::account::TFormUserProfile> FUserProfile;
+    QPointer<TFormQuorAbout> FAboutBox;
+
+    // Settings kept for the whole run.
+    QString FURLQuorSDK;
+    QString FURLQuorDelphi;
+    QString FProgEmail;
+    QString FQuorHost;
+    int FQuorPort = DefaultQuorPort;
+    bool FLogChat = true;
+    /// The settings file could not be read; it is then not overwritten.
+    bool FSettingsUnreadable = false;
+    /// The window has been through FormClose.
+    bool FClosed = false;
+};

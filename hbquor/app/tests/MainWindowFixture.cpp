@@ -1,0 +1,78 @@
+#include "MainWindowFixture.h"
+
+#include <QFile>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+MainWindowFixture::MainWindowFixture()
+    : FFiles(AppFiles::InFolder(FDir.path(), QStringLiteral("hbquor"))) {}
+
+MainWindowFixture::~MainWindowFixture() {
+    Destroy();
+}
+
+namespace {
+void WriteFile(const QString &fileName, const QByteArray &text) {
+    QFile file(fileName);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(text);
+}
+} // namespace
+
+void MainWindowFixture::WriteSettings(const QByteArray &text) const {
+    WriteFile(FFiles.SettingsFile, text);
+}
+
+void MainWindowFixture::WriteContacts(const QByteArray &text) const {
+    WriteFile(FFiles.ContactsFile, text);
+}
+
+TFormQuorMain &MainWindowFixture::Start() {
+    TFormQuorMainOptions options;
+    options.Files = FFiles;
+    options.ShowMessage = [this](const QString &text) { Messages << text; };
+    options.AskYesNo = [this](const QString &text) {
+        ++ExitQuestions;
+        return text == QStringLiteral("Do you wish to exit?") && ExitAnswer;
+    };
+    options.OpenUrl = [this](const QUrl &url) { OpenedUrls << url; };
+    options.VrtClock = [this] { return Now; };
+    options.ScreenSize = QSize(ScreenWidth, ScreenHeight);
+    FWindow = std::make_unique<TFormQuorMain>(std::move(options));
+    return *FWindow;
+}
+
+bool MainWindowFixture::CloseWithYes() {
+    ExitAnswer = true;
+    return FWindow->close();
+}
+
+void MainWindowFixture::Destroy() {
+    FWindow.reset();
+}
+
+QByteArray MainWindowFixture::ReadFile(const QString &fileName) const {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QStringList MainWindowFixture::ChatLogLines() const {
+    QStringList lines =
+        QString::fromUtf8(ReadFile(FFiles.ChatLogFile)).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QString MainWindowFixture::LastLogLine() const {
+    return FWindow->RichEdit1->document()->lastBlock().text();
+}
+
+int MainWindowFixture::LogLineCount() const {
+    const QTextDocument *document = FWindow->RichEdit1->document();
+    return document->isEmpty() ? 0 : document->blockCount();
+}

@@ -1,0 +1,61 @@
+// A main window in a temporary folder, with recorded message boxes, a
+// scripted exit answer, recorded opened addresses and an injected VRT clock.
+#pragma once
+
+#include "UnitQuorMain.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <memory>
+
+class MainWindowFixture {
+public:
+    /// 2004-03-05 09:07:30 VRT as a day count.
+    static constexpr double StartTime = 38051.0 + (9 * 3600 + 7 * 60 + 30) / 86400.0;
+    /// The screen every window of the fixture sees.
+    static constexpr int ScreenWidth = 1024;
+    static constexpr int ScreenHeight = 768;
+
+    MainWindowFixture();
+    ~MainWindowFixture();
+
+    /// Writes a file of the fixture's folder before the window starts.
+    void WriteSettings(const QByteArray &text) const;
+    void WriteContacts(const QByteArray &text) const;
+
+    /// Creates the window (FormCreate runs).
+    TFormQuorMain &Start();
+    /// Closes the window answering the exit question with yes; false when
+    /// the window stayed open.
+    bool CloseWithYes();
+    /// Destroys the window (FormDestroy runs).
+    void Destroy();
+
+    TFormQuorMain &Window() { return *FWindow; }
+    const AppFiles &Files() const { return FFiles; }
+    QByteArray ReadFile(const QString &fileName) const;
+    /// Lines of the chat log file without their CR LF ends.
+    QStringList ChatLogLines() const;
+    /// The text of the log pane's last paragraph.
+    QString LastLogLine() const;
+    /// Number of paragraphs in the log pane.
+    int LogLineCount() const;
+
+    /// Message boxes shown so far (texts with "\r" line breaks).
+    QStringList Messages;
+    /// Addresses opened so far.
+    QList<QUrl> OpenedUrls;
+    /// The answer to "Do you wish to exit?" and how often it was asked.
+    bool ExitAnswer = true;
+    int ExitQuestions = 0;
+    /// The current VRT time the window sees.
+    double Now = StartTime;
+
+private:
+    QTemporaryDir FDir;
+    AppFiles FFiles;
+    std::unique_ptr<TFormQuorMain> FWindow;
+};

@@ -1,0 +1,475 @@
+// The main window without a server: start-up with and without settings,
+// saved contacts, the three looks and their menu rules, the clock, the log
+// pane, the chat log framing, closing and the Help menu.
+#include "MainWindowFixture.h"
+
+#include "ContactIcons.h"
+#include "LinePane.h"
+#include "UnitQuorAbout.h"
+#include "VrtText.h"
+
+#include "hbQuorUnit.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+QColor PaneColour(QWidget *pane) {
+    return pane->palette().color(QPalette::Base);
+}
+
+const QString Hyphens = QString(45, QLatin1Char('-'));
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ---- Start-up ----
+    void firstRunWithoutSettingsFile() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        QCOMPARE(w.pos(), QPoint(0, 0));
+        QCOMPARE(w.inpUserName->text(), QString());
+        QVERIFY(w.ChatLogOpen());
+        QVERIFY(w.mnuLogChat->isChecked());
+        QCOMPARE(w.UserTypes(), (QStringList{QStringLiteral("User"), QStringLiteral("Admin")}));
+        QCOMPARE(w.QuorHost(), QStringLiteral("localhost"));
+        QCOMPARE(w.QuorPort(), 8317);
+        QVERIFY(!w.UrlQuorSdk().isEmpty());
+        QVERIFY(!w.ProgEmail().isEmpty());
+        QCOMPARE(w.pnVRT->text(), QStringLiteral("VRT..."));
+        QCOMPARE(w.PageControl1->currentWidget(), w.TabSheet1);
+        QCOMPARE(w.spbScrolling->text(), QStringLiteral("scrolling"));
+        QVERIFY(!w.IsFrozen());
+        QCOMPARE(w.centralWidget()->size(), QSize(540, 368));
+        QVERIFY(w.Timer1->isActive());
+        QVERIFY(f.Messages.isEmpty());
+        QCOMPARE(
+            f.ChatLogLines(),
+            (QStringList{Hyphens, QStringLiteral("Quor Log opened 2004 March 5 Friday 09:07 VRT"),
+                         Hyphens}));
+    }
+
+    void settingsAreRead() {
+        MainWindowFixture f;
+        f.WriteSettings("[Parameters]\r\nwndMainLeft=100\r\nwndMainTop=0x20\r\n"
+                        "LoginName=alice\r\nURLQuorSDK=https://sdk.example\r\n"
+                        "URLQuorDelphi=https://author.example\r\nProgEmail=me@example.org\r\n"
+                        "LogChat=0\r\nQuorHost=chat.example\r\nQuorPort=9000\r\n");
+        TFormQuorMain &w = f.Start();
+        QCOMPARE(w.pos(), QPoint(100, 32));
+        QCOMPARE(w.inpUserName->text(), QStringLiteral("alice"));
+        QCOMPARE(w.UrlQuorSdk(), QStringLiteral("https://sdk.example"));
+        QCOMPARE(w.UrlQuorDelphi(), QStringLiteral("https://author.example"));
+        QCOMPARE(w.ProgEmail(), QStringLiteral("me@example.org"));
+        QCOMPARE(w.QuorHost(), QStringLiteral("chat.example"));
+        QCOMPARE(w.QuorPort(), 9000);
+        QVERIFY(!w.ChatLogOpen());
+        QVERIFY(!w.mnuLogChat->isChecked());
+        QVERIFY(!QFile::exists(f.Files().ChatLogFile));
+    }
+
+    void positionIsPulledBackOntoTheScreen() {
+        MainWindowFixture f;
+        f.WriteSettings("[Parameters]\nwndMainLeft=5000\nwndMainTop=-40\n");
+        TFormQuorMain &w = f.Start();
+        QCOMPARE(w.pos(), QPoint(MainWindowFixture::ScreenWidth - 16, 0));
+        f.Destroy();
+        MainWindowFixture g;
+        g.WriteSettings("[Parameters]\nwndMainLeft=-3\nwndMainTop=9999\n");
+        QCOMPARE(g.Start().pos(), QPoint(0, MainWindowFixture::ScreenHeight - 16));
+    }
+
+    void userTypeTableFromMaxUserType() {
+        MainWindowFixture f;
+        f.WriteSettings("[Parameters]\nMaxUserType=3\nUserType2=Guide\n");
+        QCOMPARE(f.Start().UserTypes(),
+                 (QStringList{QStringLiteral("User"), QStringLiteral("Admin"),
+                              QStringLiteral("Guide"), QStringLiteral("unknown")}));
+        MainWindowFixture g;
+        g.WriteSettings("[Parameters]\nMaxUserType=0\nUserType2=Guide\n");
+        QCOMPARE(g.Start().UserTypes().size(), 2);
+    }
+
+    void unreadableSettingsGiveDefaultsAndAreNotReplaced() {
+        MainWindowFixture f;
+        QVERIFY(QDir().mkpath(f.Files().SettingsFile)); // a folder in its place
+        TFormQuorMain &w = f.Start();
+        QCOMPARE(w.pos(), QPoint(0, 0));
+        QCOMPARE(w.inpUserName->text(), QString());
+        QVERIFY(w.ChatLogOpen());
+        QVERIFY(f.Messages.isEmpty());
+        w.inpUserName->setText(QStringLiteral("bob"));
+        QVERIFY(f.CloseWithYes());
+        QVERIFY(QFileInfo(f.Files().SettingsFile).isDir());
+        // The contacts are still saved.
+        QVERIFY(QFile::exists(f.Files().ContactsFile));
+    }
+
+    void savedContactsLoadTrimmedAndSorted() {
+        MainWindowFixture f;
+        f.WriteContacts("  zoe  \r\n\r\nbob\r\n \t \r\nAlice\nbob");
+        TFormQuorMain &w = f.Start();
+        QCOMPARE(w.ContactNames(), (QStringList{QStringLiteral("Alice"), QStringLiteral("bob"),
+                                                QStringLiteral("bob"), QStringLiteral("zoe")}));
+        QCOMPARE(w.ListView1->headerItem()->text(0), QStringLiteral("Name"));
+        QCOMPARE(w.ListView2->headerItem()->text(0), QStringLiteral("In Use"));
+    }
+
+    // ---- Closing ----
+    void closingAsksAndNoKeepsTheWindow() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        w.show();
+        f.ExitAnswer = false;
+        w.mnuExit->trigger();
+        QCOMPARE(f.ExitQuestions, 1);
+        QVERIFY(w.isVisible());
+        QVERIFY(w.Timer1->isActive());
+        QVERIFY(w.ChatLogOpen());
+        QVERIFY(!QFile::exists(f.Files().SettingsFile));
+    }
+
+    void closingSavesSettingsContactsAndClosesTheLog() {
+        MainWindowFixture f;
+        f.WriteSettings("; kept comment\n[Parameters]\nMaxUserType=2\nUserType2=Guide\n"
+                        "QuorPort=0x2000\nCustom=yes\n[Other]\nx=1\n");
+        f.WriteContacts("carol\r\nalice\r\n");
+        TFormQuorMain &w = f.Start();
+        w.move(120, 80);
+        w.inpUserName->setText(QStringLiteral("  dave "));
+        w.inpPassword->setText(QStringLiteral("secret"));
+        f.Now += 1.0 / 24; // one hour later
+        QVERIFY(f.CloseWithYes());
+        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!w.ChatLogOpen());
+
+        const QString ini = QString::fromUtf8(f.ReadFile(f.Files().SettingsFile));
+        QVERIFY(ini.contains(QStringLiteral("wndMainLeft=120")));
+        QVERIFY(ini.contains(QStringLiteral("wndMainTop=80")));
+        QVERIFY(ini.contains(QStringLiteral("LoginName=dave\n")));
+        QVERIFY(ini.contains(QStringLiteral("LogChat=1")));
+        QVERIFY(ini.contains(QStringLiteral("QuorHost=localhost")));
+        QVERIFY(ini.contains(QStringLiteral("QuorPort=8192")));
+        QVERIFY(ini.contains(QStringLiteral("URLQuorSDK=")));
+        QVERIFY(ini.contains(QStringLiteral("; kept comment")));
+        QVERIFY(ini.contains(QStringLiteral("Custom=yes")));
+        QVERIFY(ini.contains(QStringLiteral("UserType2=Guide")));
+        QVERIFY(ini.contains(QStringLiteral("[Other]")));
+        QVERIFY(!ini.contains(QStringLiteral("secret")));
+
+        QCOMPARE(f.ReadFile(f.Files().ContactsFile), QByteArray("alice\r\ncarol\r\n"));
+        const QStringList log = f.ChatLogLines();
+        QCOMPARE(log.size(), 6);
+        QCOMPARE(log.mid(3), (QStringList{Hyphens,
+                                          QStringLiteral("Quor Log closed 2004 March 5 Friday "
+                                                         "10:07 VRT"),
+                                          Hyphens}));
+    }
+
+    void closingWithTheLogOffRecordsIt() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        w.mnuLogChat->trigger();
+        QVERIFY(f.CloseWithYes());
+        QVERIFY(f.ReadFile(f.Files().SettingsFile).contains("LogChat=0"));
+    }
+
+    // ---- Looks ----
+    void disconnectedLook() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        QVERIFY(w.pnLoginData->isVisibleTo(&w));
+        QVERIFY(w.spbLogon->isEnabled());
+        QVERIFY(!w.spbLogoff->isEnabled());
+        QVERIFY(!w.inpTarget->isEnabled());
+        QVERIFY(!w.inpSayThis->isEnabled());
+        QCOMPARE(PaneColour(w.RichEdit1), QColor(255, 255, 221));
+        QCOMPARE(PaneColour(w.ListView1), QColor(255, 255, 221));
+        QCOMPARE(w.windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));
+        for (QAction *item : {w.mnuJoinChannel, w.mnuJoinChannel2, w.mnuListChannels,
+                              w.mnuUserStatus, w.mnuUserStatus1, w.mnuPingUser, w.mnuPingUser1,
+                              w.mnuInviteUser1, w.mnuOpenChat, w.mnuUserProfile})
+            QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
+        AlwaysEnabledItemsAreEnabled(w);
+    }
+
+    void connectingLook() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        w.inpUserName->setText(QStringLiteral(" alice "));
+        w.ShowConnecting();
+        QVERIFY(!w.pnLoginData->isVisibleTo(&w));
+        QVERIFY(!w.spbLogon->isEnabled());
+        QVERIFY(w.spbLogoff->isEnabled());
+        QVERIFY(!w.inpTarget->isEnabled());
+        QVERIFY(!w.inpSayThis->isEnabled());
+        QCOMPARE(PaneColour(w.RichEdit1), QColor(221, 255, 255));
+        QCOMPARE(PaneColour(w.ListView1), QColor(221, 255, 255));
+        QCOMPARE(w.windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
+        QVERIFY(!w.mnuJoinChannel->isEnabled());
+        AlwaysEnabledItemsAreEnabled(w);
+    }
+
+    void connectedLook() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        w.inpUserName->setText(QStringLiteral("alice"));
+        w.ShowConnecting();
+        w.ShowConnected();
+        QVERIFY(!w.pnLoginData->isVisibleTo(&w));
+        QVERIFY(!w.spbLogon->isEnabled());
+        QVERIFY(w.spbLogoff->isEnabled());
+        QVERIFY(w.inpTarget->isEnabled());
+        QVERIFY(w.inpSayThis->isEnabled());
+        QCOMPARE(PaneColour(w.RichEdit1), QColor(255, 255, 255));
+        QCOMPARE(w.windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
+        for (QAction *item :
+             {w.mnuJoinChannel, w.mnuJoinChannel2, w.mnuListChannels, w.mnuUserStatus,
+              w.mnuUserStatus1, w.mnuPingUser, w.mnuPingUser1, w.mnuInviteUser1, w.mnuOpenChat})
+            QVERIFY2(item->isEnabled(), qPrintable(item->text()));
+        QVERIFY(!w.mnuUserProfile->isEnabled());
+        AlwaysEnabledItemsAreEnabled(w);
+        w.ShowDisconnected();
+        QVERIFY(w.pnLoginData->isVisibleTo(&w));
+        QVERIFY(!w.mnuPingUser->isEnabled());
+    }
+
+    void disconnectedLookClearsContactIcons() {
+        MainWindowFixture f;
+        f.WriteContacts("alice\r\nbob\r\n");
+        TFormQuorMain &w = f.Start();
+        w.SetContactState(QStringLiteral("ALICE"), hbquor::QuorUserStatus::OnlineUser);
+        w.SetContactState(QStringLiteral("bob"), hbquor::QuorUserStatus::OnlineAdmin);
+        QCOMPARE(ImageOf(w, 0), 1);
+        QCOMPARE(ImageOf(w, 1), 4);
+        w.SetContactState(QStringLiteral("bob"), hbquor::QuorUserStatus::Pending);
+        QCOMPARE(ImageOf(w, 1), 2);
+        w.SetContactState(QStringLiteral("bob"), hbquor::QuorUserStatus::Offline);
+        QCOMPARE(ImageOf(w, 1), 0);
+        w.SetContactState(QStringLiteral("alice"), hbquor::QuorUserStatus::NotRegistered);
+        QCOMPARE(ImageOf(w, 0), 2);
+        w.ShowDisconnected();
+        QCOMPARE(ImageOf(w, 0), 0);
+    }
+
+    // ---- Clock ----
+    void clockCaptionAndHintChangeOncePerMinute() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        w.Timer1Timer();
+        QCOMPARE(w.pnVRT->text(), QStringLiteral("09:07"));
+        QCOMPARE(w.pnVRT->toolTip(),
+                 QStringLiteral("Virtual Reality Time:\n2004 March 5 Friday 09:07"));
+        f.Now += 29.0 / 86400; // 09:07:59
+        w.Timer1Timer();
+        QCOMPARE(w.pnVRT->text(), QStringLiteral("09:07"));
+        f.Now += 1.0 / 86400; // 09:08:00
+        w.Timer1Timer();
+        QCOMPARE(w.pnVRT->text(), QStringLiteral("09:08"));
+        QCOMPARE(w.pnVRT->toolTip(),
+                 QStringLiteral("Virtual Reality Time:\n2004 March 5 Friday 09:08"));
+        QCOMPARE(w.Timer1->interval(), 1000);
+    }
+
+    // ---- Log pane ----
+    void logStylesSetColourBoldAndIndents() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        w.AddLogLine(lsChat, QStringLiteral("bob (to alice): \thello"));
+        QTextBlock chat = w.RichEdit1->document()->lastBlock();
+        QCOMPARE(chat.text(), QStringLiteral("bob (to alice): \thello"));
+        QCOMPARE(chat.blockFormat().leftMargin(), 80.0);
+        QCOMPARE(chat.blockFormat().textIndent(), -80.0);
+        QCOMPARE(chat.blockFormat().tabPositions().size(), 1);
+        QCOMPARE(chat.blockFormat().tabPositions().first().position, 80.0);
+        QTextCharFormat chars = chat.begin().fragment().charFormat();
+        QCOMPARE(chars.fontWeight(), int(QFont::Bold));
+        QCOMPARE(chars.foreground().color(), QColor(0, 0, 0));
+        QCOMPARE(chars.fontPointSize(), 8.0);
+        QCOMPARE(chars.fontFamilies().toStringList().first(), QStringLiteral("Arial"));
+
+        w.AddLogLine(lsTelegramBody, QStringLiteral("\tbody"));
+        QTextBlock body = w.RichEdit1->document()->lastBlock();
+        QCOMPARE(body.blockFormat().leftMargin(), 40.0);
+        QCOMPARE(body.blockFormat().rightMargin(), 40.0);
+        QCOMPARE(body.begin().fragment().charFormat().foreground().color(), QColor(255, 0, 0));
+
+        w.AddLogLine(lsConnection, QStringLiteral("Connecting..."));
+        QTextBlock connection = w.RichEdit1->document()->lastBlock();
+        QCOMPARE(connection.blockFormat().leftMargin(), 0.0);
+        QCOMPARE(connection.begin().fragment().charFormat().foreground().color(),
+                 QColor(0, 128, 0));
+        QCOMPARE(connection.begin().fragment().charFormat().fontWeight(), int(QFont::Normal));
+        QCOMPARE(f.LogLineCount(), 3);
+    }
+
+    void logPaneKeepsAtMostSixHundredLines() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        for (int i = 0; i < 601; ++i)
+            w.AddLogLine(lsStatus, QStringLiteral("line %1").arg(i));
+        QCOMPARE(f.LogLineCount(), 601);
+        w.AddLogLine(lsServer, QStringLiteral("newest"));
+        QCOMPARE(f.LogLineCount(), 501);
+        QCOMPARE(w.RichEdit1->document()->firstBlock().text(), QStringLiteral("line 101"));
+        QCOMPARE(f.LastLogLine(), QStringLiteral("newest"));
+    }
+
+    void frozenModeKeepsTheViewAndScrollingJumpsToTheEnd() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        w.show();
+        for (int i = 0; i < 200; ++i)
+            w.AddLogLine(lsStatus, QStringLiteral("line %1").arg(i));
+        QScrollBar *bar = w.RichEdit1->verticalScrollBar();
+        QCOMPARE(bar->value(), bar->maximum());
+        QTest::mouseClick(w.spbScrolling, Qt::LeftButton);
+        QVERIFY(w.IsFrozen());
+        QCOMPARE(w.spbScrolling->text(), QStringLiteral("frozen"));
+        QTextCursor selection(w.RichEdit1->document());
+        selection.setPosition(10);
+        selection.setPosition(30, QTextCursor::KeepAnchor);
+        w.RichEdit1->setTextCursor(selection);
+        bar->setValue(bar->maximum() / 2);
+        const int viewTop = bar->value();
+        for (int i = 0; i < 20; ++i)
+            w.AddLogLine(lsChat, QStringLiteral("new %1").arg(i));
+        QCOMPARE(bar->value(), viewTop);
+        QCOMPARE(w.RichEdit1->textCursor().selectionStart(), 10);
+        QCOMPARE(w.RichEdit1->textCursor().selectionEnd(), 30);
+        QTest::mouseClick(w.spbScrolling, Qt::LeftButton);
+        QVERIFY(!w.IsFrozen());
+        QCOMPARE(w.spbScrolling->text(), QStringLiteral("scrolling"));
+        QCOMPARE(bar->value(), bar->maximum());
+    }
+
+    // ---- Chat log ----
+    void logChatMenuClosesAndReopensWithFrames() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        w.WriteChatLog(QStringLiteral("an entry"));
+        w.mnuLogChat->trigger();
+        QVERIFY(!w.ChatLogOpen());
+        QVERIFY(!w.mnuLogChat->isChecked());
+        w.WriteChatLog(QStringLiteral("not written"));
+        f.Now += 2.0 / 1440;
+        w.mnuLogChat->trigger();
+        QVERIFY(w.ChatLogOpen());
+        QVERIFY(w.mnuLogChat->isChecked());
+        QCOMPARE(
+            f.ChatLogLines(),
+            (QStringList{Hyphens, QStringLiteral("Quor Log opened 2004 March 5 Friday 09:07 VRT"),
+                         Hyphens, QStringLiteral("an entry"), Hyphens,
+                         QStringLiteral("Quor Log closed 2004 March 5 Friday 09:07 VRT"), Hyphens,
+                         Hyphens, QStringLiteral("Quor Log opened 2004 March 5 Friday 09:09 VRT"),
+                         Hyphens}));
+    }
+
+    void chatLogHeldByAnotherProgramStaysOff() {
+        MainWindowFixture f;
+        const QByteArray path = QFile::encodeName(f.Files().ChatLogFile);
+        const int holder = ::open(path.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(holder >= 0);
+        QCOMPARE(::flock(holder, LOCK_EX | LOCK_NB), 0);
+        TFormQuorMain &w = f.Start();
+        QVERIFY(!w.ChatLogOpen());
+        QVERIFY(!w.mnuLogChat->isChecked());
+        QCOMPARE(f.Messages, QStringList{QString::fromLocal8Bit(std::strerror(EWOULDBLOCK))});
+        ::close(holder);
+        w.mnuLogChat->trigger();
+        QVERIFY(w.ChatLogOpen());
+    }
+
+    // ---- Centring, Help menu and about box ----
+    void centringKeepsDialogsOnTheScreen() {
+        QWidget main;
+        main.setGeometry(900, 600, 540, 368);
+        QWidget form;
+        form.resize(272, 78);
+        const QSize screen(1024, 768);
+        TFormQuorMain::CenterOnMainWindow(&form, &main, screen);
+        QCOMPARE(form.pos().x(), 1024 - 50);
+        QCOMPARE(form.pos().y(), 768 - 50);
+        main.move(100, 100);
+        TFormQuorMain::CenterOnMainWindow(&form, &main, screen);
+        QCOMPARE(form.pos(), QPoint(100 + (540 - 272) / 2, 100 + (368 - 78) / 2));
+        main.move(-400, -300);
+        TFormQuorMain::CenterOnMainWindow(&form, &main, screen);
+        QCOMPARE(form.pos(), QPoint(0, 0));
+    }
+
+    void helpMenuOpensTheStoredAddresses() {
+        MainWindowFixture f;
+        f.WriteSettings("[Parameters]\nURLQuorSDK=https://sdk.example/a\n"
+                        "URLQuorDelphi=https://author.example/b\nProgEmail= me@example.org\n");
+        TFormQuorMain &w = f.Start();
+        QCOMPARE(w.ContactAuthorLink(),
+                 QStringLiteral("mailto:me@example.org?Subject=Quor SDK (Delphi)&body=Hi!"
+                                "%0D%0A%0D%0A"));
+        w.mnuQuorSDK->trigger();
+        w.mnuQuorDelphi->trigger();
+        w.mnuContactAuthor->trigger();
+        QCOMPARE(f.OpenedUrls.size(), 3);
+        QCOMPARE(f.OpenedUrls[0], QUrl(QStringLiteral("https://sdk.example/a")));
+        QCOMPARE(f.OpenedUrls[1], QUrl(QStringLiteral("https://author.example/b")));
+        QCOMPARE(f.OpenedUrls[2].scheme(), QStringLiteral("mailto"));
+        QCOMPARE(f.OpenedUrls[2].path(), QStringLiteral("me@example.org"));
+    }
+
+    void aboutCommandShowsTheAboutText() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        TFormQuorAbout about(&w);
+        w.SetAboutBox(&about);
+        QTimer::singleShot(0, &about, [&about] {
+            QTest::mouseClick(about.Label1, Qt::LeftButton, {}, QPoint(10, 10));
+        });
+        w.mnuAboutClick();
+        QVERIFY(about.Label1->text().contains(QStringLiteral("Quor SDK (build 14)")));
+        QVERIFY(!about.isVisible());
+    }
+
+    void secondWindowCannotInitialiseTheLibrary() {
+        MainWindowFixture first;
+        first.Start();
+        MainWindowFixture second;
+        second.Start();
+        QCOMPARE(second.Messages, QStringList{QStringLiteral("could not initialise QuorApi")});
+        QVERIFY(second.Window().isEnabled());
+    }
+
+private:
+    static int ImageOf(TFormQuorMain &w, int row) {
+        return w.ListView1->topLevelItem(row)->data(0, ContactImageRole).toInt();
+    }
+
+    static void AlwaysEnabledItemsAreEnabled(TFormQuorMain &w) {
+        for (QAction *item :
+             {w.mnuInviteUser3, w.mnuInviteUser2, w.mnuAddContact1, w.mnuDeleteContact1,
+              w.mnuCreateaQuoraccount, w.mnuReqPassword, w.mnuLogChat, w.mnuExit, w.mnuQuorSDK,
+              w.mnuQuorDelphi, w.mnuContactAuthor, w.mnuAbout})
+            QVERIFY2(item->isEnabled(), qPrintable(item->text()));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
