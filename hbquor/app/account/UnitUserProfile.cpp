@@ -81,8 +81,7 @@ void TFormUserProfile::FormShow() {
     const TStoredProfile profile = FSessions->StoredProfile(SessionUserName);
     SetAdministrator(profile.UserType == AdministratorType);
     inpUserName->setText(profile.Name);
-    inpPassword->setText(profile.Password);
-    OldPassword = profile.Password;
+    ShowPassword(profile.Password);
     ShowEmail(profile.Email, profile.Email.isEmpty());
     ShowUserType(profile.UserType);
     inpCreated->setText(profile.Created != 0 ? VrtTimeText(UnixToVrt(profile.Created)) : Unknown);
@@ -94,6 +93,7 @@ void TFormUserProfile::FormShow() {
 
 void TFormUserProfile::ClearProfile() {
     inpPassword->clear();
+    FPasswordWithheld = false;
     ShowEmail(QString(), false);
     RestoreUserTypeRange();
     spUserType->clear();
@@ -166,6 +166,13 @@ int TFormUserProfile::DisabledFlag() const {
     return cbDisabled->isChecked() ? 1 : 0;
 }
 
+void TFormUserProfile::ShowPassword(const QString &password) {
+    inpPassword->setText(password);
+    // A failed change restores the password the server last confirmed.
+    OldPassword = password;
+    FPasswordWithheld = password.isEmpty();
+}
+
 void TFormUserProfile::ShowEmail(const QString &email, bool unknown) {
     FEmailUnknown = unknown;
     inpEmail->setText(unknown ? Unknown : email);
@@ -211,8 +218,7 @@ void TFormUserProfile::ShowProfileResult(const std::string &errText, int code,
         SetAdministrator(userType == AdministratorType);
     inpUserName->setText(userName);
     btRequestProfile->hide();
-    inpPassword->setText(FromUtf8(password));
-    OldPassword = inpPassword->text();
+    ShowPassword(FromUtf8(password));
     ShowEmail(FromUtf8(email), false);
     ShowUserType(userType);
     inpCreated->setText(VrtTimeText(created));
@@ -349,7 +355,7 @@ void TFormUserProfile::btChangeProfileClick() {
     const QString name = TrimBlanks(inpUserName->text());
     const QString password = TrimBlanks(inpPassword->text());
     const QString email = EmailToSend();
-    if (name.isEmpty() || password.isEmpty() || email.isEmpty()) {
+    if (name.isEmpty() || (password.isEmpty() && !FPasswordWithheld) || email.isEmpty()) {
         FShowMessage(this,
                      QStringLiteral("Check the input values,\rempty fields are not allowed!"));
         return;

@@ -125,9 +125,15 @@ private:
     // for an e-mail address the session does not know.
     QString EmailToSend() const;
     void ShowEmail(const QString &email, bool unknown);
+    // Shows a password as the server sent it.
+    void ShowPassword(const QString &password);
 
     QStringList FUserTypes;
     bool FEmailUnknown = false;
+    // The server sent the profile without its password (it may keep
+    // passwords to itself); an empty password then asks it to keep the
+    // current one.
+    bool FPasswordWithheld = false;
     bool FOldEmailUnknown = false;
     MessageHook FShowMessage;
     TAccountSessions *FSessions = nullptr;

@@ -1,7 +1,8 @@
 // The account windows driven through the program's real session manager
 // against the scripted loopback server: what goes on the wire for each
-// command and how the server's answers reach the windows.
+// command and how the server's main->answers reach the windows.
 #include "AccountCommands.h"
+#include "MainWindowStandIn.h"
 #include "ModalDialogs.h"
 #include "UnitCreateUser.h"
 #include "UnitUserProfile.h"
@@ -13,7 +14,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
@@ -23,6 +23,8 @@
 using namespace hbquor::account;
 using hbquor::ThbQuorCentral;
 using hbquor::ThbQuorUnit;
+using hbquor::account::testing::Await;
+using hbquor::account::testing::MainWindowStandIn;
 using hbquor::account::testing::WhenModalOpens;
 using quor::testing::MakeRecord;
 
@@ -38,19 +40,6 @@ constexpr std::int32_t RequestProfile = 305;
 constexpr std::int32_t ChangeEmailRequest = 318;
 constexpr std::int32_t BadPasswordError = 133;
 constexpr std::int32_t ProfileCreated = 1000000000;
-
-// Pumps the library and Qt's events until cond() holds.
-bool Await(const std::function<bool()> &cond, int timeoutMs = 3000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!cond()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        quor::testing::PumpFor(5);
-        QCoreApplication::processEvents();
-    }
-    return true;
-}
 
 QStringList Fields(const quor::QuorMessage &record, std::int32_t id, const char *signature) {
     std::string s1, s2, s3;
@@ -79,42 +68,8 @@ class AccountServerTest : public QObject {
 
     std::unique_ptr<quor::testing::ScriptedServer> server;
     std::unique_ptr<ThbQuorCentral> central;
-    QPointer<TFormUserProfile> window;
-    QStringList messages;
-    QStringList answers;
-    MessageHook record = [this](QWidget *, const QString &text) { messages << text; };
-
-    // What the main window does with the profile events while the profile
-    // window exists; the two account answers are recorded.
-    void AttachMainWindowHandlers() {
-        central->SetOnUserProfile([this](ThbQuorUnit *, const std::string &errText, int code,
-                                         const std::string &name, const std::string &password,
-                                         const std::string &email, int userType, double created,
-                                         double lastLogin, int selfCreated, int disabled) {
-            if (window)
-                window->ShowProfileResult(errText, code, name, password, email, userType, created,
-                                          lastLogin, selfCreated, disabled);
-        });
-        central->SetOnProfileChanged(
-            [this](ThbQuorUnit *, const std::string &errText, int code, const std::string &name) {
-                if (window)
-                    window->ShowModifyResult(errText, code, name);
-            });
-        central->SetOnEmailChanged([this](ThbQuorUnit *, const std::string &errText, int code) {
-            if (window)
-                window->ShowEmailChangeResult(errText, code);
-        });
-        const auto answer = [this](const char *event) {
-            return [this, event](const std::string &, int code, const std::string &name,
-                                 const std::string &email) {
-                answers << QStringLiteral("%1 %2 %3 %4")
-                               .arg(QLatin1String(event), QString::number(code),
-                                    QString::fromStdString(name), QString::fromStdString(email));
-            };
-        };
-        central->SetOnCreateUserResult(answer("CreateUserResult"));
-        central->SetOnPasswordRequestResult(answer("PasswordRequestResult"));
-    }
+    std::unique_ptr<MainWindowStandIn> main;
+    TFormUserProfile *window = nullptr;
 
     // Logs `name` on and delivers its own profile with the user type, as
     // the main window asks for it after connecting.
@@ -139,44 +94,24 @@ class AccountServerTest : public QObject {
                                  std::int32_t(3), std::int32_t(disabled)}));
     }
 
-    void OpenWindow(const char *loginName) {
-        window = new TFormUserProfile(
-            {QStringLiteral("User"), QStringLiteral("Admin"), QStringLiteral("Guide")}, nullptr,
-            record);
-        window->OpenForSession(*central, QString::fromLatin1(loginName));
-        window->show();
-    }
-
-    // Types `entry` twice into the account request window of a "..." button.
-    void ChangeThrough(QPushButton *button, const QString &entry) {
-        WhenModalOpens<TFormCreateUser>([entry](TFormCreateUser &request) {
-            request.inpEmail->setText(entry);
-            request.inpEmail2->setText(entry);
-            request.btnSendRequest->click();
-        });
-        button->click();
-    }
-
 private slots:
     void init() {
-        messages.clear();
-        answers.clear();
         server = std::make_unique<quor::testing::ScriptedServer>();
         server->UseForLibrary();
         central = std::make_unique<ThbQuorCentral>();
         QCOMPARE(central->Init(), 0);
-        AttachMainWindowHandlers();
+        main = std::make_unique<MainWindowStandIn>(*central);
     }
 
     void cleanup() {
-        delete window;
+        main.reset();
         central.reset();
         server.reset();
     }
 
     void storedOwnProfileAndOwnRequest() {
         LogOn("anna", "Anna", 0);
-        OpenWindow("anna");
+        window = main->OpenProfileWindow(QStringLiteral("anna"));
         QCOMPARE(window->inpUserName->text(), QStringLiteral("Anna"));
         QCOMPARE(window->inpEmail->text(), QStringLiteral("own@example.org"));
         QCOMPARE(window->inpSelfCreated->text(), QStringLiteral("3"));
@@ -195,17 +130,18 @@ private slots:
 
     void userIsRefusedAnotherProfile() {
         LogOn("anna", "Anna", 0);
-        OpenWindow("anna");
+        window = main->OpenProfileWindow(QStringLiteral("anna"));
         window->inpUserName->setText(QStringLiteral("bob"));
         window->btRequestProfile->click();
-        QCOMPARE(messages, QStringList{QStringLiteral("You may only request your own profile!")});
+        QCOMPARE(main->messages,
+                 QStringList{QStringLiteral("You may only request your own profile!")});
         QVERIFY(server->Silent(100));
     }
 
     void refusedAndAcceptedOwnPasswordChange() {
         LogOn("anna", "Anna", 0);
-        OpenWindow("anna");
-        ChangeThrough(window->btChangePassword, QStringLiteral("abc"));
+        window = main->OpenProfileWindow(QStringLiteral("anna"));
+        MainWindowStandIn::ChangeThrough(window->btChangePassword, QStringLiteral("abc"));
         auto modify = server->Read();
         QVERIFY(modify);
         QStringList fields = Fields(*modify, Profile, "sssddddd");
@@ -215,42 +151,42 @@ private slots:
         QCOMPARE(fields.mid(5), (QStringList{"0", "0", "0"}));
         server->Send(MakeRecord(BadPasswordError, "$server", "anna", "ds",
                                 {std::int32_t(Profile), std::string_view("anna")}));
-        QVERIFY(Await([&] { return messages.size() == 1; }));
-        QVERIFY(
-            messages[0].startsWith(QStringLiteral("Failed to modify this profile:\rReason 39: ")));
+        QVERIFY(Await([&] { return main->messages.size() == 1; }));
+        QVERIFY(main->messages[0].startsWith(
+            QStringLiteral("Failed to modify this profile:\rReason 39: ")));
         QCOMPARE(window->inpPassword->text(), QStringLiteral("secret"));
 
-        ChangeThrough(window->btChangePassword, QStringLiteral("longer"));
+        MainWindowStandIn::ChangeThrough(window->btChangePassword, QStringLiteral("longer"));
         modify = server->Read();
         QVERIFY(modify);
         QCOMPARE(Fields(*modify, Profile, "sssddddd").value(1), QStringLiteral("longer"));
         server->Send(
             MakeRecord(ProfileChanged, "$server", "anna", "s", {std::string_view("Anna")}));
-        QVERIFY(Await([&] { return messages.size() == 2; }));
-        QCOMPARE(messages[1], QStringLiteral("Profile of Anna successfully modified!"));
+        QVERIFY(Await([&] { return main->messages.size() == 2; }));
+        QCOMPARE(main->messages[1], QStringLiteral("Profile of Anna successfully modified!"));
         QCOMPARE(window->inpPassword->text(), QStringLiteral("longer"));
     }
 
     void emailChangeClosesTheWindow() {
         LogOn("anna", "Anna", 0);
-        OpenWindow("anna");
-        QSignalSpy rejected(window.data(), &QDialog::rejected);
-        ChangeThrough(window->btChangeEmail, QStringLiteral("new@example.org"));
+        window = main->OpenProfileWindow(QStringLiteral("anna"));
+        QSignalSpy rejected(window, &QDialog::rejected);
+        MainWindowStandIn::ChangeThrough(window->btChangeEmail, QStringLiteral("new@example.org"));
         auto change = server->Read();
         QVERIFY(change);
         QCOMPARE(Fields(*change, ChangeEmailRequest, "s"),
                  QStringList{QStringLiteral("new@example.org")});
         server->Send(MakeRecord(EmailChanged, "$server", "anna"));
         QVERIFY(Await([&] { return rejected.count() == 1; }));
-        QCOMPARE(messages, QStringList{QStringLiteral(
-                               "Email address modified to new@example.org\rYou will be "
-                               "disconnected.\rA new password has been sent that address")});
+        QCOMPARE(main->messages, QStringList{QStringLiteral(
+                                     "Email address modified to new@example.org\rYou will be "
+                                     "disconnected.\rA new password has been sent that address")});
         QVERIFY(server->ClientClosed());
     }
 
     void administratorReadsAndChangesAnotherProfile() {
         LogOn("root", "Root", 1);
-        OpenWindow("root");
+        window = main->OpenProfileWindow(QStringLiteral("root"));
         QVERIFY(window->IsAdministrator);
         window->inpUserName->setText(QStringLiteral("bob"));
         window->btRequestProfile->click();
@@ -275,8 +211,9 @@ private slots:
                               QStringLiteral("bob@example.org"), QStringLiteral("2")}));
         QCOMPARE(fields.value(7), QStringLiteral("0"));
         server->Send(MakeRecord(ProfileChanged, "$server", "root", "s", {std::string_view("Bob")}));
-        QVERIFY(Await([&] { return !messages.isEmpty(); }));
-        QCOMPARE(messages, QStringList{QStringLiteral("Profile of Bob successfully modified!")});
+        QVERIFY(Await([&] { return !main->messages.isEmpty(); }));
+        QCOMPARE(main->messages,
+                 QStringList{QStringLiteral("Profile of Bob successfully modified!")});
     }
 
     void createAccountAndRequestPassword() {
@@ -286,25 +223,25 @@ private slots:
             request.inpEmail2->setText(QStringLiteral("n@example.org"));
             request.btnSendRequest->click();
         });
-        mnuCreateaQuoraccountClick(nullptr, *central, record);
+        mnuCreateaQuoraccountClick(nullptr, *central, main->record);
         auto opening = server->AcceptOpening(AccountCreated);
         QVERIFY(opening);
         QCOMPARE(Fields(*opening, 5, "ss"),
                  (QStringList{QStringLiteral("newbie"), QStringLiteral("n@example.org")}));
-        QVERIFY(Await([&] { return answers.size() == 1; }));
-        QCOMPARE(answers[0], QStringLiteral("CreateUserResult 0 newbie n@example.org"));
+        QVERIFY(Await([&] { return main->answers.size() == 1; }));
+        QCOMPARE(main->answers[0], QStringLiteral("CreateUserResult 0 newbie n@example.org"));
 
         WhenModalOpens<TFormCreateUser>([](TFormCreateUser &request) {
             request.inpEmail->setText(QStringLiteral("a@example.org"));
             request.btnSendRequest->click();
         });
-        mnuReqPasswordClick(nullptr, *central, QStringLiteral("anna"), record);
+        mnuReqPasswordClick(nullptr, *central, QStringLiteral("anna"), main->record);
         opening = server->AcceptOpening(PasswordMailed);
         QVERIFY(opening);
         QCOMPARE(Fields(*opening, 6, "ss"),
                  (QStringList{QStringLiteral("anna"), QStringLiteral("a@example.org")}));
-        QVERIFY(Await([&] { return answers.size() == 2; }));
-        QCOMPARE(answers[1], QStringLiteral("PasswordRequestResult 0 anna a@example.org"));
+        QVERIFY(Await([&] { return main->answers.size() == 2; }));
+        QCOMPARE(main->answers[1], QStringLiteral("PasswordRequestResult 0 anna a@example.org"));
 
         // A second request while the first is outstanding is refused at once.
         QCOMPARE(central->RequestPassword("x", "y"), 0);
@@ -312,8 +249,8 @@ private slots:
             request.inpEmail->setText(QStringLiteral("a@example.org"));
             request.btnSendRequest->click();
         });
-        mnuReqPasswordClick(nullptr, *central, QStringLiteral("anna"), record);
-        QCOMPARE(messages, QStringList{QStringLiteral("Could not request password!")});
+        mnuReqPasswordClick(nullptr, *central, QStringLiteral("anna"), main->record);
+        QCOMPARE(main->messages, QStringList{QStringLiteral("Could not request password!")});
     }
 };
 

@@ -459,6 +459,25 @@ private slots:
         QCOMPARE(offline.rejected.count(), 1);
     }
 
+    void withheldPasswordMayStayEmpty() {
+        Window admin(1);
+        admin.form.ShowProfileResult("", 0, "Bob", "", "bob@example.org", 0, 30000, 30000, 0, 0);
+        admin.form.spUserType->setValue(1);
+        admin.form.btChangeProfile->click();
+        QVERIFY(admin.messages.isEmpty());
+        QCOMPARE(admin.sessions.requests,
+                 QStringList{QStringLiteral("ModifyUserProfile|anna|Bob||bob@example.org|1|0")});
+        // An e-mail address that is not known is never sent.
+        admin.form.FormShow();
+        admin.sessions.requests.clear();
+        admin.sessions.profile.Email.clear();
+        admin.form.FormShow();
+        admin.form.btChangeProfile->click();
+        QCOMPARE(admin.messages, QStringList{QStringLiteral(
+                                     "Check the input values,\rempty fields are not allowed!")});
+        QVERIFY(admin.sessions.requests.isEmpty());
+    }
+
     void resultsAfterTheWindowIsGoneShowNothing() {
         QStringList messages;
         FakeAccountSessions sessions;
