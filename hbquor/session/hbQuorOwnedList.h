@@ -27,6 +27,15 @@ Entry *WalkOwnedList(TOwnedList<Entry> &list, StorePosition storePosition, Match
     return nullptr;
 }
 
+// The entry whose public Name equals the (trimmed) wanted name by the given
+// comparison, storing visited positions in the entries' ListPosition.
+template <class Entry, class SameName>
+Entry *FindNamedEntry(TOwnedList<Entry> &list, const std::string &wanted, SameName sameName) {
+    return WalkOwnedList(
+        list, [](Entry &entry, int position) { entry.ListPosition = position; },
+        [&](const Entry &entry) { return sameName(entry.Name, wanted); });
+}
+
 // Destroys entry and deletes it from the list. The stored position is
 // checked against the entry, so a position gone stale through other
 // changes of the list can never delete a different entry.

@@ -58,6 +58,19 @@ std::optional<int> ThbQuorUnit::CallLibrary(const std::string &where, const std:
     return std::nullopt;
 }
 
+int ThbQuorUnit::CallReportingLastError(const std::string &where, const std::string &what,
+                                        const std::function<int()> &call,
+                                        const std::function<void()> &whenRefused) {
+    auto result = CallLibrary(where, what, call, whenRefused);
+    if (!result)
+        return kResultBadRequest;
+    if (*result == 0)
+        return 0;
+    if (whenRefused)
+        whenRefused();
+    return ReportLastError(where, what);
+}
+
 void ThbQuorUnit::SetIdle() {
     FHandle = nullptr;
     FState = SessionState::Idle;
@@ -113,19 +126,13 @@ int ThbQuorUnit::ConnectNewHandle() {
 }
 
 int ThbQuorUnit::ConnectLeftOverHandle() {
-    const std::string what = "QuorLogin " + FName;
-    auto loggedIn = CallLibrary(kWhereConnect, what, [this] {
-        return quor_login(FHandle, FName.c_str(), FPassword.c_str());
-    });
-    if (!loggedIn)
-        return kResultBadRequest;
-    if (*loggedIn != 0) {
-        int code = ReportLastError(kWhereConnect, what);
-        SetIdle();
-        return code;
-    }
-    FState = SessionState::Connecting;
-    return 0;
+    int result = CallReportingLastError(
+        kWhereConnect, "QuorLogin " + FName,
+        [this] { return quor_login(FHandle, FName.c_str(), FPassword.c_str()); },
+        [this] { SetIdle(); });
+    if (result == 0)
+        FState = SessionState::Connecting;
+    return result;
 }
 
 int ThbQuorUnit::Disconnect() {
@@ -134,14 +141,12 @@ int ThbQuorUnit::Disconnect() {
         SetIdle();
         return 0;
     }
-    auto destroyed = CallLibrary(kWhereDisconnect, "QuorDestroy " + FName,
-                                 [this] { return quor_destroy(FHandle); });
-    if (!destroyed)
-        return kResultBadRequest;
+    QUORHANDLE handle = FHandle;
+    int result = CallReportingLastError(
+        kWhereDisconnect, "QuorDestroy " + FName, [handle] { return quor_destroy(handle); },
+        [this] { SetIdle(); });
     SetIdle();
-    if (*destroyed == 0)
-        return 0;
-    return ReportLastError(kWhereDisconnect, "QuorDestroy " + FName);
+    return result;
 }
 
 } // namespace hbquor

@@ -186,6 +186,17 @@ private:
     std::optional<int> CallLibrary(const std::string &where, const std::string &what,
                                    const std::function<int()> &call,
                                    const std::function<void()> &beforeReport = {});
+    // Runs a guarded library call whose failure is reported with the
+    // library's last error. Returns 0, that error code, or kResultBadRequest
+    // after a fault. whenRefused runs after a failure or a fault, before
+    // the report.
+    int CallReportingLastError(const std::string &where, const std::string &what,
+                               const std::function<int()> &call,
+                               const std::function<void()> &whenRefused = {});
+    // A request about another user (ping, is-online) whose failure is
+    // reported with the call's own result.
+    int AskAboutUser(const std::string &where, const std::string &callName, const std::string &user,
+                     int (*request)(QUORHANDLE, const char *));
     // No handle, state idle.
     void SetIdle();
     int ConnectNewHandle();
@@ -195,6 +206,10 @@ private:
     // holds (entries still marked pending) and marks them handed over.
     void SendHandedOverContacts();
     void RemoveChannelEntry(const ThbQuorChannel *channel);
+    // Trims a join or leave request's channel name and finds its entry.
+    // False when the request ends with -1: a name without '#', or no
+    // connection (the entry, if any, is then dropped).
+    bool ChannelRequestAllowed(std::string_view channel, std::string &name, ThbQuorChannel *&entry);
 
     QUORHANDLE FHandle = nullptr;
     std::string FName;

@@ -16,9 +16,7 @@ ThbQuorContact *ThbQuorUnit::FindContact(std::string_view name) {
     std::string wanted = TrimName(name);
     if (wanted.empty())
         return nullptr;
-    return WalkOwnedList(
-        FContacts, [](ThbQuorContact &c, int position) { c.ListPosition = position; },
-        [&](const ThbQuorContact &c) { return SameName(c.Name, wanted); });
+    return FindNamedEntry(FContacts, wanted, SameName);
 }
 
 void ThbQuorUnit::RemoveContact(const ThbQuorContact *contact) {
@@ -50,25 +48,15 @@ int ThbQuorUnit::AddContact(std::string_view name, bool sendNow) {
     }
 
     const std::string where = "ThbQuorUnit.AddContact " + contactName;
-    const std::string whatAdd = "QuorAddContact " + contactName;
-    auto added =
-        CallLibrary(where, whatAdd, [&] { return quor_addcontact(FHandle, contactName.c_str()); });
-    if (!added)
-        return kResultBadRequest;
-    if (*added != 0) {
-        entry->Status = QuorUserStatus::NotRegistered;
-        return ReportLastError(where, whatAdd);
-    }
-    if (!sendNow)
-        return 0;
+    int result = CallReportingLastError(
+        where, "QuorAddContact " + contactName,
+        [&] { return quor_addcontact(FHandle, contactName.c_str()); },
+        [entry] { entry->Status = QuorUserStatus::NotRegistered; });
+    if (result != 0 || !sendNow)
+        return result;
     entry->Status = QuorUserStatus::HandedToLibrary;
-    auto updated =
-        CallLibrary(where, kWhatUpdateContacts, [this] { return quor_updatecontacts(FHandle); });
-    if (!updated)
-        return kResultBadRequest;
-    if (*updated != 0)
-        return ReportLastError(where, kWhatUpdateContacts);
-    return 0;
+    return CallReportingLastError(where, kWhatUpdateContacts,
+                                  [this] { return quor_updatecontacts(FHandle); });
 }
 
 int ThbQuorUnit::AddContacts(const std::vector<std::string> &names) {
@@ -87,14 +75,9 @@ int ThbQuorUnit::AddContacts(const std::vector<std::string> &names) {
 }
 
 void ThbQuorUnit::SendHandedOverContacts() {
-    auto sent = CallLibrary(kWhereUpdateContacts, kWhatUpdateContacts,
-                            [this] { return quor_updatecontacts(FHandle); });
-    if (!sent)
+    if (CallReportingLastError(kWhereUpdateContacts, kWhatUpdateContacts,
+                               [this] { return quor_updatecontacts(FHandle); }) != 0)
         return;
-    if (*sent != 0) {
-        ReportLastError(kWhereUpdateContacts, kWhatUpdateContacts);
-        return;
-    }
     for (auto &entry : FContacts) {
         if (entry.second->Status == QuorUserStatus::Pending)
             entry.second->Status = QuorUserStatus::HandedToLibrary;
@@ -110,21 +93,15 @@ int ThbQuorUnit::DelContact(std::string_view name) {
     int result = 0;
     if (IsConnected()) {
         const std::string where = "ThbQuorUnit.DelContact " + contactName;
-        const std::string whatDel = "QuorDelContact " + contactName;
-        auto deleted = CallLibrary(where, whatDel,
-                                   [&] { return quor_delcontact(FHandle, entry->Name.c_str()); });
-        if (!deleted)
-            return kResultBadRequest;
-        if (*deleted != 0) {
-            result = ReportLastError(where, whatDel);
-        } else {
-            auto updated = CallLibrary(where, kWhatUpdateContacts,
-                                       [this] { return quor_updatecontacts(FHandle); });
-            if (!updated)
-                return kResultBadRequest;
-            if (*updated != 0)
-                result = ReportLastError(where, kWhatUpdateContacts);
-        }
+        const std::string entryName = entry->Name;
+        result = CallReportingLastError(where, "QuorDelContact " + contactName, [&] {
+            return quor_delcontact(FHandle, entryName.c_str());
+        });
+        if (result == 0)
+            result = CallReportingLastError(where, kWhatUpdateContacts,
+                                            [this] { return quor_updatecontacts(FHandle); });
+        if (result == kResultBadRequest)
+            return result; // a fault: the entry stays as it was
         // A report handler may have changed the list; look the entry up again.
         entry = FindContact(contactName);
     } else {
@@ -158,30 +135,24 @@ void ThbQuorUnit::UpdateContacts() {
         ThbQuorContact *entry = FContacts[i].second.get();
         if (entry->Status == QuorUserStatus::Pending) {
             const std::string name = entry->Name;
-            const std::string whatAdd = "QuorAddContact " + name;
-            auto added = CallLibrary(kWhereUpdateContacts, whatAdd,
-                                     [&] { return quor_addcontact(FHandle, name.c_str()); });
-            if (!added)
+            int added = CallReportingLastError(
+                kWhereUpdateContacts, "QuorAddContact " + name,
+                [&] { return quor_addcontact(FHandle, name.c_str()); },
+                [entry] { entry->Status = QuorUserStatus::NotRegistered; });
+            if (added == kResultBadRequest)
                 return;
-            if (*added == 0) {
+            if (added == 0) {
                 entry->Status = QuorUserStatus::HandedToLibrary;
                 sent = true;
-            } else {
-                entry->Status = QuorUserStatus::NotRegistered;
-                ReportLastError(kWhereUpdateContacts, whatAdd);
             }
         }
         // Once one name went to the library, the whole list is sent again
         // after every later entry, so the server always holds the list as
         // far as it has been handed over.
-        if (sent) {
-            auto updated = CallLibrary(kWhereUpdateContacts, kWhatUpdateContacts,
-                                       [this] { return quor_updatecontacts(FHandle); });
-            if (!updated)
-                return;
-            if (*updated != 0)
-                ReportLastError(kWhereUpdateContacts, kWhatUpdateContacts);
-        }
+        if (sent && CallReportingLastError(kWhereUpdateContacts, kWhatUpdateContacts, [this] {
+                        return quor_updatecontacts(FHandle);
+                    }) == kResultBadRequest)
+            return;
         if (!IsConnected())
             return;
     }

@@ -15,30 +15,31 @@ int ThbQuorUnit::SendText(std::string_view recipient, std::string_view text) {
     std::string rest = FlattenControlCharacters(text);
     while (!rest.empty()) {
         const std::string piece = SplitChunk(rest, kMaxTextPiece, kTextSeparators);
-        auto sent = CallLibrary(where, what,
-                                [&] { return quor_sendtext(FHandle, to.c_str(), piece.c_str()); });
-        if (!sent)
-            return kResultBadRequest;
-        result = *sent;
+        result = CallReportingLastError(
+            where, what, [&] { return quor_sendtext(FHandle, to.c_str(), piece.c_str()); });
         if (result != 0)
-            return ReportLastError(where, what);
+            return result;
     }
     return result;
+}
+
+int ThbQuorUnit::AskAboutUser(const std::string &where, const std::string &callName,
+                              const std::string &user, int (*request)(QUORHANDLE, const char *)) {
+    const std::string what = callName + FName + " to " + user;
+    auto result = CallLibrary(where, what, [&] { return request(FHandle, user.c_str()); });
+    if (!result)
+        return kResultBadRequest;
+    if (*result != 0)
+        Report(where, what, *result);
+    return *result;
 }
 
 int ThbQuorUnit::PingUser(std::string_view name) {
     const std::string user = TrimName(name);
     if (user.empty())
         return kResultBadRequest;
-    const std::string where = "ThbQuorUnit.PingUser";
-    const std::string what = "QuorPingUser" + FName + " to " + user;
     // Without a handle the library refuses the call, and that is reported.
-    auto pinged = CallLibrary(where, what, [&] { return quor_pinguser(FHandle, user.c_str()); });
-    if (!pinged)
-        return kResultBadRequest;
-    if (*pinged != 0)
-        Report(where, what, *pinged);
-    return *pinged;
+    return AskAboutUser("ThbQuorUnit.PingUser", "QuorPingUser", user, &quor_pinguser);
 }
 
 int ThbQuorUnit::IsOnline(std::string_view name) {
@@ -47,23 +48,14 @@ int ThbQuorUnit::IsOnline(std::string_view name) {
     const std::string user = TrimName(name);
     if (user.empty())
         return kResultBadRequest;
-    const std::string where = "ThbQuorUnit.IsOnline";
-    const std::string what = "QuorIsOnline" + FName + " to " + user;
-    auto asked = CallLibrary(where, what, [&] { return quor_isonline(FHandle, user.c_str()); });
-    if (!asked)
-        return kResultBadRequest;
-    if (*asked != 0)
-        Report(where, what, *asked);
-    return *asked;
+    return AskAboutUser("ThbQuorUnit.IsOnline", "QuorIsOnline", user, &quor_isonline);
 }
 
 ThbQuorChannel *ThbQuorUnit::FindChannel(std::string_view name) {
     std::string wanted = TrimName(name);
     if (!IsChannelName(wanted))
         return nullptr;
-    return WalkOwnedList(
-        FChannels, [](ThbQuorChannel &c, int position) { c.ListPosition = position; },
-        [&](const ThbQuorChannel &c) { return SameName(c.Name, wanted); });
+    return FindNamedEntry(FChannels, wanted, SameName);
 }
 
 void ThbQuorUnit::RemoveChannelEntry(const ThbQuorChannel *channel) {
@@ -78,17 +70,25 @@ bool ThbQuorUnit::RemoveChannel(std::string_view name) {
     return true;
 }
 
-int ThbQuorUnit::JoinChannel(std::string_view channel, int type, std::string_view password) {
-    const std::string name = TrimName(channel);
-    const std::string channelPassword = type == kChannelPassworded ? std::string(password) : "";
+bool ThbQuorUnit::ChannelRequestAllowed(std::string_view channel, std::string &name,
+                                        ThbQuorChannel *&entry) {
+    name = TrimName(channel);
     if (!IsChannelName(name))
+        return false;
+    entry = FindChannel(name);
+    if (IsConnected())
+        return true;
+    if (entry)
+        RemoveChannelEntry(entry);
+    return false;
+}
+
+int ThbQuorUnit::JoinChannel(std::string_view channel, int type, std::string_view password) {
+    const std::string channelPassword = type == kChannelPassworded ? std::string(password) : "";
+    std::string name;
+    ThbQuorChannel *entry = nullptr;
+    if (!ChannelRequestAllowed(channel, name, entry))
         return kResultBadRequest;
-    ThbQuorChannel *entry = FindChannel(name);
-    if (!IsConnected()) {
-        if (entry)
-            RemoveChannelEntry(entry);
-        return kResultBadRequest;
-    }
     if (!entry) {
         FChannels.emplace_back(name, std::make_unique<ThbQuorChannel>(name));
         entry = FChannels.back().second.get();
@@ -96,37 +96,25 @@ int ThbQuorUnit::JoinChannel(std::string_view channel, int type, std::string_vie
     if (entry->Joined)
         return 0;
 
-    const std::string where = "ThbQuorUnit.JoinChannel " + name;
-    const std::string what = "QuorJoinChannel " + name;
     const std::string entryName = entry->Name;
     const int inviteOnly = type == kChannelInviteOnly ? 1 : 0;
-    auto joined = CallLibrary(
-        where, what,
+    int result = CallReportingLastError(
+        "ThbQuorUnit.JoinChannel " + name, "QuorJoinChannel " + name,
         [&] {
             return quor_joinchannel(FHandle, entryName.c_str(), inviteOnly,
                                     channelPassword.c_str());
         },
         [&] { RemoveChannelEntry(entry); });
-    if (!joined)
-        return kResultBadRequest;
-    if (*joined == 0) {
+    if (result == 0)
         entry->Joined = true;
-        return 0;
-    }
-    RemoveChannelEntry(entry);
-    return ReportLastError(where, what);
+    return result;
 }
 
 int ThbQuorUnit::LeaveChannel(std::string_view channel) {
-    const std::string name = TrimName(channel);
-    if (!IsChannelName(name))
+    std::string name;
+    ThbQuorChannel *entry = nullptr;
+    if (!ChannelRequestAllowed(channel, name, entry))
         return kResultBadRequest;
-    ThbQuorChannel *entry = FindChannel(name);
-    if (!IsConnected()) {
-        if (entry)
-            RemoveChannelEntry(entry);
-        return kResultBadRequest;
-    }
     if (!entry)
         return kResultBadRequest;
 
@@ -137,15 +125,8 @@ int ThbQuorUnit::LeaveChannel(std::string_view channel) {
     RemoveChannelEntry(entry);
     if (!joined)
         return 0;
-    const std::string where = "ThbQuorUnit.LeaveChannel " + name;
-    const std::string what = "QuorLeaveChannel " + name;
-    auto left =
-        CallLibrary(where, what, [&] { return quor_leavechannel(FHandle, entryName.c_str()); });
-    if (!left)
-        return kResultBadRequest;
-    if (*left != 0)
-        return ReportLastError(where, what);
-    return 0;
+    return CallReportingLastError("ThbQuorUnit.LeaveChannel " + name, "QuorLeaveChannel " + name,
+                                  [&] { return quor_leavechannel(FHandle, entryName.c_str()); });
 }
 
 int ThbQuorUnit::InviteUser(std::string_view channel, std::string_view user) {

@@ -12,12 +12,12 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class CallbacksTest : public SessionTest {
+class CallbacksTest : public ConnectedTest {
 protected:
     void SetUp() override {
-        SessionTest::SetUp();
-        alice = LogIn("alice");
-        ASSERT_TRUE(alice);
+        ConnectedTest::SetUp();
+        if (HasFatalFailure())
+            return;
         events.Clear();
     }
     static bool AllSlotsEmpty() {
@@ -26,7 +26,6 @@ protected:
                 return false;
         return true;
     }
-    ThbQuorUnit *alice = nullptr;
     QUORHANDLE unknown = reinterpret_cast<QUORHANDLE>(0x5151);
 };
 

@@ -16,13 +16,8 @@ struct ChannelRequest {
     std::string password;
 };
 
-class ConnectedChannelsTest : public SessionTest {
+class ConnectedChannelsTest : public ConnectedTest {
 protected:
-    void SetUp() override {
-        SessionTest::SetUp();
-        alice = LogIn("alice");
-        ASSERT_TRUE(alice);
-    }
     std::optional<ChannelRequest> NextChannelRequest() {
         auto record = NextRecord();
         ChannelRequest request;
@@ -32,7 +27,6 @@ protected:
             return std::nullopt;
         return request;
     }
-    ThbQuorUnit *alice = nullptr;
 };
 
 TEST_F(ConnectedChannelsTest, JoinCreatesAJoinedEntryAndSendsTheRequest) {

@@ -19,19 +19,18 @@ void ExpectReport(const ErrorReport &report, const ThbQuorUnit *sender, const st
 
 // A session the session layer believes connected while the library has
 // already dropped its connection, so every request fails inside the library.
-class BrokenConnectionTest : public SessionTest {
+class BrokenConnectionTest : public ConnectedTest {
 protected:
     void SetUp() override {
-        SessionTest::SetUp();
-        alice = LogIn("alice");
-        ASSERT_TRUE(alice);
+        ConnectedTest::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_EQ(alice->JoinChannel("#club", kChannelStandard, ""), 0);
         ASSERT_EQ(alice->AddContact("dave", false), 0);
         CloseQuietly(alice);
         ASSERT_TRUE(alice->IsConnected());
         events.Clear();
     }
-    ThbQuorUnit *alice = nullptr;
 };
 
 constexpr int kNotLoggedOn = QUOR_ERR_NOT_LOGGED_ON;

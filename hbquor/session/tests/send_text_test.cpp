@@ -10,13 +10,8 @@ namespace {
 using SendTextTest = SessionTest;
 using ::testing::ElementsAre;
 
-class ConnectedSendTextTest : public SessionTest {
+class ConnectedSendTextTest : public ConnectedTest {
 protected:
-    void SetUp() override {
-        SessionTest::SetUp();
-        alice = LogIn("alice");
-        ASSERT_TRUE(alice);
-    }
     // The texts of the next n records, which must all be texts to bob.
     std::vector<std::string> ReceivedTexts(std::size_t n) {
         std::vector<std::string> texts;
@@ -33,7 +28,6 @@ protected:
         }
         return texts;
     }
-    ThbQuorUnit *alice = nullptr;
 };
 
 TEST_F(ConnectedSendTextTest, ALongTextArrivesWholeInPiecesOf399) {

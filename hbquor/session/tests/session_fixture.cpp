@@ -16,6 +16,12 @@ void SessionTest::SetUp() {
     events.Attach(central);
 }
 
+void ConnectedTest::SetUp() {
+    SessionTest::SetUp();
+    alice = LogIn("alice");
+    ASSERT_TRUE(alice);
+}
+
 ThbQuorUnit *SessionTest::LogIn(const std::string &name, const std::string &password) {
     if (central.Login(name, password) != 0) {
         ADD_FAILURE() << "Login of " << name << " was refused at once";

@@ -43,4 +43,11 @@ protected:
     EventLog events;
 };
 
+// The same with the user alice logged in.
+class ConnectedTest : public SessionTest {
+protected:
+    void SetUp() override;
+    ThbQuorUnit *alice = nullptr;
+};
+
 } // namespace hbquor::testing
