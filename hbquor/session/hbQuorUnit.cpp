@@ -114,14 +114,20 @@ int ThbQuorUnit::ConnectNewHandle() {
         return kResultBadRequest;
 
     // A login result delivered while quor_login ran has already reset the
-    // handle and state; its code is what the caller must see.
+    // handle and state; its code is what the caller must see. A refusal by
+    // quor_login itself only says "failed" (1); the reason, such as a
+    // socket error, is in the library's last error.
     int result = FLoginResult != 0 ? FLoginResult : *loggedIn;
+    if (FLoginResult == 0 && result == 1 && quor_getlasterror() != 0)
+        result = quor_getlasterror();
     if (result != 0) {
         // The handle is left to the library, which reclaims idle sessions.
         SetIdle();
         return result;
     }
-    FState = SessionState::Connecting;
+    // An acceptance delivered during the call has already connected it.
+    if (FState != SessionState::Connected)
+        FState = SessionState::Connecting;
     return 0;
 }
 

@@ -112,6 +112,26 @@ TEST_F(LoginTest, AServerThatIsNotListeningFailsTheLogin) {
     EXPECT_TRUE(central.IsIdle("alice"));
 }
 
+TEST_F(LoginTest, AnImmediateConnectFailureNamesTheSocketError) {
+    // No route leads to the broadcast address, so the connect fails at once.
+    quor_setserver("255.255.255.255", 8317);
+    int result = central.Login("alice", "secret");
+    if (result == 0) {
+        ASSERT_TRUE(PumpUntil([&] { return central.IsIdle("alice"); }));
+    }
+    ASSERT_GE(events.lines().size(), 1u);
+    const std::string &failed = events.lines().back();
+    ASSERT_EQ(failed.rfind("LoginFailed alice ", 0), 0u) << failed;
+    const int code = std::stoi(failed.substr(std::string("LoginFailed alice ").size()));
+    EXPECT_GE(code, 10000) << failed;
+    EXPECT_EQ(failed, "LoginFailed alice " + std::to_string(code) + " " + ErrorText(code));
+    if (result != 0) {
+        EXPECT_EQ(result, code);
+    }
+    EXPECT_TRUE(central.IsIdle("alice"));
+    EXPECT_EQ(central.FindByName("alice")->Handle(), nullptr);
+}
+
 TEST_F(LoginTest, LostConnectionRaisesDisconnected) {
     ThbQuorUnit *alice = LogIn("alice");
     ASSERT_TRUE(alice);
