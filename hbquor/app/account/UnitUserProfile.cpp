@@ -274,6 +274,21 @@ void TFormUserProfile::mnuViewPasswordClick() {
     mnuViewPassword->setChecked(!IsMasked(inpPassword));
 }
 
+std::unique_ptr<TFormCreateUser>
+TFormUserProfile::ConfirmedRequest(const std::function<void(TFormCreateUser &)> &setup) {
+    auto request = std::make_unique<TFormCreateUser>(this, FShowMessage);
+    setup(*request);
+    if (request->exec() != QDialog::Accepted)
+        return nullptr;
+    if (!SessionConnected()) {
+        FShowMessage(this, ConnectionChanged);
+        request.reset();
+        reject();
+        return nullptr;
+    }
+    return request;
+}
+
 void TFormUserProfile::btChangePasswordClick() {
     const int disabled = DisabledFlag();
     if (!ProfileLoaded)
@@ -282,16 +297,11 @@ void TFormUserProfile::btChangePasswordClick() {
         GoOnlineAndClose();
         return;
     }
-    auto request = std::make_unique<TFormCreateUser>(this, FShowMessage);
-    request->SetupChangePassword(inpUserName->text(), IsAdministrator, !IsMasked(inpPassword));
-    if (request->exec() != QDialog::Accepted)
+    const auto request = ConfirmedRequest([this](TFormCreateUser &window) {
+        window.SetupChangePassword(inpUserName->text(), IsAdministrator, !IsMasked(inpPassword));
+    });
+    if (!request)
         return;
-    if (!SessionConnected()) {
-        FShowMessage(this, ConnectionChanged);
-        request.reset();
-        reject();
-        return;
-    }
     if (IsAdministrator) {
         inpPassword->setText(request->FirstEntry());
         return;
@@ -316,16 +326,11 @@ void TFormUserProfile::btChangeEmailClick() {
         FShowMessage(this, GoOnline);
         return;
     }
-    auto request = std::make_unique<TFormCreateUser>(this, FShowMessage);
-    request->SetupChangeEmail(inpUserName->text(), IsAdministrator);
-    if (request->exec() != QDialog::Accepted)
+    const auto request = ConfirmedRequest([this](TFormCreateUser &window) {
+        window.SetupChangeEmail(inpUserName->text(), IsAdministrator);
+    });
+    if (!request)
         return;
-    if (!SessionConnected()) {
-        FShowMessage(this, ConnectionChanged);
-        request.reset();
-        reject();
-        return;
-    }
     if (IsAdministrator) {
         ShowEmail(request->FirstEntry(), false);
         return;

@@ -19,6 +19,7 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -35,6 +36,8 @@ class ThbQuorCentral;
 }
 
 namespace hbquor::account {
+
+class TFormCreateUser;
 
 class TFormUserProfile : public QDialog {
     Q_OBJECT
@@ -120,6 +123,11 @@ private:
     // Shows the message, then closes the window with the result Cancel.
     void GoOnlineAndClose();
     void ShowPasswordMenu(const QPoint &position);
+    // Shows the account request window, set up by `setup`, modally. Returns
+    // it when it was confirmed and the session is still connected; after a
+    // lost connection says so and closes this window. Null otherwise.
+    std::unique_ptr<TFormCreateUser>
+    ConfirmedRequest(const std::function<void(TFormCreateUser &)> &setup);
     int DisabledFlag() const;
     // The trimmed e-mail field, or an empty text while it shows "unknown"
     // for an e-mail address the session does not know.
