@@ -192,8 +192,19 @@ void ThbQuorCentral::HandleModifyUserProfile(QUORHANDLE h, int result, const std
 }
 
 void ThbQuorCentral::HandleChangeEmail(QUORHANDLE h, int result) {
-    if (ThbQuorUnit *session = FindByHandle(h))
-        FOnEmailChanged(session, ErrorText(result), result);
+    ThbQuorUnit *session = FindByHandle(h);
+    if (!session)
+        return;
+    FOnEmailChanged(session, ErrorText(result), result);
+    // After a successful change the library closes the connection without
+    // a disconnect notice; the session must not go on looking connected.
+    if (result != 0)
+        return;
+    session = FindByHandle(h);
+    if (session) {
+        session->SetIdle();
+        FOnDisconnected(session);
+    }
 }
 
 void ThbQuorCentral::HandleChannelList(QUORHANDLE h, const std::string &channel, std::uint8_t type,

@@ -145,6 +145,28 @@ TEST_F(LoginTest, LostConnectionRaisesDisconnected) {
     ASSERT_TRUE(LogIn("alice"));
 }
 
+TEST_F(LoginTest, AChangedEmailAddressEndsTheConnection) {
+    ThbQuorUnit *alice = LogIn("alice");
+    ASSERT_TRUE(alice);
+    ASSERT_EQ(central.ChangeEmail("alice", "new@example.org"), 0);
+    auto request = NextRecord();
+    ASSERT_TRUE(request);
+    EXPECT_EQ(request->id(), 318);
+    server.Send(quor::testing::MakeRecord(213, "$server", "alice"));
+    ASSERT_TRUE(AwaitEvent("Disconnected alice"));
+    EXPECT_THAT(events.lines(), ElementsAre("Connecting alice", "Connected alice",
+                                            "EmailChanged alice 0 ", "Disconnected alice"));
+    EXPECT_TRUE(alice->IsIdle());
+    EXPECT_EQ(alice->Handle(), nullptr);
+    // A refused change keeps the connection.
+    ASSERT_TRUE(LogIn("alice"));
+    events.Clear();
+    server.Send(quor::testing::MakeRecord(127, "$server", "alice", "ds",
+                                          {std::int32_t{318}, std::string_view("")}));
+    ASSERT_TRUE(AwaitEvent("EmailChanged alice 23 e-mail address invalid"));
+    EXPECT_TRUE(central.IsConnected("alice"));
+}
+
 TEST_F(LoginTest, EmptyNameOrPasswordIsReported) {
     EXPECT_EQ(central.Login("   ", "secret"), -1);
     EXPECT_EQ(central.Login("alice", "  \t "), -1);

@@ -18,7 +18,7 @@ void ExpectReport(const ErrorReport &report, const ThbQuorUnit *sender, const st
 }
 
 // A session the session layer believes connected while the library has
-// already dropped its connection, so every request fails inside the library.
+// already lost its connection, so every request fails inside the library.
 class BrokenConnectionTest : public ConnectedTest {
 protected:
     void SetUp() override {
@@ -27,7 +27,7 @@ protected:
             return;
         ASSERT_EQ(alice->JoinChannel("#club", kChannelStandard, ""), 0);
         ASSERT_EQ(alice->AddContact("dave", false), 0);
-        CloseQuietly(alice);
+        CloseUnnoticed(alice);
         ASSERT_TRUE(alice->IsConnected());
         events.Clear();
     }

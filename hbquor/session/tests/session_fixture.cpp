@@ -4,12 +4,6 @@
 
 namespace hbquor::testing {
 
-namespace {
-
-constexpr std::int32_t kEmailChanged = 213;
-
-} // namespace
-
 void SessionTest::SetUp() {
     server.UseForLibrary();
     ASSERT_EQ(central.Init(), 0);
@@ -60,9 +54,13 @@ std::optional<std::vector<std::string>> SessionTest::NextContactList() {
     }
 }
 
-void SessionTest::CloseQuietly(ThbQuorUnit *session) {
-    server.Send(quor::testing::MakeRecord(kEmailChanged, "$server", session->Name()));
-    ASSERT_TRUE(AwaitEvent("EmailChanged " + session->Name() + " 0 "));
+void SessionTest::CloseUnnoticed(ThbQuorUnit *session) {
+    RegisterCallbacks(nullptr);
+    server.Close();
+    // Once the library has seen the close, it refuses requests.
+    const bool closed = PumpUntil([&] { return quor_isonline(session->Handle(), "probe") != 0; });
+    RegisterCallbacks(&central);
+    ASSERT_TRUE(closed);
 }
 
 } // namespace hbquor::testing

@@ -33,10 +33,10 @@ protected:
     std::optional<quor::QuorMessage> NextRecord(int timeoutMs = 3000);
     // The items of a whole contact list (id 310) the client sends next.
     std::optional<std::vector<std::string>> NextContactList();
-    // Makes the library drop the session's connection without telling the
-    // session layer (a changed e-mail address closes it quietly), so every
-    // later request of the session fails inside the library.
-    void CloseQuietly(ThbQuorUnit *session);
+    // Lets the server close the session's connection while no callbacks
+    // are registered, so the session layer still believes it connected and
+    // every later request of the session fails inside the library.
+    void CloseUnnoticed(ThbQuorUnit *session);
 
     quor::testing::ScriptedServer server;
     ThbQuorCentral central;
