@@ -32,8 +32,7 @@ void RunRequest(QWidget *parent, TAccountSessions &sessions, const MessageHook &
 
 } // namespace
 
-void mnuCreateaQuoraccountClick(QWidget *parent, TAccountSessions &sessions,
-                                const MessageHook &showMessage) {
+void RunCreateAccount(QWidget *parent, TAccountSessions &sessions, const MessageHook &showMessage) {
     RunRequest(
         parent, sessions, showMessage,
         [](TFormCreateUser &request) { request.SetupCreateAccount(); },
@@ -43,14 +42,13 @@ void mnuCreateaQuoraccountClick(QWidget *parent, TAccountSessions &sessions,
         QStringLiteral("Could not create a new user account!"));
 }
 
-void mnuCreateaQuoraccountClick(QWidget *parent, ThbQuorCentral &central,
-                                const MessageHook &showMessage) {
+void RunCreateAccount(QWidget *parent, ThbQuorCentral &central, const MessageHook &showMessage) {
     TCentralAccountSessions sessions(central);
-    mnuCreateaQuoraccountClick(parent, sessions, showMessage);
+    RunCreateAccount(parent, sessions, showMessage);
 }
 
-void mnuReqPasswordClick(QWidget *parent, TAccountSessions &sessions, const QString &loginName,
-                         const MessageHook &showMessage) {
+void RunRequestPassword(QWidget *parent, TAccountSessions &sessions, const QString &loginName,
+                        const MessageHook &showMessage) {
     RunRequest(
         parent, sessions, showMessage,
         [&loginName](TFormCreateUser &request) { request.SetupRequestPassword(loginName); },
@@ -60,10 +58,10 @@ void mnuReqPasswordClick(QWidget *parent, TAccountSessions &sessions, const QStr
         QStringLiteral("Could not request password!"));
 }
 
-void mnuReqPasswordClick(QWidget *parent, ThbQuorCentral &central, const QString &loginName,
-                         const MessageHook &showMessage) {
+void RunRequestPassword(QWidget *parent, ThbQuorCentral &central, const QString &loginName,
+                        const MessageHook &showMessage) {
     TCentralAccountSessions sessions(central);
-    mnuReqPasswordClick(parent, sessions, loginName, showMessage);
+    RunRequestPassword(parent, sessions, loginName, showMessage);
 }
 
 } // namespace hbquor::account

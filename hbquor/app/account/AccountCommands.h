@@ -2,7 +2,9 @@
 // "Create a Quor account ..." and "Forgot Password ...": the account
 // request window, the request and its immediate refusal. The server's
 // later answer arrives as the session manager's OnCreateUserResult or
-// OnPasswordRequestResult event, which the main window shows.
+// OnPasswordRequestResult event, which the main window shows. The main
+// window's handlers mnuCreateaQuoraccountClick and mnuReqPasswordClick
+// call these with itself as the parent.
 #pragma once
 
 #include "AccountSessions.h"
@@ -22,16 +24,16 @@ namespace hbquor::account {
 // it is confirmed, asks for the account. An immediate refusal is shown as
 // "Could not create a new user account!" (with the error text for a
 // positive code). Does nothing when the library is not initialised.
-void mnuCreateaQuoraccountClick(QWidget *parent, TAccountSessions &sessions,
-                                const MessageHook &showMessage = ::ShowMessageBox);
-void mnuCreateaQuoraccountClick(QWidget *parent, ThbQuorCentral &central,
-                                const MessageHook &showMessage = ::ShowMessageBox);
+void RunCreateAccount(QWidget *parent, TAccountSessions &sessions,
+                      const MessageHook &showMessage = ::ShowMessageBox);
+void RunCreateAccount(QWidget *parent, ThbQuorCentral &central,
+                      const MessageHook &showMessage = ::ShowMessageBox);
 
 // The same for a forgotten password, with the login name filled in; an
 // immediate refusal is shown as "Could not request password!".
-void mnuReqPasswordClick(QWidget *parent, TAccountSessions &sessions, const QString &loginName,
-                         const MessageHook &showMessage = ::ShowMessageBox);
-void mnuReqPasswordClick(QWidget *parent, ThbQuorCentral &central, const QString &loginName,
-                         const MessageHook &showMessage = ::ShowMessageBox);
+void RunRequestPassword(QWidget *parent, TAccountSessions &sessions, const QString &loginName,
+                        const MessageHook &showMessage = ::ShowMessageBox);
+void RunRequestPassword(QWidget *parent, ThbQuorCentral &central, const QString &loginName,
+                        const MessageHook &showMessage = ::ShowMessageBox);
 
 } // namespace hbquor::account

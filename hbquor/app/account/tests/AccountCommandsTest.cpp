@@ -47,7 +47,7 @@ private slots:
     void createAccountSendsTheRequest() {
         Commands c;
         c.Answer(QStringLiteral(" Newbie "), QStringLiteral("new@example.org "));
-        mnuCreateaQuoraccountClick(nullptr, c.sessions, c.record);
+        RunCreateAccount(nullptr, c.sessions, c.record);
         QCOMPARE(c.shownTitle, QStringLiteral("Create a Quor Account"));
         QCOMPARE(c.sessions.requests,
                  QStringList{QStringLiteral("CreateUser|Newbie|new@example.org")});
@@ -68,20 +68,20 @@ private slots:
         Commands c;
         c.sessions.result = result;
         c.Answer(QStringLiteral("Newbie"), QStringLiteral("new@example.org"));
-        mnuCreateaQuoraccountClick(nullptr, c.sessions, c.record);
+        RunCreateAccount(nullptr, c.sessions, c.record);
         QCOMPARE(c.messages, QStringList{message});
     }
 
     void cancelledOrUninitialisedSendsNothing() {
         Commands c;
         c.Answer(QStringLiteral("Newbie"), QStringLiteral("new@example.org"), false);
-        mnuCreateaQuoraccountClick(nullptr, c.sessions, c.record);
+        RunCreateAccount(nullptr, c.sessions, c.record);
         QVERIFY(c.sessions.requests.isEmpty());
 
         Commands uninitialised;
         uninitialised.sessions.initialised = false;
-        mnuReqPasswordClick(nullptr, uninitialised.sessions, QStringLiteral("Anna"),
-                            uninitialised.record);
+        RunRequestPassword(nullptr, uninitialised.sessions, QStringLiteral("Anna"),
+                           uninitialised.record);
         QVERIFY(uninitialised.sessions.requests.isEmpty());
         QVERIFY(uninitialised.messages.isEmpty());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
@@ -90,7 +90,7 @@ private slots:
     void requestPasswordWithTheLoginName() {
         Commands c;
         c.Answer(QString(), QStringLiteral("anna@example.org"));
-        mnuReqPasswordClick(nullptr, c.sessions, QStringLiteral("Anna"), c.record);
+        RunRequestPassword(nullptr, c.sessions, QStringLiteral("Anna"), c.record);
         QCOMPARE(c.shownTitle, QStringLiteral("Request Forgotton Password"));
         QCOMPARE(c.shownUser, QStringLiteral("Anna"));
         QCOMPARE(c.sessions.requests,
@@ -101,14 +101,14 @@ private slots:
         Commands c;
         c.sessions.result = 10061;
         c.Answer(QString(), QStringLiteral("anna@example.org"));
-        mnuReqPasswordClick(nullptr, c.sessions, QStringLiteral("Anna"), c.record);
+        RunRequestPassword(nullptr, c.sessions, QStringLiteral("Anna"), c.record);
         QCOMPARE(c.messages,
                  QStringList{QStringLiteral("Could not request password!\rtext of 10061")});
 
         Commands busy;
         busy.sessions.result = -1;
         busy.Answer(QString(), QStringLiteral("anna@example.org"));
-        mnuReqPasswordClick(nullptr, busy.sessions, QStringLiteral("Anna"), busy.record);
+        RunRequestPassword(nullptr, busy.sessions, QStringLiteral("Anna"), busy.record);
         QCOMPARE(busy.messages, QStringList{QStringLiteral("Could not request password!")});
     }
 };

@@ -86,7 +86,7 @@ private slots:
 
     void createdAccountLogsOnWithTheMailedPassword() {
         AnswerRequestWindow(QStringLiteral("newbie"), QStringLiteral("newbie@example.org"));
-        mnuCreateaQuoraccountClick(nullptr, *central, main->record);
+        RunCreateAccount(nullptr, *central, main->record);
         QVERIFY(main->messages.isEmpty());
         QVERIFY(Await([&] { return !main->answers.isEmpty(); }));
         QCOMPARE(main->answers,
@@ -98,7 +98,7 @@ private slots:
 
     void forgottenPasswordIsMailed() {
         AnswerRequestWindow(QString(), QStringLiteral("anna@example.org"));
-        mnuReqPasswordClick(nullptr, *central, QStringLiteral("anna"), main->record);
+        RunRequestPassword(nullptr, *central, QStringLiteral("anna"), main->record);
         QVERIFY(Await([&] { return !main->answers.isEmpty(); }));
         QCOMPARE(main->answers,
                  QStringList{QStringLiteral("PasswordRequestResult 0 anna anna@example.org")});

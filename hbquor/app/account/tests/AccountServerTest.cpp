@@ -223,7 +223,7 @@ private slots:
             request.inpEmail2->setText(QStringLiteral("n@example.org"));
             request.btnSendRequest->click();
         });
-        mnuCreateaQuoraccountClick(nullptr, *central, main->record);
+        RunCreateAccount(nullptr, *central, main->record);
         auto opening = server->AcceptOpening(AccountCreated);
         QVERIFY(opening);
         QCOMPARE(Fields(*opening, 5, "ss"),
@@ -235,7 +235,7 @@ private slots:
             request.inpEmail->setText(QStringLiteral("a@example.org"));
             request.btnSendRequest->click();
         });
-        mnuReqPasswordClick(nullptr, *central, QStringLiteral("anna"), main->record);
+        RunRequestPassword(nullptr, *central, QStringLiteral("anna"), main->record);
         opening = server->AcceptOpening(PasswordMailed);
         QVERIFY(opening);
         QCOMPARE(Fields(*opening, 6, "ss"),
@@ -249,7 +249,7 @@ private slots:
             request.inpEmail->setText(QStringLiteral("a@example.org"));
             request.btnSendRequest->click();
         });
-        mnuReqPasswordClick(nullptr, *central, QStringLiteral("anna"), main->record);
+        RunRequestPassword(nullptr, *central, QStringLiteral("anna"), main->record);
         QCOMPARE(main->messages, QStringList{QStringLiteral("Could not request password!")});
     }
 };
