@@ -186,8 +186,8 @@ public:
     int AddContacts(std::string_view session, const std::vector<std::string> &names);
     bool DelContact(std::string_view session, std::string_view contact);
     void DelAllContacts(std::string_view session);
-    // -1 without sending when the recipient is the session's own user, the
-    // session does not exist or is not connected.
+    // -1 without sending when the recipient is empty or the session's own
+    // user, or the session does not exist or is not connected.
     int SendText(std::string_view session, std::string_view recipient, std::string_view text);
     int PingUser(std::string_view session, std::string_view user);
     int JoinChannel(std::string_view session, std::string_view channel, int type,

@@ -29,7 +29,7 @@ int ThbQuorCentral::SendText(std::string_view session, std::string_view recipien
                              std::string_view text) {
     const std::string from = TrimName(session);
     const std::string to = TrimName(recipient);
-    if (SameName(from, to))
+    if (to.empty() || SameName(from, to))
         return kResultBadRequest;
     ThbQuorUnit *unit = FindByName(from);
     if (!unit || !unit->IsConnected())

@@ -139,8 +139,9 @@ public:
     // Adds a contact; with sendNow and a connection, the list is sent at
     // once. 0, -1 for an empty name, or an error code.
     int AddContact(std::string_view name, bool sendNow);
-    // Adds each name without sending, then sends the list once; returns how
-    // many names were accepted.
+    // Adds each name without sending, then sends the list once (at once
+    // when connected, else at the next login); returns how many names were
+    // accepted.
     int AddContacts(const std::vector<std::string> &names);
     // 0, -1 for an empty or unknown name, or an error code. The entry is
     // removed in every case but -1.

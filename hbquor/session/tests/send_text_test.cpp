@@ -57,6 +57,7 @@ TEST_F(ConnectedSendTextTest, LineBreaksTravelAsBlanksAndTabsStay) {
 TEST_F(ConnectedSendTextTest, RefusedWithoutSending) {
     EXPECT_EQ(central.SendText("alice", "Alice", "to myself"), -1);
     EXPECT_EQ(central.SendText("alice", "bob", ""), -1);
+    EXPECT_EQ(central.SendText("alice", " \t", "to nobody"), -1);
     EXPECT_EQ(central.SendText("nobody", "bob", "hello"), -1);
     EXPECT_TRUE(server.Silent());
     EXPECT_TRUE(events.errors().empty());
