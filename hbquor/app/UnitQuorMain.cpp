@@ -105,6 +105,7 @@ TFormQuorMain::TFormQuorMain(TFormQuorMainOptions options, QWidget *parent)
         FOptions.VrtClock = [] { return hbquor::VrtNow(); };
     BuildControls();
     BuildMenus();
+    ConnectCommands();
     FormCreate();
 }
 

@@ -33,6 +33,7 @@
 #include <string>
 
 class QAction;
+class QDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -74,6 +75,9 @@ struct TFormQuorMainOptions {
     /// The screen size used to keep windows on the screen; the primary
     /// screen's when not set.
     std::optional<QSize> ScreenSize;
+    /// Runs a modal dialog and returns its result; QDialog::exec when not
+    /// set. Tests fill the dialog and answer instead.
+    std::function<int(QDialog &)> ExecDialog;
 };
 
 class TFormQuorMain : public QMainWindow {
@@ -203,6 +207,23 @@ public:
     /// words the later invitation result.
     void SetLastInvitation(const QString &user, const QString &channel);
 
+    // ---- Commands on contacts, conversations and channels ----
+    /// Hands the contacts pane's names to the session of account.
+    void SendContactList(const QString &account);
+    void OpenChatDialog(const QString &name);
+    TFormQuorChat *CreateChatWindow(const QString &name);
+    TFormQuorChannel *CreateChannelWindow(const QString &own, const QString &channel, int type);
+    /// Send handlers of the two kinds of window: true when the text was sent.
+    bool ChatWindowSend(QString &own, QString &peer, const QString &text);
+    bool ChannelWindowSend(QString &own, QString &channel, const QString &text);
+    void PingDialog(const QString &account, const QString &name);
+    void StatusDialog(const QString &account, const QString &name);
+    void InviteDialog(const QString &user, const QString &channel);
+    /// A drop on the target input is accepted from the two panes only; it
+    /// puts the caption of that pane's selected item into the input.
+    bool inpTargetDragOver(QObject *source) const;
+    void inpTargetDragDrop(QObject *source);
+
     /// The profile window that receives the profile events while it is open.
     void SetUserProfileWindow(hbquor::account::TFormUserProfile *window);
 
@@ -213,6 +234,30 @@ public:
 
 public slots:
     void Timer1Timer();
+    // Contacts and channels panes.
+    void mnuAddContact1Click();
+    void mnuDeleteContact1Click();
+    void mnuOpenChatClick();
+    void ListView1DblClick();
+    void ListView2DblClick();
+    void mnuPingUserClick();
+    void mnuPingUser1Click();
+    void mnuUserStatusClick();
+    void mnuUserStatus1Click();
+    void mnuJoinChannelClick();
+    void mnuListChannelsClick();
+    void mnuInviteUser1Click();
+    void mnuInviteUser2Click();
+    // Logon, logoff, the say input and the account commands.
+    void spbLogonClick();
+    void spbLogoffClick();
+    void inpUserNameKeyDown(int key);
+    void inpPasswordKeyDown(int key);
+    /// Returns true when the key was acted on (the input does not see it).
+    bool inpSayThisKeyDown(int key);
+    void mnuCreateaQuoraccountClick();
+    void mnuReqPasswordClick();
+    void mnuUserProfileClick();
     void spbScrollingClick();
     void mnuLogChatClick();
     void mnuExitClick();
@@ -222,6 +267,8 @@ public slots:
     void mnuAboutClick();
 
 protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -245,6 +292,22 @@ private:
     void QueueMessage(const QString &text);
     /// The current VRT time.
     double VrtTime() const;
+
+    // ---- Commands (UnitQuorMainCommands.cpp, UnitQuorMainAccount.cpp) ----
+    void ConnectCommands();
+    /// Shows the user-name dialog set up for one command; returns the input
+    /// as typed after confirmation, or std::nullopt.
+    std::optional<QString> AskUserName(const QString &title, const QString &button,
+                                       const QString &prefill);
+    int ExecDialog(QDialog &dialog);
+    /// Caption of the selected item of a pane, empty when none is selected.
+    static QString SelectedCaption(const QTreeWidget *pane);
+    /// The first contact item named name (case ignored), or -1.
+    int FindContactItem(const QString &name) const;
+    bool LoginSessionConnected();
+    /// Shows the message when the session manager is not initialised;
+    /// returns whether it is.
+    bool CheckInitialised();
 
     // ---- Session events (UnitQuorMainEvents.cpp) ----
     void SubscribeEvents();

@@ -40,6 +40,10 @@ TFormQuorMain &MainWindowFixture::Start() {
     options.OpenUrl = [this](const QUrl &url) { OpenedUrls << url; };
     options.VrtClock = [this] { return Now; };
     options.ScreenSize = QSize(ScreenWidth, ScreenHeight);
+    options.ExecDialog = [this](QDialog &dialog) {
+        DialogTitles << dialog.windowTitle();
+        return AnswerDialog ? AnswerDialog(dialog) : int(QDialog::Rejected);
+    };
     FWindow = std::make_unique<TFormQuorMain>(std::move(options));
     return *FWindow;
 }

@@ -5,10 +5,12 @@
 #include "UnitQuorMain.h"
 
 #include <QByteArray>
+#include <QDialog>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class MainWindowFixture {
@@ -51,6 +53,10 @@ public:
     /// The answer to "Do you wish to exit?" and how often it was asked.
     bool ExitAnswer = true;
     int ExitQuestions = 0;
+    /// Answers every modal dialog the window runs (Rejected when not set).
+    std::function<int(QDialog &)> AnswerDialog;
+    /// Titles of the dialogs run so far.
+    QStringList DialogTitles;
     /// The current VRT time the window sees.
     double Now = StartTime;
 

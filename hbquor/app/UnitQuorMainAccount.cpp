@@ -1,0 +1,129 @@
+// The main window's commands on the own account: logon and logoff (buttons
+// and Enter), the say input, account creation, the forgotten password and
+// the user profile window.
+#include "UnitQuorMain.h"
+
+#include "AccountCommands.h"
+#include "UnitQuorChannel.h"
+#include "UnitQuorChat.h"
+#include "UnitUserProfile.h"
+
+#include "hbQuorClasses.h"
+
+#include <QLineEdit>
+
+namespace {
+
+std::string S(const QString &text) {
+    return text.toStdString();
+}
+
+bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+bool TFormQuorMain::CheckInitialised() {
+    if (FCentral && FCentral->Initialised())
+        return true;
+    FOptions.ShowMessage(QStringLiteral("QuorCentral has not been initialised"));
+    return false;
+}
+
+void TFormQuorMain::spbLogonClick() {
+    if (!CheckInitialised())
+        return;
+    // At most one account at a time: every earlier session is dropped.
+    FCentral->ClearLoggins();
+    const QString login = GetLoginName();
+    const QString password = GetPassword();
+    if (!FCentral->AddLogin(S(login), S(password))) {
+        FOptions.ShowMessage(QStringLiteral("check user name and password"));
+        return;
+    }
+    FCentral->DelAllContacts(S(login));
+    SendContactList(login);
+    FCentral->Login(S(login), S(password));
+}
+
+void TFormQuorMain::spbLogoffClick() {
+    if (!CheckInitialised())
+        return;
+    if (FCentral->Logout(S(GetLoginName())) != 0)
+        FOptions.ShowMessage(QStringLiteral("Cannot logoff."));
+}
+
+void TFormQuorMain::inpUserNameKeyDown(int key) {
+    if (!IsEnterKey(key))
+        return;
+    if (!GetLoginName().isEmpty() && !GetPassword().isEmpty())
+        spbLogonClick();
+    else if (!GetLoginName().isEmpty())
+        inpPassword->setFocus();
+}
+
+void TFormQuorMain::inpPasswordKeyDown(int key) {
+    if (!IsEnterKey(key))
+        return;
+    if (!GetLoginName().isEmpty() && !GetPassword().isEmpty())
+        spbLogonClick();
+    else if (!GetPassword().isEmpty())
+        inpUserName->setFocus();
+}
+
+bool TFormQuorMain::inpSayThisKeyDown(int key) {
+    if (!FCentral || !FCentral->Initialised()) {
+        CheckInitialised();
+        return true;
+    }
+    if (!IsEnterKey(key))
+        return false;
+    const QString login = GetLoginName();
+    const QString target = GetTarget();
+    if (hbquor::SameName(S(target), S(login)))
+        return true;
+    TFormQuorChannel *channel = nullptr;
+    if (target.startsWith(QLatin1Char('#'))) {
+        channel = FindChannelWindow(target);
+        if (channel == nullptr || channel->MemberCount() < 2)
+            return true;
+    }
+    const QString text = inpSayThis->text();
+    if (login.isEmpty() || target.isEmpty() || text.isEmpty())
+        return true;
+    if (FCentral->SendText(S(login), S(target), S(text)) != 0)
+        return true;
+    AddLogLine(lsChat, login + QStringLiteral(" (to ") + target + QStringLiteral("): \t") + text);
+    WriteChatLog(QStringLiteral("%1 (to %2): %3").arg(login, target, text));
+    inpSayThis->clear();
+    const QString line = login + QStringLiteral(": \t") + text;
+    if (channel != nullptr)
+        channel->AddLine(line);
+    else if (TFormQuorChat *chat = FindChatWindow(target))
+        chat->AddLine(line);
+    return true;
+}
+
+void TFormQuorMain::mnuCreateaQuoraccountClick() {
+    hbquor::account::RunCreateAccount(
+        this, *FCentral, [this](QWidget *, const QString &text) { FOptions.ShowMessage(text); });
+}
+
+void TFormQuorMain::mnuReqPasswordClick() {
+    hbquor::account::RunRequestPassword(
+        this, *FCentral, GetLoginName(),
+        [this](QWidget *, const QString &text) { FOptions.ShowMessage(text); });
+}
+
+void TFormQuorMain::mnuUserProfileClick() {
+    const hbquor::ThbQuorUnit *session = FCentral->FindByName(S(GetLoginName()));
+    if (session == nullptr || !session->IsConnected() || session->Rights() == hbquor::kRightsNone)
+        return;
+    hbquor::account::TFormUserProfile profile(
+        FUserTypes, this, [this](QWidget *, const QString &text) { FOptions.ShowMessage(text); });
+    profile.OpenForSession(*FCentral, GetLoginName());
+    SetUserProfileWindow(&profile);
+    ExecDialog(profile);
+    SetUserProfileWindow(nullptr);
+}

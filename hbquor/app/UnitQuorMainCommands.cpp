@@ -1,0 +1,404 @@
+// The main window's commands on contacts, conversations and channels: the
+// two panes' menus, the user-name, join and invite dialogs, the registries'
+// window creation and send handlers, and dragging onto the target input.
+#include "UnitQuorMain.h"
+
+#include "ContactIcons.h"
+#include "UnitAddChannel.h"
+#include "UnitAddUser.h"
+#include "UnitInviteUser.h"
+
+#include "InviteDialogEvent.h"
+#include "UnitQuorChannel.h"
+#include "UnitQuorChat.h"
+
+#include "hbQuorClasses.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <exception>
+
+namespace {
+
+std::string S(const QString &text) {
+    return text.toStdString();
+}
+
+bool Same(const QString &a, const QString &b) {
+    return hbquor::SameName(S(a), S(b));
+}
+
+QString WithChannelMark(const QString &channel) {
+    return channel.startsWith(QLatin1Char('#')) ? channel : QStringLiteral("#") + channel;
+}
+
+} // namespace
+
+void TFormQuorMain::ConnectCommands() {
+    connect(mnuAddContact1, &QAction::triggered, this, &TFormQuorMain::mnuAddContact1Click);
+    connect(mnuDeleteContact1, &QAction::triggered, this, &TFormQuorMain::mnuDeleteContact1Click);
+    connect(mnuOpenChat, &QAction::triggered, this, &TFormQuorMain::mnuOpenChatClick);
+    connect(mnuPingUser, &QAction::triggered, this, &TFormQuorMain::mnuPingUserClick);
+    connect(mnuPingUser1, &QAction::triggered, this, &TFormQuorMain::mnuPingUser1Click);
+    connect(mnuUserStatus, &QAction::triggered, this, &TFormQuorMain::mnuUserStatusClick);
+    connect(mnuUserStatus1, &QAction::triggered, this, &TFormQuorMain::mnuUserStatus1Click);
+    connect(mnuJoinChannel, &QAction::triggered, this, &TFormQuorMain::mnuJoinChannelClick);
+    connect(mnuJoinChannel2, &QAction::triggered, this, &TFormQuorMain::mnuJoinChannelClick);
+    connect(mnuListChannels, &QAction::triggered, this, &TFormQuorMain::mnuListChannelsClick);
+    connect(mnuInviteUser1, &QAction::triggered, this, &TFormQuorMain::mnuInviteUser1Click);
+    connect(mnuInviteUser2, &QAction::triggered, this, &TFormQuorMain::mnuInviteUser2Click);
+    connect(mnuInviteUser3, &QAction::triggered, this, &TFormQuorMain::mnuInviteUser2Click);
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &TFormQuorMain::ListView1DblClick);
+    connect(ListView2, &QTreeWidget::itemDoubleClicked, this, &TFormQuorMain::ListView2DblClick);
+    connect(spbLogon, &QAbstractButton::clicked, this, &TFormQuorMain::spbLogonClick);
+    connect(spbLogoff, &QAbstractButton::clicked, this, &TFormQuorMain::spbLogoffClick);
+    connect(mnuCreateaQuoraccount, &QAction::triggered, this,
+            &TFormQuorMain::mnuCreateaQuoraccountClick);
+    connect(mnuReqPassword, &QAction::triggered, this, &TFormQuorMain::mnuReqPasswordClick);
+    connect(mnuUserProfile, &QAction::triggered, this, &TFormQuorMain::mnuUserProfileClick);
+    for (QObject *watched :
+         {static_cast<QObject *>(inpUserName), static_cast<QObject *>(inpPassword),
+          static_cast<QObject *>(inpSayThis), static_cast<QObject *>(inpTarget)})
+        watched->installEventFilter(this);
+    inpTarget->setAcceptDrops(true);
+}
+
+bool TFormQuorMain::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (watched == inpSayThis)
+            return inpSayThisKeyDown(key);
+        if (watched == inpUserName)
+            inpUserNameKeyDown(key);
+        else if (watched == inpPassword)
+            inpPasswordKeyDown(key);
+    } else if (watched == inpTarget &&
+               (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {
+        auto *drag = static_cast<QDropEvent *>(event);
+        drag->setAccepted(inpTargetDragOver(drag->source()));
+        return true;
+    } else if (watched == inpTarget && event->type() == QEvent::Drop) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (inpTargetDragOver(drop->source())) {
+            inpTargetDragDrop(drop->source());
+            drop->acceptProposedAction();
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TFormQuorMain::event(QEvent *event) {
+    if (event->type() == TInviteDialogEvent::EventType()) {
+        const auto *request = static_cast<TInviteDialogEvent *>(event);
+        FPendingInviteUser = request->PendingInviteUser();
+        FPendingInviteChannel = request->PendingInviteChannel();
+        InviteDialog(FPendingInviteUser, FPendingInviteChannel);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+int TFormQuorMain::ExecDialog(QDialog &dialog) {
+    return FOptions.ExecDialog ? FOptions.ExecDialog(dialog) : dialog.exec();
+}
+
+QString TFormQuorMain::SelectedCaption(const QTreeWidget *pane) {
+    const QList<QTreeWidgetItem *> selected = pane->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text(0);
+}
+
+int TFormQuorMain::FindContactItem(const QString &name) const {
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
+        if (Same(ListView1->topLevelItem(i)->text(0), name))
+            return i;
+    return -1;
+}
+
+bool TFormQuorMain::LoginSessionConnected() {
+    return FCentral && FCentral->IsConnected(S(GetLoginName()));
+}
+
+std::optional<QString> TFormQuorMain::AskUserName(const QString &title, const QString &button,
+                                                  const QString &prefill) {
+    TFormAddUser dialog(this);
+    CenterOnMainWindow(&dialog);
+    dialog.setWindowTitle(title);
+    dialog.lbAddUser->setText(QStringLiteral("Quor user"));
+    dialog.inpAddUser->setText(prefill);
+    dialog.btnAddDelete->setText(button);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.inpAddUser->text();
+}
+
+// ---- Contacts pane ----
+
+void TFormQuorMain::SendContactList(const QString &account) {
+    std::vector<std::string> names;
+    for (const QString &name : ContactNames())
+        names.push_back(S(name));
+    FCentral->AddContacts(S(account), names);
+}
+
+void TFormQuorMain::mnuAddContact1Click() {
+    const std::optional<QString> typed =
+        AskUserName(QStringLiteral("Add Quor Contact"), QStringLiteral("Add"), QString());
+    const QString name = typed.value_or(QString()).trimmed();
+    if (name.isEmpty())
+        return;
+    if (FindContactItem(name) >= 0) {
+        FOptions.ShowMessage(name + QStringLiteral(" is already on the list."));
+        return;
+    }
+    auto *item = new QTreeWidgetItem(ListView1, {name});
+    item->setIcon(0, ContactStateIcon(0));
+    item->setData(0, ContactImageRole, 0);
+    ListView1->sortItems(0, Qt::AscendingOrder);
+    const std::string login = S(GetLoginName());
+    if (FCentral->HasLogin(login) && !FCentral->IsIdle(login))
+        FCentral->AddContact(login, S(name));
+}
+
+void TFormQuorMain::mnuDeleteContact1Click() {
+    const std::optional<QString> typed =
+        AskUserName(QStringLiteral("Delete Quor Contact"), QStringLiteral("Delete"),
+                    SelectedCaption(ListView1));
+    const QString name = typed.value_or(QString()).trimmed();
+    if (name.isEmpty())
+        return;
+    const int index = FindContactItem(name);
+    if (index < 0) {
+        FOptions.ShowMessage(name + QStringLiteral(" is not on the list."));
+        return;
+    }
+    delete ListView1->takeTopLevelItem(index);
+    const std::string login = S(GetLoginName());
+    if (FCentral->HasLogin(login) && !FCentral->IsIdle(login))
+        FCentral->DelContact(login, S(name));
+}
+
+// ---- Conversations ----
+
+void TFormQuorMain::mnuOpenChatClick() {
+    const QString name = SelectedCaption(ListView1);
+    if (!Same(name, GetLoginName()) && LoginSessionConnected())
+        OpenChatDialog(name);
+}
+
+void TFormQuorMain::OpenChatDialog(const QString &name) {
+    if (Same(name, GetLoginName()) && !name.isEmpty())
+        return;
+    const std::optional<QString> typed =
+        AskUserName(QStringLiteral("Open Quor Chat"), QStringLiteral("Open"), name);
+    const QString peer = typed.value_or(QString()).trimmed();
+    if (peer.isEmpty() || Same(peer, GetLoginName()))
+        return;
+    if (TFormQuorChat *window = CreateChatWindow(peer))
+        window->ShowInFront(true);
+}
+
+void TFormQuorMain::ListView1DblClick() {
+    const QString name = SelectedCaption(ListView1);
+    if (name.isEmpty())
+        return;
+    if (TFormQuorChat *window = FindChatWindow(name))
+        window->ShowInFront(true);
+    else if (LoginSessionConnected())
+        if (TFormQuorChat *created = CreateChatWindow(name))
+            created->ShowInFront(false);
+}
+
+TFormQuorChat *TFormQuorMain::CreateChatWindow(const QString &name) {
+    if (TFormQuorChat *window = FindChatWindow(name))
+        return window;
+    TFormQuorChat *window = nullptr;
+    try {
+        window = new TFormQuorChat;
+        CenterOnMainWindow(window);
+        window->SetOwnName(LoginSessionConnected() ? GetLoginName() : QString());
+        window->SetPeerName(name);
+        window->SetOnSendText([this](QString &own, QString &peer, const QString &text) {
+            return ChatWindowSend(own, peer, text);
+        });
+        RegisterChatWindow(name, window);
+        return window;
+    } catch (const std::exception &fault) {
+        delete window;
+        FOptions.ShowMessage(QString::fromLocal8Bit(fault.what()));
+        return nullptr;
+    }
+}
+
+bool TFormQuorMain::ChatWindowSend(QString &own, QString &peer, const QString &text) {
+    if (own.isEmpty())
+        own = GetLoginName();
+    if (FCentral->SendText(S(own), S(peer), S(text)) != 0)
+        return false;
+    AddLogLine(lsChat, own + QStringLiteral(" (to ") + peer + QStringLiteral("): \t") + text);
+    WriteChatLog(QStringLiteral("%1 (to %2): %3").arg(own, peer, text));
+    return true;
+}
+
+// ---- Ping and online status ----
+
+void TFormQuorMain::mnuPingUserClick() {
+    if (LoginSessionConnected())
+        PingDialog(GetLoginName(), QString());
+}
+
+void TFormQuorMain::mnuPingUser1Click() {
+    if (LoginSessionConnected())
+        PingDialog(GetLoginName(), SelectedCaption(ListView1));
+}
+
+void TFormQuorMain::PingDialog(const QString &account, const QString &name) {
+    const std::optional<QString> typed =
+        AskUserName(QStringLiteral("Ping User"), QStringLiteral("Ping"), name);
+    if (typed && !typed->isEmpty() && FCentral->IsConnected(S(account)))
+        FCentral->PingUser(S(account), S(*typed));
+}
+
+void TFormQuorMain::mnuUserStatusClick() {
+    if (LoginSessionConnected())
+        StatusDialog(GetLoginName(), QString());
+}
+
+void TFormQuorMain::mnuUserStatus1Click() {
+    if (LoginSessionConnected())
+        StatusDialog(GetLoginName(), SelectedCaption(ListView1));
+}
+
+void TFormQuorMain::StatusDialog(const QString &account, const QString &name) {
+    const std::optional<QString> typed =
+        AskUserName(QStringLiteral("Query User Online Status"), QStringLiteral("Query"), name);
+    if (typed && !typed->isEmpty() && FCentral->IsConnected(S(account)))
+        FCentral->IsOnline(S(account), S(*typed));
+}
+
+// ---- Channels ----
+
+void TFormQuorMain::mnuJoinChannelClick() {
+    if (!LoginSessionConnected())
+        return;
+    TFormAddChannel dialog(this);
+    dialog.inpQuorChannel->clear();
+    dialog.inpPassword->clear();
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    QString channel = dialog.inpQuorChannel->text().trimmed();
+    if (channel.isEmpty())
+        return;
+    channel = WithChannelMark(channel);
+    const int type = dialog.ChannelTypeIndex();
+    const QString password = dialog.inpPassword->text().trimmed();
+    TFormQuorChannel *window = FindChannelWindow(channel);
+    if (window == nullptr)
+        window = CreateChannelWindow(GetLoginName(), channel, type);
+    if (window == nullptr)
+        return;
+    window->ShowInFront(true);
+    if (FCentral->JoinChannel(S(GetLoginName()), S(channel), type, S(password)) != 0)
+        window->close();
+}
+
+TFormQuorChannel *TFormQuorMain::CreateChannelWindow(const QString &own, const QString &channel,
+                                                     int type) {
+    if (TFormQuorChannel *window = FindChannelWindow(channel))
+        return window;
+    TFormQuorChannel *window = nullptr;
+    try {
+        window = new TFormQuorChannel;
+        CenterOnMainWindow(window);
+        window->SetOwnName(own);
+        window->SetChannelName(channel);
+        window->SetChannelType(type);
+        window->SetOnSendText([this](QString &ownName, QString &name, const QString &text) {
+            return ChannelWindowSend(ownName, name, text);
+        });
+        window->SetChatWindowHooks([this](const QString &name) { return FindChatWindow(name); },
+                                   [this](const QString &name) { return CreateChatWindow(name); });
+        window->SetInviteDialogTarget(this);
+        RegisterChannelWindow(channel, window);
+    } catch (const std::exception &fault) {
+        delete window;
+        FOptions.ShowMessage(QString::fromLocal8Bit(fault.what()));
+        return nullptr;
+    }
+    AddLogLine(lsConnection, own + QStringLiteral(" opened channel ") + channel);
+    WriteChatLog(QStringLiteral("%1 VRT: %2 opened channel %3").arg(TimeStamp(), own, channel));
+    return window;
+}
+
+bool TFormQuorMain::ChannelWindowSend(QString &own, QString &channel, const QString &text) {
+    if (own.isEmpty())
+        own = GetLoginName();
+    if (FCentral->SendText(S(own), S(channel), S(text)) != 0)
+        return false;
+    AddLogLine(lsChat, channel + QStringLiteral(" - ") + own + QStringLiteral(": \t") + text);
+    WriteChatLog(QStringLiteral("%1 - %2: %3").arg(channel, own, text));
+    return true;
+}
+
+void TFormQuorMain::ListView2DblClick() {
+    const QString channel = SelectedCaption(ListView2);
+    if (channel.isEmpty())
+        return;
+    if (TFormQuorChannel *window = FindChannelWindow(channel))
+        window->ShowInFront(true);
+}
+
+void TFormQuorMain::mnuListChannelsClick() {
+    FChannelCount = 0;
+    if (LoginSessionConnected())
+        FCentral->RequestChannelList(S(GetLoginName()));
+}
+
+// ---- Invitations ----
+
+void TFormQuorMain::mnuInviteUser1Click() {
+    InviteDialog(QString(), QString());
+}
+
+void TFormQuorMain::mnuInviteUser2Click() {
+    InviteDialog(SelectedCaption(ListView1), SelectedCaption(ListView2));
+}
+
+void TFormQuorMain::InviteDialog(const QString &user, const QString &channel) {
+    if (!LoginSessionConnected())
+        return;
+    TFormInviteUser dialog(this);
+    dialog.ShowMessage = FOptions.ShowMessage;
+    dialog.inpUser->setText(user);
+    dialog.inpChannel->setText(channel);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    const QString invited = dialog.inpUser->text();
+    const QString target = WithChannelMark(dialog.inpChannel->text());
+    const int result = FCentral->InviteUser(S(GetLoginName()), S(target), S(invited));
+    if (result != 0)
+        FOptions.ShowMessage(QStringLiteral("Invitation to %1 FAILED\rReason %2: %3")
+                                 .arg(invited, QString::number(result),
+                                      QString::fromStdString(hbquor::ErrorText(result))));
+    SetLastInvitation(invited, target);
+}
+
+// ---- Dragging onto the target input ----
+
+bool TFormQuorMain::inpTargetDragOver(QObject *source) const {
+    return source == ListView1 || source == ListView2;
+}
+
+void TFormQuorMain::inpTargetDragDrop(QObject *source) {
+    const QString caption = SelectedCaption(static_cast<QTreeWidget *>(source));
+    if (!caption.isEmpty())
+        inpTarget->setText(caption);
+}
