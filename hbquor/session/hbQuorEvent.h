@@ -23,10 +23,13 @@ public:
     void Clear() { FHandler = nullptr; }
     bool Assigned() const { return static_cast<bool>(FHandler); }
 
-    // Calls the handler, if there is one.
+    // Calls the handler, if there is one. The call runs on a copy, so a
+    // handler may replace or clear itself while it runs.
     void operator()(Args... args) const {
-        if (FHandler)
-            FHandler(std::forward<Args>(args)...);
+        if (!FHandler)
+            return;
+        Handler running = FHandler;
+        running(std::forward<Args>(args)...);
     }
 
 private:

@@ -49,6 +49,18 @@ TEST(ThbQuorEvent, ASetterReplacesTheOneHandler) {
     EXPECT_EQ(second.heard, "x3");
 }
 
+TEST(ThbQuorEvent, AHandlerMayReplaceItselfWhileItRuns) {
+    ThbQuorEvent<const std::string &, int> event;
+    std::string trace;
+    event.Set([&](const std::string &text, int) {
+        event.Set([&](const std::string &later, int) { trace += "second:" + later; });
+        trace += "first:" + text + ";"; // still safe to use captures here
+    });
+    event("a", 1);
+    event("b", 2);
+    EXPECT_EQ(trace, "first:a;second:b");
+}
+
 TEST(GuardLibraryCall, PassesCompletedCallsThrough) {
     int result = 0;
     EXPECT_EQ(GuardLibraryCall([&] { result = 7; }), std::nullopt);
