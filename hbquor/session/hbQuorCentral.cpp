@@ -32,9 +32,12 @@ ThbQuorCentral::~ThbQuorCentral() {
 
 int ThbQuorCentral::Init() {
     int result = quor_init(kQuorApiBuild);
-    FInitialised = result == 0;
-    if (FInitialised)
+    // A repeated Init fails with "already initialized"; the library this
+    // object initialised before stays its to terminate.
+    if (result == 0) {
+        FInitialised = true;
         RegisterCallbacks(this);
+    }
     return result;
 }
 

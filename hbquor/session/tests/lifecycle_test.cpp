@@ -40,6 +40,9 @@ TEST(ThbQuorCentralLifetime, DestructionClearsCallbacksClosesSessionsAndTerminat
 TEST(ThbQuorCentralLifetime, ASecondManagerCannotTakeOverTheLibrary) {
     ThbQuorCentral first;
     ASSERT_EQ(first.Init(), 0);
+    // Initialising twice fails but leaves the first initialisation in force.
+    EXPECT_EQ(first.Init(), 1);
+    EXPECT_TRUE(first.Initialised());
     {
         ThbQuorCentral second;
         EXPECT_EQ(second.Init(), 1); // the library's own result
