@@ -472,9 +472,7 @@ void TFormQuorMain::Timer1Timer() {
 void TFormQuorMain::LoadContacts() {
     ListView1->clear();
     for (const QString &name : ReadSavedContacts(FOptions.Files.ContactsFile)) {
-        auto *item = new QTreeWidgetItem(ListView1, {name});
-        item->setIcon(0, ContactStateIcon(0));
-        item->setData(0, ContactImageRole, 0);
+        SetItemImage(new QTreeWidgetItem(ListView1, {name}), 0);
     }
     ListView1->sortItems(0, Qt::AscendingOrder);
 }
@@ -495,21 +493,21 @@ void TFormQuorMain::SetContactState(const QString &name, hbquor::QuorUserStatus 
     ListView1->setUpdatesEnabled(false);
     for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
         QTreeWidgetItem *item = ListView1->topLevelItem(i);
-        if (hbquor::SameName(item->text(0).toStdString(), name.toStdString())) {
-            item->setIcon(0, ContactStateIcon(image));
-            item->setData(0, ContactImageRole, image);
-        }
+        if (hbquor::SameName(item->text(0).toStdString(), name.toStdString()))
+            SetItemImage(item, image);
     }
     ListView1->setUpdatesEnabled(true);
 }
 
+void TFormQuorMain::SetItemImage(QTreeWidgetItem *item, int image) {
+    item->setIcon(0, ContactStateIcon(image));
+    item->setData(0, ContactImageRole, image);
+}
+
 void TFormQuorMain::ClearContactStates() {
     ListView1->setUpdatesEnabled(false);
-    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = ListView1->topLevelItem(i);
-        item->setIcon(0, ContactStateIcon(0));
-        item->setData(0, ContactImageRole, 0);
-    }
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
+        SetItemImage(ListView1->topLevelItem(i), 0);
     ListView1->setUpdatesEnabled(true);
 }
 

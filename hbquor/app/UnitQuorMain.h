@@ -31,6 +31,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QAction;
 class QDialog;
@@ -43,6 +44,7 @@ class QTextEdit;
 class QTimer;
 class QToolButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QUrl;
 class QWidget;
 class LibraryDriver;
@@ -299,12 +301,23 @@ private:
     /// as typed after confirmation, or std::nullopt.
     std::optional<QString> AskUserName(const QString &title, const QString &button,
                                        const QString &prefill);
+    /// A request of the session manager for (account, user name).
+    using UserRequest = int (hbquor::ThbQuorCentral::*)(std::string_view, std::string_view);
+    /// Shows the user-name dialog and, when it is confirmed with a name and
+    /// the account is still connected, sends the request for that name.
+    void AskUserAndRequest(const QString &title, const QString &button, const QString &account,
+                           const QString &name, UserRequest request);
     int ExecDialog(QDialog &dialog);
     /// Caption of the selected item of a pane, empty when none is selected.
     static QString SelectedCaption(const QTreeWidget *pane);
     /// The first contact item named name (case ignored), or -1.
     int FindContactItem(const QString &name) const;
     bool LoginSessionConnected();
+    /// Enter in one of the login inputs: logs on when both are filled,
+    /// otherwise moves to the other input when this one is filled.
+    void LoginInputEnter(QLineEdit *input, QLineEdit *other);
+    /// Shows an item's state icon and keeps its image number.
+    static void SetItemImage(QTreeWidgetItem *item, int image);
     /// Shows the message when the session manager is not initialised;
     /// returns whether it is.
     bool CheckInitialised();

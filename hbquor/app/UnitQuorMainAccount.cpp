@@ -55,21 +55,20 @@ void TFormQuorMain::spbLogoffClick() {
 }
 
 void TFormQuorMain::inpUserNameKeyDown(int key) {
-    if (!IsEnterKey(key))
-        return;
-    if (!GetLoginName().isEmpty() && !GetPassword().isEmpty())
-        spbLogonClick();
-    else if (!GetLoginName().isEmpty())
-        inpPassword->setFocus();
+    if (IsEnterKey(key))
+        LoginInputEnter(inpUserName, inpPassword);
 }
 
 void TFormQuorMain::inpPasswordKeyDown(int key) {
-    if (!IsEnterKey(key))
-        return;
+    if (IsEnterKey(key))
+        LoginInputEnter(inpPassword, inpUserName);
+}
+
+void TFormQuorMain::LoginInputEnter(QLineEdit *input, QLineEdit *other) {
     if (!GetLoginName().isEmpty() && !GetPassword().isEmpty())
         spbLogonClick();
-    else if (!GetPassword().isEmpty())
-        inpUserName->setFocus();
+    else if (!input->text().trimmed().isEmpty())
+        other->setFocus();
 }
 
 bool TFormQuorMain::inpSayThisKeyDown(int key) {

@@ -3,7 +3,6 @@
 // window creation and send handlers, and dragging onto the target input.
 #include "UnitQuorMain.h"
 
-#include "ContactIcons.h"
 #include "UnitAddChannel.h"
 #include "UnitAddUser.h"
 #include "UnitInviteUser.h"
@@ -159,9 +158,7 @@ void TFormQuorMain::mnuAddContact1Click() {
         FOptions.ShowMessage(name + QStringLiteral(" is already on the list."));
         return;
     }
-    auto *item = new QTreeWidgetItem(ListView1, {name});
-    item->setIcon(0, ContactStateIcon(0));
-    item->setData(0, ContactImageRole, 0);
+    SetItemImage(new QTreeWidgetItem(ListView1, {name}), 0);
     ListView1->sortItems(0, Qt::AscendingOrder);
     const std::string login = S(GetLoginName());
     if (FCentral->HasLogin(login) && !FCentral->IsIdle(login))
@@ -260,13 +257,6 @@ void TFormQuorMain::mnuPingUser1Click() {
         PingDialog(GetLoginName(), SelectedCaption(ListView1));
 }
 
-void TFormQuorMain::PingDialog(const QString &account, const QString &name) {
-    const std::optional<QString> typed =
-        AskUserName(QStringLiteral("Ping User"), QStringLiteral("Ping"), name);
-    if (typed && !typed->isEmpty() && FCentral->IsConnected(S(account)))
-        FCentral->PingUser(S(account), S(*typed));
-}
-
 void TFormQuorMain::mnuUserStatusClick() {
     if (LoginSessionConnected())
         StatusDialog(GetLoginName(), QString());
@@ -277,11 +267,24 @@ void TFormQuorMain::mnuUserStatus1Click() {
         StatusDialog(GetLoginName(), SelectedCaption(ListView1));
 }
 
+void TFormQuorMain::PingDialog(const QString &account, const QString &name) {
+    AskUserAndRequest(QStringLiteral("Ping User"), QStringLiteral("Ping"), account, name,
+                      &hbquor::ThbQuorCentral::PingUser);
+}
+
 void TFormQuorMain::StatusDialog(const QString &account, const QString &name) {
-    const std::optional<QString> typed =
-        AskUserName(QStringLiteral("Query User Online Status"), QStringLiteral("Query"), name);
+    AskUserAndRequest(QStringLiteral("Query User Online Status"), QStringLiteral("Query"), account,
+                      name, &hbquor::ThbQuorCentral::IsOnline);
+}
+
+void TFormQuorMain::AskUserAndRequest(const QString &title, const QString &button,
+                                      const QString &account, const QString &name,
+                                      UserRequest request) {
+    // The name goes to the server as typed; the session may have gone
+    // while the dialog was open.
+    const std::optional<QString> typed = AskUserName(title, button, name);
     if (typed && !typed->isEmpty() && FCentral->IsConnected(S(account)))
-        FCentral->IsOnline(S(account), S(*typed));
+        ((*FCentral).*request)(S(account), S(*typed));
 }
 
 // ---- Channels ----

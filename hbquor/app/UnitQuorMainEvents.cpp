@@ -60,19 +60,6 @@ QString UserStatusText(QuorUserStatus status) {
     }
 }
 
-QString ChannelTypeText(std::uint8_t type) {
-    switch (type) {
-    case 0:
-        return QStringLiteral("Standard");
-    case 1:
-        return QStringLiteral("Invite-only");
-    case 2:
-        return QStringLiteral("Passworded");
-    default:
-        return QStringLiteral("Unknown");
-    }
-}
-
 } // namespace
 
 QString TFormQuorMain::Account(const ThbQuorUnit *sender) {
@@ -341,7 +328,7 @@ void TFormQuorMain::CentralChannelListEntry(ThbQuorUnit *sender, const std::stri
     if (!channel.empty()) {
         ++FChannelCount;
         text = Fill("  Channel: %s - %s - %d %s",
-                    {Q(channel), ChannelTypeText(type), N(userCount),
+                    {Q(channel), TFormQuorChannel::ChannelTypeName(type), N(userCount),
                      userCount == 1 ? QStringLiteral("user") : QStringLiteral("users")});
     } else if (FChannelCount == 1) {
         text = Fill("There is %d channel operating", {N(FChannelCount)});

@@ -64,11 +64,7 @@ private:
     void Start() {
         FServer = std::make_unique<quor::testing::ScriptedServer>();
         F = std::make_unique<MainWindowFixture>();
-        F->WriteSettings(QStringLiteral("[Parameters]\nQuorHost=127.0.0.1\nQuorPort=%1\n")
-                             .arg(FServer->port())
-                             .toUtf8());
-        F->WriteContacts("bob\r\ncarol\r\n");
-        W = &F->Start();
+        W = &F->StartForServer(FServer->port());
         C = W->Central();
     }
 

@@ -48,6 +48,13 @@ TFormQuorMain &MainWindowFixture::Start() {
     return *FWindow;
 }
 
+TFormQuorMain &MainWindowFixture::StartForServer(int port) {
+    WriteSettings(
+        QStringLiteral("[Parameters]\nQuorHost=127.0.0.1\nQuorPort=%1\n").arg(port).toUtf8());
+    WriteContacts("bob\r\ncarol\r\n");
+    return Start();
+}
+
 bool MainWindowFixture::CloseWithYes() {
     ExitAnswer = true;
     return FWindow->close();

@@ -30,6 +30,9 @@ public:
 
     /// Creates the window (FormCreate runs).
     TFormQuorMain &Start();
+    /// Creates a window that reaches the server on the loopback port, with
+    /// the saved contacts bob and carol.
+    TFormQuorMain &StartForServer(int port);
     /// Closes the window answering the exit question with yes; false when
     /// the window stayed open.
     bool CloseWithYes();
