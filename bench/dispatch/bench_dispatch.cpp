@@ -66,6 +66,10 @@ int main(int argc, char **argv) {
         const ReadResult libraryRun = ReadWithLibrary(server.port(), records);
         ok = Report("library text callbacks", libraryRun, server.Finish()) && ok;
         library.Add(libraryRun);
+        if (ok) {
+            std::printf("  %-22s %.2f\n", "ratio",
+                        libraryRun.RecordsPerSecond() / plainRun.RecordsPerSecond());
+        }
     }
     if (!ok) {
         return 1;
