@@ -249,9 +249,10 @@ public:
     void HandleInvitation(QUORHANDLE h, const std::string &inviter, const std::string &channel);
 
 private:
+    // Disconnects a session and reports a failure as the manager's own.
     void DisconnectReporting(ThbQuorUnit *session);
+    // Destroys a session found by a lookup and deletes its entry.
     void RemoveSession(const ThbQuorUnit *session);
-    ThbQuorUnit *ConnectedSession(std::string_view session);
 
     bool FInitialised = false;
     TSessionList FSessions;
