@@ -326,9 +326,11 @@ void TFormQuorMain::WriteSettings() {
     settings.Save(); // a failure is ignored: the contacts are still saved
 }
 
-void TFormQuorMain::paintEvent(QPaintEvent *event) {
-    QMainWindow::paintEvent(event);
-    FormPaint();
+void TFormQuorMain::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    // The window paints right after it is first shown.
+    if (!FFirstPaintDone)
+        QTimer::singleShot(0, this, &TFormQuorMain::FormPaint);
 }
 
 void TFormQuorMain::FormPaint() {

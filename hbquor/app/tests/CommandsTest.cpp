@@ -167,6 +167,15 @@ private slots:
         chat->close();
     }
 
+    void enterInTheSayInputSends() {
+        LogOn();
+        W->inpTarget->setText(QStringLiteral("bob"));
+        W->inpSayThis->setText(QStringLiteral("typed"));
+        QTest::keyClick(W->inpSayThis, Qt::Key_Return);
+        QCOMPARE(F->LastLogLine(), QStringLiteral("alice (to bob): \ttyped"));
+        QCOMPARE(W->inpSayThis->text(), QString());
+    }
+
     void sayToOneselfOrAnEmptyChannelDoesNothing() {
         LogOn();
         const int lines = F->LogLineCount();

@@ -134,6 +134,19 @@ private slots:
         QCOMPARE(w.ListView2->headerItem()->text(0), QStringLiteral("In Use"));
     }
 
+    void firstPaintMovesTheFocusToThePassword() {
+        MainWindowFixture f;
+        f.WriteSettings("[Parameters]\nLoginName=alice\n");
+        TFormQuorMain &w = f.Start();
+        w.show();
+        QTRY_COMPARE(w.focusWidget(), w.inpPassword);
+        MainWindowFixture g;
+        TFormQuorMain &fresh = g.Start();
+        fresh.show();
+        QTest::qWait(20);
+        QVERIFY(fresh.focusWidget() != fresh.inpPassword);
+    }
+
     // ---- Closing ----
     void closingAsksAndNoKeepsTheWindow() {
         MainWindowFixture f;
