@@ -8,8 +8,8 @@
 #include "receive_assembler.h"
 #include "record.h"
 
+#include "record_queue.h"
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -135,7 +135,7 @@ private:
     bool readAhead_ = false;
 
     std::size_t sendOffset_ = 0;
-    std::deque<QuorMessage> sendQueue_;
+    RecordQueue sendQueue_;
     ReceiveAssembler assembler_;
     std::array<std::uint8_t, kRecordSize> receiveBuffer_{};
     QuorMessage current_;

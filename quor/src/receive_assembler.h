@@ -4,9 +4,9 @@
 
 #include "record.h"
 
+#include "record_queue.h"
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 
 namespace quor {
 
@@ -22,14 +22,14 @@ public:
     int replyCode() const { return replyCode_; }
     std::size_t fill() const { return fill_; }
 
-    std::deque<QuorMessage> &queue() { return queue_; }
+    RecordQueue &queue() { return queue_; }
 
 private:
     void complete();
 
     QuorMessage partial_;
     std::size_t fill_ = 0;
-    std::deque<QuorMessage> queue_;
+    RecordQueue queue_;
     bool replied_ = false;
     bool accepted_ = false;
     int replyCode_ = 0;
