@@ -70,3 +70,26 @@ TEST(ReceiveAssembler, LoginRepliesSetTheFlagsAndOnlyAcceptancesAreConsumed) {
     EXPECT_FALSE(other.replied());
     EXPECT_EQ(other.queue().size(), 1u);
 }
+
+TEST(RecordQueue, KeepsOrderWhileReclaimingTakenRecords) {
+    RecordQueue queue;
+    std::int32_t nextIn = 0, nextOut = 0;
+    // Uneven runs of adding and taking exercise every reclaiming path.
+    for (int round = 0; round < 50; ++round) {
+        for (int i = 0; i < round % 7 + 1; ++i) {
+            QuorMessage m;
+            m.setId(nextIn++);
+            queue.push_back(m);
+        }
+        for (int i = 0; i < round % 5 + 1 && !queue.empty(); ++i) {
+            ASSERT_EQ(queue.front().id(), nextOut++);
+            queue.pop_front();
+        }
+        ASSERT_EQ(queue.size(), static_cast<std::size_t>(nextIn - nextOut));
+    }
+    while (!queue.empty()) {
+        ASSERT_EQ(queue.front().id(), nextOut++);
+        queue.pop_front();
+    }
+    EXPECT_EQ(nextOut, nextIn);
+}
