@@ -1,0 +1,111 @@
+// The main window end to end against the real chat server, started for each
+// test on a free 127.0.0.1 port with its own data folder: logon with the
+// welcome and the channel listing that follow it, the own profile, joining
+// a channel, a text to an offline user, and logoff.
+#include "MainWindowFixture.h"
+
+#include "UnitAddChannel.h"
+#include "VrtText.h"
+
+#include "UnitQuorChannel.h"
+
+#include "hbQuorClasses.h"
+#include "hbQuorPump.h"
+#include "quord_process.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <memory>
+
+class QuordTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<quord::testing::QuordProcess> FServer;
+    std::unique_ptr<MainWindowFixture> F;
+    TFormQuorMain *W = nullptr;
+
+    QString LogText() const { return W->RichEdit1->document()->toPlainText(); }
+
+    bool AwaitLogLine(const QString &line) {
+        return hbquor::PumpUntil([&] { return LogText().split(QLatin1Char('\n')).contains(line); },
+                                 5000);
+    }
+
+    void LogOnAsAnna() {
+        W->inpUserName->setText(QStringLiteral("anna"));
+        W->inpPassword->setText(QStringLiteral("anna-pw"));
+        W->spbLogonClick();
+        QVERIFY(AwaitLogLine(QStringLiteral("Connected: anna")));
+    }
+
+private slots:
+    void init() {
+        FServer = std::make_unique<quord::testing::QuordProcess>();
+        FServer->AddAccount("anna", "anna-pw", "anna@example.org");
+        FServer->AddAccount("bob", "bob-pw", "bob@example.org");
+        QVERIFY(FServer->Start());
+        F = std::make_unique<MainWindowFixture>();
+        W = &F->StartForServer(FServer->port());
+    }
+
+    void cleanup() {
+        F.reset();
+        FServer.reset();
+    }
+
+    void logonShowsWelcomeChannelListingAndProfile() {
+        LogOnAsAnna();
+        QVERIFY(W->inpSayThis->isEnabled());
+        QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - anna"));
+        // Every logon is followed by a channel listing; none are open yet.
+        QVERIFY(AwaitLogLine(QStringLiteral("There are 0 channels operating")));
+        QVERIFY(hbquor::PumpUntil([this] { return W->mnuUserProfile->isEnabled(); }, 5000));
+        QVERIFY(F->ChatLogLines().contains(FormatLogTimeStamp(F->Now) +
+                                           QStringLiteral(" VRT - Connected: anna")));
+    }
+
+    void joinedChannelIsListedAndShownInItsWindow() {
+        LogOnAsAnna();
+        F->AnswerDialog = [](QDialog &dialog) {
+            dynamic_cast<TFormAddChannel &>(dialog).inpQuorChannel->setText(
+                QStringLiteral("lobby"));
+            return int(QDialog::Accepted);
+        };
+        W->mnuJoinChannelClick();
+        QVERIFY(AwaitLogLine(QStringLiteral("anna joined channel #lobby")));
+        TFormQuorChannel *window = W->FindChannelWindow(QStringLiteral("#lobby"));
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->MemberNames(), QStringList{QStringLiteral("anna")});
+        W->mnuListChannelsClick();
+        QVERIFY(AwaitLogLine(QStringLiteral("There is 1 channel operating")));
+        QVERIFY(LogText().contains(QStringLiteral("  Channel: #lobby - Standard - 1 user")));
+    }
+
+    void textToAnOfflineUserAndLogoff() {
+        LogOnAsAnna();
+        W->inpTarget->setText(QStringLiteral("bob"));
+        W->inpSayThis->setText(QStringLiteral("see you later"));
+        QVERIFY(W->inpSayThisKeyDown(Qt::Key_Return));
+        QVERIFY(LogText().contains(QStringLiteral("anna (to bob): \tsee you later")));
+        QCOMPARE(W->inpSayThis->text(), QString());
+        W->spbLogoffClick();
+        QVERIFY(AwaitLogLine(QStringLiteral("Disconnected: anna")));
+        QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));
+    }
+
+    void wrongPasswordIsALoginError() {
+        W->inpUserName->setText(QStringLiteral("anna"));
+        W->inpPassword->setText(QStringLiteral("wrong"));
+        W->spbLogonClick();
+        QVERIFY(hbquor::PumpUntil(
+            [this] { return LogText().contains(QStringLiteral("Login error: anna - ")); }, 5000));
+        QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));
+    }
+};
+
+QTEST_MAIN(QuordTest)
+#include "QuordTest.moc"
