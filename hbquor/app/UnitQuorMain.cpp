@@ -367,6 +367,18 @@ void TFormQuorMain::FormClose() {
 }
 
 void TFormQuorMain::FormDestroy() {
+    // Windows still open end with the program; their close handlers point
+    // here, so they are unhooked first.
+    auto closeUnhooked = [](auto &registry) {
+        for (const auto &entry : registry)
+            if (entry.second) {
+                entry.second->SetOnClose({});
+                entry.second->close();
+            }
+        registry.clear();
+    };
+    closeUnhooked(FChatWindows);
+    closeUnhooked(FChannelWindows);
     // The session manager ends every session; no event may reach the window
     // while it is being taken apart.
     FLibraryDriver.reset();

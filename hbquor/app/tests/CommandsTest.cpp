@@ -320,6 +320,18 @@ private slots:
         QVERIFY(FServer->Read()); // joined again
     }
 
+    void windowsStillOpenCloseWithTheMainWindow() {
+        LogOn();
+        F->AnswerDialog = JoinChannel(QStringLiteral("lobby"));
+        W->mnuJoinChannelClick();
+        QPointer<TFormQuorChannel> channel = W->FindChannelWindow(QStringLiteral("#lobby"));
+        QPointer<TFormQuorChat> chat = W->CreateChatWindow(QStringLiteral("bob"));
+        F->Destroy();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(channel.isNull());
+        QVERIFY(chat.isNull());
+    }
+
     void closingAChannelWindowLeavesIt() {
         LogOn();
         F->AnswerDialog = JoinChannel(QStringLiteral("lobby"));
