@@ -17,6 +17,20 @@ private:
             pane.AddLine(QStringLiteral("line %1").arg(i));
     }
 
+    /// A pane of 601 lines is cut back to 500 before the 602nd is added.
+    template <class View> static void CheckCutBack() {
+        View view;
+        LinePane pane(&view);
+        Fill(pane, 601);
+        pane.AddLine(QStringLiteral("newest"));
+        QCOMPARE(pane.LineCount(), 501);
+        // The oldest lines went: the first kept one is line 101.
+        QCOMPARE(view.document()->firstBlock().text(), QStringLiteral("line 101"));
+        QCOMPARE(view.document()->lastBlock().text(), QStringLiteral("newest"));
+        pane.Clear();
+        QCOMPARE(pane.LineCount(), 0);
+    }
+
 private slots:
     void emptyPaneHoldsNoLines() {
         QTextEdit view;
@@ -38,16 +52,7 @@ private slots:
         QCOMPARE(pane.LineCount(), 601);
     }
 
-    void lineAfterSixHundredAndOneCutsBackToFiveHundred() {
-        QTextEdit view;
-        LinePane pane(&view);
-        Fill(pane, 601);
-        pane.AddLine(QStringLiteral("newest"));
-        QCOMPARE(pane.LineCount(), 501);
-        // The oldest lines went: the first kept one is line 101.
-        QCOMPARE(view.document()->firstBlock().text(), QStringLiteral("line 101"));
-        QCOMPARE(view.document()->lastBlock().text(), QStringLiteral("newest"));
-    }
+    void lineAfterSixHundredAndOneCutsBackToFiveHundred() { CheckCutBack<QTextEdit>(); }
 
     void trimmingKeepsFormatsOfRemainingLines() {
         QTextEdit view;
@@ -136,16 +141,7 @@ private slots:
         QCOMPARE(LinePane::ModeCaption(false), QStringLiteral("scrolling"));
     }
 
-    void plainTextPaneFollowsTheSameRule() {
-        QPlainTextEdit view;
-        LinePane pane(&view);
-        Fill(pane, 601);
-        pane.AddLine(QStringLiteral("newest"));
-        QCOMPARE(pane.LineCount(), 501);
-        QCOMPARE(view.document()->firstBlock().text(), QStringLiteral("line 101"));
-        pane.Clear();
-        QCOMPARE(pane.LineCount(), 0);
-    }
+    void plainTextPaneFollowsTheSameRule() { CheckCutBack<QPlainTextEdit>(); }
 };
 
 QTEST_MAIN(LinePaneTest)
