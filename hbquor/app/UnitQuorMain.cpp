@@ -9,6 +9,7 @@
 #include "UnitQuorAbout.h"
 #include "VrtText.h"
 
+#include "ChatNames.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
 #include "UnitUserProfile.h"
@@ -488,11 +489,21 @@ void TFormQuorMain::LoadContacts() {
     for (const QString &name : ReadSavedContacts(FOptions.Files.ContactsFile)) {
         SetItemImage(new QTreeWidgetItem(ListView1, {name}), 0);
     }
-    ListView1->sortItems(0, Qt::AscendingOrder);
+    SortContacts();
 }
 
 void TFormQuorMain::SaveContacts() {
     WriteSavedContacts(FOptions.Files.ContactsFile, ContactNames());
+}
+
+void TFormQuorMain::SortContacts() {
+    QList<QTreeWidgetItem *> items;
+    while (ListView1->topLevelItemCount() > 0)
+        items << ListView1->takeTopLevelItem(0);
+    std::stable_sort(items.begin(), items.end(), [](QTreeWidgetItem *a, QTreeWidgetItem *b) {
+        return NameSortsBefore(a->text(0), b->text(0));
+    });
+    ListView1->addTopLevelItems(items);
 }
 
 QStringList TFormQuorMain::ContactNames() const {

@@ -191,6 +191,9 @@ public:
     /// Gives every contact item named name (case ignored) the icon of status.
     void SetContactState(const QString &name, hbquor::QuorUserStatus status);
     void ClearContactStates();
+    /// Sorts the contacts pane so that names differing only in letter case
+    /// stand next to each other.
+    void SortContacts();
     /// The captions of the contacts pane, in pane order.
     QStringList ContactNames() const;
 

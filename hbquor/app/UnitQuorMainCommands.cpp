@@ -159,7 +159,7 @@ void TFormQuorMain::mnuAddContact1Click() {
         return;
     }
     SetItemImage(new QTreeWidgetItem(ListView1, {name}), 0);
-    ListView1->sortItems(0, Qt::AscendingOrder);
+    SortContacts();
     const std::string login = S(GetLoginName());
     if (FCentral->HasLogin(login) && !FCentral->IsIdle(login))
         FCentral->AddContact(login, S(name));

@@ -126,10 +126,11 @@ private slots:
 
     void savedContactsLoadTrimmedAndSorted() {
         MainWindowFixture f;
-        f.WriteContacts("  zoe  \r\n\r\nbob\r\n \t \r\nAlice\nbob");
+        f.WriteContacts("  zoe  \r\n\r\nbob\r\n \t \r\nAlice\nbob\r\nZed\r\nBob");
         TFormQuorMain &w = f.Start();
-        QCOMPARE(w.ContactNames(), (QStringList{QStringLiteral("Alice"), QStringLiteral("bob"),
-                                                QStringLiteral("bob"), QStringLiteral("zoe")}));
+        QCOMPARE(w.ContactNames(), (QStringList{QStringLiteral("Alice"), QStringLiteral("Bob"),
+                                                QStringLiteral("bob"), QStringLiteral("bob"),
+                                                QStringLiteral("Zed"), QStringLiteral("zoe")}));
         QCOMPARE(w.ListView1->headerItem()->text(0), QStringLiteral("Name"));
         QCOMPARE(w.ListView2->headerItem()->text(0), QStringLiteral("In Use"));
     }
