@@ -1,6 +1,7 @@
 #include "LinePane.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -12,18 +13,29 @@
 LinePane::LinePane(QTextEdit *view)
     : LinePane(
           view, view->document(), [view] { return view->textCursor(); },
-          [view](const QTextCursor &cursor) { view->setTextCursor(cursor); }) {}
+          [view](const QTextCursor &cursor) { view->setTextCursor(cursor); },
+          [view] { return view->cursorForPosition(QPoint(0, 0)).block(); },
+          [view](const QTextBlock &block) {
+              // A rich text view scrolls by pixels.
+              return qRound(view->document()->documentLayout()->blockBoundingRect(block).top());
+          }) {}
 
 LinePane::LinePane(QPlainTextEdit *view)
     : LinePane(
           view, view->document(), [view] { return view->textCursor(); },
-          [view](const QTextCursor &cursor) { view->setTextCursor(cursor); }) {}
+          [view](const QTextCursor &cursor) { view->setTextCursor(cursor); },
+          [view] { return view->cursorForPosition(QPoint(0, 0)).block(); },
+          // A plain text view scrolls by lines.
+          [](const QTextBlock &block) { return block.firstLineNumber(); }) {}
 
 LinePane::LinePane(QAbstractScrollArea *view, QTextDocument *document,
                    std::function<QTextCursor()> getCursor,
-                   std::function<void(const QTextCursor &)> setCursor)
+                   std::function<void(const QTextCursor &)> setCursor,
+                   std::function<QTextBlock()> topBlock,
+                   std::function<int(const QTextBlock &)> scrollValueOf)
     : FView(view), FDocument(document), FGetCursor(std::move(getCursor)),
-      FSetCursor(std::move(setCursor)) {
+      FSetCursor(std::move(setCursor)), FTopBlock(std::move(topBlock)),
+      FScrollValueOf(std::move(scrollValueOf)) {
     FDocument->setUndoRedoEnabled(false);
     FDocument->clear();
 }
@@ -42,16 +54,17 @@ void LinePane::Clear() {
     FDocument->clear();
 }
 
-void LinePane::TrimOldLines() {
+int LinePane::TrimOldLines() {
     const int count = LineCount();
     if (count <= MaxLines)
-        return;
+        return 0;
     // One selection from the start to the first kept line, removed at once.
     QTextCursor cursor(FDocument);
     cursor.movePosition(QTextCursor::Start);
     const QTextBlock firstKept = FDocument->findBlockByNumber(count - KeepLines);
     cursor.setPosition(firstKept.position(), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
+    return count - KeepLines;
 }
 
 void LinePane::AppendParagraph(const QString &text, const QTextBlockFormat &block,
@@ -82,20 +95,25 @@ void LinePane::AddLine(const QString &text, const QTextBlockFormat &block,
     const bool wasUpdating = viewport->updatesEnabled();
     viewport->setUpdatesEnabled(false);
 
+    // The line at the top of the view, and how far into it the view starts:
+    // a frozen view shows the same text afterwards, even when trimming has
+    // removed the lines above it.
+    const QTextBlock top = FTopBlock();
+    int topLine = top.blockNumber();
+    int topOffset = FView->verticalScrollBar()->value() - FScrollValueOf(top);
+
     // Positions, not a cursor: a cursor would move along with the insertion.
     int anchor = 0;
     int position = 0;
-    int scroll = 0;
     try {
-        TrimOldLines();
+        topLine -= TrimOldLines();
         // The view's cursor followed the removal; remember where it is now.
         anchor = FGetCursor().anchor();
         position = FGetCursor().position();
-        scroll = FView->verticalScrollBar()->value();
         AppendParagraph(text, block, chars);
     } catch (const std::exception &) {
         FDocument->clear();
-        anchor = position = scroll = 0;
+        anchor = position = topLine = topOffset = 0;
     }
 
     if (FFrozen) {
@@ -106,7 +124,12 @@ void LinePane::AddLine(const QString &text, const QTextBlockFormat &block,
             restored.setPosition(position, QTextCursor::KeepAnchor);
             FSetCursor(restored);
         }
-        FView->verticalScrollBar()->setValue(scroll);
+        if (topLine < 0) {
+            // The line in view was cut away: show the oldest line left.
+            topLine = topOffset = 0;
+        }
+        FView->verticalScrollBar()->setValue(FScrollValueOf(FDocument->findBlockByNumber(topLine)) +
+                                             topOffset);
     } else {
         FollowEnd();
     }

@@ -5,13 +5,15 @@
 // are cut away in one edit until KeepLines remain, so trimming happens once
 // per hundred lines. In "scrolling" mode the view follows every new line; in
 // "frozen" mode a new line neither moves the view nor touches the user's
-// selection, and switching back to "scrolling" jumps to the newest line.
+// selection (the text in view stays in view when old lines are cut), and switching back to
+// "scrolling" jumps to the newest line.
 //
 // The pane works on a QTextEdit (styled paragraphs) or a QPlainTextEdit
 // (plain lines); it does not own the view.
 #pragma once
 
 #include <QString>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -59,10 +61,13 @@ public:
 private:
     LinePane(QAbstractScrollArea *view, QTextDocument *document,
              std::function<QTextCursor()> getCursor,
-             std::function<void(const QTextCursor &)> setCursor);
+             std::function<void(const QTextCursor &)> setCursor,
+             std::function<QTextBlock()> topBlock,
+             std::function<int(const QTextBlock &)> scrollValueOf);
 
-    /// Removes the oldest lines in one edit when the pane is over MaxLines.
-    void TrimOldLines();
+    /// Removes the oldest lines in one edit when the pane is over MaxLines;
+    /// returns how many were removed.
+    int TrimOldLines();
     /// Inserts the text as the last paragraph.
     void AppendParagraph(const QString &text, const QTextBlockFormat &block,
                          const QTextCharFormat &chars);
@@ -73,5 +78,9 @@ private:
     QTextDocument *FDocument;
     std::function<QTextCursor()> FGetCursor;
     std::function<void(const QTextCursor &)> FSetCursor;
+    /// The line shown at the top of the view.
+    std::function<QTextBlock()> FTopBlock;
+    /// The vertical scroll value that puts a line at the top of the view.
+    std::function<int(const QTextBlock &)> FScrollValueOf;
     bool FFrozen = false;
 };

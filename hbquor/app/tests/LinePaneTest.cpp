@@ -31,6 +31,31 @@ private:
         QCOMPARE(pane.LineCount(), 0);
     }
 
+    /// Across a cut the frozen view keeps showing the text the user reads,
+    /// and the selection stays on the same characters.
+    template <class View> static void CheckFrozenAcrossCut() {
+        View view;
+        view.resize(200, 100);
+        view.show();
+        LinePane pane(&view);
+        Fill(pane, 601);
+        pane.SetFrozen(true);
+        QTextCursor selection(view.document());
+        const QTextBlock selected = view.document()->findBlockByNumber(400);
+        selection.setPosition(selected.position());
+        selection.setPosition(selected.position() + 4, QTextCursor::KeepAnchor);
+        view.setTextCursor(selection);
+        QScrollBar *bar = view.verticalScrollBar();
+        bar->setValue(bar->maximum() / 2);
+        const QString topLine = view.cursorForPosition(QPoint(0, 0)).block().text();
+
+        pane.AddLine(QStringLiteral("newest"));
+        QCOMPARE(pane.LineCount(), 501);
+        QCOMPARE(view.cursorForPosition(QPoint(0, 0)).block().text(), topLine);
+        QCOMPARE(view.textCursor().selectedText(), QStringLiteral("line"));
+        QCOMPARE(view.textCursor().block().text(), QStringLiteral("line 400"));
+    }
+
 private slots:
     void emptyPaneHoldsNoLines() {
         QTextEdit view;
@@ -106,6 +131,9 @@ private slots:
         QCOMPARE(view.textCursor().selectionStart(), 20);
         QCOMPARE(view.textCursor().selectionEnd(), 35);
     }
+
+    void frozenRichPaneKeepsItsTextAcrossACut() { CheckFrozenAcrossCut<QTextEdit>(); }
+    void frozenPlainPaneKeepsItsTextAcrossACut() { CheckFrozenAcrossCut<QPlainTextEdit>(); }
 
     void frozenKeepsViewWhenTheCaretIsAtTheEnd() {
         QTextEdit view;
