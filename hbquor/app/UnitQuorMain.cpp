@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -142,6 +143,11 @@ void TFormQuorMain::BuildControls() {
 
     PageControl1 = new QTabWidget(client);
     PageControl1->setGeometry(8, 64, 121, 297);
+    // Both tabs must show in the narrow pane: no scroll arrows, and tabs only
+    // as wide as their captions need.
+    PageControl1->setUsesScrollButtons(false);
+    PageControl1->tabBar()->setExpanding(false);
+    PageControl1->tabBar()->setFont(QFont(QStringLiteral("Arial"), 7));
     TabSheet1 = new QWidget;
     ListView1 = ReportView(TabSheet1, QStringLiteral("Name"));
     PageControl1->addTab(TabSheet1, QStringLiteral("Contacts"));
