@@ -13,6 +13,12 @@ using namespace quor;
 
 namespace {
 
+// False once a callback has terminated (and perhaps restarted) the library
+// that the running pump started with.
+bool StillRunning(std::uint64_t initGeneration) {
+    return Lib().initialised && Lib().initGeneration == initGeneration;
+}
+
 // Drops every logged-on session that has heard nothing for more than a
 // minute, as if the server had closed it, and destroys it.
 void Housekeeping(std::uint64_t initGeneration) {
@@ -25,7 +31,7 @@ void Housekeeping(std::uint64_t initGeneration) {
             continue;
         }
         session->OnClose();
-        if (!lib.initialised || lib.initGeneration != initGeneration) {
+        if (!StillRunning(initGeneration)) {
             return;
         }
         if (lib.slots[i].get() == session) {
@@ -37,7 +43,7 @@ void Housekeeping(std::uint64_t initGeneration) {
 void DeliverDeferredCloses(std::uint64_t initGeneration) {
     Library &lib = Lib();
     for (std::uint64_t tag : lib.reactor.takeDeferred()) {
-        if (!lib.initialised || lib.initGeneration != initGeneration) {
+        if (!StillRunning(initGeneration)) {
             return;
         }
         if (QuorSession *session = FindSession(tag)) {
@@ -52,7 +58,7 @@ bool ReadAhead(std::uint64_t initGeneration) {
     Library &lib = Lib();
     bool delivered = false;
     for (int i = 0; i < kMaxSessions; ++i) {
-        if (!lib.initialised || lib.initGeneration != initGeneration) {
+        if (!StillRunning(initGeneration)) {
             return true;
         }
         if (QuorSession *session = lib.slots[i].get()) {
@@ -208,7 +214,7 @@ QUOR_API int quor_pump(int timeout_ms) {
     epoll_event events[kMaxSessions + 2];
     const int ready = epoll_wait(lib.reactor.fd(), events, kMaxSessions + 2, timeout_ms);
     for (int i = 0; i < ready; ++i) {
-        if (!lib.initialised || lib.initGeneration != generation) {
+        if (!StillRunning(generation)) {
             break;
         }
         const std::uint64_t tag = events[i].data.u64;
