@@ -37,7 +37,8 @@ TFormQuorMain &MainWindowFixture::Start() {
         ++ExitQuestions;
         return text == QStringLiteral("Do you wish to exit?") && ExitAnswer;
     };
-    options.OpenUrl = [this](const QUrl &url) { OpenedUrls << url; };
+    if (RecordOpenedUrls)
+        options.OpenUrl = [this](const QUrl &url) { OpenedUrls << url; };
     options.VrtClock = [this] { return Now; };
     options.ScreenSize = QSize(ScreenWidth, ScreenHeight);
     options.ExecDialog = [this](QDialog &dialog) {

@@ -51,7 +51,9 @@ public:
 
     /// Message boxes shown so far (texts with "\r" line breaks).
     QStringList Messages;
-    /// Addresses opened so far.
+    /// Addresses opened so far; when false before Start, the window opens
+    /// them through the desktop services instead.
+    bool RecordOpenedUrls = true;
     QList<QUrl> OpenedUrls;
     /// The answer to "Do you wish to exit?" and how often it was asked.
     bool ExitAnswer = true;

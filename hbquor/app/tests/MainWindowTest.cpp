@@ -11,6 +11,7 @@
 #include "hbQuorUnit.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -21,6 +22,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUrlQuery>
 
 #include <cerrno>
 #include <cstring>
@@ -40,6 +42,12 @@ const QString Hyphens = QString(45, QLatin1Char('-'));
 
 class MainWindowTest : public QObject {
     Q_OBJECT
+
+    QList<QUrl> FMailLinks;
+
+public slots:
+    /// Stands in for the user's mail program.
+    void OpenMailLink(const QUrl &url) { FMailLinks << url; }
 
 private slots:
     // ---- Start-up ----
@@ -447,6 +455,29 @@ private slots:
         QCOMPARE(f.OpenedUrls[1], QUrl(QStringLiteral("https://author.example/b")));
         QCOMPARE(f.OpenedUrls[2].scheme(), QStringLiteral("mailto"));
         QCOMPARE(f.OpenedUrls[2].path(), QStringLiteral("me@example.org"));
+    }
+
+    void contactAuthorStartsAMailToTheStoredAddress() {
+        MainWindowFixture f;
+        f.WriteSettings("[Parameters]\nProgEmail=author@example.org\n");
+        f.RecordOpenedUrls = false;
+        TFormQuorMain &w = f.Start();
+        FMailLinks.clear();
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "OpenMailLink");
+        w.mnuContactAuthor->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+        QCOMPARE(FMailLinks.size(), 1);
+        const QUrl &link = FMailLinks[0];
+        QCOMPARE(link.toString(),
+                 QStringLiteral("mailto:author@example.org?Subject=Quor SDK (Delphi)&body=Hi!"
+                                "%0D%0A%0D%0A"));
+        QCOMPARE(link.path(), QStringLiteral("author@example.org"));
+        const QUrlQuery query(link);
+        QCOMPARE(query.queryItemValue(QStringLiteral("Subject"), QUrl::FullyDecoded),
+                 QStringLiteral("Quor SDK (Delphi)"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded),
+                 QStringLiteral("Hi!\r\n\r\n"));
+        QVERIFY(f.OpenedUrls.isEmpty());
     }
 
     void aboutCommandShowsTheAboutText() {

@@ -1,7 +1,7 @@
 // The main window end to end against the real chat server, started for each
 // test on a free 127.0.0.1 port with its own data folder: logon with the
 // welcome and the channel listing that follow it, the own profile, joining
-// a channel, a text to an offline user, and logoff.
+// a channel, a text to an offline user, logoff, and a logon as a second name.
 #include "MainWindowFixture.h"
 
 #include "UnitAddChannel.h"
@@ -95,6 +95,20 @@ private slots:
         W->spbLogoffClick();
         QVERIFY(AwaitLogLine(QStringLiteral("Disconnected: anna")));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));
+    }
+
+    void logonAsASecondNameDropsTheFirstSilently() {
+        LogOnAsAnna();
+        W->inpUserName->setText(QStringLiteral("bob"));
+        W->inpPassword->setText(QStringLiteral("bob-pw"));
+        W->spbLogonClick();
+        QVERIFY(AwaitLogLine(QStringLiteral("Connected: bob")));
+        QVERIFY(!W->Central()->HasLogin("anna"));
+        QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - bob"));
+        // Nothing arrives later for the dropped session either.
+        hbquor::PumpFor(300);
+        QVERIFY(!LogText().contains(QStringLiteral("Disconnected: ")));
+        QVERIFY(W->Central()->IsConnected("bob"));
     }
 
     void wrongPasswordIsALoginError() {
