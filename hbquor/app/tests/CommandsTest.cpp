@@ -4,7 +4,6 @@
 // loopback server.
 #include "MainWindowFixture.h"
 
-#include "UnitAddChannel.h"
 #include "UnitAddUser.h"
 #include "UnitInviteUser.h"
 #include "VrtText.h"
@@ -37,15 +36,6 @@ std::function<int(QDialog &)> TypeUserName(const QString &name, QStringList *see
             *seen << userDialog.windowTitle() << userDialog.lbAddUser->text()
                   << userDialog.inpAddUser->text() << userDialog.btnAddDelete->text();
         userDialog.inpAddUser->setText(name);
-        return int(QDialog::Accepted);
-    };
-}
-
-std::function<int(QDialog &)> JoinChannel(const QString &name, int type = 0) {
-    return [name, type](QDialog &dialog) {
-        auto &join = dynamic_cast<TFormAddChannel &>(dialog);
-        join.inpQuorChannel->setText(name);
-        join.SetChannelTypeIndex(type);
         return int(QDialog::Accepted);
     };
 }
@@ -183,8 +173,7 @@ private slots:
         W->inpSayThis->setText(QStringLiteral("me"));
         W->inpSayThisKeyDown(Qt::Key_Return);
         QCOMPARE(W->inpSayThis->text(), QStringLiteral("me"));
-        F->AnswerDialog = JoinChannel(QStringLiteral("lobby"));
-        W->mnuJoinChannelClick();
+        F->JoinChannel(QStringLiteral("lobby"));
         W->inpTarget->setText(QStringLiteral("#lobby"));
         W->inpSayThisKeyDown(Qt::Key_Return);
         QCOMPARE(W->inpSayThis->text(), QStringLiteral("me"));
@@ -194,8 +183,7 @@ private slots:
 
     void sayToAChannelWithMembers() {
         LogOn();
-        F->AnswerDialog = JoinChannel(QStringLiteral("#lobby"));
-        W->mnuJoinChannelClick();
+        F->JoinChannel(QStringLiteral("#lobby"));
         TFormQuorChannel *channel = W->FindChannelWindow(QStringLiteral("#lobby"));
         QVERIFY(channel != nullptr);
         const QUORHANDLE h = C->FindByName("alice")->Handle();
@@ -303,8 +291,7 @@ private slots:
     // ---- Channels ----
     void joinAddsTheMarkAndReusesTheWindow() {
         LogOn();
-        F->AnswerDialog = JoinChannel(QStringLiteral(" lobby "));
-        W->mnuJoinChannelClick();
+        F->JoinChannel(QStringLiteral(" lobby "));
         TFormQuorChannel *window = W->FindChannelWindow(QStringLiteral("#lobby"));
         QVERIFY(window != nullptr);
         QCOMPARE(W->ListView2->topLevelItemCount(), 1);
@@ -313,8 +300,7 @@ private slots:
         QCOMPARE(F->ChatLogLines().last(),
                  FormatLogTimeStamp(F->Now) + QStringLiteral(" VRT: alice opened channel #lobby"));
         QVERIFY(FServer->Read()); // join request
-        F->AnswerDialog = JoinChannel(QStringLiteral("#LOBBY"));
-        W->mnuJoinChannelClick();
+        F->JoinChannel(QStringLiteral("#LOBBY"));
         QCOMPARE(W->FindChannelWindow(QStringLiteral("#lobby")), window);
         QCOMPARE(W->ListView2->topLevelItemCount(), 1);
         QVERIFY(FServer->Read()); // joined again
@@ -322,8 +308,7 @@ private slots:
 
     void windowsStillOpenCloseWithTheMainWindow() {
         LogOn();
-        F->AnswerDialog = JoinChannel(QStringLiteral("lobby"));
-        W->mnuJoinChannelClick();
+        F->JoinChannel(QStringLiteral("lobby"));
         QPointer<TFormQuorChannel> channel = W->FindChannelWindow(QStringLiteral("#lobby"));
         QPointer<TFormQuorChat> chat = W->CreateChatWindow(QStringLiteral("bob"));
         F->Destroy();
@@ -334,8 +319,7 @@ private slots:
 
     void closingAChannelWindowLeavesIt() {
         LogOn();
-        F->AnswerDialog = JoinChannel(QStringLiteral("lobby"));
-        W->mnuJoinChannelClick();
+        F->JoinChannel(QStringLiteral("lobby"));
         W->FindChannelWindow(QStringLiteral("#lobby"))->close();
         QCOMPARE(W->ListView2->topLevelItemCount(), 0);
         QCOMPARE(F->LastLogLine(), QStringLiteral("alice closed channel #lobby"));
@@ -344,8 +328,7 @@ private slots:
 
     void disconnectingClosesChannelWindowsWithoutLines() {
         LogOn();
-        F->AnswerDialog = JoinChannel(QStringLiteral("lobby"));
-        W->mnuJoinChannelClick();
+        F->JoinChannel(QStringLiteral("lobby"));
         C->HandleDisconnect(C->FindByName("alice")->Handle());
         QCOMPARE(W->ListView2->topLevelItemCount(), 0);
         QCOMPARE(F->LastLogLine(), QStringLiteral("Disconnected: alice"));

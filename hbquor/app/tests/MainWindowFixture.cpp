@@ -1,6 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include "UnitAddChannel.h"
+
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -63,6 +66,30 @@ bool MainWindowFixture::CloseWithYes() {
 
 void MainWindowFixture::Destroy() {
     FWindow.reset();
+}
+
+void MainWindowFixture::LogOn(const QString &name, const QString &password) {
+    FWindow->inpUserName->setText(name);
+    FWindow->inpPassword->setText(password);
+    FWindow->spbLogonClick();
+}
+
+bool MainWindowFixture::Say(const QString &target, const QString &text) {
+    FWindow->inpTarget->setText(target);
+    FWindow->inpSayThis->setText(text);
+    FWindow->inpSayThisKeyDown(Qt::Key_Return);
+    return FWindow->inpSayThis->text().isEmpty();
+}
+
+void MainWindowFixture::JoinChannel(const QString &name, int type) {
+    AnswerDialog = [name, type](QDialog &dialog) {
+        auto &join = dynamic_cast<TFormAddChannel &>(dialog);
+        join.inpQuorChannel->setText(name);
+        join.SetChannelTypeIndex(type);
+        return int(QDialog::Accepted);
+    };
+    FWindow->mnuJoinChannelClick();
+    AnswerDialog = nullptr;
 }
 
 QByteArray MainWindowFixture::ReadFile(const QString &fileName) const {

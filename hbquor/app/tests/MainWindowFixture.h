@@ -39,6 +39,15 @@ public:
     /// Destroys the window (FormDestroy runs).
     void Destroy();
 
+    /// Types the user name and password and clicks the logon button.
+    void LogOn(const QString &name, const QString &password);
+    /// Types the target and the text and presses Enter in the say input;
+    /// true when the input was emptied, that is the text was sent.
+    bool Say(const QString &target, const QString &text);
+    /// Runs the join command, answering its dialog with the channel name
+    /// and the type index.
+    void JoinChannel(const QString &name, int type = 0);
+
     TFormQuorMain &Window() { return *FWindow; }
     const AppFiles &Files() const { return FFiles; }
     QByteArray ReadFile(const QString &fileName) const;

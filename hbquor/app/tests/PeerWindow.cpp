@@ -17,13 +17,10 @@
 // The process ends when standard input closes.
 #include "MainWindowFixture.h"
 
-#include "UnitAddChannel.h"
-
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSocketNotifier>
 #include <QTextEdit>
@@ -48,8 +45,10 @@ public:
         const QString verb = line.section(QLatin1Char(' '), 0, 0);
         const QString first = line.section(QLatin1Char(' '), 1, 1);
         const QString rest = line.section(QLatin1Char(' '), 2);
-        if (verb == QLatin1String("logon"))
-            return LogOn(first, rest);
+        if (verb == QLatin1String("logon")) {
+            F.LogOn(first, rest);
+            return QStringLiteral("ok");
+        }
         if (verb == QLatin1String("log"))
             return Lines(W.RichEdit1->toPlainText());
         if (verb == QLatin1String("open"))
@@ -59,8 +58,10 @@ public:
             return chat ? QStringLiteral("lines ") + Lines(chat->Memo1->toPlainText())
                         : QStringLiteral("none");
         }
-        if (verb == QLatin1String("join"))
-            return Join(first, rest.toInt());
+        if (verb == QLatin1String("join")) {
+            F.JoinChannel(first, rest.toInt());
+            return QStringLiteral("ok");
+        }
         if (verb == QLatin1String("members")) {
             TFormQuorChannel *channel = W.FindChannelWindow(first);
             return channel ? QStringLiteral("members ") + channel->MemberNames().join(kSeparator)
@@ -72,37 +73,11 @@ public:
                            : QStringLiteral("none");
         }
         if (verb == QLatin1String("say"))
-            return Say(first, rest);
+            return F.Say(first, rest) ? QStringLiteral("sent") : QStringLiteral("kept");
         return QStringLiteral("unknown command");
     }
 
 private:
-    QString LogOn(const QString &name, const QString &password) {
-        W.inpUserName->setText(name);
-        W.inpPassword->setText(password);
-        W.spbLogonClick();
-        return QStringLiteral("ok");
-    }
-
-    QString Join(const QString &channel, int type) {
-        F.AnswerDialog = [channel, type](QDialog &dialog) {
-            auto &join = dynamic_cast<TFormAddChannel &>(dialog);
-            join.inpQuorChannel->setText(channel);
-            join.SetChannelTypeIndex(type);
-            return int(QDialog::Accepted);
-        };
-        W.mnuJoinChannelClick();
-        F.AnswerDialog = nullptr;
-        return QStringLiteral("ok");
-    }
-
-    QString Say(const QString &target, const QString &text) {
-        W.inpTarget->setText(target);
-        W.inpSayThis->setText(text);
-        W.inpSayThisKeyDown(Qt::Key_Return);
-        return W.inpSayThis->text().isEmpty() ? QStringLiteral("sent") : QStringLiteral("kept");
-    }
-
     MainWindowFixture &F;
     TFormQuorMain &W;
 };

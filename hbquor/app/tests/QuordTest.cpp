@@ -3,15 +3,14 @@
 // welcome and the channel listing that follow it, the own profile, joining
 // a channel, a text to an offline user, logoff, and a logon as a second name.
 #include "MainWindowFixture.h"
+#include "QuordForAnnaAndBob.h"
 
-#include "UnitAddChannel.h"
 #include "VrtText.h"
 
 #include "UnitQuorChannel.h"
 
 #include "hbQuorClasses.h"
 #include "hbQuorPump.h"
-#include "quord_process.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -36,18 +35,14 @@ class QuordTest : public QObject {
     }
 
     void LogOnAsAnna() {
-        W->inpUserName->setText(QStringLiteral("anna"));
-        W->inpPassword->setText(QStringLiteral("anna-pw"));
-        W->spbLogonClick();
+        F->LogOn(QStringLiteral("anna"), QStringLiteral("anna-pw"));
         QVERIFY(AwaitLogLine(QStringLiteral("Connected: anna")));
     }
 
 private slots:
     void init() {
-        FServer = std::make_unique<quord::testing::QuordProcess>();
-        FServer->AddAccount("anna", "anna-pw", "anna@example.org");
-        FServer->AddAccount("bob", "bob-pw", "bob@example.org");
-        QVERIFY(FServer->Start());
+        FServer = StartQuordForAnnaAndBob();
+        QVERIFY(FServer != nullptr);
         F = std::make_unique<MainWindowFixture>();
         W = &F->StartForServer(FServer->port());
     }
@@ -70,12 +65,7 @@ private slots:
 
     void joinedChannelIsListedAndShownInItsWindow() {
         LogOnAsAnna();
-        F->AnswerDialog = [](QDialog &dialog) {
-            dynamic_cast<TFormAddChannel &>(dialog).inpQuorChannel->setText(
-                QStringLiteral("lobby"));
-            return int(QDialog::Accepted);
-        };
-        W->mnuJoinChannelClick();
+        F->JoinChannel(QStringLiteral("lobby"));
         QVERIFY(AwaitLogLine(QStringLiteral("anna joined channel #lobby")));
         TFormQuorChannel *window = W->FindChannelWindow(QStringLiteral("#lobby"));
         QVERIFY(window != nullptr);
@@ -99,9 +89,7 @@ private slots:
 
     void logonAsASecondNameDropsTheFirstSilently() {
         LogOnAsAnna();
-        W->inpUserName->setText(QStringLiteral("bob"));
-        W->inpPassword->setText(QStringLiteral("bob-pw"));
-        W->spbLogonClick();
+        F->LogOn(QStringLiteral("bob"), QStringLiteral("bob-pw"));
         QVERIFY(AwaitLogLine(QStringLiteral("Connected: bob")));
         QVERIFY(!W->Central()->HasLogin("anna"));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - bob"));
@@ -112,9 +100,7 @@ private slots:
     }
 
     void wrongPasswordIsALoginError() {
-        W->inpUserName->setText(QStringLiteral("anna"));
-        W->inpPassword->setText(QStringLiteral("wrong"));
-        W->spbLogonClick();
+        F->LogOn(QStringLiteral("anna"), QStringLiteral("wrong"));
         QVERIFY(hbquor::PumpUntil(
             [this] { return LogText().contains(QStringLiteral("Login error: anna - ")); }, 5000));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));

@@ -3,17 +3,14 @@
 // one library with one callback table, so one session manager). Private
 // texts both ways, a shared channel, and a join the server refuses.
 #include "MainWindowFixture.h"
-
-#include "UnitAddChannel.h"
+#include "QuordForAnnaAndBob.h"
 
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
 
 #include "hbQuorClasses.h"
 #include "hbQuorPump.h"
-#include "quord_process.h"
 
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
@@ -109,29 +106,10 @@ class TwoInstancesTest : public QObject {
         return hbquor::PumpUntil([&] { return LogLines().contains(line); }, 5000);
     }
 
-    void JoinChannel(const QString &name, int type = 0) {
-        F->AnswerDialog = [name, type](QDialog &dialog) {
-            auto &join = dynamic_cast<TFormAddChannel &>(dialog);
-            join.inpQuorChannel->setText(name);
-            join.SetChannelTypeIndex(type);
-            return int(QDialog::Accepted);
-        };
-        W->mnuJoinChannelClick();
-    }
-
-    bool Say(const QString &target, const QString &text) {
-        W->inpTarget->setText(target);
-        W->inpSayThis->setText(text);
-        W->inpSayThisKeyDown(Qt::Key_Return);
-        return W->inpSayThis->text().isEmpty();
-    }
-
 private slots:
     void init() {
-        FServer = std::make_unique<quord::testing::QuordProcess>();
-        FServer->AddAccount("anna", "anna-pw", "anna@example.org");
-        FServer->AddAccount("bob", "bob-pw", "bob@example.org");
-        QVERIFY(FServer->Start());
+        FServer = StartQuordForAnnaAndBob();
+        QVERIFY(FServer != nullptr);
         Bob = std::make_unique<PeerInstance>(FServer->port());
         QVERIFY(Bob->Started());
         QCOMPARE(Bob->Ask(QStringLiteral("logon bob bob-pw")), QStringLiteral("ok"));
@@ -139,9 +117,7 @@ private slots:
 
         F = std::make_unique<MainWindowFixture>();
         W = &F->StartForServer(FServer->port());
-        W->inpUserName->setText(QStringLiteral("anna"));
-        W->inpPassword->setText(QStringLiteral("anna-pw"));
-        W->spbLogonClick();
+        F->LogOn(QStringLiteral("anna"), QStringLiteral("anna-pw"));
         QVERIFY(AwaitLogLine(QStringLiteral("Connected: anna")));
     }
 
@@ -164,7 +140,7 @@ private slots:
         // Anna answers from an open conversation window's peer.
         TFormQuorChat *chat = W->CreateChatWindow(QStringLiteral("bob"));
         QVERIFY(chat != nullptr);
-        QVERIFY(Say(QStringLiteral("bob"), QStringLiteral("hello bob")));
+        QVERIFY(F->Say(QStringLiteral("bob"), QStringLiteral("hello bob")));
         QCOMPARE(F->LastLogLine(), QStringLiteral("anna (to bob): \thello bob"));
         QCOMPARE(PaneLines(chat->Memo1), QStringList{QStringLiteral("anna: \thello bob")});
         QVERIFY(Bob->AwaitLogLine(QStringLiteral("anna (to bob): \thello bob")));
@@ -179,7 +155,7 @@ private slots:
         QVERIFY(AwaitLogLine(QStringLiteral("bob (to anna): \tsecond from bob")));
         QCOMPARE(PaneLines(chat->Memo1), (QStringList{QStringLiteral("anna: \thello bob"),
                                                       QStringLiteral("bob: \tsecond from bob")}));
-        QVERIFY(Say(QStringLiteral("bob"), QStringLiteral("last from anna")));
+        QVERIFY(F->Say(QStringLiteral("bob"), QStringLiteral("last from anna")));
         QVERIFY(Bob->AwaitAnswer(QStringLiteral("chat anna"), [](const QString &answer) {
             return answer == QStringLiteral("lines bob: \tsecond from bob") + kSeparator +
                                  QStringLiteral("anna: \tlast from anna");
@@ -191,7 +167,7 @@ private slots:
     void channelTextsReachTheOthersWindow() {
         QCOMPARE(Bob->Ask(QStringLiteral("join lobby")), QStringLiteral("ok"));
         QVERIFY(Bob->AwaitLogLine(QStringLiteral("bob joined channel #lobby")));
-        JoinChannel(QStringLiteral("lobby"));
+        F->JoinChannel(QStringLiteral("lobby"));
         TFormQuorChannel *lobby = W->FindChannelWindow(QStringLiteral("#lobby"));
         QVERIFY(lobby != nullptr);
         const QStringList both{QStringLiteral("anna"), QStringLiteral("bob")};
@@ -201,7 +177,7 @@ private slots:
         }));
 
         // Anna says something through the main window's say input.
-        QVERIFY(Say(QStringLiteral("#lobby"), QStringLiteral("hello channel")));
+        QVERIFY(F->Say(QStringLiteral("#lobby"), QStringLiteral("hello channel")));
         QCOMPARE(F->LastLogLine(), QStringLiteral("anna (to #lobby): \thello channel"));
         QVERIFY(Bob->AwaitLogLine(QStringLiteral("#lobby - anna: \thello channel")));
         QVERIFY(Bob->Ask(QStringLiteral("channel #lobby"))
@@ -227,7 +203,7 @@ private slots:
         // Bob opens an invite-only channel; anna is not invited.
         QCOMPARE(Bob->Ask(QStringLiteral("join club 1")), QStringLiteral("ok"));
         QVERIFY(Bob->AwaitLogLine(QStringLiteral("bob joined channel #club")));
-        JoinChannel(QStringLiteral("club"));
+        F->JoinChannel(QStringLiteral("club"));
         QPointer<TFormQuorChannel> club = W->FindChannelWindow(QStringLiteral("#club"));
         QVERIFY(club != nullptr);
         QVERIFY(hbquor::PumpUntil([&] { return club.isNull() || !club->isVisible(); }, 5000));
