@@ -155,10 +155,6 @@ void QuorConnection::OnReceive() {
     ReadAndDispatch(false);
 }
 
-bool QuorConnection::ReadAhead() {
-    return readAhead_ && fd_ >= 0 && ReadAndDispatch(true);
-}
-
 bool QuorConnection::ReadAndDispatch(bool speculative) {
     const ssize_t n = ::recv(fd_, receiveBuffer_.data(), receiveBuffer_.size(), 0);
     const bool wouldBlock = n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR);

@@ -89,7 +89,7 @@ public:
     // A read that filled the whole buffer suggests more bytes are waiting:
     // reads again without asking epoll first. True when that delivered a
     // read notification; false (and nothing happened) when nothing waited.
-    bool ReadAhead();
+    bool ReadAhead() { return readAhead_ && fd_ >= 0 && ReadAndDispatch(true); }
 
     int state() const { return state_; }
     ConnectionMode purpose() const { return purpose_; }

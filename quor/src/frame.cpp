@@ -55,14 +55,15 @@ void DeliverDeferredCloses(std::uint64_t initGeneration) {
 // While sessions are receiving a stream, reading them again directly saves
 // asking epoll each time. True when some session delivered a notification.
 bool ReadAhead(std::uint64_t initGeneration) {
-    Library &lib = Lib();
+    auto &slots = Lib().slots;
     bool delivered = false;
     for (int i = 0; i < kMaxSessions; ++i) {
-        if (!StillRunning(initGeneration)) {
-            return true;
-        }
-        if (QuorSession *session = lib.slots[i].get()) {
-            delivered = session->ReadAhead() || delivered;
+        QuorSession *session = slots[i].get();
+        if (session != nullptr && session->ReadAhead()) {
+            delivered = true;
+            if (!StillRunning(initGeneration)) {
+                break;
+            }
         }
     }
     return delivered;
