@@ -35,6 +35,10 @@ void ThbQuorCentral::HandleDisconnect(QUORHANDLE h) {
     if (ThbQuorUnit *session = FindByHandle(h)) {
         session->SetIdle();
         FOnDisconnected(session);
+    } else if (h != nullptr && h == FPasswordRequestHandle) {
+        // The server closed the password request's connection without an
+        // answer: report the failure, or no further request could be made.
+        HandleReqPassword(h, QUOR_ERR_CONNECT);
     }
 }
 

@@ -77,6 +77,16 @@ TEST_F(AccountRequestsTest, OnePasswordRequestAtATime) {
     EXPECT_EQ(central.RequestPassword("carol", "c@example.org"), 0);
 }
 
+TEST_F(AccountRequestsTest, APasswordRequestClosedWithoutAnAnswerFailsAndFreesTheSlot) {
+    ASSERT_EQ(central.RequestPassword("bob", "bob@example.org"), 0);
+    ASSERT_TRUE(server.AcceptOpening(0));
+    server.Close();
+    ASSERT_TRUE(AwaitEvent(
+        "PasswordRequestResult 5 bob bob@example.org connection could not be established"));
+    EXPECT_EQ(central.PasswordRequestHandle(), nullptr);
+    EXPECT_EQ(central.RequestPassword("bob", "bob@example.org"), 0);
+}
+
 TEST_F(AccountRequestsTest, APasswordAnswerWithoutARequestDoesNothing) {
     ClbReqPassword(nullptr, 0);
     EXPECT_TRUE(events.lines().empty());
