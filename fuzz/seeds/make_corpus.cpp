@@ -272,7 +272,7 @@ void WriteFieldsSeeds(const fs::path &dir) {
         ByteWriter out;
         WriteParseCase(out, "", parts[i]);
         WritePackCase(out, {"s", 1, 1, {S("x")}});
-        WriteFile(dir / ("list_part_" + std::to_string(i)), out);
+        WriteFile(dir / ("list_items_" + std::to_string(i)), out);
     }
     ByteWriter channels;
     WriteParseCase(channels, "", MakeList(401, {"#lobby,0,12", "lobby,1", "#pw,2,7"}).front());
