@@ -4,7 +4,7 @@
 // support/fields_input.h.
 #include "fields_input.h"
 #include "fuzz_check.h"
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <cstddef>
 #include <cstdint>

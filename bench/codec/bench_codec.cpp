@@ -1,7 +1,8 @@
 // Nanoseconds to build and to parse one record of every field signature the
 // library and its server exchange, of a raw text record and of a list part
 // of 40 items.
-#include "record.h"
+#include "quor_wire/protocol_ids.h"
+#include "quor_wire/record.h"
 
 #include <benchmark/benchmark.h>
 
@@ -99,22 +100,22 @@ void ParseFields(benchmark::State &state, const SignatureCase &c) {
     }
 }
 
-const std::string kText(100, 't');
+const std::string kTextBody(100, 't');
 
 void BuildRawText(benchmark::State &state) {
     for (auto _ : state) {
         QuorMessage record;
-        record.setId(2);
+        record.setId(wire::kText);
         record.setRecipient("anna");
-        record.setRawText(kText);
+        record.setRawText(kTextBody);
         benchmark::DoNotOptimize(record);
     }
 }
 
 void ParseRawText(benchmark::State &state) {
     QuorMessage record;
-    record.setId(2);
-    record.setRawText(kText);
+    record.setId(wire::kText);
+    record.setRawText(kTextBody);
     for (auto _ : state) {
         std::string text = record.rawText();
         benchmark::DoNotOptimize(text);

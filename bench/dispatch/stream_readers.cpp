@@ -1,6 +1,7 @@
 #include "stream_readers.h"
 
-#include "record.h"
+#include "quor_wire/protocol_ids.h"
+#include "quor_wire/record.h"
 
 #include "quor.h"
 
@@ -97,7 +98,7 @@ ReadResult ReadWithPlainRecv(int port, std::size_t records) {
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     QuorMessage opening;
     opening.setSender(kUser);
-    PackFields(opening, 1, 1, "ssdd",
+    PackFields(opening, wire::kLoginRequest, 1, "ssdd",
                {std::string_view(kUser), std::string_view("secret"), QUOR_API_BUILD, 1});
     if (fd < 0 || ::connect(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0 ||
         ::send(fd, opening.bytes.data(), kRecordSize, MSG_NOSIGNAL) !=

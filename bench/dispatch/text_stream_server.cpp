@@ -1,6 +1,7 @@
 #include "text_stream_server.h"
 
-#include "record.h"
+#include "quor_wire/protocol_ids.h"
+#include "quor_wire/record.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -94,7 +95,7 @@ bool TextStreamServer::Serve() {
     bool ok = ReadExactly(fd, opening.bytes.data(), kRecordSize) && opening.id() == 1;
     if (ok) {
         QuorMessage accepted;
-        accepted.setId(200);
+        accepted.setId(wire::kLoggedOnUser);
         accepted.setFormat(1);
         accepted.setSender("$server");
         accepted.setRecipient(recipient_);
@@ -102,7 +103,7 @@ bool TextStreamServer::Serve() {
     }
 
     QuorMessage text;
-    text.setId(2);
+    text.setId(wire::kText);
     text.setFormat(0);
     text.setSender("anna");
     text.setRecipient(recipient_);

@@ -6,6 +6,7 @@
 // creates OUT_DIR/fuzz_session_stream/ and OUT_DIR/fuzz_fields/ and fills
 // them. The checked-in corpus under fuzz/corpus/ is this program's output.
 #include "fields_input.h"
+#include "quor_wire/protocol_ids.h"
 #include "scripted_server.h"
 #include "session_stream_input.h"
 
@@ -17,6 +18,7 @@
 #include <vector>
 
 using namespace quor;
+using namespace quor::wire;
 using namespace quor::fuzz;
 using quor::testing::MakeList;
 using quor::testing::MakeRecord;
@@ -90,7 +92,7 @@ std::vector<std::string> ManyNames(int count) {
 void WriteStreamSeeds(const fs::path &dir) {
     StreamSeeds seeds(dir);
     const StreamHeader awaitingLogin = Situation(StreamSituation::AwaitingLoginReply);
-    const QuorMessage accepted = MakeRecord(200, "$server", "me");
+    const QuorMessage accepted = MakeRecord(kLoggedOnUser, "$server", "me");
 
     seeds.Add("text_private", {MakeText("anna", "me", "hello there")});
     seeds.AddSplit("text_split_over_three_reads", MakeText("anna", "me", "split"),
@@ -99,38 +101,39 @@ void WriteStreamSeeds(const fs::path &dir) {
                                              MakeText("$server", "<BROADCAST>", "maintenance")});
     QuorMessage unterminated = MakeText("anna", "me", "");
     std::fill(unterminated.bytes.begin() + kSenderOffset, unterminated.bytes.end(), 'x');
-    unterminated.setId(2);
+    unterminated.setId(kText);
     unterminated.setFormat(0);
     seeds.Add("text_without_terminators", {unterminated});
-    seeds.Add("offline_text", {MakeRecord(4, "bob", "me", "sd",
+    seeds.Add("offline_text", {MakeRecord(kOfflineText, "bob", "me", "sd",
                                           {std::string_view("while you were away"), 1700000000})});
     seeds.Add("welcome", {MakeRaw(600, "Welcome to the chat")});
 
     seeds.Add("login_accepted_then_messages",
               {accepted, MakeRaw(600, "Welcome"), MakeText("anna", "me", "hi")}, awaitingLogin);
-    seeds.AddSplit("login_accepted_split", MakeRecord(201, "$server", "me"), {300, 176},
-                   awaitingLogin);
+    seeds.AddSplit("login_accepted_split", MakeRecord(kLoggedOnAdministrator, "$server", "me"),
+                   {300, 176}, awaitingLogin);
     for (int refusal : {100, 107, 113}) {
         seeds.Add("login_refused_" + std::to_string(refusal),
                   {MakeRecord(refusal, "$server", "me", "ds", {1, std::string_view("me")})},
                   awaitingLogin);
     }
 
-    QuorMessage unformattedPing = MakeRecord(500, "anna", "me", "d", {12345});
+    QuorMessage unformattedPing = MakeRecord(kPing, "anna", "me", "d", {12345});
     unformattedPing.setFormat(0);
-    seeds.Add("pings", {MakeRecord(500, "anna", "me", "d", {12345}), unformattedPing,
-                        MakeRecord(501, "bob", "me", "d", {1700000000})});
+    seeds.Add("pings", {MakeRecord(kPing, "anna", "me", "d", {12345}), unformattedPing,
+                        MakeRecord(kPingReply, "bob", "me", "d", {1700000000})});
 
-    seeds.Add("list_names_two_parts", MakeList(206, ManyNames(60)));
-    seeds.Add("list_names_empty", MakeList(206, {}));
-    seeds.Add("list_channels", MakeList(401, {"#lobby,0,12", "#secret,1,3", "lobby,1", "#pw,2,7"}));
-    seeds.Add("list_members", MakeList(407, {"#lobby", "anna", "bob"}));
-    seeds.Add("list_members_channel_only", MakeList(407, {"#lobby"}));
+    seeds.Add("list_names_two_parts", MakeList(kUnregisteredNames, ManyNames(60)));
+    seeds.Add("list_names_empty", MakeList(kUnregisteredNames, {}));
+    seeds.Add("list_channels",
+              MakeList(kChannelList, {"#lobby,0,12", "#secret,1,3", "lobby,1", "#pw,2,7"}));
+    seeds.Add("list_members", MakeList(kMemberList, {"#lobby", "anna", "bob"}));
+    seeds.Add("list_members_channel_only", MakeList(kMemberList, {"#lobby"}));
 
     auto error = [](std::int32_t errorId, std::int32_t requestId, std::string_view name) {
         return MakeRecord(errorId, "$server", "me", "ds", {requestId, name});
     };
-    QuorMessage bareError = MakeRecord(101, "$server", "me");
+    QuorMessage bareError = MakeRecord(kErrUserUnavailable, "$server", "me");
     bareError.setFormat(0);
     seeds.Add("error_replies",
               {error(112, 302, "#lobby"), error(104, 302, "#x"), error(104, 999, "x"),
@@ -138,69 +141,75 @@ void WriteStreamSeeds(const fs::path &dir) {
                error(127, 318, ""), error(133, 403, "anna"), error(121, 317, "anna"), bareError});
 
     seeds.Add("profile_and_channel_info",
-              {MakeRecord(403, "$server", "me", "sssddddd",
+              {MakeRecord(kProfile, "$server", "me", "sssddddd",
                           {std::string_view("anna"), std::string_view("secret"),
                            std::string_view("anna@example.org"), 1, 1600000000, 1700000000, 0, 0}),
-               MakeRecord(605, "$server", "me", "scss",
+               MakeRecord(kChannelInfo, "$server", "me", "scss",
                           {std::string_view("#lobby"), std::uint8_t{1}, std::string_view("topic"),
                            std::string_view("owner anna")})});
     seeds.Add("channel_membership",
-              {MakeRecord(602, "$server", "me", "dss",
+              {MakeRecord(kMembershipChange, "$server", "me", "dss",
                           {0, std::string_view("anna"), std::string_view("#lobby")}),
-               MakeRecord(602, "$server", "me", "dss",
+               MakeRecord(kMembershipChange, "$server", "me", "dss",
                           {1, std::string_view("anna"), std::string_view("#lobby")}),
-               MakeRecord(602, "$server", "me", "dss",
+               MakeRecord(kMembershipChange, "$server", "me", "dss",
                           {0, std::string_view("ME"), std::string_view("#lobby")}),
-               MakeRecord(606, "$server", "me", "ss",
+               MakeRecord(kInvitation, "$server", "me", "ss",
                           {std::string_view("#lobby"), std::string_view("anna")})});
     seeds.Add("status_notices",
-              {MakeRecord(408, "$server", "me", "sc", {std::string_view("anna"), std::uint8_t{1}}),
-               MakeRecord(405, "$server", "me", "sc", {std::string_view("bob"), std::uint8_t{2}}),
-               MakeRecord(202, "$server", "me", "s", {std::string_view("anna")}),
+              {MakeRecord(kContactStatus, "$server", "me", "sc",
+                          {std::string_view("anna"), std::uint8_t{1}}),
+               MakeRecord(kOnlineStatus, "$server", "me", "sc",
+                          {std::string_view("bob"), std::uint8_t{2}}),
+               MakeRecord(kProfileChanged, "$server", "me", "s", {std::string_view("anna")}),
                MakeRaw(210, "bob")});
     seeds.Add("email_changed_closes",
-              {MakeRecord(213, "$server", "me"), MakeText("anna", "me", "late")});
+              {MakeRecord(kEmailChanged, "$server", "me"), MakeText("anna", "me", "late")});
 
     const StreamHeader awaitingAccount = Situation(StreamSituation::AwaitingAccountReply);
     const StreamHeader awaitingPassword = Situation(StreamSituation::AwaitingPasswordReply);
-    seeds.Add("account_created", {MakeRecord(211, "$server", "")}, awaitingAccount);
+    seeds.Add("account_created", {MakeRecord(kAccountCreated, "$server", "")}, awaitingAccount);
     seeds.Add("account_refused", {error(129, 5, "anna")}, awaitingAccount);
-    seeds.AddSplit("account_reply_partial", MakeRecord(211, "$server", ""), {100, 376},
+    seeds.AddSplit("account_reply_partial", MakeRecord(kAccountCreated, "$server", ""), {100, 376},
                    awaitingAccount);
-    seeds.Add("password_sent", {MakeRecord(212, "$server", "")}, awaitingPassword);
+    seeds.Add("password_sent", {MakeRecord(kPasswordMailed, "$server", "")}, awaitingPassword);
     seeds.Add("password_refused", {error(132, 6, "anna")}, awaitingPassword);
 
     StreamHeader answering = awaitingLogin;
     answering.answerWithRequests = true;
     seeds.Add("callbacks_answer_with_requests",
               {accepted, MakeText("anna", "me", "ping me"),
-               MakeRecord(606, "$server", "me", "ss",
+               MakeRecord(kInvitation, "$server", "me", "ss",
                           {std::string_view("#lobby"), std::string_view("anna")})},
               answering);
     StreamHeader refusedAnswering = answering;
     seeds.Add("callbacks_answer_refusal_with_new_session",
-              {MakeRecord(100, "$server", "me", "ds", {1, std::string_view("me")}),
+              {MakeRecord(kErrLoginInvalid, "$server", "me", "ds", {1, std::string_view("me")}),
                MakeText("anna", "me", "never seen")},
               refusedAnswering);
     StreamHeader accountAnswering = Situation(StreamSituation::AwaitingAccountReply);
     accountAnswering.answerWithRequests = true;
-    seeds.Add("callbacks_answer_account_reply_with_new_session", {MakeRecord(211, "$server", "")},
-              accountAnswering);
+    seeds.Add("callbacks_answer_account_reply_with_new_session",
+              {MakeRecord(kAccountCreated, "$server", "")}, accountAnswering);
     StreamHeader evenEmpty;
     evenEmpty.emptySlots = kEvenSlots;
     seeds.Add("lists_with_empty_slots",
-              {MakeList(206, {"anna"}).front(), MakeList(401, {"#lobby,0,1"}).front(),
-               MakeList(407, {"#lobby", "anna"}).front(), MakeText("anna", "me", "unheard")},
+              {MakeList(kUnregisteredNames, {"anna"}).front(),
+               MakeList(kChannelList, {"#lobby,0,1"}).front(),
+               MakeList(kMemberList, {"#lobby", "anna"}).front(),
+               MakeText("anna", "me", "unheard")},
               evenEmpty);
     StreamHeader oddEmpty;
     oddEmpty.emptySlots = kOddSlots;
     seeds.Add("texts_with_empty_slots",
               {MakeText("anna", "#lobby", "unheard"),
-               MakeRecord(405, "$server", "me", "sc", {std::string_view("bob"), std::uint8_t{1}})},
+               MakeRecord(kOnlineStatus, "$server", "me", "sc",
+                          {std::string_view("bob"), std::uint8_t{1}})},
               oddEmpty);
     StreamHeader destroying;
     destroying.reentrantCallback = 2;
-    seeds.Add("callback_destroys_session", MakeList(206, {"anna", "bob", "carol"}), destroying);
+    seeds.Add("callback_destroys_session", MakeList(kUnregisteredNames, {"anna", "bob", "carol"}),
+              destroying);
     StreamHeader terminating;
     terminating.reentrantCallback = 1;
     terminating.terminateInsteadOfDestroy = true;
@@ -267,7 +276,7 @@ void WriteFieldsSeeds(const fs::path &dir) {
     for (int i = 0; i < 50; ++i) {
         names.push_back("member" + std::to_string(i));
     }
-    const std::vector<QuorMessage> parts = MakeList(407, names);
+    const std::vector<QuorMessage> parts = MakeList(kMemberList, names);
     for (std::size_t i = 0; i < parts.size(); ++i) {
         ByteWriter out;
         WriteParseCase(out, "", parts[i]);
@@ -275,7 +284,8 @@ void WriteFieldsSeeds(const fs::path &dir) {
         WriteFile(dir / ("list_items_" + std::to_string(i)), out);
     }
     ByteWriter channels;
-    WriteParseCase(channels, "", MakeList(401, {"#lobby,0,12", "lobby,1", "#pw,2,7"}).front());
+    WriteParseCase(channels, "",
+                   MakeList(kChannelList, {"#lobby,0,12", "lobby,1", "#pw,2,7"}).front());
     WritePackCase(channels, {"", 0, 0, {}});
     WriteFile(dir / "list_channels", channels);
 }

@@ -1,7 +1,7 @@
 #include "checked_callbacks.h"
 
 #include "fuzz_check.h"
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <cstring>
 

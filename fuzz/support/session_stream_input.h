@@ -15,7 +15,7 @@
 
 #include "byte_reader.h"
 #include "byte_writer.h"
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <cstdint>
 #include <span>

@@ -1,18 +1,9 @@
 #include "SavedContacts.h"
 
+#include "NameText.h"
+
 #include <QFile>
 #include <QSaveFile>
-
-QString TrimBlanksAndControls(const QString &text) {
-    auto isTrimmed = [](QChar c) { return c.unicode() <= 32; };
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isTrimmed(text.at(begin)))
-        ++begin;
-    while (end > begin && isTrimmed(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 QStringList ReadSavedContacts(const QString &fileName) {
     QStringList names;
@@ -25,7 +16,7 @@ QStringList ReadSavedContacts(const QString &fileName) {
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (const QString &line : normalised.split(QLatin1Char('\n'))) {
-        const QString name = TrimBlanksAndControls(line);
+        const QString name = hbquor::TrimBlanks(line);
         if (!name.isEmpty())
             names.append(name);
     }

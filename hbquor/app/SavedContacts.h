@@ -13,6 +13,3 @@ QStringList ReadSavedContacts(const QString &fileName);
 /// feed, through a temporary file renamed over the old one. Returns false
 /// (leaving the old file untouched) when writing fails.
 bool WriteSavedContacts(const QString &fileName, const QStringList &names);
-
-/// Trims leading and trailing blanks and control characters.
-QString TrimBlanksAndControls(const QString &text);

@@ -9,7 +9,7 @@
 #include "UnitQuorAbout.h"
 #include "VrtText.h"
 
-#include "ChatNames.h"
+#include "NameText.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
 #include "UnitUserProfile.h"
@@ -507,7 +507,7 @@ void TFormQuorMain::SortContacts() {
     while (ListView1->topLevelItemCount() > 0)
         items << ListView1->takeTopLevelItem(0);
     std::stable_sort(items.begin(), items.end(), [](QTreeWidgetItem *a, QTreeWidgetItem *b) {
-        return NameSortsBefore(a->text(0), b->text(0));
+        return hbquor::NameSortsBefore(a->text(0), b->text(0));
     });
     ListView1->addTopLevelItems(items);
 }
@@ -524,7 +524,7 @@ void TFormQuorMain::SetContactState(const QString &name, hbquor::QuorUserStatus 
     ListView1->setUpdatesEnabled(false);
     for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
         QTreeWidgetItem *item = ListView1->topLevelItem(i);
-        if (hbquor::SameName(item->text(0).toStdString(), name.toStdString()))
+        if (hbquor::SameNameIgnoringCase(item->text(0), name))
             SetItemImage(item, image);
     }
     ListView1->setUpdatesEnabled(true);
@@ -546,14 +546,14 @@ void TFormQuorMain::ClearContactStates() {
 
 TFormQuorChat *TFormQuorMain::FindChatWindow(const QString &name) const {
     for (const auto &[key, window] : FChatWindows)
-        if (window && hbquor::SameName(key.toStdString(), name.toStdString()))
+        if (window && hbquor::SameNameIgnoringCase(key, name))
             return window;
     return nullptr;
 }
 
 TFormQuorChannel *TFormQuorMain::FindChannelWindow(const QString &channel) const {
     for (const auto &[key, window] : FChannelWindows)
-        if (window && hbquor::SameName(key.toStdString(), channel.toStdString()))
+        if (window && hbquor::SameNameIgnoringCase(key, channel))
             return window;
     return nullptr;
 }
@@ -572,7 +572,7 @@ void TFormQuorMain::RegisterChannelWindow(const QString &channel, TFormQuorChann
 void TFormQuorMain::ForgetChatWindow(TFormQuorChat &window) {
     const std::string peer = window.GetPeerName().toStdString();
     for (qsizetype i = 0; i < FChatWindows.size(); ++i)
-        if (hbquor::SameName(FChatWindows[i].first.toStdString(), peer)) {
+        if (quor::SameNameIgnoringCase(FChatWindows[i].first.toStdString(), peer)) {
             FChatWindows.removeAt(i);
             return;
         }
@@ -582,7 +582,7 @@ void TFormQuorMain::ChannelWindowClosed(TFormQuorChannel &window) {
     const QString channel = window.GetChannelName();
     qsizetype entry = -1;
     for (qsizetype i = 0; i < FChannelWindows.size() && entry < 0; ++i)
-        if (hbquor::SameName(FChannelWindows[i].first.toStdString(), channel.toStdString()))
+        if (hbquor::SameNameIgnoringCase(FChannelWindows[i].first, channel))
             entry = i;
     if (entry < 0)
         return;
@@ -596,8 +596,8 @@ void TFormQuorMain::ChannelWindowClosed(TFormQuorChannel &window) {
     }
     FChannelWindows.removeAt(entry);
     for (int i = 0; i < ListView2->topLevelItemCount(); ++i)
-        if (hbquor::SameName(ListView2->topLevelItem(i)->text(0).toStdString(),
-                             channel.toStdString())) {
+        if (quor::SameNameIgnoringCase(ListView2->topLevelItem(i)->text(0).toStdString(),
+                                       channel.toStdString())) {
             delete ListView2->takeTopLevelItem(i);
             break;
         }

@@ -3,6 +3,8 @@
 // the user profile window.
 #include "UnitQuorMain.h"
 
+#include "NameText.h"
+
 #include "AccountCommands.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
@@ -80,7 +82,7 @@ bool TFormQuorMain::inpSayThisKeyDown(int key) {
         return false;
     const QString login = GetLoginName();
     const QString target = GetTarget();
-    if (hbquor::SameName(S(target), S(login)))
+    if (hbquor::SameNameIgnoringCase(target, login))
         return true;
     TFormQuorChannel *channel = nullptr;
     if (target.startsWith(QLatin1Char('#'))) {

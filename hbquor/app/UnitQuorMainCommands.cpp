@@ -3,6 +3,8 @@
 // window creation and send handlers, and dragging onto the target input.
 #include "UnitQuorMain.h"
 
+#include "NameText.h"
+
 #include "UnitAddChannel.h"
 #include "UnitAddUser.h"
 #include "UnitInviteUser.h"
@@ -32,7 +34,7 @@ std::string S(const QString &text) {
 }
 
 bool Same(const QString &a, const QString &b) {
-    return hbquor::SameName(S(a), S(b));
+    return hbquor::SameNameIgnoringCase(a, b);
 }
 
 QString WithChannelMark(const QString &channel) {

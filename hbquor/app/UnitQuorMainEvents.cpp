@@ -250,8 +250,8 @@ void TFormQuorMain::CentralCreateUserResult(const std::string &errText, int code
 void TFormQuorMain::CentralInviteResult(ThbQuorUnit *, const std::string &errText, int code,
                                         const std::string &name) {
     const std::string invited = name;
-    const bool lastInvitation = hbquor::SameName(invited, FInviteUser.toStdString()) ||
-                                hbquor::SameName(invited, FInviteChannel.toStdString());
+    const bool lastInvitation = quor::SameNameIgnoringCase(invited, FInviteUser.toStdString()) ||
+                                quor::SameNameIgnoringCase(invited, FInviteChannel.toStdString());
     if (lastInvitation && code == 0)
         QueueMessage(
             Fill("Invitation for %s to join %s authorised!", {FInviteUser, FInviteChannel}));
@@ -292,7 +292,7 @@ void TFormQuorMain::CentralUserProfile(ThbQuorUnit *, const std::string &errText
                                        const std::string &name, const std::string &password,
                                        const std::string &email, int userType, double created,
                                        double lastLogin, int selfCreated, int disabled) {
-    if (code == 0 && hbquor::SameName(name, GetLoginName().toStdString()))
+    if (code == 0 && quor::SameNameIgnoringCase(name, GetLoginName().toStdString()))
         mnuUserProfile->setEnabled(true);
     if (FUserProfile)
         FUserProfile->ShowProfileResult(errText, code, name, password, email, userType, created,

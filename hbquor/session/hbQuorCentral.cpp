@@ -4,7 +4,7 @@
 
 #include "hbQuorErrors.h"
 #include "hbQuorGuard.h"
-#include "hbQuorNames.h"
+#include "quor_names/names.h"
 
 namespace hbquor {
 
@@ -47,12 +47,12 @@ void ThbQuorCentral::ForwardError(ThbQuorUnit *sender, const std::string &where,
 }
 
 ThbQuorUnit *ThbQuorCentral::FindByName(std::string_view name) {
-    std::string wanted = TrimName(name);
+    std::string wanted(quor::TrimName(name));
     if (wanted.empty())
         return nullptr;
     return WalkOwnedList(
         FSessions, [](ThbQuorUnit &s, int position) { s.FListPosition = position; },
-        [&](const ThbQuorUnit &s) { return SameName(s.FName, wanted); });
+        [&](const ThbQuorUnit &s) { return quor::SameNameIgnoringCase(s.FName, wanted); });
 }
 
 ThbQuorUnit *ThbQuorCentral::FindByHandle(QUORHANDLE handle) {
@@ -78,8 +78,8 @@ bool ThbQuorCentral::IsIdle(std::string_view name) {
 }
 
 bool ThbQuorCentral::AddLogin(std::string_view name, std::string_view password) {
-    std::string userName = TrimName(name);
-    std::string userPassword = TrimName(password);
+    std::string userName(quor::TrimName(name));
+    std::string userPassword(quor::TrimName(password));
     if (userName.empty() || userPassword.empty())
         return false;
     if (ThbQuorUnit *existing = FindByName(userName)) {
@@ -97,8 +97,8 @@ bool ThbQuorCentral::AddLogin(std::string_view name, std::string_view password) 
 }
 
 int ThbQuorCentral::Login(std::string_view name, std::string_view password) {
-    std::string userName = TrimName(name);
-    std::string userPassword = TrimName(password);
+    std::string userName(quor::TrimName(name));
+    std::string userPassword(quor::TrimName(password));
     if (userName.empty() || userPassword.empty()) {
         FOnError(nullptr, kWhereLogin, "", kResultBadRequest, "User name or password are empty");
         return kResultBadRequest;

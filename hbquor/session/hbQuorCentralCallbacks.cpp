@@ -4,7 +4,7 @@
 // its event was raised (a handler may remove the session).
 #include "hbQuorCentral.h"
 #include "hbQuorErrors.h"
-#include "hbQuorNames.h"
+#include "quor_names/names.h"
 
 namespace hbquor {
 
@@ -49,7 +49,7 @@ void ThbQuorCentral::HandleText(QUORHANDLE h, const std::string &sender, const s
 
 void ThbQuorCentral::HandleIsOnline(QUORHANDLE h, const std::string &name, int status) {
     ThbQuorUnit *session = FindByHandle(h);
-    if (session && SameName(name, session->FName)) {
+    if (session && quor::SameNameIgnoringCase(name, session->FName)) {
         session->FName = name;
         switch (status) {
         case 0:
@@ -172,7 +172,7 @@ void ThbQuorCentral::HandleUserProfile(QUORHANDLE h, int result, const std::stri
     ThbQuorUnit *session = FindByHandle(h);
     if (!session)
         return;
-    if (result == 0 && SameName(name, session->FName)) {
+    if (result == 0 && quor::SameNameIgnoringCase(name, session->FName)) {
         session->FName = name;
         session->FPassword = password;
         session->FEmail = email;

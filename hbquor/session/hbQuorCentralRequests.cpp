@@ -1,7 +1,7 @@
 // ThbQuorCentral: requests of the windows, forwarded to the session of the
 // user name they name.
 #include "hbQuorCentral.h"
-#include "hbQuorNames.h"
+#include "quor_names/names.h"
 
 namespace hbquor {
 
@@ -27,9 +27,9 @@ void ThbQuorCentral::DelAllContacts(std::string_view session) {
 
 int ThbQuorCentral::SendText(std::string_view session, std::string_view recipient,
                              std::string_view text) {
-    const std::string from = TrimName(session);
-    const std::string to = TrimName(recipient);
-    if (to.empty() || SameName(from, to))
+    const std::string from(quor::TrimName(session));
+    const std::string to(quor::TrimName(recipient));
+    if (to.empty() || quor::SameNameIgnoringCase(from, to))
         return kResultBadRequest;
     ThbQuorUnit *unit = FindByName(from);
     if (!unit || !unit->IsConnected())

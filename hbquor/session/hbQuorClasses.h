@@ -6,7 +6,7 @@
 #include "hbQuorCentral.h"
 #include "hbQuorErrors.h"
 #include "hbQuorEvent.h"
-#include "hbQuorNames.h"
 #include "hbQuorText.h"
 #include "hbQuorTime.h"
 #include "hbQuorUnit.h"
+#include "quor_names/names.h"

@@ -4,7 +4,7 @@
 
 #include "hbQuorErrors.h"
 #include "hbQuorGuard.h"
-#include "hbQuorNames.h"
+#include "quor_names/names.h"
 
 namespace hbquor {
 
@@ -32,7 +32,7 @@ ThbQuorUnit::~ThbQuorUnit() {
 }
 
 std::string ThbQuorUnit::LoginName() const {
-    return SameName(FLoginName, FName) ? FLoginName : FName;
+    return quor::SameNameIgnoringCase(FLoginName, FName) ? FLoginName : FName;
 }
 
 void ThbQuorUnit::Report(const std::string &where, const std::string &what, int code) {
@@ -104,7 +104,7 @@ int ThbQuorUnit::ConnectNewHandle() {
 
     FInLoginCall = true;
     FLoginResult = 0;
-    if (!SameName(FLoginName, FName))
+    if (!quor::SameNameIgnoringCase(FLoginName, FName))
         FLoginName = FName;
     auto loggedIn = CallLibrary(
         kWhereConnect, "QuorLogin " + FName,

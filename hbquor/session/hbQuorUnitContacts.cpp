@@ -1,7 +1,7 @@
 // ThbQuorUnit: the contact list and keeping the library's copy of it
 // current.
-#include "hbQuorNames.h"
 #include "hbQuorUnit.h"
+#include "quor_names/names.h"
 
 namespace hbquor {
 
@@ -13,10 +13,10 @@ const std::string kWhatUpdateContacts = "QuorUpdateContacts";
 } // namespace
 
 ThbQuorContact *ThbQuorUnit::FindContact(std::string_view name) {
-    std::string wanted = TrimName(name);
+    std::string wanted(quor::TrimName(name));
     if (wanted.empty())
         return nullptr;
-    return FindNamedEntry(FContacts, wanted, SameName);
+    return FindNamedEntry(FContacts, wanted, quor::SameNameIgnoringCase);
 }
 
 void ThbQuorUnit::RemoveContact(const ThbQuorContact *contact) {
@@ -33,7 +33,7 @@ void ThbQuorUnit::MarkContactsPending() {
 }
 
 int ThbQuorUnit::AddContact(std::string_view name, bool sendNow) {
-    std::string contactName = TrimName(name);
+    std::string contactName(quor::TrimName(name));
     if (contactName.empty())
         return kResultBadRequest;
     if (ThbQuorContact *existing = FindContact(contactName)) {
@@ -85,7 +85,7 @@ void ThbQuorUnit::SendHandedOverContacts() {
 }
 
 int ThbQuorUnit::DelContact(std::string_view name) {
-    std::string contactName = TrimName(name);
+    std::string contactName(quor::TrimName(name));
     ThbQuorContact *entry = FindContact(contactName);
     if (!entry)
         return kResultBadRequest;

@@ -1,7 +1,7 @@
 // ThbQuorUnit: texts, user queries, channels and the profile requests.
-#include "hbQuorNames.h"
 #include "hbQuorText.h"
 #include "hbQuorUnit.h"
+#include "quor_names/names.h"
 
 namespace hbquor {
 
@@ -35,7 +35,7 @@ int ThbQuorUnit::AskAboutUser(const std::string &where, const std::string &callN
 }
 
 int ThbQuorUnit::PingUser(std::string_view name) {
-    const std::string user = TrimName(name);
+    const std::string user(quor::TrimName(name));
     if (user.empty())
         return kResultBadRequest;
     // Without a handle the library refuses the call, and that is reported.
@@ -45,17 +45,17 @@ int ThbQuorUnit::PingUser(std::string_view name) {
 int ThbQuorUnit::IsOnline(std::string_view name) {
     if (!FHandle)
         return kResultNoHandle;
-    const std::string user = TrimName(name);
+    const std::string user(quor::TrimName(name));
     if (user.empty())
         return kResultBadRequest;
     return AskAboutUser("ThbQuorUnit.IsOnline", "QuorIsOnline", user, &quor_isonline);
 }
 
 ThbQuorChannel *ThbQuorUnit::FindChannel(std::string_view name) {
-    std::string wanted = TrimName(name);
-    if (!IsChannelName(wanted))
+    std::string wanted(quor::TrimName(name));
+    if (!quor::IsChannelName(wanted))
         return nullptr;
-    return FindNamedEntry(FChannels, wanted, SameName);
+    return FindNamedEntry(FChannels, wanted, quor::SameNameIgnoringCase);
 }
 
 void ThbQuorUnit::RemoveChannelEntry(const ThbQuorChannel *channel) {
@@ -72,8 +72,8 @@ bool ThbQuorUnit::RemoveChannel(std::string_view name) {
 
 bool ThbQuorUnit::ChannelRequestAllowed(std::string_view channel, std::string &name,
                                         ThbQuorChannel *&entry) {
-    name = TrimName(channel);
-    if (!IsChannelName(name))
+    name = std::string(quor::TrimName(channel));
+    if (!quor::IsChannelName(name))
         return false;
     entry = FindChannel(name);
     if (IsConnected())
@@ -132,8 +132,8 @@ int ThbQuorUnit::LeaveChannel(std::string_view channel) {
 int ThbQuorUnit::InviteUser(std::string_view channel, std::string_view user) {
     if (!FHandle)
         return kResultNoHandle;
-    const std::string name = TrimName(channel);
-    if (!IsChannelName(name))
+    const std::string name(quor::TrimName(channel));
+    if (!quor::IsChannelName(name))
         return kResultBadRequest;
     return quor_inviteuser(FHandle, name.c_str(), std::string(user).c_str());
 }

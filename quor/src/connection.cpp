@@ -3,6 +3,8 @@
 #include "clock.h"
 #include "socket_errors.h"
 
+#include "quor_wire/protocol_ids.h"
+
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -142,7 +144,9 @@ void QuorConnection::OnConnect(int error) {
         return;
     }
     QuorMessage opening;
-    const std::int32_t id = purpose_ == MODE_LOGIN ? 1 : purpose_ == MODE_CREATEUSER ? 5 : 6;
+    const std::int32_t id = purpose_ == MODE_LOGIN        ? wire::kLoginRequest
+                            : purpose_ == MODE_CREATEUSER ? wire::kCreateAccountRequest
+                                                          : wire::kPasswordRequest;
     const std::string &second = purpose_ == MODE_LOGIN ? password_ : email_;
     PackFields(opening, id, 1, "ssdd", {userName_, second, build_, loginConstant_});
     state_ = STATE_AWAITING_REPLY;
@@ -302,12 +306,12 @@ const QuorMessage *QuorConnection::TakeMessage() {
     if (queue.empty()) {
         return nullptr;
     }
-    if (queue.front().id() == 500) {
+    if (queue.front().id() == wire::kPing) {
         std::int32_t stamp = 0;
-        if (ExpectFields(queue.front(), 500, 1, "d", {&stamp})) {
+        if (ExpectFields(queue.front(), wire::kPing, 1, "d", {&stamp})) {
             QuorMessage answer;
             answer.setRecipient(queue.front().sender());
-            PackFields(answer, 501, 1, "d", {stamp});
+            PackFields(answer, wire::kPingReply, 1, "d", {stamp});
             queue.pop_front();
             Post(answer);
         } else {

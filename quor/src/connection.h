@@ -4,11 +4,11 @@
 // answers pings itself and hands its events to an event function.
 #pragma once
 
+#include "quor_wire/record.h"
 #include "reactor.h"
 #include "receive_assembler.h"
-#include "record.h"
 
-#include "record_queue.h"
+#include "quor_wire/record_queue.h"
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -4,18 +4,16 @@
 #include "clock.h"
 #include "library.h"
 
+#include "quor_names/names.h"
+#include "quor_wire/protocol_ids.h"
+
 #include <cstdlib>
 
 namespace quor {
 
 namespace {
 
-constexpr std::int32_t kErrorIdLow = 100;
-constexpr std::int32_t kErrorIdHigh = 199;
-
-bool IsErrorReply(std::int32_t id) {
-    return id >= kErrorIdLow && id <= kErrorIdHigh;
-}
+using namespace wire;
 
 // An error reply read as far as its fields parse: request id 0 and an empty
 // name when nothing parses.
@@ -38,18 +36,18 @@ void OnAccountReply(QuorSession &session) {
         return;
     }
     QUORHANDLE h = HandleOf(session);
-    if (m->id() == 211) {
+    if (m->id() == kAccountCreated) {
         RaiseCallback<QUOR_CB_CREATEUSER_FN>(QUOR_CB_CREATEUSER, h, 0);
-    } else if (m->id() == 212) {
+    } else if (m->id() == kPasswordMailed) {
         RaiseCallback<QUOR_CB_REQPASSWORD_FN>(QUOR_CB_REQPASSWORD, h, 0);
-    } else if (IsErrorReply(m->id())) {
+    } else if (IsErrorId(m->id())) {
         const ErrorReply reply = ReadErrorReply(*m);
-        if (reply.requestId == 5) {
-            RaiseCallback<QUOR_CB_CREATEUSER_FN>(QUOR_CB_CREATEUSER, h,
-                                                 TranslateError(5, reply.errorId));
-        } else if (reply.requestId == 6) {
+        if (reply.requestId == kCreateAccountRequest) {
+            RaiseCallback<QUOR_CB_CREATEUSER_FN>(
+                QUOR_CB_CREATEUSER, h, TranslateError(kCreateAccountRequest, reply.errorId));
+        } else if (reply.requestId == kPasswordRequest) {
             RaiseCallback<QUOR_CB_REQPASSWORD_FN>(QUOR_CB_REQPASSWORD, h,
-                                                  TranslateError(6, reply.errorId));
+                                                  TranslateError(kPasswordRequest, reply.errorId));
         }
     }
 }
@@ -134,10 +132,10 @@ void OnListPart(QuorSession &session, const QuorMessage &part) {
     }
     session.listParts.clear();
     switch (part.id()) {
-    case 407:
+    case kMemberList:
         FlushMemberList(session, items);
         break;
-    case 206:
+    case kUnregisteredNames:
         FlushNameList(session, items);
         break;
     default:
@@ -157,21 +155,21 @@ void OnErrorReply(QuorSession &session, const QuorMessage &m) {
     }
     const int code = TranslateError(reply.requestId, reply.errorId);
     switch (reply.requestId) {
-    case 302:
+    case kChannelRequest:
         RaiseCallback<QUOR_CB_CHANNELERROR_FN>(QUOR_CB_CHANNELERROR, h, reply.name.c_str(), code);
         break;
-    case 318:
+    case kChangeEmailRequest:
         RaiseCallback<QUOR_CB_CHANGEEMAIL_FN>(QUOR_CB_CHANGEEMAIL, h, code);
         break;
-    case 305:
+    case kProfileRequest:
         RaiseCallback<QUOR_CB_USERPROFILE_FN>(QUOR_CB_USERPROFILE, h, code, "<none>", "", "", 0, 0,
                                               0, 0, 0);
         break;
-    case 403:
+    case kProfile:
         RaiseCallback<QUOR_CB_MODIFYUSERPROFILE_FN>(QUOR_CB_MODIFYUSERPROFILE, h, code,
                                                     "<unknown>");
         break;
-    case 317:
+    case kInviteRequest:
         RaiseCallback<QUOR_CB_INVITEUSER_FN>(QUOR_CB_INVITEUSER, h, reply.name.c_str(), code);
         break;
     default:
@@ -184,10 +182,10 @@ void OnText(QuorSession &session, const QuorMessage &m) {
     const std::string sender = m.sender();
     const std::string recipient = m.recipient();
     const std::string text = m.rawText();
-    if (!recipient.empty() && recipient[0] == '#') {
+    if (IsChannelName(recipient)) {
         RaiseCallback<QUOR_CB_CHANNELTEXT_FN>(QUOR_CB_CHANNELTEXT, h, sender.c_str(),
                                               recipient.c_str(), text.c_str());
-    } else if (SameNameIgnoringCase(recipient, "<broadcast>")) {
+    } else if (SameNameIgnoringCase(recipient, kBroadcastName)) {
         RaiseCallback<QUOR_CB_BROADCAST_FN>(QUOR_CB_BROADCAST, h, sender.c_str(), text.c_str());
     } else {
         RaiseCallback<QUOR_CB_TEXT_FN>(QUOR_CB_TEXT, h, sender.c_str(), text.c_str());
@@ -205,38 +203,38 @@ void OnMessage(QuorSession &session) {
     std::int32_t d1 = 0, d2 = 0, d3 = 0, d4 = 0, d5 = 0;
     std::uint8_t c1 = 0;
     switch (m.id()) {
-    case 2:
+    case kText:
         OnText(session, m);
         break;
-    case 4:
-        if (ExpectFields(m, 4, 1, "sd", {&s1, &d1})) {
+    case kOfflineText:
+        if (ExpectFields(m, kOfflineText, 1, "sd", {&s1, &d1})) {
             const std::string sender = m.sender();
             RaiseCallback<QUOR_CB_OFFLINETEXT_FN>(QUOR_CB_OFFLINETEXT, h, sender.c_str(), d1,
                                                   s1.c_str());
         }
         break;
-    case 600:
+    case kWelcome:
         s1 = m.rawText();
         RaiseCallback<QUOR_CB_WELCOME_FN>(QUOR_CB_WELCOME, h, s1.c_str());
         break;
-    case 213:
+    case kEmailChanged:
         RaiseCallback<QUOR_CB_CHANGEEMAIL_FN>(QUOR_CB_CHANGEEMAIL, h, 0);
         if (!session.destroyed()) {
             session.Close();
         }
         break;
-    case 202:
-        if (ExpectFields(m, 202, 1, "s", {&s1})) {
+    case kProfileChanged:
+        if (ExpectFields(m, kProfileChanged, 1, "s", {&s1})) {
             RaiseCallback<QUOR_CB_MODIFYUSERPROFILE_FN>(QUOR_CB_MODIFYUSERPROFILE, h, 0,
                                                         s1.c_str());
         }
         break;
-    case 210:
+    case kInviteAccepted:
         s1 = m.rawText();
         RaiseCallback<QUOR_CB_INVITEUSER_FN>(QUOR_CB_INVITEUSER, h, s1.c_str(), 0);
         break;
-    case 501:
-        if (ExpectFields(m, 501, 1, "d", {&d1})) {
+    case kPingReply:
+        if (ExpectFields(m, kPingReply, 1, "d", {&d1})) {
             const std::string sender = m.sender();
             RaiseCallback<QUOR_CB_PINGREPLY_FN>(
                 QUOR_CB_PINGREPLY, h, sender.c_str(),
@@ -244,49 +242,49 @@ void OnMessage(QuorSession &session) {
                                  static_cast<std::uint32_t>(d1)));
         }
         break;
-    case 408:
-        if (ExpectFields(m, 408, 1, "sc", {&s1, &c1})) {
+    case kContactStatus:
+        if (ExpectFields(m, kContactStatus, 1, "sc", {&s1, &c1})) {
             RaiseCallback<QUOR_CB_CONTACTSTATUS_FN>(QUOR_CB_CONTACTSTATUS, h, s1.c_str(),
                                                     static_cast<int>(c1));
         }
         break;
-    case 405:
-        if (ExpectFields(m, 405, 1, "sc", {&s1, &c1})) {
+    case kOnlineStatus:
+        if (ExpectFields(m, kOnlineStatus, 1, "sc", {&s1, &c1})) {
             RaiseCallback<QUOR_CB_ISONLINE_FN>(QUOR_CB_ISONLINE, h, s1.c_str(),
                                                static_cast<int>(c1));
         }
         break;
-    case 606:
-        if (ExpectFields(m, 606, 1, "ss", {&s1, &s2})) {
+    case kInvitation:
+        if (ExpectFields(m, kInvitation, 1, "ss", {&s1, &s2})) {
             RaiseCallback<QUOR_CB_INVITATION_FN>(QUOR_CB_INVITATION, h, s2.c_str(), s1.c_str());
         }
         break;
-    case 602:
-        if (ExpectFields(m, 602, 1, "dss", {&d1, &s1, &s2}) &&
+    case kMembershipChange:
+        if (ExpectFields(m, kMembershipChange, 1, "dss", {&d1, &s1, &s2}) &&
             !SameNameIgnoringCase(s1, session.userName())) {
             const int slot = d1 == 0 ? QUOR_CB_CHANNELJOIN : QUOR_CB_CHANNELLEAVE;
             RaiseCallback<QUOR_CB_CHANNELJOIN_FN>(slot, h, s2.c_str(), s1.c_str());
         }
         break;
-    case 407:
-    case 206:
-    case 401:
+    case kMemberList:
+    case kUnregisteredNames:
+    case kChannelList:
         OnListPart(session, m);
         break;
-    case 605:
-        if (ExpectFields(m, 605, 1, "scss", {&s1, &c1, &s2, &s3})) {
+    case kChannelInfo:
+        if (ExpectFields(m, kChannelInfo, 1, "scss", {&s1, &c1, &s2, &s3})) {
             RaiseCallback<QUOR_CB_CHANNELINFO_FN>(QUOR_CB_CHANNELINFO, h, s1.c_str(),
                                                   static_cast<int>(c1), s2.c_str(), s3.c_str());
         }
         break;
-    case 403:
-        if (ExpectFields(m, 403, 1, "sssddddd", {&s1, &s2, &s3, &d1, &d2, &d3, &d4, &d5})) {
+    case kProfile:
+        if (ExpectFields(m, kProfile, 1, "sssddddd", {&s1, &s2, &s3, &d1, &d2, &d3, &d4, &d5})) {
             RaiseCallback<QUOR_CB_USERPROFILE_FN>(QUOR_CB_USERPROFILE, h, 0, s1.c_str(), s2.c_str(),
                                                   s3.c_str(), d1, d2, d3, d4, d5);
         }
         break;
     default:
-        if (IsErrorReply(m.id())) {
+        if (IsErrorId(m.id())) {
             OnErrorReply(session, m);
         }
         break;
@@ -296,7 +294,7 @@ void OnMessage(QuorSession &session) {
 void OnLoginResult(QuorSession &session) {
     int result = 0;
     if (session.state() != STATE_LOGGED_ON) {
-        result = TranslateError(1, session.lastError());
+        result = TranslateError(kLoginRequest, session.lastError());
     }
     RaiseCallback<QUOR_CB_LOGIN_FN>(QUOR_CB_LOGIN, HandleOf(session), result);
 }

@@ -1,5 +1,7 @@
 #include "receive_assembler.h"
 
+#include "quor_wire/protocol_ids.h"
+
 #include <cstring>
 
 namespace quor {
@@ -19,11 +21,12 @@ void ReceiveAssembler::feed(const std::uint8_t *data, std::size_t n) {
 void ReceiveAssembler::complete() {
     partial_.terminateNames();
     const std::int32_t id = partial_.id();
-    if (id == 200 || id == 201) {
+    if (id == wire::kLoggedOnUser || id == wire::kLoggedOnAdministrator) {
         replied_ = true;
         accepted_ = true;
     } else {
-        if (id == 100 || id == 107 || id == 113) {
+        if (id == wire::kErrLoginInvalid || id == wire::kErrAlreadyOnline ||
+            id == wire::kErrApiBuild) {
             replied_ = true;
             accepted_ = false;
             replyCode_ = id;

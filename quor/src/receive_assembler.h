@@ -2,9 +2,9 @@
 // server's answer to the opening request.
 #pragma once
 
-#include "record.h"
+#include "quor_wire/record.h"
 
-#include "record_queue.h"
+#include "quor_wire/record_queue.h"
 #include <cstddef>
 #include <cstdint>
 

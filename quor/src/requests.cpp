@@ -4,14 +4,17 @@
 #include "library.h"
 
 #include "quor.h"
+#include "quor_names/names.h"
+#include "quor_wire/protocol_ids.h"
 
 #include <algorithm>
 
 using namespace quor;
+using namespace quor::wire;
 
 namespace {
 
-constexpr const char *kServer = "$server";
+constexpr const char *kServer = kServerName;
 
 int Connect(QUORHANDLE h, ConnectionMode purpose, const char *user, const char *password,
             const char *email) {
@@ -71,52 +74,51 @@ QUOR_API int quor_sendtext(QUORHANDLE h, const char *recipient, const char *text
     QuorMessage record;
     record.setRecipient(OrEmpty(recipient));
     record.setRawText(OrEmpty(text));
-    record.setId(2);
+    record.setId(kText);
     session->Post(record);
     return Succeed();
 }
 
 QUOR_API int quor_isonline(QUORHANDLE h, const char *user) {
-    return Request(h, kServer, 307, "s", {OrEmpty(user)});
+    return Request(h, kServer, kIsOnlineRequest, "s", {OrEmpty(user)});
 }
 
 QUOR_API int quor_pinguser(QUORHANDLE h, const char *user) {
-    return Request(h, OrEmpty(user), 500, "d", {CalendarNow()});
+    return Request(h, OrEmpty(user), kPing, "d", {CalendarNow()});
 }
 
 QUOR_API int quor_joinchannel(QUORHANDLE h, const char *channel, int inviteonly,
                               const char *password) {
-    return Request(
-        h, kServer, 302, "dsds",
-        {std::int32_t{0}, OrEmpty(channel), std::int32_t{inviteonly}, OrEmpty(password)});
+    return Request(h, kServer, kChannelRequest, "dsds",
+                   {kJoinChannel, OrEmpty(channel), std::int32_t{inviteonly}, OrEmpty(password)});
 }
 
 QUOR_API int quor_leavechannel(QUORHANDLE h, const char *channel) {
-    return Request(h, kServer, 302, "dsds",
-                   {std::int32_t{1}, OrEmpty(channel), std::int32_t{0}, ""});
+    return Request(h, kServer, kChannelRequest, "dsds",
+                   {kLeaveChannel, OrEmpty(channel), std::int32_t{0}, ""});
 }
 
 QUOR_API int quor_reqchannellist(QUORHANDLE h) {
-    return Request(h, kServer, 301, "", {});
+    return Request(h, kServer, kChannelListRequest, "", {});
 }
 
 QUOR_API int quor_inviteuser(QUORHANDLE h, const char *channel, const char *user) {
-    return Request(h, kServer, 317, "ss", {OrEmpty(channel), OrEmpty(user)});
+    return Request(h, kServer, kInviteRequest, "ss", {OrEmpty(channel), OrEmpty(user)});
 }
 
 QUOR_API int quor_requserprofile(QUORHANDLE h, const char *user) {
-    return Request(h, kServer, 305, "s", {OrEmpty(user)});
+    return Request(h, kServer, kProfileRequest, "s", {OrEmpty(user)});
 }
 
 QUOR_API int quor_modifyuserprofile(QUORHANDLE h, const char *user, const char *password,
                                     const char *email, int usertype, int disabled) {
-    return Request(h, kServer, 403, "sssddddd",
+    return Request(h, kServer, kProfile, "sssddddd",
                    {OrEmpty(user), OrEmpty(password), OrEmpty(email), std::int32_t{usertype},
                     CalendarNow(), std::int32_t{0}, std::int32_t{0}, std::int32_t{disabled}});
 }
 
 QUOR_API int quor_changeemail(QUORHANDLE h, const char *email) {
-    return Request(h, kServer, 318, "s", {OrEmpty(email)});
+    return Request(h, kServer, kChangeEmailRequest, "s", {OrEmpty(email)});
 }
 
 QUOR_API int quor_addcontact(QUORHANDLE h, const char *name) {
@@ -148,7 +150,7 @@ QUOR_API int quor_updatecontacts(QUORHANDLE h) {
     if (session == nullptr) {
         return 1;
     }
-    ListBuilder builder(310, kServer);
+    ListBuilder builder(kContactsRequest, kServer);
     for (const std::string &name : session->contacts) {
         builder.add(name);
     }

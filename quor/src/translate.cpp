@@ -1,35 +1,68 @@
 #include "dispatcher.h"
 
+#include "quor_wire/protocol_ids.h"
+
 namespace quor {
 
 namespace {
 
+using namespace wire;
+
 struct Translation {
     int requestId;
     int errorId;
-    int code;
+    int code; // the library's error code
 };
 
-// Request 1 is the opening login request.
 constexpr Translation kTranslations[] = {
-    {1, 100, 3},    {1, 107, 4},    {1, 113, 24},
+    {kLoginRequest, kErrLoginInvalid, 3},
+    {kLoginRequest, kErrAlreadyOnline, 4},
+    {kLoginRequest, kErrApiBuild, 24},
 
-    {5, 106, 21},   {5, 124, 32},   {5, 125, 33},   {5, 126, 34},   {5, 127, 23},
-    {5, 128, 22},   {5, 129, 35},   {5, 135, 19},   {5, 136, 36},
+    {kCreateAccountRequest, kErrBadName, 21},
+    {kCreateAccountRequest, kErrNameLength, 32},
+    {kCreateAccountRequest, kErrNameRestricted, 33},
+    {kCreateAccountRequest, kErrRegistrationClosed, 34},
+    {kCreateAccountRequest, kErrEmailInvalid, 23},
+    {kCreateAccountRequest, kErrTooManyPerEmail, 22},
+    {kCreateAccountRequest, kErrNameTaken, 35},
+    {kCreateAccountRequest, kErrAddressBanned, 19},
+    {kCreateAccountRequest, kErrTooManyRecent, 36},
 
-    {6, 103, 20},   {6, 130, 37},   {6, 131, 28},   {6, 132, 38},   {6, 135, 19},
+    {kPasswordRequest, kErrNoSuchUser, 20},
+    {kPasswordRequest, kErrWrongEmail, 37},
+    {kPasswordRequest, kErrIsAdministrator, 28},
+    {kPasswordRequest, kErrPasswordTooRecent, 38},
+    {kPasswordRequest, kErrAddressBanned, 19},
 
-    {302, 102, 8},  {302, 105, 11}, {302, 110, 9},  {302, 112, 10}, {302, 114, 13},
-    {302, 119, 14}, {302, 120, 15},
+    {kChannelRequest, kErrChannelName, 8},
+    {kChannelRequest, kErrAccessDenied, 11},
+    {kChannelRequest, kErrAlreadyJoined, 9},
+    {kChannelRequest, kErrNotJoined, 10},
+    {kChannelRequest, kErrChannelLimit, 13},
+    {kChannelRequest, kErrInviteOnly, 14},
+    {kChannelRequest, kErrChannelPassword, 15},
 
-    {318, 127, 23}, {318, 128, 22}, {318, 131, 28},
+    {kChangeEmailRequest, kErrEmailInvalid, 23},
+    {kChangeEmailRequest, kErrTooManyPerEmail, 22},
+    {kChangeEmailRequest, kErrIsAdministrator, 28},
 
-    {305, 103, 20}, {305, 105, 11},
+    {kProfileRequest, kErrNoSuchUser, 20},
+    {kProfileRequest, kErrAccessDenied, 11},
 
-    {403, 105, 11}, {403, 106, 21}, {403, 127, 23}, {403, 133, 39},
+    {kProfile, kErrAccessDenied, 11},
+    {kProfile, kErrBadName, 21},
+    {kProfile, kErrEmailInvalid, 23},
+    {kProfile, kErrBadPassword, 39},
 
-    {317, 103, 20}, {317, 121, 16}, {317, 122, 17}, {317, 123, 18},
+    {kInviteRequest, kErrNoSuchUser, 20},
+    {kInviteRequest, kErrNotOwner, 16},
+    {kInviteRequest, kErrAlreadyInvited, 17},
+    {kInviteRequest, kErrNotInviteOnly, 18},
 };
+
+// Any error reply without a row of its own.
+constexpr int kUnknownFailure = 5;
 
 } // namespace
 
@@ -39,16 +72,16 @@ int TranslateError(int requestId, int errorId) {
             return t.code;
         }
     }
-    return 5;
+    return kUnknownFailure;
 }
 
 int TextDeliveryError(int errorId) {
     switch (errorId) {
-    case 101:
+    case kErrUserUnavailable:
         return 26;
-    case 137:
+    case kErrOfflineQueueFull:
         return 27;
-    case 112:
+    case kErrNotJoined:
         return 10;
     default:
         return 0;

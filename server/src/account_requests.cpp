@@ -4,11 +4,12 @@
 #include "mailed_passwords.h"
 #include "names.h"
 #include "passwords.h"
-#include "protocol_ids.h"
+#include "quor_wire/protocol_ids.h"
 #include "server_log.h"
 
 namespace quord {
 
+using namespace quor::wire;
 using quor::QuorMessage;
 
 namespace {
@@ -46,7 +47,7 @@ void ChatServer::Login(Session &session, const QuorMessage &record) {
     session.phase = Phase::LoggedOn;
     session.user = account->name;
     session.userType = account->userType;
-    online_[NameKey(session.user)] = session.connection;
+    online_[quor::FoldedName(session.user)] = session.connection;
     account->lastLogin = std::time(nullptr);
     store_.Update(*account);
     LogLine(Describe(session) + " logged on" +
@@ -72,7 +73,7 @@ void ChatServer::DeliverOfflineTexts(const Session &session) {
 void ChatServer::LogOff(Session &session) {
     LeaveAllChannels(session);
     ForgetContacts(session);
-    online_.erase(NameKey(session.user));
+    online_.erase(quor::FoldedName(session.user));
     LogLine(Describe(session) + " logged off");
     NotifyWatchers(session.user, kStatusOffline);
 }

@@ -12,13 +12,13 @@ bool Channel::HasMember(ConnectionId connection) const {
 }
 
 Channel *ChannelRegistry::Find(std::string_view name) {
-    auto it = channels_.find(NameKey(name));
+    auto it = channels_.find(quor::FoldedName(name));
     return it == channels_.end() ? nullptr : &it->second;
 }
 
 Channel &ChannelRegistry::Create(std::string_view name, std::uint8_t type,
                                  const ChannelMember &owner, std::string_view password) {
-    Channel &channel = channels_[NameKey(name)];
+    Channel &channel = channels_[quor::FoldedName(name)];
     channel.name = name;
     channel.type = type;
     channel.owner = owner.name;
@@ -28,7 +28,7 @@ Channel &ChannelRegistry::Create(std::string_view name, std::uint8_t type,
 }
 
 bool ChannelRegistry::RemoveMember(std::string_view name, ConnectionId connection) {
-    auto it = channels_.find(NameKey(name));
+    auto it = channels_.find(quor::FoldedName(name));
     if (it == channels_.end()) {
         return false;
     }

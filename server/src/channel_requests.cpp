@@ -2,19 +2,13 @@
 #include "chat_server.h"
 
 #include "names.h"
-#include "protocol_ids.h"
+#include "quor_wire/protocol_ids.h"
 #include "server_log.h"
 
 namespace quord {
 
+using namespace quor::wire;
 using quor::QuorMessage;
-
-namespace {
-
-constexpr std::int32_t kJoin = 0;
-constexpr std::int32_t kLeave = 1;
-
-} // namespace
 
 void ChatServer::ChannelRequest(Session &session, const QuorMessage &record) {
     std::int32_t action = -1;
@@ -25,9 +19,9 @@ void ChatServer::ChannelRequest(Session &session, const QuorMessage &record) {
                             {&action, &name, &inviteOnly, &password})) {
         return;
     }
-    if (action == kJoin) {
+    if (action == kJoinChannel) {
         JoinChannel(session, name, inviteOnly, password);
-    } else if (action == kLeave) {
+    } else if (action == kLeaveChannel) {
         LeaveChannel(session, name);
     }
 }
@@ -45,7 +39,7 @@ void ChatServer::JoinChannel(Session &session, const std::string &name, std::int
     } else if (session.channels.size() >= kMaxChannelsPerUser) {
         error = kErrChannelLimit;
     } else if (channel != nullptr && channel->type == kChannelInviteOnly &&
-               !channel->invited.contains(NameKey(session.user)) &&
+               !channel->invited.contains(quor::FoldedName(session.user)) &&
                !quor::SameNameIgnoringCase(channel->owner, session.user)) {
         error = kErrInviteOnly;
     } else if (channel != nullptr && channel->type == kChannelPassworded &&
@@ -65,7 +59,7 @@ void ChatServer::JoinChannel(Session &session, const std::string &name, std::int
     } else {
         channel->members.push_back(member);
     }
-    session.channels.insert(NameKey(name));
+    session.channels.insert(quor::FoldedName(name));
     LogLine(Describe(session) + " joined " + channel->name);
 
     std::vector<std::string> names{channel->name};
@@ -75,8 +69,8 @@ void ChatServer::JoinChannel(Session &session, const std::string &name, std::int
     ReplyList(session, kMemberList, names);
     Reply(session, kChannelInfo, "scss",
           {channel->name, channel->type, channel->owner, std::to_string(channel->members.size())});
-    QuorMessage joined =
-        ServerRecord(session, kMembershipChange, "dss", {kJoin, session.user, channel->name});
+    QuorMessage joined = ServerRecord(session, kMembershipChange, "dss",
+                                      {kJoinChannel, session.user, channel->name});
     SendToMembers(*channel, joined, session.connection);
 }
 
@@ -88,11 +82,11 @@ void ChatServer::LeaveChannel(Session &session, const std::string &name) {
     }
     const std::string channelName = channel->name;
     channels_.RemoveMember(channelName, session.connection);
-    session.channels.erase(NameKey(channelName));
+    session.channels.erase(quor::FoldedName(channelName));
     LogLine(Describe(session) + " left " + channelName);
     if (const Channel *rest = channels_.Find(channelName)) {
-        QuorMessage left =
-            ServerRecord(session, kMembershipChange, "dss", {kLeave, session.user, channelName});
+        QuorMessage left = ServerRecord(session, kMembershipChange, "dss",
+                                        {kLeaveChannel, session.user, channelName});
         SendToMembers(*rest, left, session.connection);
     }
 }
@@ -128,14 +122,14 @@ void ChatServer::Invite(Session &session, const QuorMessage &record) {
         error = kErrNotOwner;
     } else if (channel->type != kChannelInviteOnly) {
         error = kErrNotInviteOnly;
-    } else if (channel->invited.contains(NameKey(account->name))) {
+    } else if (channel->invited.contains(quor::FoldedName(account->name))) {
         error = kErrAlreadyInvited;
     }
     if (error != 0) {
         Refuse(session, error, kInviteRequest, user);
         return;
     }
-    channel->invited.insert(NameKey(account->name));
+    channel->invited.insert(quor::FoldedName(account->name));
     LogLine(Describe(session) + " invited " + account->name + " to " + channel->name);
     QuorMessage accepted = ServerRecord(session, kInviteAccepted);
     accepted.setRawText(account->name);

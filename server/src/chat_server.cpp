@@ -1,13 +1,14 @@
 #include "chat_server.h"
 
 #include "names.h"
-#include "protocol_ids.h"
+#include "quor_wire/protocol_ids.h"
 #include "server_log.h"
 
 #include <exception>
 
 namespace quord {
 
+using namespace quor::wire;
 using quor::QuorMessage;
 
 ChatServer::ChatServer(Network &network, AccountStore &store, Outbox &outbox, ChatSettings settings)
@@ -169,7 +170,7 @@ void ChatServer::AnswerAndClose(Session &session) {
 }
 
 ChatServer::Session *ChatServer::OnlineSession(std::string_view name) {
-    auto it = online_.find(NameKey(name));
+    auto it = online_.find(quor::FoldedName(name));
     if (it == online_.end()) {
         return nullptr;
     }

@@ -9,7 +9,7 @@
 #include "channel_registry.h"
 #include "network.h"
 #include "outbox.h"
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <cstdint>
 #include <ctime>

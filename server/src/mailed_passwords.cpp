@@ -2,13 +2,15 @@
 
 #include "names.h"
 #include "passwords.h"
-#include "protocol_ids.h"
+#include "quor_wire/protocol_ids.h"
 #include "server_log.h"
 
 #include <ctime>
 #include <stdexcept>
 
 namespace quord {
+
+using namespace quor::wire;
 
 namespace {
 

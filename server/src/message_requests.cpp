@@ -2,11 +2,12 @@
 #include "chat_server.h"
 
 #include "names.h"
-#include "protocol_ids.h"
+#include "quor_wire/protocol_ids.h"
 #include "server_log.h"
 
 namespace quord {
 
+using namespace quor::wire;
 using quor::QuorMessage;
 
 void ChatServer::RelayText(Session &session, const QuorMessage &record) {
@@ -130,7 +131,7 @@ void ChatServer::AnswerContacts(Session &session) {
         if (status == kStatusUnregistered) {
             unregistered.push_back(name);
         } else {
-            watchers_[NameKey(name)][session.connection] = name;
+            watchers_[quor::FoldedName(name)][session.connection] = name;
             statuses.emplace_back(name, status);
         }
     }
@@ -142,7 +143,7 @@ void ChatServer::AnswerContacts(Session &session) {
 
 void ChatServer::ForgetContacts(Session &session) {
     for (const std::string &name : session.contacts) {
-        auto it = watchers_.find(NameKey(name));
+        auto it = watchers_.find(quor::FoldedName(name));
         if (it != watchers_.end()) {
             it->second.erase(session.connection);
             if (it->second.empty()) {
@@ -154,7 +155,7 @@ void ChatServer::ForgetContacts(Session &session) {
 }
 
 void ChatServer::NotifyWatchers(std::string_view name, std::uint8_t status) {
-    auto it = watchers_.find(NameKey(name));
+    auto it = watchers_.find(quor::FoldedName(name));
     if (it == watchers_.end()) {
         return;
     }

@@ -1,11 +1,13 @@
 #include "names.h"
 
-#include "protocol_ids.h"
-#include "record.h"
+#include "quor_wire/protocol_ids.h"
+#include "quor_wire/record.h"
 
 #include <array>
 
 namespace quord {
+
+using namespace quor::wire;
 
 namespace {
 
@@ -22,16 +24,6 @@ bool IsVisible(char c) {
 }
 
 } // namespace
-
-std::string NameKey(std::string_view name) {
-    std::string key(name);
-    for (char &c : key) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + ('a' - 'A'));
-        }
-    }
-    return key;
-}
 
 std::int32_t CheckNewUserName(std::string_view name) {
     if (name.empty() || name.size() > kMaxUserNameLength) {

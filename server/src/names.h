@@ -2,6 +2,8 @@
 // and e-mail addresses. Names compare without regard to the case of A to Z.
 #pragma once
 
+#include "quor_names/names.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,9 +12,6 @@ namespace quord {
 
 inline constexpr std::size_t kMaxUserNameLength = 31;
 inline constexpr std::size_t kMaxChannelNameLength = 31; // '#' and 30 characters
-
-// The key under which a name is looked up: A to Z folded to a to z.
-std::string NameKey(std::string_view name);
 
 // 0 when the name may be registered, else the error id: 124 for a length
 // outside 1 to 31, 125 for a restricted name (starting with '$', '#' or '<',

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "channel_registry.h" // ConnectionId
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <csignal>
 #include <cstddef>

@@ -1,6 +1,7 @@
 #include "UnitCreateUser.h"
 
 #include "AccountText.h"
+#include "NameText.h"
 #include "PasswordMask.h"
 
 #include <QLabel>

@@ -2,6 +2,7 @@
 
 #include "AccountText.h"
 #include "CentralAccountSessions.h"
+#include "NameText.h"
 #include "PasswordMask.h"
 #include "UnitCreateUser.h"
 #include "VrtTimeText.h"

@@ -1,7 +1,7 @@
 #include "UnitQuorChannel.h"
 
-#include "ChatNames.h"
 #include "InviteDialogEvent.h"
+#include "NameText.h"
 #include "UnitQuorChat.h"
 
 #include <QAbstractItemView>
@@ -105,7 +105,7 @@ void TFormQuorChannel::UpdateCaption() {
 
 int TFormQuorChannel::FindMember(const QString &name) const {
     for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-        if (SameNameIgnoringCase(ListView1->topLevelItem(i)->text(0), name))
+        if (hbquor::SameNameIgnoringCase(ListView1->topLevelItem(i)->text(0), name))
             return i;
     }
     return -1;
@@ -118,7 +118,7 @@ void TFormQuorChannel::MemberJoined(const QString &user) {
     // Inserting at the sorted place keeps the whole list sorted.
     int at = 0;
     while (at < ListView1->topLevelItemCount() &&
-           !NameSortsBefore(user, ListView1->topLevelItem(at)->text(0)))
+           !hbquor::NameSortsBefore(user, ListView1->topLevelItem(at)->text(0)))
         ++at;
     ListView1->setUpdatesEnabled(false);
     ListView1->insertTopLevelItem(at, new QTreeWidgetItem(QStringList{user}));

@@ -2,7 +2,7 @@
 // temporary session, and the one outstanding password request.
 #include "session_fixture.h"
 
-#include "record.h"
+#include "quor_wire/record.h"
 
 namespace hbquor::testing {
 namespace {

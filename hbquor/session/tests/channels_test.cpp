@@ -2,7 +2,7 @@
 // refusals by the server, and what happens without a connection.
 #include "session_fixture.h"
 
-#include "record.h"
+#include "quor_wire/record.h"
 
 namespace hbquor::testing {
 namespace {

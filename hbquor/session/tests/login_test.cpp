@@ -3,7 +3,7 @@
 #include "session_fixture.h"
 
 #include "callbacks.h"
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

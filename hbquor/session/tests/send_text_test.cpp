@@ -2,7 +2,7 @@
 // the refusals without a connection.
 #include "session_fixture.h"
 
-#include "record.h"
+#include "quor_wire/record.h"
 
 namespace hbquor::testing {
 namespace {

@@ -1,6 +1,6 @@
 #include "session_fixture.h"
 
-#include "record.h"
+#include "quor_wire/record.h"
 
 namespace hbquor::testing {
 

@@ -2,7 +2,7 @@
 // the events their answers raise.
 #include "session_fixture.h"
 
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <ctime>
 

@@ -1,5 +1,7 @@
 #include "scripted_server.h"
 
+#include "quor_wire/protocol_ids.h"
+
 #include "quor.h"
 
 #include <arpa/inet.h>
@@ -70,7 +72,7 @@ QuorMessage MakeRecord(std::int32_t id, std::string_view sender, std::string_vie
 
 QuorMessage MakeText(std::string_view sender, std::string_view recipient, std::string_view text) {
     QuorMessage m;
-    m.setId(2);
+    m.setId(wire::kText);
     m.setSender(sender);
     m.setRecipient(recipient);
     m.setRawText(text);

@@ -4,7 +4,7 @@
 // progress together without threads.
 #pragma once
 
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <cstddef>
 #include <cstdint>

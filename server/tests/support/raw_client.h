@@ -3,7 +3,7 @@
 // clients that never read, and checks of exact wire fields.
 #pragma once
 
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <cstdint>
 #include <optional>

@@ -9,7 +9,7 @@
 #include "VrtTimeText.h"
 
 #include "hbQuorClasses.h"
-#include "record.h"
+#include "quor_wire/record.h"
 #include "scripted_server.h"
 
 #include <QCheckBox>

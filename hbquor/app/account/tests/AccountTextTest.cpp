@@ -1,6 +1,6 @@
-// Trimming, name comparison, line breaks and time texts of the account
-// windows. Runs with a German system locale (set by the test's
-// environment) so that the time text has a known form.
+// Line breaks and time texts of the account windows. Runs with a German
+// system locale (set by the test's environment) so that the time text has a
+// known form.
 #include "AccountText.h"
 #include "VrtTimeText.h"
 
@@ -12,21 +12,6 @@ class AccountTextTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void trimming() {
-        QCOMPARE(TrimBlanks(QStringLiteral(" \t\x01 Anna B \r\n")), QStringLiteral("Anna B"));
-        QCOMPARE(TrimBlanks(QStringLiteral("   ")), QString());
-        // A non-breaking space is not a blank here.
-        QCOMPARE(TrimBlanks(QString(QChar(0xA0)) + QStringLiteral("x")),
-                 QString(QChar(0xA0)) + QStringLiteral("x"));
-    }
-
-    void namesIgnoreOnlyTheCaseOfAToZ() {
-        QVERIFY(SameNameIgnoringCase(QStringLiteral("Anna"), QStringLiteral("aNNA")));
-        QVERIFY(!SameNameIgnoringCase(QStringLiteral("Anna"), QStringLiteral("Ann")));
-        QVERIFY(!SameNameIgnoringCase(QStringLiteral("J\u00f6rg"), QStringLiteral("J\u00d6rg")));
-        QVERIFY(!SameNameIgnoringCase(QStringLiteral("a["), QStringLiteral("a{")));
-    }
-
     void lineBreaks() { QCOMPARE(ShownText(QStringLiteral("a\r\rb")), QStringLiteral("a\n\nb")); }
 
     void vrtTimeText() {

@@ -1,4 +1,4 @@
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <algorithm>
 #include <cstring>

@@ -116,22 +116,3 @@ std::uint8_t ListFlags(const QuorMessage &part);
 std::vector<std::string> ListItems(const QuorMessage &part);
 
 } // namespace quor
-
-namespace quor {
-
-// Names compare without regard to the case of A to Z only, whatever the
-// host program's locale.
-inline bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace quor

@@ -1,5 +1,5 @@
 // The record codec: typed fields, raw texts, names and list parts.
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <gtest/gtest.h>
 
@@ -205,11 +205,4 @@ TEST(Codec, ListItemsIgnoreTextAfterTheLastSeparatorAndStopAtTheRecordEnd) {
     const auto items = ListItems(unterminated);
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].size(), kListItemsRoom - 1);
-}
-
-TEST(Codec, NameComparisonFoldsOnlyAToZ) {
-    EXPECT_TRUE(SameNameIgnoringCase("Anna", "aNNA"));
-    EXPECT_FALSE(SameNameIgnoringCase("anna", "ann"));
-    EXPECT_FALSE(SameNameIgnoringCase("\xC4", "\xE4")); // Latin-1 A and a umlaut stay apart
-    EXPECT_FALSE(SameNameIgnoringCase("[", "{"));
 }

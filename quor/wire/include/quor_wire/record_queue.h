@@ -2,7 +2,7 @@
 // flow through it one at a time, so taking and adding must not allocate.
 #pragma once
 
-#include "record.h"
+#include "quor_wire/record.h"
 
 #include <cstddef>
 #include <vector>

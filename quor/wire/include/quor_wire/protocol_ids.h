@@ -1,10 +1,12 @@
-// Record ids the server reads and writes, and the error ids of its error
-// replies (error id as record id, fields `ds`: request id, name concerned).
+// Every record id of the chat protocol in both directions, and the error
+// ids of the server's error replies (error id as record id, fields `ds`:
+// request id, name concerned). Client and server name ids only through
+// these constants.
 #pragma once
 
 #include <cstdint>
 
-namespace quord {
+namespace quor::wire {
 
 // Requests from clients.
 inline constexpr std::int32_t kLoginRequest = 1;
@@ -12,7 +14,7 @@ inline constexpr std::int32_t kText = 2;
 inline constexpr std::int32_t kCreateAccountRequest = 5;
 inline constexpr std::int32_t kPasswordRequest = 6;
 inline constexpr std::int32_t kChannelListRequest = 301;
-inline constexpr std::int32_t kChannelRequest = 302; // join (0) or leave (1)
+inline constexpr std::int32_t kChannelRequest = 302; // join or leave, first field below
 inline constexpr std::int32_t kProfileRequest = 305;
 inline constexpr std::int32_t kIsOnlineRequest = 307;
 inline constexpr std::int32_t kContactsRequest = 310;
@@ -68,8 +70,20 @@ inline constexpr std::int32_t kErrWrongEmail = 130;
 inline constexpr std::int32_t kErrIsAdministrator = 131;
 inline constexpr std::int32_t kErrPasswordTooRecent = 132;
 inline constexpr std::int32_t kErrBadPassword = 133;
+inline constexpr std::int32_t kErrAddressBanned = 135;
 inline constexpr std::int32_t kErrTooManyRecent = 136;
 inline constexpr std::int32_t kErrOfflineQueueFull = 137;
+
+// The first field of a channel request.
+inline constexpr std::int32_t kJoinChannel = 0;
+inline constexpr std::int32_t kLeaveChannel = 1;
+
+// Error ids are the record ids from 100 to 199.
+inline constexpr std::int32_t kFirstErrorId = 100;
+inline constexpr std::int32_t kLastErrorId = 199;
+inline constexpr bool IsErrorId(std::int32_t id) {
+    return id >= kFirstErrorId && id <= kLastErrorId;
+}
 
 // The API build a client must log on with.
 inline constexpr std::int32_t kApiBuild = 14;
@@ -84,4 +98,4 @@ inline constexpr std::uint8_t kStatusOnlineAdministrator = 3;
 inline constexpr const char *kServerName = "$server";
 inline constexpr const char *kBroadcastName = "<broadcast>";
 
-} // namespace quord
+} // namespace quor::wire
