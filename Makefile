@@ -1,4 +1,4 @@
-# Entry points: `make test`, `make run`, `make bench`, `make fuzz`.
+# Entry points: `make test`, `make run`, `make bench`, `make fuzz`, `make docs`.
 # SANITIZE=1 builds with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.
 
 JOBS ?= $(shell nproc)
@@ -10,7 +10,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: all bootstrap configure build test run bench fuzz valgrind format clean
+.PHONY: all bootstrap configure build test run bench fuzz valgrind format clean docs
 
 all: build
 
@@ -42,6 +42,10 @@ fuzz: bootstrap
 valgrind: build
 	@valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect \
 		$(BUILD_DIR)/quor/tests/quor_tests
+
+# The API documentation, in $(BUILD_DIR)/docs/html/.
+docs: configure
+	@cmake --build $(BUILD_DIR) --target docs
 
 format:
 	@git ls-files '*.c' '*.h' '*.cpp' '*.hpp' | xargs clang-format -i
