@@ -1,4 +1,5 @@
-# Entry points: `make test`, `make run`, `make bench`, `make fuzz`, `make docs`.
+# Entry points: `make test`, `make run`, `make bench`, `make fuzz`, `make docs`,
+# `make abi-baseline`.
 # SANITIZE=1 builds with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.
 
 JOBS ?= $(shell nproc)
@@ -10,7 +11,8 @@ BUILD_DIR ?= build
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: all bootstrap configure build test run bench fuzz valgrind format clean docs
+.PHONY: all bootstrap configure build test run bench fuzz valgrind format clean docs \
+	abi-baseline
 
 all: build
 
@@ -46,6 +48,12 @@ valgrind: build
 # The API documentation, in $(BUILD_DIR)/docs/html/.
 docs: configure
 	@cmake --build $(BUILD_DIR) --target docs
+
+# Rewrites quor/abi/libquor.abi from the built library: after a compatible
+# addition, or together with a raised soname (see README).
+abi-baseline: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target quor
+	@./quor/abi/abi-baseline quor/abi/libquor.abi $(BUILD_DIR)/quor/libquor.so quor/include
 
 format:
 	@git ls-files '*.c' '*.h' '*.cpp' '*.hpp' | xargs clang-format -i
