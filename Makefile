@@ -1,5 +1,5 @@
-# Entry points: `make test`, `make run`, `make bench`, `make fuzz`, `make docs`,
-# `make abi-baseline`.
+# Entry points: `make test`, `make run`, `make bench`, `make fuzz`, `make install`,
+# `make package`, `make docs`, `make abi-baseline`.
 # SANITIZE=1 builds with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.
 
 JOBS ?= $(shell nproc)
@@ -11,8 +11,11 @@ BUILD_DIR ?= build
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: all bootstrap configure build test run bench fuzz valgrind format clean docs \
-	abi-baseline
+.PHONY: all bootstrap configure build test run bench fuzz valgrind format clean \
+	install package docs abi-baseline
+
+# Where `make install` puts things; DESTDIR stages them below another root.
+PREFIX ?= /usr/local
 
 all: build
 
@@ -44,6 +47,14 @@ fuzz: bootstrap
 valgrind: build
 	@valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect \
 		$(BUILD_DIR)/quor/tests/quor_tests
+
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+	@if [ -z "$(DESTDIR)" ] && [ "$$(id -u)" -eq 0 ]; then ldconfig; fi
+
+# The Debian packages libquor14, libquor-dev, hbquor and quord, in $(BUILD_DIR)/.
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 # The API documentation, in $(BUILD_DIR)/docs/html/.
 docs: configure

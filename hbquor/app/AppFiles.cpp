@@ -21,7 +21,11 @@ AppFiles AppFiles::InFolder(const QString &folder, const QString &baseName) {
 bool AppFiles::IsPortableFolder(const QString &folder) {
     const QFileInfo info(folder);
     const QString path = info.absoluteFilePath();
-    const bool installed = path == QLatin1String("/usr") || path.startsWith(QLatin1String("/usr/"));
+    // An installation elsewhere (a prefix of the user's, a staging folder)
+    // is told by the menu entry that is installed with the program.
+    const bool installed =
+        path == QLatin1String("/usr") || path.startsWith(QLatin1String("/usr/")) ||
+        QFileInfo::exists(InDir(path, QStringLiteral("../share/applications/hbquor.desktop")));
     return info.isDir() && info.isWritable() && !installed;
 }
 

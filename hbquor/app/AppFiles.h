@@ -4,9 +4,9 @@
 // They sit beside the program (the program's path with ".ini", then
 // "Contacts.txt" and "Log.txt" in its folder) when that folder is writable,
 // as in a build tree or a portable copy. An installed program's folder is
-// not writable; then the per-user configuration folder holds the settings
-// file and the per-user application data folder the other two, with the same
-// file names.
+// not writable, or is marked as installed by the menu entry beside it; then
+// the per-user configuration folder holds the settings file and the per-user
+// application data folder the other two, with the same file names.
 #pragma once
 
 #include <QString>
@@ -23,7 +23,8 @@ struct AppFiles {
     static AppFiles ForProgram(const QString &programPath, bool programFolderWritable);
 
     /// Whether files may be kept in this folder: it is writable and not part
-    /// of an installation under /usr.
+    /// of an installation (under /usr, or beside share/applications with
+    /// the program's menu entry).
     static bool IsPortableFolder(const QString &folder);
 
     /// The three names inside one folder, for a program whose base name is

@@ -186,6 +186,17 @@ private slots:
         QVERIFY(AppFiles::IsPortableFolder(dir.path()));
     }
 
+    void writableInstallationIsToldByItsMenuEntry() {
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/applications")));
+        const QString bin = prefix.filePath(QStringLiteral("bin"));
+        QVERIFY(AppFiles::IsPortableFolder(bin));
+        WriteAll(prefix.filePath(QStringLiteral("share/applications/hbquor.desktop")),
+                 "[Desktop Entry]\n");
+        QVERIFY(!AppFiles::IsPortableFolder(bin));
+    }
+
     // ---- Chat log file ----
     void chatLogAppendsLinesWithCrLf() {
         QTemporaryDir dir;
