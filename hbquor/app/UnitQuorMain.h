@@ -1,5 +1,5 @@
 // TFormQuorMain: the program's main window and the owner of the whole client
-// session. It creates the session manager, handles its 27 events, keeps the
+// session. It creates the session manager, handles its events, keeps the
 // settings file and the saved contacts, runs the VRT clock, writes the event
 // log pane and the chat log file, and on closing saves settings and contacts.
 //
@@ -56,6 +56,7 @@ namespace hbquor {
 class ThbQuorCentral;
 class ThbQuorUnit;
 enum class QuorUserStatus : std::uint8_t;
+enum class AccountRequestKind : std::uint8_t;
 namespace account {
 class TFormUserProfile;
 }
@@ -376,6 +377,10 @@ private:
     void CentralError(hbquor::ThbQuorUnit *sender, const std::string &where,
                       const std::string &what, int code, const std::string &errText);
     void CentralConnecting(hbquor::ThbQuorUnit *sender);
+    /// An account creation or password request whose connection ended
+    /// without an answer: shown like a request refused at once.
+    void CentralAccountRequestLost(hbquor::AccountRequestKind kind, const std::string &errText,
+                                   int code, const std::string &name, const std::string &email);
 
     // ---- Fields ----
     TFormQuorMainOptions FOptions;

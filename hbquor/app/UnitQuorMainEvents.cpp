@@ -1,10 +1,12 @@
-// The main window's handlers of the session manager's 27 events: the exact
+// The main window's handlers of the session manager's events: the exact
 // line each writes to the log pane and the chat log file, and what else it
 // does (looks, contact icons, the conversation, channel and profile windows,
 // message boxes). Message boxes are queued, never shown inside a callback.
 #include "UnitQuorMain.h"
 
 #include "VrtText.h"
+
+#include "AccountCommands.h"
 
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
@@ -95,6 +97,7 @@ void TFormQuorMain::SubscribeEvents() {
     c.SetOnChannelListEntry(this, &TFormQuorMain::CentralChannelListEntry);
     c.SetOnError(this, &TFormQuorMain::CentralError);
     c.SetOnConnecting(this, &TFormQuorMain::CentralConnecting);
+    c.SetOnAccountRequestLost(this, &TFormQuorMain::CentralAccountRequestLost);
 }
 
 void TFormQuorMain::CentralContactListEntry(ThbQuorUnit *sender, const std::string &name) {
@@ -350,4 +353,10 @@ void TFormQuorMain::CentralError(ThbQuorUnit *sender, const std::string &where,
 void TFormQuorMain::CentralConnecting(ThbQuorUnit *) {
     AddLogLine(lsConnection, QStringLiteral("Connecting..."));
     ShowConnecting();
+}
+
+void TFormQuorMain::CentralAccountRequestLost(hbquor::AccountRequestKind kind,
+                                              const std::string &errText, int, const std::string &,
+                                              const std::string &) {
+    QueueMessage(hbquor::account::LostRequestText(kind, Q(errText)));
 }

@@ -362,6 +362,42 @@ private slots:
                                   errText}));
     }
 
+    void lostAccountRequestsAreRefusalsAndLeaveTheLogonAlone_data() {
+        QTest::addColumn<bool>("createAccount");
+        QTest::addColumn<QString>("message");
+        const QString errText = QString::fromStdString(hbquor::ErrorText(QUOR_ERR_CONNECT));
+        QTest::newRow("create account")
+            << true << QStringLiteral("Could not create a new user account!\r") + errText;
+        QTest::newRow("request password")
+            << false << QStringLiteral("Could not request password!\r") + errText;
+    }
+
+    void lostAccountRequestsAreRefusalsAndLeaveTheLogonAlone() {
+        QFETCH(bool, createAccount);
+        QFETCH(QString, message);
+        auto *channel = new TFormQuorChannel;
+        channel->SetChannelName(QStringLiteral("#lobby"));
+        W->RegisterChannelWindow(QStringLiteral("#lobby"), channel);
+        const int lines = F->LogLineCount();
+        QCOMPARE(createAccount ? C->CreateUser("newbie", "n@example.org")
+                               : C->RequestPassword("newbie", "n@example.org"),
+                 0);
+        QVERIFY(FServer->AcceptOpening(0));
+        FServer->Close(); // the account request's connection, accepted last
+        QVERIFY(hbquor::PumpUntil([this] {
+            ShowQueuedMessages();
+            return !F->Messages.isEmpty();
+        }));
+        QCOMPARE(F->Messages, QStringList{message});
+        QCOMPARE(F->LogLineCount(), lines);
+        QVERIFY(!C->HasLogin("newbie"));
+        QVERIFY(C->IsConnected("alice"));
+        QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
+        QVERIFY(W->inpSayThis->isEnabled());
+        QCOMPARE(W->FindChannelWindow(QStringLiteral("#lobby")), channel);
+        channel->close();
+    }
+
     void ownProfileEnablesTheProfileCommand() {
         C->HandleUserProfile(H, 0, "bob", "", "", 0, 0, 0, 0, 0);
         QVERIFY(!W->mnuUserProfile->isEnabled());
