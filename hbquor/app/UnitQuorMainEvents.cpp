@@ -5,6 +5,7 @@
 #include "UnitQuorMain.h"
 
 #include "VrtText.h"
+#include "WireText.h"
 
 #include "AccountCommands.h"
 
@@ -41,8 +42,9 @@ QString Fill(const char *pattern, std::initializer_list<QString> args) {
     return result;
 }
 
+/// Text received from the server as the user sees it.
 QString Q(const std::string &text) {
-    return QString::fromStdString(text);
+    return WireText(text);
 }
 
 QString N(int number) {
@@ -252,7 +254,7 @@ void TFormQuorMain::CentralCreateUserResult(const std::string &errText, int code
 
 void TFormQuorMain::CentralInviteResult(ThbQuorUnit *, const std::string &errText, int code,
                                         const std::string &name) {
-    const std::string invited = name;
+    const std::string invited = Q(name).toStdString();
     const bool lastInvitation = hbquor::SameName(invited, FInviteUser.toStdString()) ||
                                 hbquor::SameName(invited, FInviteChannel.toStdString());
     if (lastInvitation && code == 0)
@@ -295,7 +297,7 @@ void TFormQuorMain::CentralUserProfile(ThbQuorUnit *, const std::string &errText
                                        const std::string &name, const std::string &password,
                                        const std::string &email, int userType, double created,
                                        double lastLogin, int selfCreated, int disabled) {
-    if (code == 0 && hbquor::SameName(name, GetLoginName().toStdString()))
+    if (code == 0 && hbquor::SameName(Q(name).toStdString(), GetLoginName().toStdString()))
         mnuUserProfile->setEnabled(true);
     if (FUserProfile)
         FUserProfile->ShowProfileResult(errText, code, name, password, email, userType, created,

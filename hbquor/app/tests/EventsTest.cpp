@@ -253,6 +253,23 @@ private slots:
         QCOMPARE(W->FindChatWindow(QStringLiteral("bob")), nullptr);
     }
 
+    void receivedTextsShowAsUtf8OrElseWindows1252() {
+        C->HandleText(H,
+                      "b\xC3\xB6"
+                      "b",
+                      "Gr\xC3\xBC\xC3\x9F dich");
+        QCOMPARE(F->LastLogLine(), QStringLiteral("böb (to alice): \tGrüß dich"));
+        QCOMPARE(LastFileLine(), QStringLiteral("böb (to alice): Grüß dich"));
+        C->HandleText(H,
+                      "b\xF6"
+                      "b",
+                      "Gr\xFC\xDF dich \x80\x81");
+        QCOMPARE(F->LastLogLine(), QStringLiteral("böb (to alice): \tGrüß dich €\uFFFD"));
+        QCOMPARE(LastFileLine(), QStringLiteral("böb (to alice): Grüß dich €\uFFFD"));
+        C->HandleWelcome(H, "Willkommen, \xE4lter Freund");
+        QCOMPARE(LogLine(0), QStringLiteral("Willkommen, älter Freund"));
+    }
+
     void welcomeAsksForTheChannelList() {
         FServer->Read(); // the own profile request
         C->HandleChannelList(H, "#a", 0, 1);
