@@ -344,7 +344,10 @@ void TFormQuorMain::FormPaint() {
     if (FFirstPaintDone)
         return;
     FFirstPaintDone = true;
-    if (!GetLoginName().isEmpty() && inpPassword->text().isEmpty())
+    // Typing starts in the login input still to be filled, never on a button.
+    if (GetLoginName().isEmpty())
+        inpUserName->setFocus();
+    else if (inpPassword->text().isEmpty())
         inpPassword->setFocus();
 }
 

@@ -143,17 +143,22 @@ private slots:
         QCOMPARE(w.ListView2->headerItem()->text(0), QStringLiteral("In Use"));
     }
 
-    void firstPaintMovesTheFocusToThePassword() {
+    void firstPaintFocusesTheLoginInputStillToBeTyped() {
+        // With a stored name the password is next; without one, the name.
         MainWindowFixture f;
         f.WriteSettings("[Parameters]\nLoginName=alice\n");
         TFormQuorMain &w = f.Start();
         w.show();
-        QTRY_COMPARE(w.focusWidget(), w.inpPassword);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(QApplication::focusWidget(), w.inpPassword);
+        f.Destroy();
         MainWindowFixture g;
         TFormQuorMain &fresh = g.Start();
         fresh.show();
-        QTest::qWait(20);
-        QVERIFY(fresh.focusWidget() != fresh.inpPassword);
+        QVERIFY(QTest::qWaitForWindowActive(&fresh));
+        QTRY_COMPARE(QApplication::focusWidget(), fresh.inpUserName);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("bob"));
+        QCOMPARE(fresh.inpUserName->text(), QStringLiteral("bob"));
     }
 
     // ---- Closing ----
