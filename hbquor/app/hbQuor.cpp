@@ -7,8 +7,9 @@
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
+    // Only the name of files and folders: a display name would be appended
+    // to every window title, and the titles are exactly those the windows set.
     QApplication::setApplicationName(QStringLiteral("hbquor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("HB Quor"));
 
     TFormQuorMainOptions options;
     options.Files = AppFiles::ForProgram(QCoreApplication::applicationFilePath());
