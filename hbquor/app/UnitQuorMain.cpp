@@ -356,12 +356,13 @@ void TFormQuorMain::mnuExitClick() {
 }
 
 void TFormQuorMain::closeEvent(QCloseEvent *event) {
-    if (FClosed || !FormCloseQuery()) {
-        event->setAccepted(FClosed);
-        return;
-    }
+    if (!FClosed && FormCloseQuery())
+        FormClose();
+    event->setAccepted(FClosed);
+}
+
+void TFormQuorMain::CloseWithoutAsking() {
     FormClose();
-    event->accept();
 }
 
 bool TFormQuorMain::FormCloseQuery() {
@@ -369,6 +370,9 @@ bool TFormQuorMain::FormCloseQuery() {
 }
 
 void TFormQuorMain::FormClose() {
+    // Saved once: the session may end while the exit question is open.
+    if (FClosed)
+        return;
     Timer1->stop();
     WriteSettings();
     CloseChatLog();

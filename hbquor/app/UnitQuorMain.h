@@ -238,6 +238,11 @@ public:
     /// The mail link of "Contact Author".
     QString ContactAuthorLink() const;
 
+    /// Saves settings, contacts and the chat log as closing the window does,
+    /// without the exit question; used when the desktop session ends. Later
+    /// closing does not save again.
+    void CloseWithoutAsking();
+
 public slots:
     void Timer1Timer();
     // Contacts and channels panes.

@@ -175,6 +175,20 @@ private slots:
         QVERIFY(!QFile::exists(f.Files().SettingsFile));
     }
 
+    void closingWithoutAskingSavesOnceAndLetsTheWindowGo() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        w.show();
+        w.CloseWithoutAsking();
+        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!w.ChatLogOpen());
+        QVERIFY(QFile::exists(f.Files().SettingsFile));
+        QFile::remove(f.Files().SettingsFile);
+        QVERIFY(w.close());
+        QCOMPARE(f.ExitQuestions, 0);
+        QVERIFY(!QFile::exists(f.Files().SettingsFile));
+    }
+
     void closingSavesSettingsContactsAndClosesTheLog() {
         MainWindowFixture f;
         f.WriteSettings("; kept comment\n[Parameters]\nMaxUserType=2\nUserType2=Guide\n"
