@@ -21,7 +21,9 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPair>
+#include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -47,6 +49,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QUrl;
 class QWidget;
+class FramePlacement;
 class LibraryDriver;
 class TFormQuorAbout;
 class TFormQuorChannel;
@@ -294,6 +297,8 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void FormDestroy();
+    /// The areas of the screens windows may use, the primary screen first.
+    QList<QRect> ScreenAreas() const;
     /// Sets the background of the log and contacts panes.
     void SetPaneColour(const QColor &colour);
     /// Enables or disables the commands that need a connected session.
@@ -418,4 +423,7 @@ private:
     bool FSettingsUnreadable = false;
     /// The window has been through FormClose.
     bool FClosed = false;
+    /// The frame's top-left corner read from the settings, if any.
+    std::optional<QPoint> FStoredFrame;
+    FramePlacement *FPlacement = nullptr;
 };
