@@ -104,15 +104,30 @@ read_frame() {
   frame_h=$(($(awk '/Height:/ { print $2 }' <<<"$info") + top + bottom))
 }
 
-# Starts the program and waits until its main window is framed and placed.
+framed() { [ -n "$(property "$wid" _NET_FRAME_EXTENTS)" ]; }
+
+# Starts the program and waits until the window manager has framed its main
+# window.
 start_program() {
   "$folder/hbquor" >>"$work/program.log" 2>&1 &
   program_pid=$!
   wait_for 150 main_window || fail "no main window appeared: $(tail -n 5 "$work/program.log")"
-  wait_for 50 test -n "$(property "$wid" _NET_FRAME_EXTENTS)" || fail "the window was not framed"
-  # The program places the frame again once framed, within a second.
-  sleep 1.2
+  wait_for 50 framed || fail "the window was not framed"
+}
+
+# True when the frame's corner is at $1,$2.
+frame_at() {
   read_frame
+  [ "$frame_x,$frame_y" = "$1,$2" ]
+}
+
+# True when the frame lies fully on the screen, centred to a pixel.
+frame_centred() {
+  read_frame
+  local dx=$((2 * frame_x + frame_w - screen_width)) dy=$((2 * frame_y + frame_h - screen_height))
+  [ "$frame_x" -ge 0 ] && [ "$frame_y" -ge 0 ] &&
+    [ $((frame_x + frame_w)) -le $screen_width ] && [ $((frame_y + frame_h)) -le $screen_height ] &&
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
 }
 
 # Ends the program with SIGTERM; it must save and exit with status 0.
@@ -123,14 +138,18 @@ terminate_program() {
   [ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status"
 }
 
+# The program places the frame again once the window manager has framed it;
+# these wait for that (bounded) and then insist.
 expect_centred() {
-  local what=$1
-  [ "$frame_x" -ge 0 ] && [ "$frame_y" -ge 0 ] &&
-    [ $((frame_x + frame_w)) -le $screen_width ] && [ $((frame_y + frame_h)) -le $screen_height ] ||
-    fail "$what: frame ${frame_w}x${frame_h}+$frame_x+$frame_y is not fully on the screen"
-  local dx=$((2 * frame_x + frame_w - screen_width)) dy=$((2 * frame_y + frame_h - screen_height))
-  [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] ||
-    fail "$what: frame ${frame_w}x${frame_h}+$frame_x+$frame_y is not centred"
+  wait_for 50 frame_centred ||
+    fail "$1: frame ${frame_w}x${frame_h}+$frame_x+$frame_y is not fully on the screen and centred"
+}
+
+expect_frame_at() {
+  wait_for 50 frame_at "$1" "$2" || fail "$3 put the frame at $frame_x,$frame_y, not $1,$2"
+  # and it stays there
+  sleep 0.5
+  frame_at "$1" "$2" || fail "$3 moved the frame on to $frame_x,$frame_y"
 }
 
 # ---- First start: centred, exact title, exit question, SIGTERM saves ----
@@ -153,6 +172,7 @@ wait_for 50 question_box || fail "closing the window showed no exit question"
 box_title=$(property "$box" _NET_WM_NAME)
 [ "$box_title" = '"HB Quor"' ] || fail "the exit question's box is titled $box_title"
 # The desktop session ends while the question is open: saved all the same.
+read_frame
 terminate_program
 [ "$(setting wndMainLeft)" = "$frame_x" ] && [ "$(setting wndMainTop)" = "$frame_y" ] ||
   fail "saved place $(setting wndMainLeft),$(setting wndMainTop) is not the frame's $frame_x,$frame_y"
@@ -161,7 +181,7 @@ terminate_program
 write_settings $'wndMainLeft=300\nwndMainTop=460\n'
 for start in 1 2 3; do
   start_program
-  [ "$frame_x,$frame_y" = "300,460" ] || fail "start $start put the frame at $frame_x,$frame_y, not 300,460"
+  expect_frame_at 300 460 "start $start"
   terminate_program
   [ "$(setting wndMainLeft),$(setting wndMainTop)" = "300,460" ] ||
     fail "start $start saved $(setting wndMainLeft),$(setting wndMainTop), not 300,460"
