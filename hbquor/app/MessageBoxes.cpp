@@ -1,6 +1,5 @@
 #include "MessageBoxes.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace {
@@ -12,11 +11,15 @@ QString WithLineBreaks(const QString &text) {
 
 } // namespace
 
+QString MessageBoxTitle() {
+    return QStringLiteral("HB Quor");
+}
+
 void ShowMessageBox(QWidget *parent, const QString &text) {
-    QMessageBox::information(parent, QApplication::applicationName(), WithLineBreaks(text));
+    QMessageBox::information(parent, MessageBoxTitle(), WithLineBreaks(text));
 }
 
 bool AskYesNoBox(QWidget *parent, const QString &text) {
-    return QMessageBox::question(parent, QApplication::applicationName(), WithLineBreaks(text),
+    return QMessageBox::question(parent, MessageBoxTitle(), WithLineBreaks(text),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }

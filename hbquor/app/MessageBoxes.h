@@ -11,6 +11,9 @@
 
 class QWidget;
 
+/// The title of every message box: the program's name.
+QString MessageBoxTitle();
+
 /// Shows text to the user (the program's general message box).
 using ShowMessageFunction = std::function<void(const QString &text)>;
 

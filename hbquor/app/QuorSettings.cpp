@@ -72,11 +72,16 @@ bool QuorSettings::ParseInteger(const QString &text, int &value) {
 }
 
 int QuorSettings::ReadInteger(const QString &section, const QString &key, int defaultValue) const {
+    return ReadStoredInteger(section, key).value_or(defaultValue);
+}
+
+std::optional<int> QuorSettings::ReadStoredInteger(const QString &section,
+                                                   const QString &key) const {
     const char *raw =
         FStore->Ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
-    int value = defaultValue;
+    int value = 0;
     if (raw == nullptr || !ParseInteger(QString::fromUtf8(raw), value))
-        return defaultValue;
+        return std::nullopt;
     return value;
 }
 

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QuorSettings {
 public:
@@ -31,6 +32,8 @@ public:
     LoadResult Load();
 
     int ReadInteger(const QString &section, const QString &key, int defaultValue) const;
+    /// The key's integer, or std::nullopt when it is missing or not a number.
+    std::optional<int> ReadStoredInteger(const QString &section, const QString &key) const;
     bool ReadBool(const QString &section, const QString &key, bool defaultValue) const;
     QString ReadString(const QString &section, const QString &key,
                        const QString &defaultValue) const;

@@ -1,5 +1,7 @@
 #include "UnitQuorAbout.h"
 
+#include "FormFont.h"
+
 #include <QEvent>
 #include <QFont>
 #include <QLabel>
@@ -11,7 +13,7 @@ TFormQuorAbout::TFormQuorAbout(QWidget *parent) : QDialog(parent) {
     Label1 = new QLabel(this);
     Label1->setGeometry(0, 0, 277, 157);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setFont(QFont(QStringLiteral("Arial"), 8));
+    Label1->setFont(FormFont(QStringLiteral("Arial")));
     Label1->setAutoFillBackground(true);
     Label1->setStyleSheet(QStringLiteral("QLabel { color: white; background-color: black; }"));
     Label1->installEventFilter(this);

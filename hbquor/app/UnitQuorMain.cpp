@@ -3,11 +3,13 @@
 #include "UnitQuorMain.h"
 
 #include "ContactIcons.h"
+#include "FormFont.h"
 #include "LibraryDriver.h"
 #include "QuorSettings.h"
 #include "SavedContacts.h"
 #include "UnitQuorAbout.h"
 #include "VrtText.h"
+#include "WindowPlacement.h"
 
 #include "NameText.h"
 #include "UnitQuorChannel.h"
@@ -119,7 +121,7 @@ void TFormQuorMain::BuildControls() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(QFont(QStringLiteral("Arial"), 8));
+    setFont(FormFont(QStringLiteral("Arial")));
     auto *client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
     client->setBackgroundRole(QPalette::Button);
@@ -147,7 +149,7 @@ void TFormQuorMain::BuildControls() {
     // as wide as their captions need.
     PageControl1->setUsesScrollButtons(false);
     PageControl1->tabBar()->setExpanding(false);
-    PageControl1->tabBar()->setFont(QFont(QStringLiteral("Arial"), 7));
+    PageControl1->tabBar()->setFont(FormFont(QStringLiteral("Arial"), 7));
     TabSheet1 = new QWidget;
     ListView1 = ReportView(TabSheet1, QStringLiteral("Name"));
     PageControl1->addTab(TabSheet1, QStringLiteral("Contacts"));
@@ -287,8 +289,8 @@ void TFormQuorMain::ReadSettings() {
     const QuorSettings::LoadResult loaded = settings.Load();
     FSettingsUnreadable = loaded == QuorSettings::LoadResult::Failed;
     const QString &p = SettingsSection;
-    const int left = settings.ReadInteger(p, QStringLiteral("wndMainLeft"), 0);
-    const int top = settings.ReadInteger(p, QStringLiteral("wndMainTop"), 0);
+    const std::optional<int> left = settings.ReadStoredInteger(p, QStringLiteral("wndMainLeft"));
+    const std::optional<int> top = settings.ReadStoredInteger(p, QStringLiteral("wndMainTop"));
     inpUserName->setText(settings.ReadString(p, QStringLiteral("LoginName"), QString()));
     FURLQuorSDK = settings.ReadString(p, QStringLiteral("URLQuorSDK"), DefaultUrlQuorSdk);
     FURLQuorDelphi = settings.ReadString(p, QStringLiteral("URLQuorDelphi"), DefaultUrlQuorDelphi);
@@ -302,14 +304,27 @@ void TFormQuorMain::ReadSettings() {
     FQuorHost = settings.ReadString(p, QStringLiteral("QuorHost"), DefaultQuorHost);
     FQuorPort = settings.ReadInteger(p, QStringLiteral("QuorPort"), DefaultQuorPort);
 
-    const QSize screen = FOptions.ScreenSize.value_or(QGuiApplication::primaryScreen()
-                                                          ? QGuiApplication::primaryScreen()->size()
-                                                          : QSize(ClientWidth, ClientHeight));
-    if (FSettingsUnreadable)
-        move(0, 0);
-    else
-        move(ClampToScreen(left, screen.width() - StartEdgeMargin),
-             ClampToScreen(top, screen.height() - StartEdgeMargin));
+    // The frame goes where the user left it; without a stored place, or with
+    // one on no screen, it is centred on the primary screen.
+    if (!FSettingsUnreadable && left && top)
+        FStoredFrame = QPoint(*left, *top);
+    adjustSize(); // the size the window shows with, which the place depends on
+    FPlacement = new FramePlacement(this, [this](const QSize &frame) {
+        return StartFramePosition(FStoredFrame, frame, ScreenAreas(), StartEdgeMargin);
+    });
+    FPlacement->Apply();
+}
+
+QList<QRect> TFormQuorMain::ScreenAreas() const {
+    if (FOptions.ScreenSize)
+        return {QRect(QPoint(0, 0), *FOptions.ScreenSize)};
+    QList<QRect> areas;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        areas << primary->availableGeometry();
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            areas << screen->availableGeometry();
+    return areas;
 }
 
 void TFormQuorMain::WriteSettings() {
@@ -321,8 +336,10 @@ void TFormQuorMain::WriteSettings() {
     if (settings.Load() == QuorSettings::LoadResult::Failed)
         return;
     const QString &p = SettingsSection;
-    settings.WriteInteger(p, QStringLiteral("wndMainLeft"), x());
-    settings.WriteInteger(p, QStringLiteral("wndMainTop"), y());
+    // The frame's corner, the same kind of position start-up applies.
+    const QPoint frame = frameGeometry().topLeft();
+    settings.WriteInteger(p, QStringLiteral("wndMainLeft"), frame.x());
+    settings.WriteInteger(p, QStringLiteral("wndMainTop"), frame.y());
     settings.WriteString(p, QStringLiteral("LoginName"), GetLoginName());
     settings.WriteString(p, QStringLiteral("URLQuorSDK"), FURLQuorSDK);
     settings.WriteString(p, QStringLiteral("URLQuorDelphi"), FURLQuorDelphi);
@@ -335,16 +352,22 @@ void TFormQuorMain::WriteSettings() {
 
 void TFormQuorMain::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
-    // The window paints right after it is first shown.
-    if (!FFirstPaintDone)
+    // The window paints right after it is first shown; the window manager
+    // frames it about then, and the frame is placed again by its real size.
+    if (!FFirstPaintDone) {
         QTimer::singleShot(0, this, &TFormQuorMain::FormPaint);
+        FPlacement->Shown();
+    }
 }
 
 void TFormQuorMain::FormPaint() {
     if (FFirstPaintDone)
         return;
     FFirstPaintDone = true;
-    if (!GetLoginName().isEmpty() && inpPassword->text().isEmpty())
+    // Typing starts in the login input still to be filled, never on a button.
+    if (GetLoginName().isEmpty())
+        inpUserName->setFocus();
+    else if (inpPassword->text().isEmpty())
         inpPassword->setFocus();
 }
 
@@ -353,12 +376,13 @@ void TFormQuorMain::mnuExitClick() {
 }
 
 void TFormQuorMain::closeEvent(QCloseEvent *event) {
-    if (FClosed || !FormCloseQuery()) {
-        event->setAccepted(FClosed);
-        return;
-    }
+    if (!FClosed && FormCloseQuery())
+        FormClose();
+    event->setAccepted(FClosed);
+}
+
+void TFormQuorMain::CloseWithoutAsking() {
     FormClose();
-    event->accept();
 }
 
 bool TFormQuorMain::FormCloseQuery() {
@@ -366,6 +390,9 @@ bool TFormQuorMain::FormCloseQuery() {
 }
 
 void TFormQuorMain::FormClose() {
+    // Saved once: the session may end while the exit question is open.
+    if (FClosed)
+        return;
     Timer1->stop();
     WriteSettings();
     CloseChatLog();

@@ -1,5 +1,5 @@
 // TFormQuorMain: the program's main window and the owner of the whole client
-// session. It creates the session manager, handles its 27 events, keeps the
+// session. It creates the session manager, handles its events, keeps the
 // settings file and the saved contacts, runs the VRT clock, writes the event
 // log pane and the chat log file, and on closing saves settings and contacts.
 //
@@ -21,7 +21,9 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPair>
+#include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -47,6 +49,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QUrl;
 class QWidget;
+class FramePlacement;
 class LibraryDriver;
 class TFormQuorAbout;
 class TFormQuorChannel;
@@ -56,6 +59,7 @@ namespace hbquor {
 class ThbQuorCentral;
 class ThbQuorUnit;
 enum class QuorUserStatus : std::uint8_t;
+enum class AccountRequestKind : std::uint8_t;
 namespace account {
 class TFormUserProfile;
 }
@@ -237,6 +241,11 @@ public:
     /// The mail link of "Contact Author".
     QString ContactAuthorLink() const;
 
+    /// Saves settings, contacts and the chat log as closing the window does,
+    /// without the exit question; used when the desktop session ends. Later
+    /// closing does not save again.
+    void CloseWithoutAsking();
+
 public slots:
     void Timer1Timer();
     // Contacts and channels panes.
@@ -288,6 +297,8 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void FormDestroy();
+    /// The areas of the screens windows may use, the primary screen first.
+    QList<QRect> ScreenAreas() const;
     /// Sets the background of the log and contacts panes.
     void SetPaneColour(const QColor &colour);
     /// Enables or disables the commands that need a connected session.
@@ -376,6 +387,10 @@ private:
     void CentralError(hbquor::ThbQuorUnit *sender, const std::string &where,
                       const std::string &what, int code, const std::string &errText);
     void CentralConnecting(hbquor::ThbQuorUnit *sender);
+    /// An account creation or password request whose connection ended
+    /// without an answer: shown like a request refused at once.
+    void CentralAccountRequestLost(hbquor::AccountRequestKind kind, const std::string &errText,
+                                   int code, const std::string &name, const std::string &email);
 
     // ---- Fields ----
     TFormQuorMainOptions FOptions;
@@ -408,4 +423,7 @@ private:
     bool FSettingsUnreadable = false;
     /// The window has been through FormClose.
     bool FClosed = false;
+    /// The frame's top-left corner read from the settings, if any.
+    std::optional<QPoint> FStoredFrame;
+    FramePlacement *FPlacement = nullptr;
 };

@@ -1,10 +1,15 @@
-// The main window's handlers of the session manager's 27 events: the exact
+// The main window's handlers of the session manager's events: the exact
 // line each writes to the log pane and the chat log file, and what else it
 // does (looks, contact icons, the conversation, channel and profile windows,
 // message boxes). Message boxes are queued, never shown inside a callback.
 #include "UnitQuorMain.h"
 
+#include "NameText.h"
+
 #include "VrtText.h"
+#include "WireText.h"
+
+#include "AccountCommands.h"
 
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
@@ -39,8 +44,9 @@ QString Fill(const char *pattern, std::initializer_list<QString> args) {
     return result;
 }
 
+/// Text received from the server as the user sees it.
 QString Q(const std::string &text) {
-    return QString::fromStdString(text);
+    return WireText(text);
 }
 
 QString N(int number) {
@@ -95,6 +101,7 @@ void TFormQuorMain::SubscribeEvents() {
     c.SetOnChannelListEntry(this, &TFormQuorMain::CentralChannelListEntry);
     c.SetOnError(this, &TFormQuorMain::CentralError);
     c.SetOnConnecting(this, &TFormQuorMain::CentralConnecting);
+    c.SetOnAccountRequestLost(this, &TFormQuorMain::CentralAccountRequestLost);
 }
 
 void TFormQuorMain::CentralContactListEntry(ThbQuorUnit *sender, const std::string &name) {
@@ -249,9 +256,9 @@ void TFormQuorMain::CentralCreateUserResult(const std::string &errText, int code
 
 void TFormQuorMain::CentralInviteResult(ThbQuorUnit *, const std::string &errText, int code,
                                         const std::string &name) {
-    const std::string invited = name;
-    const bool lastInvitation = quor::SameNameIgnoringCase(invited, FInviteUser.toStdString()) ||
-                                quor::SameNameIgnoringCase(invited, FInviteChannel.toStdString());
+    const QString invited = Q(name);
+    const bool lastInvitation = hbquor::SameNameIgnoringCase(invited, FInviteUser) ||
+                                hbquor::SameNameIgnoringCase(invited, FInviteChannel);
     if (lastInvitation && code == 0)
         QueueMessage(
             Fill("Invitation for %s to join %s authorised!", {FInviteUser, FInviteChannel}));
@@ -292,7 +299,7 @@ void TFormQuorMain::CentralUserProfile(ThbQuorUnit *, const std::string &errText
                                        const std::string &name, const std::string &password,
                                        const std::string &email, int userType, double created,
                                        double lastLogin, int selfCreated, int disabled) {
-    if (code == 0 && quor::SameNameIgnoringCase(name, GetLoginName().toStdString()))
+    if (code == 0 && hbquor::SameNameIgnoringCase(Q(name), GetLoginName()))
         mnuUserProfile->setEnabled(true);
     if (FUserProfile)
         FUserProfile->ShowProfileResult(errText, code, name, password, email, userType, created,
@@ -350,4 +357,10 @@ void TFormQuorMain::CentralError(ThbQuorUnit *sender, const std::string &where,
 void TFormQuorMain::CentralConnecting(ThbQuorUnit *) {
     AddLogLine(lsConnection, QStringLiteral("Connecting..."));
     ShowConnecting();
+}
+
+void TFormQuorMain::CentralAccountRequestLost(hbquor::AccountRequestKind kind,
+                                              const std::string &errText, int, const std::string &,
+                                              const std::string &) {
+    QueueMessage(hbquor::account::LostRequestText(kind, Q(errText)));
 }

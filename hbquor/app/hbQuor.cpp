@@ -1,5 +1,6 @@
 // Program entry: the main window, the about box and the event loop.
 #include "AppFiles.h"
+#include "ShutdownSignals.h"
 #include "UnitQuorAbout.h"
 #include "UnitQuorMain.h"
 
@@ -7,14 +8,23 @@
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
+    // Only the name of files and folders: a display name would be appended
+    // to every window title, and the titles are exactly those the windows set.
     QApplication::setApplicationName(QStringLiteral("hbquor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("HB Quor"));
+    // Watched from the start, so a signal during start-up is not lost.
+    ShutdownSignals shutdownSignals;
 
     TFormQuorMainOptions options;
     options.Files = AppFiles::ForProgram(QCoreApplication::applicationFilePath());
     TFormQuorMain FormQuorMain(std::move(options));
     TFormQuorAbout FormQuorAbout(&FormQuorMain);
     FormQuorMain.SetAboutBox(&FormQuorAbout);
+    // The desktop session is ending (or the terminal asks to stop): save as
+    // closing the window does, without asking, and end normally.
+    QObject::connect(&shutdownSignals, &ShutdownSignals::Received, &FormQuorMain, [&] {
+        FormQuorMain.CloseWithoutAsking();
+        QApplication::exit(0);
+    });
     FormQuorMain.show();
     return application.exec();
 }

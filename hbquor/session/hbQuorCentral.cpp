@@ -1,5 +1,4 @@
-// ThbQuorCentral: library lifetime, the session list and its lookups, and
-// the two requests that need no logged-on session.
+// ThbQuorCentral: library lifetime, the session list and its lookups.
 #include "hbQuorCentral.h"
 
 #include "hbQuorErrors.h"
@@ -11,8 +10,6 @@ namespace hbquor {
 namespace {
 
 const std::string kWhereLogin = "ThbQuorCentral.Login";
-// Never sent: account creation needs a session, and a session a password.
-constexpr std::string_view kPlaceholderPassword = "-";
 
 } // namespace
 
@@ -175,52 +172,6 @@ void ThbQuorCentral::ClearLoggins() {
             DisconnectReporting(entry.second.get());
         entry.second.reset();
     }
-}
-
-int ThbQuorCentral::CreateUser(std::string_view name, std::string_view email) {
-    ThbQuorUnit *session = FindByName(name);
-    if (!session) {
-        AddLogin(name, kPlaceholderPassword);
-        session = FindByName(name);
-    }
-    if (!session || !session->IsIdle())
-        return kResultBadRequest;
-
-    QUORHANDLE handle = nullptr;
-    if (GuardLibraryCall([&] { handle = quor_create(); }))
-        return kResultBadRequest;
-    session->FHandle = handle;
-    if (!handle)
-        return quor_getlasterror();
-
-    session->FEmail = std::string(email);
-    int result = quor_createuser(handle, session->FName.c_str(), session->FEmail.c_str());
-    // On success the session waits idle for the answer, which removes it.
-    if (result != 0)
-        RemoveLogin(std::string(session->FName));
-    return result;
-}
-
-int ThbQuorCentral::RequestPassword(std::string_view name, std::string_view email) {
-    if (FPasswordRequestHandle)
-        return kResultBadRequest;
-    QUORHANDLE handle = nullptr;
-    if (GuardLibraryCall([&] { handle = quor_create(); }))
-        return kResultBadRequest;
-    if (!handle)
-        return quor_getlasterror();
-    FPasswordRequestHandle = handle;
-    const std::string userName(name);
-    const std::string userEmail(email);
-    int result = quor_reqpassword(handle, userName.c_str(), userEmail.c_str());
-    if (result != 0) {
-        // The handle is left to the library, which reclaims idle sessions.
-        FPasswordRequestHandle = nullptr;
-    } else {
-        FPasswordRequestName = userName;
-        FPasswordRequestEmail = userEmail;
-    }
-    return result;
 }
 
 } // namespace hbquor

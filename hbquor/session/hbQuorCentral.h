@@ -12,8 +12,11 @@
 #include "hbQuorTime.h"
 #include "hbQuorUnit.h"
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -60,6 +63,18 @@ using TUserProfileEvent =
                  const std::string &, int, TDateTime, TDateTime, int, int>;
 // Sender, Channel, Type, UserCount.
 using TChannelListEntryEvent = ThbQuorEvent<ThbQuorUnit *, const std::string &, std::uint8_t, int>;
+
+// The two requests that run on a connection of their own.
+enum class AccountRequestKind : std::uint8_t { CreateUser, RequestPassword };
+// Kind, ErrText, Code, Name, Email (no sender).
+using TAccountRequestLostEvent = ThbQuorEvent<AccountRequestKind, const std::string &, int,
+                                              const std::string &, const std::string &>;
+
+// How long an account creation or password request waits for its answer.
+// The library closes such a connection silently when the server's answer
+// is cut short, and a stalled server never answers at all; either way the
+// request must end so the user can try again.
+inline constexpr std::chrono::seconds kAccountAnswerTimeout{60};
 
 class ThbQuorCentral : public ThbQuorObject {
 public:
@@ -151,6 +166,13 @@ public:
     template <class... H> void SetOnChannelListEntry(H &&...h) {
         FOnChannelListEntry.Set(std::forward<H>(h)...);
     }
+    // An account creation or password request whose connection ended
+    // without a complete answer (closed, cut short or timed out), with the
+    // code QUOR_ERR_CONNECT. Without a handler, the request's result event
+    // (OnCreateUserResult or OnPasswordRequestResult) is raised instead.
+    template <class... H> void SetOnAccountRequestLost(H &&...h) {
+        FOnAccountRequestLost.Set(std::forward<H>(h)...);
+    }
 
     // How server times (offline texts, profiles) are converted:
     // kTimeModeVrt, kTimeModeUtc or kTimeModeLocal; other values act as VRT.
@@ -204,14 +226,25 @@ public:
 
     // ---- Requests without a logged-on session ----
     // Asks the server to create an account; the answer raises
-    // OnCreateUserResult and removes the temporary session.
+    // OnCreateUserResult and removes the temporary session. A connection
+    // that ends without an answer raises OnAccountRequestLost instead and
+    // removes it too.
     int CreateUser(std::string_view name, std::string_view email);
     // Asks the server to mail a forgotten password; -1 while one request is
-    // outstanding. The answer raises OnPasswordRequestResult.
+    // outstanding. The answer raises OnPasswordRequestResult; a connection
+    // that ends without one raises OnAccountRequestLost and frees the slot.
     int RequestPassword(std::string_view name, std::string_view email);
     QUORHANDLE PasswordRequestHandle() const { return FPasswordRequestHandle; }
     const std::string &PasswordRequestName() const { return FPasswordRequestName; }
     const std::string &PasswordRequestEmail() const { return FPasswordRequestEmail; }
+
+    // Ends every account request that has waited longer than
+    // kAccountAnswerTimeout: its connection is dropped and it is reported
+    // lost. PumpPending calls this after each round of library work.
+    void ExpireAccountRequests();
+    // The clock the answer time-out is measured with; tests step their own.
+    using TClock = std::function<std::chrono::steady_clock::time_point()>;
+    void SetClock(TClock clock) { FClock = std::move(clock); }
 
     // Every session's error handler: raises OnError with the same arguments.
     void ForwardError(ThbQuorUnit *sender, const std::string &where, const std::string &what,
@@ -253,6 +286,18 @@ private:
     void DisconnectReporting(ThbQuorUnit *session);
     // Destroys a session found by a lookup and deletes its entry.
     void RemoveSession(const ThbQuorUnit *session);
+    // The end of an account creation on handle h: raises the event of the
+    // server's answer, or the lost event without one, then removes the
+    // temporary session unless a handler has put it to other use.
+    void FinishCreateUser(QUORHANDLE h, std::optional<int> answer);
+    // The end of the outstanding password request, answered or lost.
+    void FinishPasswordRequest(std::optional<int> answer);
+    // Raises OnAccountRequestLost, or the result event when it has no
+    // handler.
+    void RaiseAccountRequestLost(AccountRequestKind kind, const std::string &name,
+                                 const std::string &email);
+    // The moment a request made now has waited too long.
+    std::chrono::steady_clock::time_point AnswerDeadline() const;
 
     bool FInitialised = false;
     TSessionList FSessions;
@@ -283,10 +328,13 @@ private:
     QUORHANDLE FPasswordRequestHandle = nullptr;
     std::string FPasswordRequestName;
     std::string FPasswordRequestEmail;
+    std::chrono::steady_clock::time_point FPasswordRequestDeadline;
     TNamedResultEvent FOnInviteResult; // Sender, ErrText, Code, Name
     std::uint8_t FTimeMode = kTimeModeVrt;
     TTwoTextEvent FOnInvitation; // Sender, Inviter, Channel
     TChannelListEntryEvent FOnChannelListEntry;
+    TAccountRequestLostEvent FOnAccountRequestLost;
+    TClock FClock = [] { return std::chrono::steady_clock::now(); };
 };
 
 } // namespace hbquor

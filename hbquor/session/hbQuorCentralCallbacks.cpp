@@ -32,13 +32,16 @@ void ThbQuorCentral::HandleLogin(QUORHANDLE h, int result) {
 }
 
 void ThbQuorCentral::HandleDisconnect(QUORHANDLE h) {
-    if (ThbQuorUnit *session = FindByHandle(h)) {
+    // An account request's connection that closes has ended without an
+    // answer: the request failed, and no logged-on session is concerned.
+    ThbQuorUnit *session = FindByHandle(h);
+    if (session && session->AwaitsAccountCreation()) {
+        FinishCreateUser(h, std::nullopt);
+    } else if (session) {
         session->SetIdle();
         FOnDisconnected(session);
     } else if (h != nullptr && h == FPasswordRequestHandle) {
-        // The server closed the password request's connection without an
-        // answer: report the failure, or no further request could be made.
-        HandleReqPassword(h, QUOR_ERR_CONNECT);
+        FinishPasswordRequest(std::nullopt);
     }
 }
 
@@ -128,30 +131,6 @@ void ThbQuorCentral::HandleBroadcast(QUORHANDLE h, const std::string &sender,
                                      const std::string &text) {
     if (ThbQuorUnit *session = FindByHandle(h))
         FOnBroadcast(session, sender, text);
-}
-
-void ThbQuorCentral::HandleCreateUser(QUORHANDLE h, int result) {
-    ThbQuorUnit *session = FindByHandle(h);
-    if (!session)
-        return;
-    const std::string name = session->FName;
-    const std::string email = session->FEmail;
-    FOnCreateUserResult(ErrorText(result), result, name, email);
-    // The temporary session has served its purpose; a handler may already
-    // have removed it or started to use it for a login.
-    session = FindByHandle(h);
-    if (session && session->IsIdle())
-        RemoveLogin(name);
-}
-
-void ThbQuorCentral::HandleReqPassword(QUORHANDLE /*h*/, int result) {
-    if (!FPasswordRequestHandle)
-        return;
-    FOnPasswordRequestResult(ErrorText(result), result, FPasswordRequestName,
-                             FPasswordRequestEmail);
-    FPasswordRequestHandle = nullptr;
-    FPasswordRequestName.clear();
-    FPasswordRequestEmail.clear();
 }
 
 void ThbQuorCentral::HandleChannelInfo(QUORHANDLE h, const std::string &channel, std::uint8_t type,

@@ -1,6 +1,7 @@
 #include "hbQuorPump.h"
 
 #include "hbQuorApi.h"
+#include "hbQuorCentral.h"
 #include "hbQuorClb.h"
 
 #include <algorithm>
@@ -25,6 +26,10 @@ constexpr int kRoundMs = 10;
 
 void PumpPending(int timeoutMs) {
     quor_pump(timeoutMs);
+    // The library's one-second timer wakes the pump, so overdue account
+    // requests end within a second of their time-out.
+    if (ThbQuorCentral *central = RegisteredCentral())
+        central->ExpireAccountRequests();
     RethrowCallbackFault();
 }
 

@@ -9,9 +9,10 @@
 
 namespace hbquor {
 
-// Delivers what the library has ready (waiting up to timeoutMs for it)
-// and returns. A fault raised by an event handler inside a callback is
-// kept from unwinding through the library and rethrown here.
+// Delivers what the library has ready (waiting up to timeoutMs for it),
+// ends the account requests whose answer is overdue, and returns. A fault
+// raised by an event handler inside a callback is kept from unwinding
+// through the library and rethrown here.
 void PumpPending(int timeoutMs = 0);
 // Pumps until cond() holds or timeoutMs passes; returns cond().
 bool PumpUntil(const std::function<bool()> &cond, int timeoutMs = 3000);

@@ -2,6 +2,28 @@
 
 namespace hbquor {
 
+namespace {
+
+bool IsUtf8ContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The longest UTF-8 character has three continuation bytes.
+constexpr std::size_t kMaxContinuationBytes = 3;
+
+// Moves a cut that would fall inside a UTF-8 character back to that
+// character's first byte, so no piece ends with a torn character. Bytes
+// that are not UTF-8 at all are cut where they fall.
+std::size_t CharacterBoundaryAtOrBefore(const std::string &text, std::size_t cut) {
+    std::size_t boundary = cut;
+    while (boundary > 0 && cut - boundary < kMaxContinuationBytes &&
+           IsUtf8ContinuationByte(text[boundary]))
+        --boundary;
+    return boundary > 0 && !IsUtf8ContinuationByte(text[boundary]) ? boundary : cut;
+}
+
+} // namespace
+
 std::string FlattenControlCharacters(std::string_view text) {
     std::string flat(text);
     for (char &c : flat) {
@@ -23,7 +45,7 @@ std::string SplitChunk(std::string &rest, std::size_t maximum, std::string_view 
         while (cut > 0 && separators.find(rest[cut - 1]) == std::string_view::npos)
             --cut;
         if (cut == 0)
-            cut = maximum;
+            cut = CharacterBoundaryAtOrBefore(rest, maximum);
     }
     std::string piece = rest.substr(0, cut);
     std::size_t next = cut;

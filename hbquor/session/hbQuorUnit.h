@@ -12,6 +12,7 @@
 #include "hbQuorEvent.h"
 #include "hbQuorOwnedList.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -127,6 +128,11 @@ public:
     bool InLoginCall() const { return FInLoginCall; }
     // Code of a login result that arrived for this session.
     int LoginResult() const { return FLoginResult; }
+    // The session is the temporary one of an account creation that still
+    // waits for the server's answer on its handle.
+    bool AwaitsAccountCreation() const {
+        return FHandle != nullptr && FHandle == FAccountCreationHandle && IsIdle();
+    }
 
     // ---- Connection ----
     // 0 when the login request was handed over, -2 when already connecting
@@ -230,6 +236,10 @@ private:
     TErrorEvent FOnError;
     bool FInLoginCall = false;
     int FLoginResult = 0;
+    // The handle an account creation was sent on, and when its answer is
+    // overdue.
+    QUORHANDLE FAccountCreationHandle = nullptr;
+    std::chrono::steady_clock::time_point FAccountCreationDeadline;
 };
 
 } // namespace hbquor

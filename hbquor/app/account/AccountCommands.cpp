@@ -3,9 +3,14 @@
 #include "CentralAccountSessions.h"
 #include "UnitCreateUser.h"
 
+#include "hbQuorCentral.h"
+
 namespace hbquor::account {
 
 namespace {
+
+const QString CreateAccountRefused = QStringLiteral("Could not create a new user account!");
+const QString RequestPasswordRefused = QStringLiteral("Could not request password!");
 
 // The refusal text, with the code's error text on a second line when the
 // code is a library or socket error (positive); the session layer's own
@@ -39,7 +44,7 @@ void RunCreateAccount(QWidget *parent, TAccountSessions &sessions, const Message
         [&sessions](const QString &name, const QString &email) {
             return sessions.CreateUser(name, email);
         },
-        QStringLiteral("Could not create a new user account!"));
+        CreateAccountRefused);
 }
 
 void RunCreateAccount(QWidget *parent, ThbQuorCentral &central, const MessageHook &showMessage) {
@@ -55,13 +60,19 @@ void RunRequestPassword(QWidget *parent, TAccountSessions &sessions, const QStri
         [&sessions](const QString &name, const QString &email) {
             return sessions.RequestPassword(name, email);
         },
-        QStringLiteral("Could not request password!"));
+        RequestPasswordRefused);
 }
 
 void RunRequestPassword(QWidget *parent, ThbQuorCentral &central, const QString &loginName,
                         const MessageHook &showMessage) {
     TCentralAccountSessions sessions(central);
     RunRequestPassword(parent, sessions, loginName, showMessage);
+}
+
+QString LostRequestText(AccountRequestKind kind, const QString &errText) {
+    const QString &refusal =
+        kind == AccountRequestKind::CreateUser ? CreateAccountRefused : RequestPasswordRefused;
+    return refusal + QLatin1Char('\r') + errText;
 }
 
 } // namespace hbquor::account

@@ -12,11 +12,14 @@
 
 #include <QString>
 
+#include <cstdint>
+
 class QWidget;
 
 namespace hbquor {
 class ThbQuorCentral;
-}
+enum class AccountRequestKind : std::uint8_t;
+} // namespace hbquor
 
 namespace hbquor::account {
 
@@ -35,5 +38,9 @@ void RunRequestPassword(QWidget *parent, TAccountSessions &sessions, const QStri
                         const MessageHook &showMessage = ::ShowMessageBox);
 void RunRequestPassword(QWidget *parent, ThbQuorCentral &central, const QString &loginName,
                         const MessageHook &showMessage = ::ShowMessageBox);
+
+// The text for a request whose connection ended before the server's
+// answer: the request's refusal text with the error text on a second line.
+QString LostRequestText(AccountRequestKind kind, const QString &errText);
 
 } // namespace hbquor::account

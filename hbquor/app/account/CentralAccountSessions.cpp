@@ -1,5 +1,7 @@
 #include "CentralAccountSessions.h"
 
+#include "WireText.h"
+
 #include "hbQuorClasses.h"
 
 namespace hbquor::account {
@@ -8,10 +10,6 @@ namespace {
 
 std::string Utf8(const QString &text) {
     return text.toStdString();
-}
-
-QString FromUtf8(const std::string &text) {
-    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -31,9 +29,9 @@ bool TCentralAccountSessions::IsConnected(const QString &session) {
 TStoredProfile TCentralAccountSessions::StoredProfile(const QString &session) {
     TStoredProfile profile;
     if (const ThbQuorUnit *unit = FCentral.FindByName(Utf8(session))) {
-        profile.Name = FromUtf8(unit->Name());
-        profile.Password = FromUtf8(unit->Password());
-        profile.Email = FromUtf8(unit->Email());
+        profile.Name = WireText(unit->Name());
+        profile.Password = WireText(unit->Password());
+        profile.Email = WireText(unit->Email());
         profile.UserType = unit->UserType();
         profile.Created = unit->Created();
         profile.LastLogin = unit->LastLogin();
@@ -44,7 +42,7 @@ TStoredProfile TCentralAccountSessions::StoredProfile(const QString &session) {
 
 QString TCentralAccountSessions::LoginName(const QString &session) {
     const ThbQuorUnit *unit = FCentral.FindByName(Utf8(session));
-    return unit ? FromUtf8(unit->LoginName()) : QString();
+    return unit ? WireText(unit->LoginName()) : QString();
 }
 
 int TCentralAccountSessions::RequestUserProfile(const QString &session, const QString &user) {
@@ -71,7 +69,7 @@ int TCentralAccountSessions::RequestPassword(const QString &name, const QString 
 }
 
 QString TCentralAccountSessions::ErrorText(int code) {
-    return FromUtf8(hbquor::ErrorText(code));
+    return WireText(hbquor::ErrorText(code));
 }
 
 } // namespace hbquor::account

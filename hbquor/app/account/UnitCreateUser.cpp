@@ -1,6 +1,7 @@
 #include "UnitCreateUser.h"
 
 #include "AccountText.h"
+#include "FormFont.h"
 #include "NameText.h"
 #include "PasswordMask.h"
 
@@ -66,7 +67,7 @@ TFormCreateUser::TFormCreateUser(QWidget *parent, MessageHook showMessage)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(323, 264);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(FormFont(QStringLiteral("MS Sans Serif")));
 
     lbWarning = MakeLabel(this, 8, 8, 305, 105);
     lbWarning->setWordWrap(true);

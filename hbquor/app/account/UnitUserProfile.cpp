@@ -6,6 +6,7 @@
 #include "PasswordMask.h"
 #include "UnitCreateUser.h"
 #include "VrtTimeText.h"
+#include "WireText.h"
 
 #include "hbQuorTime.h"
 
@@ -33,10 +34,6 @@ const QString OwnAccountOnly = QStringLiteral("You may only change your own acco
 
 QString Reason(const QString &failure, int code, const QString &errText) {
     return failure + QStringLiteral("Reason %1: %2").arg(QString::number(code), errText);
-}
-
-QString FromUtf8(const std::string &text) {
-    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -211,16 +208,16 @@ void TFormUserProfile::ShowProfileResult(const std::string &errText, int code,
     if (code != 0) {
         PostMessage(
             this, FShowMessage,
-            Reason(QStringLiteral("Failed to request this profile:\r"), code, FromUtf8(errText)));
+            Reason(QStringLiteral("Failed to request this profile:\r"), code, WireText(errText)));
         return;
     }
-    const QString userName = FromUtf8(name);
+    const QString userName = WireText(name);
     if (SameNameIgnoringCase(userName, SessionUserName))
         SetAdministrator(userType == AdministratorType);
     inpUserName->setText(userName);
     btRequestProfile->hide();
-    ShowPassword(FromUtf8(password));
-    ShowEmail(FromUtf8(email), false);
+    ShowPassword(WireText(password));
+    ShowEmail(WireText(email), false);
     ShowUserType(userType);
     inpCreated->setText(VrtTimeText(created));
     inpLastLogin->setText(VrtTimeText(lastLogin));
@@ -234,21 +231,21 @@ void TFormUserProfile::ShowModifyResult(const std::string &errText, int code,
     if (code != 0) {
         PostMessage(
             this, FShowMessage,
-            Reason(QStringLiteral("Failed to modify this profile:\r"), code, FromUtf8(errText)));
+            Reason(QStringLiteral("Failed to modify this profile:\r"), code, WireText(errText)));
         inpPassword->setText(OldPassword);
         return;
     }
     // What the field shows is now the server's password.
     OldPassword = TrimBlanks(inpPassword->text());
     PostMessage(this, FShowMessage,
-                QStringLiteral("Profile of %1 successfully modified!").arg(FromUtf8(name)));
+                QStringLiteral("Profile of %1 successfully modified!").arg(WireText(name)));
 }
 
 void TFormUserProfile::ShowEmailChangeResult(const std::string &errText, int code) {
     if (code != 0) {
         PostMessage(this, FShowMessage,
                     Reason(QStringLiteral("Failed to change email to %1\r").arg(NewEmail), code,
-                           FromUtf8(errText)));
+                           WireText(errText)));
         ShowEmail(OldEmail, FOldEmailUnknown);
         return;
     }

@@ -1,6 +1,8 @@
 // The controls of the user profile window and their places.
 #include "UnitUserProfile.h"
 
+#include "FormFont.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -65,7 +67,7 @@ void TFormUserProfile::BuildControls() {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(298, 264);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(FormFont(QStringLiteral("MS Sans Serif")));
 
     // Created in tab order.
     inpUserName = new TNoSelectLineEdit(this);

@@ -1,5 +1,7 @@
 #include "TalkWindow.h"
 
+#include "FormFont.h"
+
 #include <QCloseEvent>
 #include <QFont>
 #include <QKeyEvent>
@@ -9,13 +11,6 @@
 #include <QToolButton>
 
 namespace {
-
-/// An 8-point font of the family, or the system's sans serif if it is missing.
-QFont EightPoint(const QString &family) {
-    QFont font(family, 8);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
 
 /// The pane shows its selection in the same colours with or without focus.
 void KeepSelectionVisible(QPlainTextEdit *pane) {
@@ -37,14 +32,14 @@ TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout)
     // The program ends with its main window, whatever talk windows are open.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(layout.ClientSize);
-    setFont(EightPoint(layout.WindowFont));
+    setFont(FormFont(layout.WindowFont));
 
     Edit1->setGeometry(layout.Edit1);
-    Edit1->setFont(EightPoint(QStringLiteral("Arial")));
+    Edit1->setFont(FormFont(QStringLiteral("Arial")));
     Edit1->installEventFilter(this);
 
     Memo1->setGeometry(layout.Memo1);
-    Memo1->setFont(EightPoint(QStringLiteral("Arial")));
+    Memo1->setFont(FormFont(QStringLiteral("Arial")));
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

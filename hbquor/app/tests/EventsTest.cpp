@@ -253,6 +253,23 @@ private slots:
         QCOMPARE(W->FindChatWindow(QStringLiteral("bob")), nullptr);
     }
 
+    void receivedTextsShowAsUtf8OrElseWindows1252() {
+        C->HandleText(H,
+                      "b\xC3\xB6"
+                      "b",
+                      "Gr\xC3\xBC\xC3\x9F dich");
+        QCOMPARE(F->LastLogLine(), QStringLiteral("böb (to alice): \tGrüß dich"));
+        QCOMPARE(LastFileLine(), QStringLiteral("böb (to alice): Grüß dich"));
+        C->HandleText(H,
+                      "b\xF6"
+                      "b",
+                      "Gr\xFC\xDF dich \x80\x81");
+        QCOMPARE(F->LastLogLine(), QStringLiteral("böb (to alice): \tGrüß dich €\uFFFD"));
+        QCOMPARE(LastFileLine(), QStringLiteral("böb (to alice): Grüß dich €\uFFFD"));
+        C->HandleWelcome(H, "Willkommen, \xE4lter Freund");
+        QCOMPARE(LogLine(0), QStringLiteral("Willkommen, älter Freund"));
+    }
+
     void welcomeAsksForTheChannelList() {
         FServer->Read(); // the own profile request
         C->HandleChannelList(H, "#a", 0, 1);
@@ -360,6 +377,42 @@ private slots:
                               QStringLiteral("Password request of carol FAILED\rEmail: "
                                              "c@example.org\rReason 10: ") +
                                   errText}));
+    }
+
+    void lostAccountRequestsAreRefusalsAndLeaveTheLogonAlone_data() {
+        QTest::addColumn<bool>("createAccount");
+        QTest::addColumn<QString>("message");
+        const QString errText = QString::fromStdString(hbquor::ErrorText(QUOR_ERR_CONNECT));
+        QTest::newRow("create account")
+            << true << QStringLiteral("Could not create a new user account!\r") + errText;
+        QTest::newRow("request password")
+            << false << QStringLiteral("Could not request password!\r") + errText;
+    }
+
+    void lostAccountRequestsAreRefusalsAndLeaveTheLogonAlone() {
+        QFETCH(bool, createAccount);
+        QFETCH(QString, message);
+        auto *channel = new TFormQuorChannel;
+        channel->SetChannelName(QStringLiteral("#lobby"));
+        W->RegisterChannelWindow(QStringLiteral("#lobby"), channel);
+        const int lines = F->LogLineCount();
+        QCOMPARE(createAccount ? C->CreateUser("newbie", "n@example.org")
+                               : C->RequestPassword("newbie", "n@example.org"),
+                 0);
+        QVERIFY(FServer->AcceptOpening(0));
+        FServer->Close(); // the account request's connection, accepted last
+        QVERIFY(hbquor::PumpUntil([this] {
+            ShowQueuedMessages();
+            return !F->Messages.isEmpty();
+        }));
+        QCOMPARE(F->Messages, QStringList{message});
+        QCOMPARE(F->LogLineCount(), lines);
+        QVERIFY(!C->HasLogin("newbie"));
+        QVERIFY(C->IsConnected("alice"));
+        QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
+        QVERIFY(W->inpSayThis->isEnabled());
+        QCOMPARE(W->FindChannelWindow(QStringLiteral("#lobby")), channel);
+        channel->close();
     }
 
     void ownProfileEnablesTheProfileCommand() {

@@ -7,6 +7,7 @@
 #include "LinePane.h"
 #include "UnitQuorAbout.h"
 #include "VrtText.h"
+#include "WindowPlacement.h"
 
 #include "hbQuorUnit.h"
 
@@ -32,6 +33,14 @@
 
 namespace {
 
+/// Where a frame of the window's size sits when centred on the fixture's
+/// screen.
+QPoint Centred(const QWidget &window) {
+    const QSize frame = window.frameGeometry().size();
+    return QPoint((MainWindowFixture::ScreenWidth - frame.width()) / 2,
+                  (MainWindowFixture::ScreenHeight - frame.height()) / 2);
+}
+
 QColor PaneColour(QWidget *pane) {
     return pane->palette().color(QPalette::Base);
 }
@@ -54,7 +63,8 @@ private slots:
     void firstRunWithoutSettingsFile() {
         MainWindowFixture f;
         TFormQuorMain &w = f.Start();
-        QCOMPARE(w.pos(), QPoint(0, 0));
+        QCOMPARE(w.pos(), Centred(w));
+        QVERIFY(w.pos().x() > 0 && w.pos().y() > 0);
         QCOMPARE(w.inpUserName->text(), QString());
         QVERIFY(w.ChatLogOpen());
         QVERIFY(w.mnuLogChat->isChecked());
@@ -95,15 +105,45 @@ private slots:
         QVERIFY(!QFile::exists(f.Files().ChatLogFile));
     }
 
-    void positionIsPulledBackOntoTheScreen() {
+    void storedPositionStaysOnAScreen_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QPoint>("frame"); // (-1, -1): centred
+        const int right = MainWindowFixture::ScreenWidth - 16;
+        const int bottom = MainWindowFixture::ScreenHeight - 16;
+        QTest::newRow("on the screen")
+            << QByteArray("wndMainLeft=100\nwndMainTop=0x20") << QPoint(100, 32);
+        QTest::newRow("overlapping the right and bottom edges")
+            << QByteArray("wndMainLeft=1020\nwndMainTop=760") << QPoint(right, bottom);
+        QTest::newRow("overlapping the left edge")
+            << QByteArray("wndMainLeft=-3\nwndMainTop=100") << QPoint(0, 100);
+        QTest::newRow("right of the screen")
+            << QByteArray("wndMainLeft=5000\nwndMainTop=-40") << QPoint(-1, -1);
+        QTest::newRow("below the screen")
+            << QByteArray("wndMainLeft=-3\nwndMainTop=9999") << QPoint(-1, -1);
+        QTest::newRow("left of the screen")
+            << QByteArray("wndMainLeft=-2000\nwndMainTop=100") << QPoint(-1, -1);
+        QTest::newRow("only half stored") << QByteArray("wndMainLeft=100") << QPoint(-1, -1);
+    }
+
+    void storedPositionStaysOnAScreen() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QPoint, frame);
         MainWindowFixture f;
-        f.WriteSettings("[Parameters]\nwndMainLeft=5000\nwndMainTop=-40\n");
+        f.WriteSettings("[Parameters]\n" + stored + "\n");
         TFormQuorMain &w = f.Start();
-        QCOMPARE(w.pos(), QPoint(MainWindowFixture::ScreenWidth - 16, 0));
-        f.Destroy();
-        MainWindowFixture g;
-        g.WriteSettings("[Parameters]\nwndMainLeft=-3\nwndMainTop=9999\n");
-        QCOMPARE(g.Start().pos(), QPoint(0, MainWindowFixture::ScreenHeight - 16));
+        QCOMPARE(w.pos(), frame == QPoint(-1, -1) ? Centred(w) : frame);
+    }
+
+    void startPositionOnSeveralScreens() {
+        const QList<QRect> screens{QRect(0, 0, 1024, 768), QRect(1024, 0, 800, 600)};
+        const QSize frame(560, 420);
+        // A place on the second screen is kept, and kept inside that screen.
+        QCOMPARE(StartFramePosition(QPoint(1500, 100), frame, screens, 16), QPoint(1500, 100));
+        QCOMPARE(StartFramePosition(QPoint(1820, 595), frame, screens, 16), QPoint(1808, 584));
+        // Off both screens, or nothing stored: centred on the primary one.
+        QCOMPARE(StartFramePosition(QPoint(3000, 100), frame, screens, 16), QPoint(232, 174));
+        QCOMPARE(StartFramePosition(std::nullopt, frame, screens, 16), QPoint(232, 174));
+        QCOMPARE(StartFramePosition(std::nullopt, QSize(2000, 2000), screens, 16), QPoint(0, 0));
     }
 
     void userTypeTableFromMaxUserType() {
@@ -121,7 +161,7 @@ private slots:
         MainWindowFixture f;
         QVERIFY(QDir().mkpath(f.Files().SettingsFile)); // a folder in its place
         TFormQuorMain &w = f.Start();
-        QCOMPARE(w.pos(), QPoint(0, 0));
+        QCOMPARE(w.pos(), Centred(w));
         QCOMPARE(w.inpUserName->text(), QString());
         QVERIFY(w.ChatLogOpen());
         QVERIFY(f.Messages.isEmpty());
@@ -143,17 +183,22 @@ private slots:
         QCOMPARE(w.ListView2->headerItem()->text(0), QStringLiteral("In Use"));
     }
 
-    void firstPaintMovesTheFocusToThePassword() {
+    void firstPaintFocusesTheLoginInputStillToBeTyped() {
+        // With a stored name the password is next; without one, the name.
         MainWindowFixture f;
         f.WriteSettings("[Parameters]\nLoginName=alice\n");
         TFormQuorMain &w = f.Start();
         w.show();
-        QTRY_COMPARE(w.focusWidget(), w.inpPassword);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(QApplication::focusWidget(), w.inpPassword);
+        f.Destroy();
         MainWindowFixture g;
         TFormQuorMain &fresh = g.Start();
         fresh.show();
-        QTest::qWait(20);
-        QVERIFY(fresh.focusWidget() != fresh.inpPassword);
+        QVERIFY(QTest::qWaitForWindowActive(&fresh));
+        QTRY_COMPARE(QApplication::focusWidget(), fresh.inpUserName);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("bob"));
+        QCOMPARE(fresh.inpUserName->text(), QStringLiteral("bob"));
     }
 
     // ---- Closing ----
@@ -167,6 +212,20 @@ private slots:
         QVERIFY(w.isVisible());
         QVERIFY(w.Timer1->isActive());
         QVERIFY(w.ChatLogOpen());
+        QVERIFY(!QFile::exists(f.Files().SettingsFile));
+    }
+
+    void closingWithoutAskingSavesOnceAndLetsTheWindowGo() {
+        MainWindowFixture f;
+        TFormQuorMain &w = f.Start();
+        w.show();
+        w.CloseWithoutAsking();
+        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!w.ChatLogOpen());
+        QVERIFY(QFile::exists(f.Files().SettingsFile));
+        QFile::remove(f.Files().SettingsFile);
+        QVERIFY(w.close());
+        QCOMPARE(f.ExitQuestions, 0);
         QVERIFY(!QFile::exists(f.Files().SettingsFile));
     }
 

@@ -77,14 +77,106 @@ TEST_F(AccountRequestsTest, OnePasswordRequestAtATime) {
     EXPECT_EQ(central.RequestPassword("carol", "c@example.org"), 0);
 }
 
-TEST_F(AccountRequestsTest, APasswordRequestClosedWithoutAnAnswerFailsAndFreesTheSlot) {
+// The ways an account request's connection can end without a complete
+// answer, for both kinds of request: each fails with the connection error,
+// frees the request and leaves a logged-on session alone.
+struct LostAnswer {
+    const char *name;
+    // What the server does after reading the opening request.
+    void (*serverEnds)(quor::testing::ScriptedServer &server);
+    // Whether the session layer must wait for the answer time-out.
+    bool needsTimeout;
+};
+
+void PrintTo(const LostAnswer &end, std::ostream *out) {
+    *out << end.name;
+}
+
+class LostAccountAnswerTest : public SessionTest, public ::testing::WithParamInterface<LostAnswer> {
+protected:
+    void SetUp() override {
+        SessionTest::SetUp();
+        central.SetClock([this] { return now; });
+        alice = LogIn("alice");
+        ASSERT_TRUE(alice);
+        events.Clear();
+    }
+
+    // Lets the server end the connection its way; then, if the library
+    // reports nothing, lets the answer time-out pass.
+    void EndWithoutAnswer() {
+        ASSERT_TRUE(server.AcceptOpening(0));
+        GetParam().serverEnds(server);
+        PumpFor(100);
+        if (!GetParam().needsTimeout)
+            return;
+        now += kAccountAnswerTimeout - std::chrono::seconds(1);
+        PumpFor(20);
+        EXPECT_FALSE(events.lines().size() > 0) << "ended before its time-out";
+        now += std::chrono::seconds(1);
+    }
+
+    std::chrono::steady_clock::time_point now{};
+    ThbQuorUnit *alice = nullptr;
+};
+
+TEST_P(LostAccountAnswerTest, AnAccountCreationFailsAndItsTemporarySessionGoes) {
+    ASSERT_EQ(central.CreateUser("newbie", "new@example.org"), 0);
+    EndWithoutAnswer();
+    ASSERT_TRUE(AwaitEvent("AccountRequestLost CreateUser 5 newbie new@example.org "
+                           "connection could not be established"));
+    EXPECT_FALSE(central.HasLogin("newbie"));
+    EXPECT_EQ(central.Sessions().size(), 1u);
+    EXPECT_TRUE(alice->IsConnected());
+    EXPECT_EQ(events.lines().size(), 1u) << events.lines().back();
+}
+
+TEST_P(LostAccountAnswerTest, APasswordRequestFailsAndTheNextOneIsPossible) {
+    ASSERT_EQ(central.RequestPassword("bob", "bob@example.org"), 0);
+    EndWithoutAnswer();
+    ASSERT_TRUE(AwaitEvent("AccountRequestLost RequestPassword 5 bob bob@example.org "
+                           "connection could not be established"));
+    EXPECT_EQ(central.PasswordRequestHandle(), nullptr);
+    EXPECT_TRUE(alice->IsConnected());
+    EXPECT_EQ(events.lines().size(), 1u) << events.lines().back();
+    EXPECT_EQ(central.RequestPassword("bob", "bob@example.org"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, LostAccountAnswerTest,
+    ::testing::Values(LostAnswer{"ClosedWithoutAnswer",
+                                 [](quor::testing::ScriptedServer &s) { s.Close(); }, false},
+                      LostAnswer{"AnswerCutShortThenClosed",
+                                 [](quor::testing::ScriptedServer &s) {
+                                     const std::string part(100, '\x01');
+                                     s.SendRaw(part.data(), part.size());
+                                     s.Close();
+                                 },
+                                 true},
+                      LostAnswer{"NeverAnswered", [](quor::testing::ScriptedServer &) {}, true}),
+    [](const ::testing::TestParamInfo<LostAnswer> &info) { return info.param.name; });
+
+TEST_F(AccountRequestsTest, ALostRequestReachesTheResultEventWhenNothingElseListens) {
+    central.SetOnAccountRequestLost(nullptr);
     ASSERT_EQ(central.RequestPassword("bob", "bob@example.org"), 0);
     ASSERT_TRUE(server.AcceptOpening(0));
     server.Close();
     ASSERT_TRUE(AwaitEvent(
         "PasswordRequestResult 5 bob bob@example.org connection could not be established"));
-    EXPECT_EQ(central.PasswordRequestHandle(), nullptr);
-    EXPECT_EQ(central.RequestPassword("bob", "bob@example.org"), 0);
+}
+
+TEST_F(AccountRequestsTest, AnAnsweredRequestIsNotEndedAgainByTheTimeOut) {
+    auto now = std::chrono::steady_clock::time_point{};
+    central.SetClock([&] { return now; });
+    ASSERT_EQ(central.CreateUser("newbie", "new@example.org"), 0);
+    ASSERT_EQ(central.RequestPassword("bob", "bob@example.org"), 0);
+    ASSERT_TRUE(server.AcceptOpening(kAccountCreated));
+    ASSERT_TRUE(server.AcceptOpening(kPasswordMailed));
+    ASSERT_TRUE(AwaitEvent("PasswordRequestResult 0 bob bob@example.org "));
+    ASSERT_TRUE(AwaitEvent("CreateUserResult 0 newbie new@example.org "));
+    now += 2 * kAccountAnswerTimeout;
+    PumpFor(20);
+    EXPECT_EQ(events.lines().size(), 2u);
 }
 
 TEST_F(AccountRequestsTest, APasswordAnswerWithoutARequestDoesNothing) {

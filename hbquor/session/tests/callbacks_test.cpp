@@ -156,12 +156,16 @@ TEST_F(CallbacksTest, IsOnlineAnswersAboutTheOwnUserSetRights) {
 }
 
 TEST_F(CallbacksTest, AFaultInAHandlerSurfacesFromThePump) {
-    central.SetOnWelcome(
-        [](ThbQuorUnit *, const std::string &) { throw std::runtime_error("handler failed"); });
     quor::QuorMessage welcome = quor::testing::MakeRecord(600, "$server", "alice");
     welcome.setRawText("hello");
+    central.SetOnWelcome(
+        [](ThbQuorUnit *, const std::string &) { throw std::runtime_error("handler failed"); });
     server.Send(welcome);
     EXPECT_THROW(PumpUntil([] { return false; }, 2000), std::runtime_error);
+    // Not only standard exceptions are kept from unwinding through the library.
+    central.SetOnWelcome([](ThbQuorUnit *, const std::string &) { throw 42; });
+    server.Send(welcome);
+    EXPECT_THROW(PumpUntil([] { return false; }, 2000), int);
     // The library carries on afterwards.
     server.Send(quor::testing::MakeText("bob", "alice", "still here"));
     EXPECT_TRUE(AwaitEvent("Text alice bob still here"));

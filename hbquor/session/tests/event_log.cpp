@@ -99,6 +99,12 @@ void EventLog::Attach(ThbQuorCentral &central) {
     central.SetOnCreateUserResult([this](T text, int code, T name, T email) {
         Add(Join({"CreateUserResult", std::to_string(code), name, email, text}));
     });
+    central.SetOnAccountRequestLost(
+        [this](AccountRequestKind kind, T text, int code, T name, T email) {
+            const char *request =
+                kind == AccountRequestKind::CreateUser ? "CreateUser" : "RequestPassword";
+            Add(Join({"AccountRequestLost", request, std::to_string(code), name, email, text}));
+        });
     central.SetOnChannelInfo([this](S s, T channel, std::uint8_t type, T info1, T info2) {
         Add(Join({"ChannelInfo", NameOf(s), channel, std::to_string(type), info1, info2}));
     });

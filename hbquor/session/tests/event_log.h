@@ -20,7 +20,7 @@ struct ErrorReport {
 
 class EventLog {
 public:
-    // Attaches a handler to each of the 27 events.
+    // Attaches a handler to each of the 28 events.
     void Attach(ThbQuorCentral &central);
     // Lines recorded so far, e.g. "Connected alice" or "LoginFailed alice 3 login invalid".
     const std::vector<std::string> &lines() const { return lines_; }

@@ -42,6 +42,18 @@ TEST_F(ConnectedSendTextTest, ALongTextArrivesWholeInPiecesOf399) {
     EXPECT_TRUE(server.Silent());
 }
 
+TEST_F(ConnectedSendTextTest, ALongUtf8TextArrivesWithoutTornCharacters) {
+    std::string text;
+    for (int i = 0; i < 1000; ++i)
+        text += "\u00e4";
+    ASSERT_EQ(central.SendText("alice", "bob", text), 0);
+    auto pieces = ReceivedTexts(6);
+    ASSERT_EQ(pieces.size(), 6u);
+    EXPECT_EQ(pieces[0].size(), 398u);
+    EXPECT_EQ(pieces[0] + pieces[1] + pieces[2] + pieces[3] + pieces[4] + pieces[5], text);
+    EXPECT_TRUE(server.Silent());
+}
+
 TEST_F(ConnectedSendTextTest, PiecesEndAtSeparators) {
     std::string text = std::string(389, 'a') + ", " + std::string(100, 'b');
     ASSERT_EQ(central.SendText("alice", "bob", text), 0);

@@ -89,6 +89,39 @@ TEST(SplitChunk, NothingTypedIsLost) {
     EXPECT_EQ(joinedWithoutBlanks, withoutBlanks);
 }
 
+// Texts without blanks, so nothing is dropped at the cuts: the pieces must
+// join up to the text, and no piece may begin inside a UTF-8 character.
+TEST(SplitChunk, PiecesOfUtf8TextEndOnCharacterBoundaries) {
+    std::string mixed;
+    for (int i = 0; i < 150; ++i)
+        mixed += "a\u00e4\u20ac\U0001F600"; // 1, 2, 3 and 4 bytes
+    std::string umlauts;
+    for (int i = 0; i < 1000; ++i)
+        umlauts += "\u00e4";
+    // 397 ASCII bytes, then a 3-byte character on bytes 398 to 400.
+    const std::string straddling = std::string(397, 'x') + "\u20ac" + std::string(10, 'y');
+    for (const std::string &text : {umlauts, mixed, straddling}) {
+        std::string joined;
+        for (const std::string &piece : SplitAll(text)) {
+            ASSERT_FALSE(piece.empty());
+            EXPECT_LE(piece.size(), kMaxTextPiece);
+            EXPECT_NE(static_cast<unsigned char>(piece.front()) & 0xC0, 0x80)
+                << "piece begins inside a character";
+            joined += piece;
+        }
+        EXPECT_EQ(joined, text);
+    }
+    EXPECT_EQ(SplitAll(umlauts).front().size(), 398u);
+    EXPECT_EQ(SplitAll(straddling).front(), std::string(397, 'x'));
+}
+
+TEST(SplitChunk, BytesThatAreNotUtf8AreCutAtTheLimit) {
+    // A run of stray continuation bytes has no character start to go back to.
+    auto pieces = SplitAll(std::string(500, '\x80'));
+    ASSERT_EQ(pieces.size(), 2u);
+    EXPECT_EQ(pieces[0].size(), kMaxTextPiece);
+}
+
 TEST(FlattenControlCharacters, LineBreaksBecomeBlanksTabsStay) {
     EXPECT_EQ(FlattenControlCharacters("a\r\nb\tc\x1f"
                                        "d"),

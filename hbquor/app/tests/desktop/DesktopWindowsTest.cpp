@@ -1,0 +1,216 @@
+// Every window of the program on a real window system (run under Xvfb with
+// a window manager by desktop_test.sh, at scale 1 and 2): each label shows
+// its whole text, and the window manager shows exactly the titles the
+// program sets.
+#include "MainWindowFixture.h"
+
+#include "MessageBoxes.h"
+#include "UnitAddChannel.h"
+#include "UnitAddUser.h"
+#include "UnitCreateUser.h"
+#include "UnitInviteUser.h"
+#include "UnitQuorAbout.h"
+#include "UnitQuorChannel.h"
+#include "UnitQuorChat.h"
+#include "UnitUserProfile.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTest>
+#include <QTextDocument>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+using hbquor::account::TFormCreateUser;
+using hbquor::account::TFormUserProfile;
+
+namespace {
+
+/// The size a label's text takes in the label's font, wrapped to the
+/// label's width when the label wraps.
+QSize TextSize(const QLabel &label) {
+    const QRect room = label.contentsRect();
+    if (Qt::mightBeRichText(label.text()) && label.textFormat() != Qt::PlainText) {
+        QTextDocument document;
+        document.setDocumentMargin(0);
+        document.setDefaultFont(label.font());
+        document.setHtml(label.text());
+        if (label.wordWrap())
+            document.setTextWidth(room.width());
+        return document.size().toSize();
+    }
+    // Measured the way the label lays out its own text.
+    const int flags = int(label.alignment() & ~(Qt::AlignVCenter | Qt::AlignHCenter)) |
+                      Qt::TextShowMnemonic | (label.wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const int width = label.wordWrap() ? room.width() : 2000;
+    return label.fontMetrics().boundingRect(0, 0, width, 2000, flags, label.text()).size();
+}
+
+/// "window: text" for every shown label whose text is cut.
+QStringList CutLabels(const QWidget &window) {
+    QStringList cut;
+    for (const QLabel *label : window.findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(&window) || label->text().isEmpty())
+            continue;
+        const QSize needed = TextSize(*label);
+        const QSize room = label->contentsRect().size();
+        if (needed.width() > room.width() || needed.height() > room.height())
+            cut << QStringLiteral("%1: \"%2\" needs %3x%4, has %5x%6")
+                       .arg(window.windowTitle(), label->text())
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(room.width())
+                       .arg(room.height());
+    }
+    return cut;
+}
+
+/// The window's name as the window manager has it (_NET_WM_NAME).
+QString ShownTitle(const QWidget &window) {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-id"), QString::number(window.winId()), QStringLiteral("-notype"),
+                 QStringLiteral("_NET_WM_NAME")});
+    if (!xprop.waitForFinished(5000))
+        return QStringLiteral("<xprop failed>");
+    // _NET_WM_NAME = "text"
+    const QString line = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    const qsizetype first = line.indexOf(QLatin1Char('"'));
+    return first < 0 ? line : line.mid(first + 1, line.size() - first - 2);
+}
+
+/// Shows the window and waits until the window system has it on screen.
+bool ShowOnScreen(QWidget &window) {
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+struct WindowCase {
+    const char *name;
+    std::function<std::unique_ptr<QWidget>()> make;
+};
+
+std::unique_ptr<QWidget> AccountWindow(const std::function<void(TFormCreateUser &)> &setup) {
+    auto window = std::make_unique<TFormCreateUser>();
+    setup(*window);
+    return window;
+}
+
+std::unique_ptr<QWidget> UserNameDialog() {
+    auto dialog = std::make_unique<TFormAddUser>();
+    // As the contact and conversation commands set it up.
+    dialog->setWindowTitle(QStringLiteral("Add Contact"));
+    dialog->lbAddUser->setText(QStringLiteral("Quor user"));
+    return dialog;
+}
+
+std::unique_ptr<QWidget> AboutBox() {
+    auto about = std::make_unique<TFormQuorAbout>();
+    about->SetText(TFormQuorAbout::AboutText(14));
+    return about;
+}
+
+const std::vector<WindowCase> &WindowCases() {
+    static const std::vector<WindowCase> cases{
+        {"about box", AboutBox},
+        {"join channel", [] { return std::make_unique<TFormAddChannel>(); }},
+        {"invite", [] { return std::make_unique<TFormInviteUser>(); }},
+        {"user name", UserNameDialog},
+        {"conversation", [] { return std::make_unique<TFormQuorChat>(); }},
+        {"channel", [] { return std::make_unique<TFormQuorChannel>(); }},
+        {"profile",
+         [] {
+             return std::make_unique<TFormUserProfile>(
+                 QStringList{QStringLiteral("User"), QStringLiteral("Admin")});
+         }},
+        {"create account",
+         [] { return AccountWindow([](TFormCreateUser &w) { w.SetupCreateAccount(); }); }},
+        {"request password",
+         [] { return AccountWindow([](TFormCreateUser &w) { w.SetupRequestPassword("alice"); }); }},
+        {"change email",
+         [] {
+             return AccountWindow([](TFormCreateUser &w) { w.SetupChangeEmail("alice", false); });
+         }},
+        {"change email, administrator",
+         [] {
+             return AccountWindow([](TFormCreateUser &w) { w.SetupChangeEmail("alice", true); });
+         }},
+        {"change password",
+         [] {
+             return AccountWindow(
+                 [](TFormCreateUser &w) { w.SetupChangePassword("alice", false, false); });
+         }},
+        {"change password, administrator",
+         [] {
+             return AccountWindow(
+                 [](TFormCreateUser &w) { w.SetupChangePassword("alice", true, true); });
+         }},
+    };
+    return cases;
+}
+
+} // namespace
+
+class DesktopWindowsTest : public QObject {
+    Q_OBJECT
+
+    static void VerifyNoneCut(const QWidget &window) {
+        const QStringList cut = CutLabels(window);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+private slots:
+    void initTestCase() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X display (run by desktop_test.sh)");
+    }
+
+    void everyLabelOfTheMainWindowShowsInFull() {
+        MainWindowFixture fixture;
+        TFormQuorMain &main = fixture.Start();
+        QVERIFY(ShowOnScreen(main));
+        VerifyNoneCut(main);
+        main.Timer1Timer(); // the clock's caption replaces "VRT..."
+        VerifyNoneCut(main);
+    }
+
+    void everyLabelOfTheOtherWindowsShowsInFull_data() {
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < WindowCases().size(); ++i)
+            QTest::newRow(WindowCases()[i].name) << int(i);
+    }
+
+    void everyLabelOfTheOtherWindowsShowsInFull() {
+        QFETCH(int, index);
+        std::unique_ptr<QWidget> window = WindowCases()[std::size_t(index)].make();
+        QVERIFY(ShowOnScreen(*window));
+        VerifyNoneCut(*window);
+    }
+
+    void titlesAreExactlyThoseTheProgramSets() {
+        MainWindowFixture fixture;
+        TFormQuorMain &main = fixture.Start();
+        QVERIFY(ShowOnScreen(main));
+        QTRY_COMPARE(ShownTitle(main), QStringLiteral("  HB Quor Client  - disconnected"));
+
+        QString boxTitle;
+        QTimer::singleShot(0, [&] {
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(top); box && box->isVisible()) {
+                    boxTitle = QTest::qWaitForWindowExposed(box) ? ShownTitle(*box)
+                                                                 : QStringLiteral("<not shown>");
+                    box->accept();
+                }
+        });
+        ShowMessageBox(&main, QStringLiteral("check user name and password"));
+        QCOMPARE(boxTitle, QStringLiteral("HB Quor"));
+    }
+};
+
+QTEST_MAIN(DesktopWindowsTest)
+#include "DesktopWindowsTest.moc"
