@@ -19,9 +19,9 @@
  * - Every export returns 0 on success and 1 on failure, leaving the reason in
  *   the library-wide last-error code (quor_getlasterror). quor_create returns
  *   NULL on failure instead; the getters return their value.
- * - Error codes 0 to 39 have texts (quor_geterrortext). When a connection
- *   fails, a socket error number (10000 and above, see QUOR_ERR_SOCKET_*
- *   below) can stand in place of a library code.
+ * - Error codes 0 to 39 and 40 to 43 (encrypted connections) have texts
+ *   (quor_geterrortext). When a connection fails, a socket error number
+ *   (10000 and above) can stand in place of a library code.
  * - A NULL string argument counts as the empty string. Strings are copied
  *   before an export returns; strings passed to callbacks are valid only
  *   during the call.
@@ -85,7 +85,7 @@ typedef void (*QUORCALLBACK)(void);
 #define QUOR_CB_COUNT 24
 
 /* Slot 0: outcome of quor_login. result 0 accepted; 3, 4, 24 or 5 refused;
- * a socket error number when the connect failed. */
+ * a socket error number, or 40 to 42 for TLS, when the connect failed. */
 typedef void (*QUOR_CB_LOGIN_FN)(QUORHANDLE h, int result);
 /* Slot 1: the server closed the connection, or it was dropped after more
  * than 60 silent seconds. The handle is invalid once the callback returns
@@ -122,7 +122,8 @@ typedef void (*QUOR_CB_OFFLINETEXT_FN)(QUORHANDLE h, const char *sender, int sen
                                        const char *text);
 /* Slot 14: a broadcast text. */
 typedef void (*QUOR_CB_BROADCAST_FN)(QUORHANDLE h, const char *sender, const char *text);
-/* Slot 15: outcome of quor_createuser (0: created, the password is mailed). */
+/* Slot 15: outcome of quor_createuser (0: created, the password is mailed).
+ * A failed connect is reported here and on slot 16 as on slot 0. */
 typedef void (*QUOR_CB_CREATEUSER_FN)(QUORHANDLE h, int result);
 /* Slot 16: outcome of quor_reqpassword (0: accepted, the password is mailed). */
 typedef void (*QUOR_CB_REQPASSWORD_FN)(QUORHANDLE h, int result);
@@ -163,6 +164,12 @@ typedef void (*QUOR_CB_INVITATION_FN)(QUORHANDLE h, const char *inviter, const c
 #define QUOR_ERR_TIMER_CREATE 29
 #define QUOR_ERR_TIMER_INIT 30
 #define QUOR_ERR_ALREADY_INITIALIZED 31
+/* Encrypted connections (quor_settls); 40 to 42 fail a connect request
+ * through its callback, 43 fails quor_settls or a connect request at once. */
+#define QUOR_ERR_TLS_HANDSHAKE 40
+#define QUOR_ERR_TLS_UNTRUSTED 41
+#define QUOR_ERR_TLS_HOST_MISMATCH 42
+#define QUOR_ERR_TLS_SETUP 43
 
 /* ---- Frame ---- */
 
@@ -193,8 +200,8 @@ QUOR_API int quor_getuserdata(QUORHANDLE h);
 
 /* ---- Connect requests: only on a new session (else last error 25). They
  * return 1 with a socket error as last error when the connect fails at once
- * (10022 for a host name that does not resolve). The outcome arrives on
- * slots 0, 15 and 16. ---- */
+ * (10022 for a host name that does not resolve; 43 when TLS is on and its
+ * context cannot be made). The outcome arrives on slots 0, 15 and 16. ---- */
 
 QUOR_API int quor_login(QUORHANDLE h, const char *user, const char *password);
 QUOR_API int quor_createuser(QUORHANDLE h, const char *user, const char *email);
@@ -245,6 +252,29 @@ QUOR_API int quor_getfd(void);
  * Called from inside a callback it returns 0 at once. Leaves the last error
  * unchanged. */
 QUOR_API int quor_pump(int timeout_ms);
+
+/* Values of quor_settls's mode. */
+#define QUOR_TLS_OFF 0
+#define QUOR_TLS_ON 1
+
+/* Chooses plain or encrypted connections for later connect requests; a
+ * connection keeps the mode in force when its connect request was made.
+ * QUOR_TLS_OFF (the default): plain records, as the service always spoke.
+ * QUOR_TLS_ON: the same records inside TLS 1.2 or newer. The server's
+ * certificate must be trusted by the system's trust store or, when ca_file
+ * is neither NULL nor "", by the PEM certificates in that file (a CA, or the
+ * server's own self-signed certificate), and must name the host given to
+ * quor_setserver (its IP entries for a numeric address); a name is also
+ * sent to the server (SNI). There is no mode without these checks.
+ * The connect notification comes once the handshake is done; a handshake
+ * that fails, or has not finished 30 seconds after the TCP connect, fails
+ * the connect request on its callback with 40 (handshake failed), 41
+ * (certificate not trusted) or 42 (certificate for another host).
+ * Works before quor_init and between connections; the setting outlives
+ * quor_term. Returns 0 with last error 0, or 1 with last error 43 and the
+ * setting unchanged when the mode is unknown or, for QUOR_TLS_ON, the CA
+ * file cannot be read or TLS cannot be set up. */
+QUOR_API int quor_settls(int mode, const char *ca_file);
 
 #ifdef __cplusplus
 }
