@@ -6,6 +6,13 @@
 
 namespace quor {
 
+namespace {
+
+constexpr std::size_t kReadAheadBytes =
+    4 * (SSL3_RT_MAX_PLAIN_LENGTH + SSL3_RT_MAX_ENCRYPTED_OVERHEAD);
+
+} // namespace
+
 OpenSslFirst::OpenSslFirst() {
     OPENSSL_init_ssl(0, nullptr);
 }
@@ -31,9 +38,11 @@ std::shared_ptr<const TlsContext> TlsContext::Create(const std::string &caFile) 
     // A record the socket takes only in part is continued from where it
     // stopped, from the send queue's own buffer.
     SSL_CTX_set_mode(ctx, SSL_MODE_ENABLE_PARTIAL_WRITE | SSL_MODE_ACCEPT_MOVING_WRITE_BUFFER);
-    // Reads take whole runs of TLS records from the socket at once; what is
-    // not yet asked for waits inside OpenSSL (see TlsStream::Buffered).
+    // Reads take whole runs of TLS records from the socket at once, up to
+    // four full ones; what is not yet asked for waits inside OpenSSL (see
+    // TlsStream::Buffered).
     SSL_CTX_set_read_ahead(ctx, 1);
+    SSL_CTX_set_default_read_buffer_len(ctx, kReadAheadBytes);
     // A server's request to renegotiate would make writes wait for reads.
     SSL_CTX_set_options(ctx, SSL_OP_NO_RENEGOTIATION);
     return context;

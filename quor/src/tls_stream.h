@@ -30,6 +30,8 @@ public:
 
 private:
     TlsStream(std::shared_ptr<const TlsContext> context, SSL *ssl);
+    // Decrypts as much as one TLS record holds into the plaintext buffer.
+    StreamResult Decrypt();
     // The library error code for a handshake that failed.
     int HandshakeFailure() const;
     // Turns a failed read or write into its result, given SSL_get_error
@@ -40,6 +42,13 @@ private:
     std::shared_ptr<const TlsContext> context_;
     SSL *ssl_;
     bool usable_ = true; // false after a fatal error: no close_notify then
+    // Decrypted bytes not yet read, from plainStart_ to plainEnd_: one
+    // SSL_read per TLS record instead of one per record of the protocol,
+    // whose fixed cost is higher than that of the decryption itself.
+    static constexpr std::size_t kPlainBufferSize = 16384;
+    std::unique_ptr<std::uint8_t[]> plain_;
+    std::size_t plainStart_ = 0;
+    std::size_t plainEnd_ = 0;
     bool readWaitsForWrite_ = false;
     bool writeWaitsForRead_ = false;
 };

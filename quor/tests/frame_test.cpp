@@ -120,6 +120,7 @@ TEST(Frame, InitAcceptsOnlyBuild14AndOnlyOnce) {
     EXPECT_EQ(quor_getlasterror(), 31);
     EXPECT_EQ(quor_getfd(), fd); // the first initialisation stays in force
     EXPECT_NE(quor_create(), nullptr);
+    quor_term(); // for the tests after this one in the same process
 }
 
 TEST_F(LibraryTest, CallbackSlotsOutsideTheTableAreRefusedAndChangeNothing) {
