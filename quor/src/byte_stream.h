@@ -45,6 +45,10 @@ public:
     // True while received bytes wait inside the stream, where the socket's
     // readiness does not announce them.
     virtual bool Buffered() const { return false; }
+    // True when each read takes its bytes straight from the socket, so that a
+    // read that filled its buffer suggests more waiting there. A stream that
+    // reads ahead knows exactly (Buffered) and needs no guess.
+    virtual bool ReadsFromSocket() const { return true; }
     // The last read could not go on before the socket takes a write.
     virtual bool ReadWaitsForWrite() const { return false; }
     // The last write could not go on before the socket has bytes to read.

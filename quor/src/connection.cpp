@@ -227,7 +227,7 @@ bool QuorConnection::ReadAndDispatch() {
         OnClose();
         return true;
     }
-    readAhead_ = read.bytes == receiveBuffer_.size();
+    readAhead_ = read.bytes == receiveBuffer_.size() && stream_->ReadsFromSocket();
     // Before the events: their callbacks may close the connection.
     NoteStreamState();
     Received(receiveBuffer_.data(), read.bytes);

@@ -23,6 +23,7 @@ public:
     StreamResult Read(std::uint8_t *data, std::size_t size) override;
     StreamResult Write(const std::uint8_t *data, std::size_t size) override;
     bool Buffered() const override;
+    bool ReadsFromSocket() const override { return false; }
     bool ReadWaitsForWrite() const override { return readWaitsForWrite_; }
     bool WriteWaitsForRead() const override { return writeWaitsForRead_; }
     // Sends close_notify once the handshake is done and nothing failed.
