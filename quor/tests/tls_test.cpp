@@ -106,6 +106,36 @@ TEST_F(TlsTest, RecordsTravelInsideTlsBothWays) {
     EXPECT_EQ(text->rawText(), "hi");
 }
 
+TEST_F(TlsTest, ANameIsSentToTheServerAndAnAddressIsNot) {
+    const std::pair<const char *, std::string> hosts[] = {{"localhost", "localhost"},
+                                                          {"127.0.0.1", ""}};
+    for (const auto &[host, asked] : hosts) {
+        quor_setserver(host, server.port());
+        LogOn();
+        EXPECT_EQ(server.ServerNameAskedFor(), asked) << host;
+    }
+}
+
+// Records the socket cannot take at once wait in the send queue; TLS writes
+// retried later must keep their bytes and their order.
+TEST_F(TlsTest, RecordsSentFasterThanTheServerReadsArriveWholeAndInOrder) {
+    QUORHANDLE h = LogOn();
+    const QuorSession *session = FindSession(reinterpret_cast<std::uintptr_t>(h));
+    const std::string text(300, 'x');
+    int sent = 0;
+    for (int extra = 100; extra > 0 && sent < 200000; ++sent) {
+        ASSERT_EQ(quor_sendtext(h, "bob", (std::to_string(sent) + text).c_str()), 0);
+        extra -= session->queuedForSending() > 0 ? 1 : 0;
+    }
+    ASSERT_GT(session->queuedForSending(), 0u) << "the socket never filled";
+    for (int i = 0; i < sent; ++i) {
+        auto record = server.Read();
+        ASSERT_TRUE(record) << i;
+        ASSERT_EQ(record->rawText(), std::to_string(i) + text);
+    }
+    EXPECT_EQ(session->queuedForSending(), 0u);
+}
+
 // The server's session tickets reach the client before the answer; reading
 // them is no read notification, which would close these connections early.
 TEST_F(TlsTest, AccountRequestsGetTheAnswerThatFollowsTheHandshake) {

@@ -318,6 +318,13 @@ bool ScriptedServer::ClientSaidGoodbye(int client) const {
     return clientAt(client).saidGoodbye;
 }
 
+std::string ScriptedServer::ServerNameAskedFor(int client) const {
+    const Client &c = clientAt(client);
+    const char *name =
+        c.ssl != nullptr ? SSL_get_servername(c.ssl, TLSEXT_NAMETYPE_host_name) : nullptr;
+    return name != nullptr ? name : "";
+}
+
 void ScriptedServer::Close(int client, bool notify) {
     Client &c = clientAt(client);
     if (c.ssl != nullptr && c.fd >= 0 && notify) {

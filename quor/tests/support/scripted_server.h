@@ -72,6 +72,8 @@ public:
     bool ClientClosed(int timeoutMs = 3000, int client = -1);
     // True when a TLS client said so before it closed (close_notify).
     bool ClientSaidGoodbye(int client = -1) const;
+    // The host name a TLS client asked for (SNI); empty when it sent none.
+    std::string ServerNameAskedFor(int client = -1) const;
     // Closes the connection; a TLS client is told first (close_notify)
     // unless notify is false.
     void Close(int client = -1, bool notify = true);
