@@ -213,11 +213,15 @@ void Network::AcceptAll() {
             continue;
         }
         auto connection = std::make_unique<Connection>();
+        if (tls_ && (connection->tls = TlsFilter::Create(tls_->ssl())) == nullptr) {
+            LogLine("refused connection from " + peerText + ": no memory for its TLS session");
+            ::close(fd);
+            continue;
+        }
         connection->id = nextId_++ + kFirstConnectionId;
         connection->fd = fd;
         connection->peer = peerText;
         if (tls_) {
-            connection->tls = std::make_unique<TlsFilter>(tls_->ssl());
             handshakeDeadlines_->Start(connection->id);
         }
         Watch(epoll_, fd, EPOLLIN | EPOLLRDHUP, connection->id);

@@ -4,24 +4,24 @@
 
 #include <openssl/err.h>
 
-#include <new>
-
 namespace quord {
 
-TlsFilter::TlsFilter(SSL_CTX *context) : ssl_(SSL_new(context)) {
+std::unique_ptr<TlsFilter> TlsFilter::Create(SSL_CTX *context) {
+    SSL *ssl = SSL_new(context);
     BIO *in = BIO_new(BIO_s_mem());
     BIO *out = BIO_new(BIO_s_mem());
-    if (ssl_ == nullptr || in == nullptr || out == nullptr) {
+    if (ssl == nullptr || in == nullptr || out == nullptr) {
         BIO_free(in);
         BIO_free(out);
-        SSL_free(ssl_);
+        SSL_free(ssl);
         ERR_clear_error();
-        throw std::bad_alloc();
+        return nullptr;
     }
     // An empty input means "more to come", not the end of the stream.
     BIO_set_mem_eof_return(in, -1);
-    SSL_set_bio(ssl_, in, out);
-    SSL_set_accept_state(ssl_);
+    SSL_set_bio(ssl, in, out);
+    SSL_set_accept_state(ssl);
+    return std::unique_ptr<TlsFilter>(new TlsFilter(ssl));
 }
 
 TlsFilter::~TlsFilter() {

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace quord {
@@ -16,9 +17,9 @@ class TlsFilter {
 public:
     enum class Input { kOk, kClosed, kFailed };
 
-    // A server side session of the context, waiting for the client's hello.
-    // Throws std::bad_alloc when OpenSSL cannot make it.
-    explicit TlsFilter(SSL_CTX *context);
+    // A server side session of the context, waiting for the client's hello;
+    // null when OpenSSL cannot make one.
+    static std::unique_ptr<TlsFilter> Create(SSL_CTX *context);
     ~TlsFilter();
     TlsFilter(const TlsFilter &) = delete;
     TlsFilter &operator=(const TlsFilter &) = delete;
@@ -44,6 +45,7 @@ public:
     std::string Description() const;
 
 private:
+    explicit TlsFilter(SSL *ssl) : ssl_(ssl) {}
     Input Fail(int result);
 
     SSL *ssl_;
