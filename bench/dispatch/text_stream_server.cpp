@@ -1,5 +1,7 @@
 #include "text_stream_server.h"
 
+#include "scripted_server.h"
+
 #include "quor_wire/protocol_ids.h"
 #include "quor_wire/record.h"
 
@@ -79,19 +81,8 @@ bool WriteAll(const Peer &peer, const std::uint8_t *data, std::size_t n) {
 
 TextStreamServer::TextStreamServer(std::size_t records, std::string recipient,
                                    std::size_t textLength, SSL_CTX *tls)
-    : records_(records), recipient_(std::move(recipient)), textLength_(textLength), tls_(tls) {
-    listenFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    if (listenFd_ < 0 || ::bind(listenFd_, reinterpret_cast<sockaddr *>(&addr), len) != 0 ||
-        ::listen(listenFd_, 4) != 0 ||
-        ::getsockname(listenFd_, reinterpret_cast<sockaddr *>(&addr), &len) != 0) {
-        throw std::runtime_error("text stream server: cannot listen on 127.0.0.1");
-    }
-    port_ = ntohs(addr.sin_port);
-}
+    : records_(records), recipient_(std::move(recipient)), textLength_(textLength), tls_(tls),
+      listenFd_(quor::testing::ListenOnLoopback(SOCK_CLOEXEC, port_)) {}
 
 TextStreamServer::~TextStreamServer() {
     if (worker_.joinable()) {

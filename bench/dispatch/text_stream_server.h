@@ -40,8 +40,8 @@ private:
     std::string recipient_;
     std::size_t textLength_;
     SSL_CTX *tls_;
+    int port_ = 0; // before listenFd_, whose initialisation sets it
     int listenFd_ = -1;
-    int port_ = 0;
     std::thread worker_;
     bool served_ = false;
 };

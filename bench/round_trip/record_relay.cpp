@@ -1,5 +1,7 @@
 #include "record_relay.h"
 
+#include "scripted_server.h"
+
 #include "quor_wire/protocol_ids.h"
 #include "quor_wire/record.h"
 
@@ -97,20 +99,9 @@ bool Accept(int listenFd, SSL_CTX *tls, const std::atomic<bool> &stop, Client &c
 
 } // namespace
 
-RecordRelay::RecordRelay(SSL_CTX *tls) : tls_(tls) {
-    listenFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    if (listenFd_ < 0 || ::bind(listenFd_, reinterpret_cast<sockaddr *>(&addr), len) != 0 ||
-        ::listen(listenFd_, 4) != 0 ||
-        ::getsockname(listenFd_, reinterpret_cast<sockaddr *>(&addr), &len) != 0) {
-        throw std::runtime_error("record relay: cannot listen on 127.0.0.1");
-    }
-    port_ = ntohs(addr.sin_port);
-    worker_ = std::thread([this] { Serve(); });
-}
+RecordRelay::RecordRelay(SSL_CTX *tls)
+    : tls_(tls), listenFd_(quor::testing::ListenOnLoopback(SOCK_CLOEXEC, port_)),
+      worker_([this] { Serve(); }) {}
 
 RecordRelay::~RecordRelay() {
     stop_ = true;

@@ -26,8 +26,8 @@ private:
     void Serve();
 
     SSL_CTX *tls_;
+    int port_ = 0; // before listenFd_, whose initialisation sets it
     int listenFd_ = -1;
-    int port_ = 0;
     std::atomic<bool> stop_{false};
     std::thread worker_;
 };

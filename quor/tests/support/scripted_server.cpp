@@ -124,19 +124,26 @@ bool SendAll(int fd, const std::uint8_t *p, std::size_t n) {
 
 } // namespace
 
-ScriptedServer::ScriptedServer() {
-    listenFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+int ListenOnLoopback(int socketFlags, int &port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | socketFlags, 0);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t len = sizeof addr;
-    if (listenFd_ < 0 || ::bind(listenFd_, reinterpret_cast<sockaddr *>(&addr), len) != 0 ||
-        ::listen(listenFd_, 64) != 0 ||
-        ::getsockname(listenFd_, reinterpret_cast<sockaddr *>(&addr), &len) != 0) {
-        throw std::runtime_error("scripted server: cannot listen on 127.0.0.1");
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&addr), len) != 0 ||
+        ::listen(fd, 64) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr *>(&addr), &len) != 0) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        throw std::runtime_error("cannot listen on 127.0.0.1");
     }
-    port_ = ntohs(addr.sin_port);
+    port = ntohs(addr.sin_port);
+    return fd;
 }
+
+ScriptedServer::ScriptedServer()
+    : listenFd_(ListenOnLoopback(SOCK_NONBLOCK | SOCK_CLOEXEC, port_)) {}
 
 ScriptedServer::~ScriptedServer() {
     for (auto &client : clients_) {
@@ -153,6 +160,13 @@ void ScriptedServer::UseForLibrary() const {
 void ScriptedServer::UseTls(const TestCertificate &certificate) {
     SSL_CTX_free(tls_);
     tls_ = certificate.NewServerContext();
+}
+
+void ScriptedServer::LimitReceiveBuffers() {
+    // Set before the connection opens, so that the window offered is small
+    // from the start (accepted sockets inherit it).
+    const int bytes = 4096;
+    setsockopt(listenFd_, SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
 }
 
 ScriptedServer::Client &ScriptedServer::clientAt(int client) const {

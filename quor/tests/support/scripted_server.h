@@ -27,6 +27,10 @@ void PumpFor(int ms);
 
 // A loopback port on which nothing listens.
 int UnusedLoopbackPort();
+// A socket (made with socketFlags beside SOCK_STREAM) listening on an
+// ephemeral 127.0.0.1 port, which it writes to port. Throws
+// std::runtime_error when it cannot listen.
+int ListenOnLoopback(int socketFlags, int &port);
 
 // Builds a record the way a server would: id, format 1, names and fields.
 QuorMessage MakeRecord(std::int32_t id, std::string_view sender, std::string_view recipient,
@@ -50,6 +54,9 @@ public:
     void UseForLibrary() const;
     // Clients accepted from now on speak TLS, presenting this certificate.
     void UseTls(const TestCertificate &certificate);
+    // Clients accepted from now on get a receive buffer of a few KiB, so
+    // that their sends soon fill the socket when the server does not read.
+    void LimitReceiveBuffers();
 
     // Accepts the next client while pumping the library, in TLS mode also
     // completing the handshake; returns its index, or -1 on time-out or a
@@ -93,8 +100,8 @@ private:
     void FlushTls(Client &client, bool required);
     void Forget(Client &client);
 
+    int port_ = 0; // before listenFd_, whose initialisation sets it
     int listenFd_ = -1;
-    int port_ = 0;
     SSL_CTX *tls_ = nullptr;
     std::vector<std::unique_ptr<Client>> clients_;
 };
