@@ -21,6 +21,9 @@ struct StreamResult {
     int error = 0;
     // kFailed: the stream cannot carry anything any more.
     bool lost = false;
+    // Reads: where the bytes are, in the caller's buffer or in the stream's
+    // own, valid until the stream is used again.
+    const std::uint8_t *data = nullptr;
 };
 
 // Outcome of one step of opening the stream after the TCP connect.
@@ -38,7 +41,8 @@ public:
     // the first record (the TLS handshake); repeated on the readiness asked
     // for until it is done or has failed.
     virtual OpenResult Open() = 0;
-    virtual StreamResult Read(std::uint8_t *data, std::size_t size) = 0;
+    // Reads at most size bytes, into buffer or (sparing a copy) not.
+    virtual StreamResult Read(std::uint8_t *buffer, std::size_t size) = 0;
     // A write that would block must be repeated with the same bytes.
     virtual StreamResult Write(const std::uint8_t *data, std::size_t size) = 0;
 

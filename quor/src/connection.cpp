@@ -228,9 +228,11 @@ bool QuorConnection::ReadAndDispatch() {
         return true;
     }
     readAhead_ = read.bytes == receiveBuffer_.size() && stream_->ReadsFromSocket();
-    // Before the events: their callbacks may close the connection.
+    // The bytes may be the stream's own: taken before anything can close it.
+    assembler_.feed(read.data, read.bytes);
+    // Before the events, whose callbacks may close the connection.
     NoteStreamState();
-    Received(receiveBuffer_.data(), read.bytes);
+    RaiseReceived();
     return true;
 }
 
@@ -245,6 +247,10 @@ void QuorConnection::NoteStreamState() {
 
 void QuorConnection::Received(const std::uint8_t *data, std::size_t n) {
     assembler_.feed(data, n);
+    RaiseReceived();
+}
+
+void QuorConnection::RaiseReceived() {
     if (state_ == STATE_AWAITING_REPLY) {
         if (purpose_ == MODE_CREATEUSER || purpose_ == MODE_REQPASSWORD) {
             // These connections end with the server's first answer, which the

@@ -128,6 +128,8 @@ protected:
 private:
     // Reads once; a read notification follows unless nothing could be read.
     bool ReadAndDispatch();
+    // The events that the bytes just fed to the assembler complete.
+    void RaiseReceived();
     void ContinueOpening();
     void SendPump();
     void CloseSocket();

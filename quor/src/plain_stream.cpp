@@ -8,10 +8,10 @@
 
 namespace quor {
 
-StreamResult PlainStream::Read(std::uint8_t *data, std::size_t size) {
-    const ssize_t n = ::recv(fd_, data, size, 0);
+StreamResult PlainStream::Read(std::uint8_t *buffer, std::size_t size) {
+    const ssize_t n = ::recv(fd_, buffer, size, 0);
     if (n > 0) {
-        return {StreamResult::kBytes, static_cast<std::size_t>(n)};
+        return {StreamResult::kBytes, static_cast<std::size_t>(n), 0, false, buffer};
     }
     if (n == 0) {
         return {StreamResult::kClosed};

@@ -11,7 +11,7 @@ public:
     explicit PlainStream(int fd) : fd_(fd) {}
 
     OpenResult Open() override { return {}; }
-    StreamResult Read(std::uint8_t *data, std::size_t size) override;
+    StreamResult Read(std::uint8_t *buffer, std::size_t size) override;
     StreamResult Write(const std::uint8_t *data, std::size_t size) override;
 
 private:

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace quor {
 
@@ -108,7 +107,7 @@ int TlsStream::HandshakeFailure() const {
     }
 }
 
-StreamResult TlsStream::Read(std::uint8_t *data, std::size_t size) {
+StreamResult TlsStream::Read(std::uint8_t *, std::size_t size) {
     if (plainStart_ == plainEnd_) {
         const StreamResult refill = Decrypt();
         if (refill.kind != StreamResult::kBytes) {
@@ -116,9 +115,9 @@ StreamResult TlsStream::Read(std::uint8_t *data, std::size_t size) {
         }
     }
     const std::size_t n = std::min(size, plainEnd_ - plainStart_);
-    std::memcpy(data, plain_.get() + plainStart_, n);
+    const std::uint8_t *at = plain_.get() + plainStart_;
     plainStart_ += n;
-    return {StreamResult::kBytes, n};
+    return {StreamResult::kBytes, n, 0, false, at};
 }
 
 StreamResult TlsStream::Decrypt() {

@@ -20,7 +20,8 @@ public:
     ~TlsStream() override;
 
     OpenResult Open() override;
-    StreamResult Read(std::uint8_t *data, std::size_t size) override;
+    // Hands out the decrypted bytes where they are, without copying.
+    StreamResult Read(std::uint8_t *buffer, std::size_t size) override;
     StreamResult Write(const std::uint8_t *data, std::size_t size) override;
     bool Buffered() const override;
     bool ReadsFromSocket() const override { return false; }
