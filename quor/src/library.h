@@ -22,7 +22,7 @@ inline constexpr int kHousekeepingPeriodMs = 1000;
 inline constexpr std::uint32_t kSilenceLimitSeconds = 60;
 // At most this many pumps in a row read ahead before epoll is asked again,
 // so timers, writes and other sessions are never kept waiting for long.
-inline constexpr int kMaxReadAheadPumps = 16;
+inline constexpr int kMaxReadAheadPumps = 64;
 
 struct Library {
     // First, so that OpenSSL's clean-up at exit comes after this object's.
