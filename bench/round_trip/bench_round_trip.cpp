@@ -5,9 +5,11 @@
 // own work, and everything over plain TCP and over TLS. TLS should cost at
 // most 1.3 times the plain round trip at the median (p50), through quord.
 //
-//   bench_round_trip [ROUND_TRIPS]
+//   bench_round_trip [ROUND_TRIPS [ROUNDS]]
 //
-// Exits 1 only when a run fails.
+// Each round measures all four ways; the lowest p50 and p99 of each are
+// compared, so that a burst of load from elsewhere on the machine during
+// one run does not decide the result. Exits 1 only when a run fails.
 #include "ping_pong.h"
 #include "quord_process.h"
 #include "record_relay.h"
@@ -26,11 +28,26 @@ using namespace quor::bench;
 namespace {
 
 constexpr int kDefaultRoundTrips = 5000;
+constexpr int kDefaultRounds = 3;
 constexpr double kTargetRatio = 1.3;
 
 struct Percentiles {
     double p50 = 0;
     double p99 = 0;
+};
+
+// The lowest figures over the rounds.
+struct Best {
+    std::optional<Percentiles> best;
+    bool failed = false;
+    void Add(const std::optional<Percentiles> &run) {
+        failed = failed || !run;
+        if (run && (!best || run->p50 < best->p50)) {
+            best = Percentiles{run->p50, best ? std::min(best->p99, run->p99) : run->p99};
+        } else if (run) {
+            best->p99 = std::min(best->p99, run->p99);
+        }
+    }
 };
 
 std::optional<Percentiles> Measure(const char *name, PingPongPlan plan) {
@@ -90,25 +107,36 @@ std::optional<Percentiles> ThroughRelay(const quor::testing::TestCertificate *ce
 
 int main(int argc, char **argv) {
     const int roundTrips = argc > 1 ? std::atoi(argv[1]) : kDefaultRoundTrips;
-    if (roundTrips <= 0) {
-        std::fprintf(stderr, "usage: %s [ROUND_TRIPS]\n", argv[0]);
+    const int rounds = argc > 2 ? std::atoi(argv[2]) : kDefaultRounds;
+    if (roundTrips <= 0 || rounds <= 0) {
+        std::fprintf(stderr, "usage: %s [ROUND_TRIPS [ROUNDS]]\n", argv[0]);
         return 2;
     }
     std::signal(SIGPIPE, SIG_IGN); // the relay's writes to a client that left
     const quor::testing::TestCertificate certificate;
-    std::printf("plain\n");
-    const auto plainQuord = ThroughQuord(nullptr, roundTrips);
-    const auto plainRelay = ThroughRelay(nullptr, roundTrips);
-    std::printf("TLS\n");
-    const auto tlsQuord = ThroughQuord(&certificate, roundTrips);
-    const auto tlsRelay = ThroughRelay(&certificate, roundTrips);
-    if (!plainQuord || !plainRelay || !tlsQuord || !tlsRelay) {
+    Best plainQuord, plainRelay, tlsQuord, tlsRelay;
+    for (int round = 1; round <= rounds; ++round) {
+        std::printf("round %d, plain\n", round);
+        plainQuord.Add(ThroughQuord(nullptr, roundTrips));
+        plainRelay.Add(ThroughRelay(nullptr, roundTrips));
+        std::printf("round %d, TLS\n", round);
+        tlsQuord.Add(ThroughQuord(&certificate, roundTrips));
+        tlsRelay.Add(ThroughRelay(&certificate, roundTrips));
+    }
+    if (plainQuord.failed || plainRelay.failed || tlsQuord.failed || tlsRelay.failed) {
         return 1;
     }
-    const double quordRatio = tlsQuord->p50 / plainQuord->p50;
+    const auto line = [](const char *name, const Best &b) {
+        std::printf("best %-22s p50 %7.1f us, p99 %7.1f us\n", name, b.best->p50, b.best->p99);
+    };
+    line("plain through quord", plainQuord);
+    line("plain through relay", plainRelay);
+    line("TLS through quord", tlsQuord);
+    line("TLS through relay", tlsRelay);
+    const double quordRatio = tlsQuord.best->p50 / plainQuord.best->p50;
     std::printf("TLS/plain at p50: through quord %.2f (target at most %.2f): %s; through the "
                 "relay %.2f\n",
                 quordRatio, kTargetRatio, quordRatio <= kTargetRatio ? "met" : "NOT met",
-                tlsRelay->p50 / plainRelay->p50);
+                tlsRelay.best->p50 / plainRelay.best->p50);
     return 0;
 }
