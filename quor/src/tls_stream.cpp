@@ -52,6 +52,7 @@ std::unique_ptr<TlsStream> TlsStream::Create(std::shared_ptr<const TlsContext> c
     ClearErrors();
     SSL *ssl = SSL_new(context->ssl());
     if (ssl == nullptr) {
+        ClearErrors();
         return nullptr;
     }
     std::unique_ptr<TlsStream> stream(new TlsStream(std::move(context), ssl));
