@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 namespace quor::bench {
 
@@ -17,12 +18,16 @@ struct ReadResult {
 // Logs on to 127.0.0.1:port as "bench" through the library and counts
 // QUOR_CB_TEXT callbacks while pumping with quor_pump(-1), until `records`
 // texts have arrived or the server closes. Initialises and terminates the
-// library itself.
-ReadResult ReadWithLibrary(int port, std::size_t records);
+// library itself. With a CA file the connection is TLS, trusting it.
+ReadResult ReadWithLibrary(int port, std::size_t records, const std::string &caFile = "");
 
 // Sends the login request over a blocking socket, reads the answer, then
 // reads the stream with recv calls of one record's size (476 bytes, the most
 // a client of this framing asks for) until `records` records have arrived.
 ReadResult ReadWithPlainRecv(int port, std::size_t records);
+
+// The same over TLS (verifying the server against caFile): SSL_read calls
+// of one record's size on a blocking socket.
+ReadResult ReadWithSslRead(int port, std::size_t records, const std::string &caFile);
 
 } // namespace quor::bench

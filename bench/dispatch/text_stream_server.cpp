@@ -1,7 +1,11 @@
 #include "text_stream_server.h"
 
+#include "scripted_server.h"
+
 #include "quor_wire/protocol_ids.h"
 #include "quor_wire/record.h"
+
+#include <openssl/ssl.h>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -17,12 +21,35 @@ namespace quor::bench {
 
 namespace {
 
-// Texts are written in batches of this many records, one send call each.
+// Texts are written in batches of this many records, one write call each
+// (in TLS: one SSL_write, cut into TLS records of 16 KiB).
 constexpr std::size_t kBatchRecords = 256;
 
-bool ReadExactly(int fd, std::uint8_t *data, std::size_t n) {
+// One served client: a blocking socket, with TLS over it or not.
+struct Peer {
+    int fd;
+    SSL *ssl;
+
+    // Like recv and send: bytes moved, or 0 or less when the client is gone.
+    long Read(std::uint8_t *data, std::size_t n) const {
+        if (ssl != nullptr) {
+            std::size_t got = 0;
+            return SSL_read_ex(ssl, data, n, &got) == 1 ? static_cast<long>(got) : -1;
+        }
+        return ::recv(fd, data, n, 0);
+    }
+    long Write(const std::uint8_t *data, std::size_t n) const {
+        if (ssl != nullptr) {
+            std::size_t sent = 0;
+            return SSL_write_ex(ssl, data, n, &sent) == 1 ? static_cast<long>(sent) : -1;
+        }
+        return ::send(fd, data, n, MSG_NOSIGNAL);
+    }
+};
+
+bool ReadExactly(const Peer &peer, std::uint8_t *data, std::size_t n) {
     while (n > 0) {
-        const ssize_t got = ::recv(fd, data, n, 0);
+        const long got = peer.Read(data, n);
         if (got <= 0) {
             if (got < 0 && errno == EINTR) {
                 continue;
@@ -35,9 +62,9 @@ bool ReadExactly(int fd, std::uint8_t *data, std::size_t n) {
     return true;
 }
 
-bool WriteAll(int fd, const std::uint8_t *data, std::size_t n) {
+bool WriteAll(const Peer &peer, const std::uint8_t *data, std::size_t n) {
     while (n > 0) {
-        const ssize_t sent = ::send(fd, data, n, MSG_NOSIGNAL);
+        const long sent = peer.Write(data, n);
         if (sent < 0) {
             if (errno == EINTR) {
                 continue;
@@ -53,20 +80,9 @@ bool WriteAll(int fd, const std::uint8_t *data, std::size_t n) {
 } // namespace
 
 TextStreamServer::TextStreamServer(std::size_t records, std::string recipient,
-                                   std::size_t textLength)
-    : records_(records), recipient_(std::move(recipient)), textLength_(textLength) {
-    listenFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    if (listenFd_ < 0 || ::bind(listenFd_, reinterpret_cast<sockaddr *>(&addr), len) != 0 ||
-        ::listen(listenFd_, 4) != 0 ||
-        ::getsockname(listenFd_, reinterpret_cast<sockaddr *>(&addr), &len) != 0) {
-        throw std::runtime_error("text stream server: cannot listen on 127.0.0.1");
-    }
-    port_ = ntohs(addr.sin_port);
-}
+                                   std::size_t textLength, SSL_CTX *tls)
+    : records_(records), recipient_(std::move(recipient)), textLength_(textLength), tls_(tls),
+      listenFd_(quor::testing::ListenOnLoopback(SOCK_CLOEXEC, port_)) {}
 
 TextStreamServer::~TextStreamServer() {
     if (worker_.joinable()) {
@@ -91,15 +107,20 @@ bool TextStreamServer::Serve() {
     if (fd < 0) {
         return false;
     }
+    Peer peer{fd, tls_ != nullptr ? SSL_new(tls_) : nullptr};
+    if (peer.ssl != nullptr) {
+        SSL_set_fd(peer.ssl, fd);
+    }
     QuorMessage opening;
-    bool ok = ReadExactly(fd, opening.bytes.data(), kRecordSize) && opening.id() == 1;
+    bool ok = (tls_ == nullptr || (peer.ssl != nullptr && SSL_accept(peer.ssl) == 1)) &&
+              ReadExactly(peer, opening.bytes.data(), kRecordSize) && opening.id() == 1;
     if (ok) {
         QuorMessage accepted;
         accepted.setId(wire::kLoggedOnUser);
         accepted.setFormat(1);
         accepted.setSender("$server");
         accepted.setRecipient(recipient_);
-        ok = WriteAll(fd, accepted.bytes.data(), kRecordSize);
+        ok = WriteAll(peer, accepted.bytes.data(), kRecordSize);
     }
 
     QuorMessage text;
@@ -115,8 +136,12 @@ bool TextStreamServer::Serve() {
     }
     for (std::size_t left = records_; ok && left > 0;) {
         const std::size_t count = std::min(left, kBatchRecords);
-        ok = WriteAll(fd, batch.data(), count * kRecordSize);
+        ok = WriteAll(peer, batch.data(), count * kRecordSize);
         left -= count;
+    }
+    if (peer.ssl != nullptr) {
+        SSL_shutdown(peer.ssl);
+        SSL_free(peer.ssl);
     }
     ::close(fd);
     return ok;

@@ -8,13 +8,17 @@
 #include <string>
 #include <thread>
 
+typedef struct ssl_ctx_st SSL_CTX;
+
 namespace quor::bench {
 
 class TextStreamServer {
 public:
     // Each served client receives `records` texts (id 2, format 0) from
-    // "anna" to `recipient`, each carrying `textLength` characters.
-    TextStreamServer(std::size_t records, std::string recipient, std::size_t textLength);
+    // "anna" to `recipient`, each carrying `textLength` characters; inside
+    // TLS when tls is not null (the server does not own it).
+    TextStreamServer(std::size_t records, std::string recipient, std::size_t textLength,
+                     SSL_CTX *tls = nullptr);
     ~TextStreamServer();
     TextStreamServer(const TextStreamServer &) = delete;
     TextStreamServer &operator=(const TextStreamServer &) = delete;
@@ -35,8 +39,9 @@ private:
     std::size_t records_;
     std::string recipient_;
     std::size_t textLength_;
+    SSL_CTX *tls_;
+    int port_ = 0; // before listenFd_, whose initialisation sets it
     int listenFd_ = -1;
-    int port_ = 0;
     std::thread worker_;
     bool served_ = false;
 };

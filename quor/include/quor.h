@@ -22,9 +22,10 @@
  * - Every export returns 0 on success and 1 on failure, leaving the reason in
  *   the library-wide last-error code (quor_getlasterror()). quor_create()
  *   returns NULL on failure instead; the getters return their value.
- * - Error codes 0 to 39 have texts (quor_geterrortext()). When a connection
- *   fails, a socket error number (10000 and above, see \ref quor_socket_errors)
- *   can stand in place of a library code.
+ * - Error codes 0 to 39, and 40 to 43 for encrypted connections, have texts
+ *   (quor_geterrortext()). When a connection fails, a socket error number
+ *   (10000 and above, see \ref quor_socket_errors) can stand in place of a
+ *   library code.
  * - A NULL string argument counts as the empty string. Strings are copied
  *   before an export returns; strings passed to callbacks are valid only
  *   during the call.
@@ -116,7 +117,9 @@ typedef void (*QUORCALLBACK)(void);
  * \param h      the session
  * \param result 0 accepted; #QUOR_ERR_LOGIN_INVALID, #QUOR_ERR_ALREADY_ONLINE,
  *               #QUOR_ERR_API_BUILD or #QUOR_ERR_CONNECT refused; a socket
- *               error number when the connect failed
+ *               error number, or #QUOR_ERR_TLS_HANDSHAKE,
+ *               #QUOR_ERR_TLS_UNTRUSTED or #QUOR_ERR_TLS_HOST_MISMATCH for an
+ *               encrypted connection, when the connect failed
  */
 typedef void (*QUOR_CB_LOGIN_FN)(QUORHANDLE h, int result);
 /**
@@ -225,7 +228,8 @@ typedef void (*QUOR_CB_BROADCAST_FN)(QUORHANDLE h, const char *sender, const cha
  * Slot 15: outcome of quor_createuser().
  * \param h      the session, idle by now
  * \param result 0: created, the password is mailed; else a library error
- *               code or a socket error number
+ *               code or a socket error number. A failed connect is reported
+ *               here (and on slot 16 for quor_reqpassword()) as on slot 0.
  */
 typedef void (*QUOR_CB_CREATEUSER_FN)(QUORHANDLE h, int result);
 /**
@@ -304,7 +308,7 @@ typedef void (*QUOR_CB_INVITATION_FN)(QUORHANDLE h, const char *inviter, const c
  * \defgroup quor_errors Library error codes
  * \brief The codes of quor_getlasterror() and of callback results.
  *
- * Each code from 0 to 39 has a text (quor_geterrortext()). Codes 0 to 7, 12,
+ * Each code from 0 to 43 has a text (quor_geterrortext()). Codes 0 to 7, 12,
  * 25 and 29 to 31 are set by the exports themselves; the others reach the
  * caller as results of callbacks, translated from server replies.
  * @{
@@ -349,6 +353,14 @@ typedef void (*QUOR_CB_INVITATION_FN)(QUORHANDLE h, const char *inviter, const c
 #define QUOR_ERR_EMAIL_INCORRECT 37         /**< "incorrect e-mail address" */
 #define QUOR_ERR_PASSWORD_TOO_RECENT 38     /**< "password sent too recently" */
 #define QUOR_ERR_BAD_PASSWORD 39            /**< "bad password" */
+/**
+ * Encrypted connections (quor_settls()): 40 to 42 fail a connect request
+ * through its callback; 43 fails quor_settls() or a connect request at once.
+ */
+#define QUOR_ERR_TLS_HANDSHAKE 40     /**< "TLS handshake failed" */
+#define QUOR_ERR_TLS_UNTRUSTED 41     /**< "server certificate not trusted" */
+#define QUOR_ERR_TLS_HOST_MISMATCH 42 /**< "server certificate does not match the host name" */
+#define QUOR_ERR_TLS_SETUP 43         /**< "TLS could not be set up" */
 /** @} */
 
 /**
@@ -450,7 +462,8 @@ QUOR_API int quor_getuserdata(QUORHANDLE h);
  *
  * Only a new session accepts them (else last error #QUOR_ERR_HANDLE_IN_USE).
  * They return 1 with a socket error as last error when the connect fails at
- * once (#QUOR_ERR_SOCKET_INVALID for a host name that does not resolve). The
+ * once (#QUOR_ERR_SOCKET_INVALID for a host name that does not resolve;
+ * #QUOR_ERR_TLS_SETUP when TLS is on and cannot be set up). The
  * outcome arrives on slot 0, 15 or 16. A session is used for one connection
  * only; to connect again, create a new one.
  * @{
@@ -641,6 +654,34 @@ QUOR_API int quor_getfd(void);
  *         #QUOR_ERR_NOT_INITIALIZED
  */
 QUOR_API int quor_pump(int timeout_ms);
+
+/** quor_settls() mode: plain records, as the service always spoke (default). */
+#define QUOR_TLS_OFF 0
+/** quor_settls() mode: the same records inside TLS 1.2 or newer, verified. */
+#define QUOR_TLS_ON 1
+
+/**
+ * Chooses plain or encrypted connections for later connect requests; a
+ * connection keeps the mode in force when its connect request was made.
+ *
+ * With #QUOR_TLS_ON the server's certificate must be trusted by the system's
+ * trust store or, when ca_file is neither NULL nor "", by the PEM
+ * certificates in that file (a CA, or the server's own self-signed
+ * certificate), and must name the host given to quor_setserver() (its IP
+ * entries for a numeric address); a host name is also sent to the server
+ * (SNI). There is no mode without these checks. The connect notification
+ * comes once the handshake is done; a handshake that fails, or has not
+ * finished 30 seconds after the TCP connect, fails the connect request on
+ * its callback with #QUOR_ERR_TLS_HANDSHAKE, #QUOR_ERR_TLS_UNTRUSTED or
+ * #QUOR_ERR_TLS_HOST_MISMATCH. Works before quor_init() and between
+ * connections; the setting outlives quor_term().
+ * \param mode    #QUOR_TLS_OFF or #QUOR_TLS_ON
+ * \param ca_file a PEM file of further trusted certificates, or NULL or ""
+ * \return 0 with last error 0, or 1 with last error #QUOR_ERR_TLS_SETUP and
+ *         the setting unchanged when the mode is unknown or, for
+ *         #QUOR_TLS_ON, the CA file cannot be read or TLS cannot be set up
+ */
+QUOR_API int quor_settls(int mode, const char *ca_file);
 /** @} */
 
 #ifdef __cplusplus

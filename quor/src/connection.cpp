@@ -1,8 +1,11 @@
 #include "connection.h"
 
 #include "clock.h"
+#include "plain_stream.h"
 #include "socket_errors.h"
+#include "tls_stream.h"
 
+#include "quor.h"
 #include "quor_wire/protocol_ids.h"
 
 #include <arpa/inet.h>
@@ -87,30 +90,42 @@ int QuorConnection::StartConnect(const ConnectRequest &request) {
     sockaddr_storage addr{};
     socklen_t len = 0;
     if (!ResolveHost(request.host, request.port, addr, len)) {
-        lastError_ = kWsaInvalidArgument;
-        state_ = STATE_IDLE;
-        return lastError_;
+        return FailAtOnce(kWsaInvalidArgument);
     }
     fd_ = ::socket(addr.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd_ < 0) {
-        lastError_ = SocketErrorFromErrno(errno);
-        state_ = STATE_IDLE;
-        return lastError_;
+        return FailAtOnce(SocketErrorFromErrno(errno));
+    }
+    if (!request.tls) {
+        stream_ = std::make_unique<PlainStream>(fd_);
+    } else if (request.tlsContext != nullptr) {
+        stream_ = TlsStream::Create(request.tlsContext, fd_, request.host);
+    }
+    if (stream_ == nullptr) {
+        return FailAtOnce(QUOR_ERR_TLS_SETUP);
     }
     const int on = 1;
     setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
     if (::connect(fd_, reinterpret_cast<sockaddr *>(&addr), len) != 0) {
         lastError_ = SocketErrorFromErrno(errno);
         if (lastError_ != kWsaWouldBlock) {
-            CloseSocket();
-            state_ = STATE_IDLE;
-            return lastError_;
+            return FailAtOnce(lastError_);
         }
     }
     // Writability reports the connect's completion, successful or not.
     interest_ = EPOLLOUT;
-    reactor_.watch(fd_, interest_, tag_);
+    if (const int err = reactor_.watch(fd_, interest_, tag_); err != 0) {
+        // Never announced, the socket would leave the request hanging.
+        return FailAtOnce(SocketErrorFromErrno(err));
+    }
     return 0;
+}
+
+int QuorConnection::FailAtOnce(int error) {
+    CloseSocket();
+    lastError_ = error;
+    state_ = STATE_IDLE;
+    return error;
 }
 
 void QuorConnection::OnReady(std::uint32_t events) {
@@ -118,29 +133,65 @@ void QuorConnection::OnReady(std::uint32_t events) {
         return;
     }
     if (state_ == STATE_CONNECTING) {
-        int error = 0;
-        socklen_t len = sizeof error;
-        getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &len);
-        if (error == 0 && (events & (EPOLLERR | EPOLLHUP)) != 0) {
-            error = ECONNREFUSED;
+        if (!opening_) {
+            int error = 0;
+            socklen_t len = sizeof error;
+            getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &len);
+            if (error == 0 && (events & (EPOLLERR | EPOLLHUP)) != 0) {
+                error = ECONNREFUSED;
+            }
+            if (error != 0) {
+                OnConnect(SocketErrorFromErrno(error));
+                return;
+            }
+            opening_ = true;
+            openingSinceTick_ = TickNow();
         }
-        OnConnect(error == 0 ? 0 : SocketErrorFromErrno(error));
-    } else if ((events & EPOLLOUT) != 0 && !sendQueue_.empty()) {
+        ContinueOpening();
+    } else if ((events & EPOLLOUT) != 0 && !sendQueue_.empty() && !stream_->WriteWaitsForRead()) {
         OnSend(0);
-    } else if ((events & EPOLLIN) != 0) {
+    } else if ((events & EPOLLIN) != 0 ||
+               ((events & EPOLLOUT) != 0 && stream_->ReadWaitsForWrite())) {
         OnReceive();
     } else if ((events & (EPOLLHUP | EPOLLERR)) != 0) {
         OnClose();
     }
 }
 
+void QuorConnection::ContinueOpening() {
+    const OpenResult step = stream_->Open();
+    switch (step.kind) {
+    case OpenResult::kDone:
+        OnConnect(0);
+        break;
+    case OpenResult::kFailed:
+        OnConnect(step.error);
+        break;
+    case OpenResult::kWantRead:
+        SetInterest(EPOLLIN);
+        break;
+    case OpenResult::kWantWrite:
+        SetInterest(EPOLLOUT);
+        break;
+    }
+}
+
+bool QuorConnection::OpeningOverdue(std::uint32_t now) const {
+    return opening_ && state_ == STATE_CONNECTING &&
+           TickElapsed(openingSinceTick_, now) / 1000 > kOpeningLimitSeconds;
+}
+
 void QuorConnection::OnConnect(int error) {
     sendOffset_ = 0;
     if (error != 0) {
-        lastError_ = error;
         CloseSocket();
+        lastError_ = error;
         state_ = STATE_IDLE;
         Raise(EV_CONNECT_FAILED);
+        return;
+    }
+    opening_ = false;
+    if (!SetInterest(EPOLLIN)) {
         return;
     }
     QuorMessage opening;
@@ -150,35 +201,56 @@ void QuorConnection::OnConnect(int error) {
     const std::string &second = purpose_ == MODE_LOGIN ? password_ : email_;
     PackFields(opening, id, 1, "ssdd", {userName_, second, build_, loginConstant_});
     state_ = STATE_AWAITING_REPLY;
-    interest_ = EPOLLIN;
-    reactor_.modify(fd_, interest_, tag_);
     Post(opening);
+    // The handshake may have brought the server's first bytes along.
+    if (fd_ >= 0) {
+        NoteStreamState();
+    }
 }
 
 void QuorConnection::OnReceive() {
-    ReadAndDispatch(false);
+    ReadAndDispatch();
 }
 
-bool QuorConnection::ReadAndDispatch(bool speculative) {
-    const ssize_t n = ::recv(fd_, receiveBuffer_.data(), receiveBuffer_.size(), 0);
-    const bool wouldBlock = n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR);
-    if (speculative && wouldBlock) {
+bool QuorConnection::ReadAndDispatch() {
+    const StreamResult read = stream_->Read(receiveBuffer_.data(), receiveBuffer_.size());
+    if (read.kind == StreamResult::kWouldBlock) {
+        // Nothing for the records yet (a TLS record not complete, or one
+        // that carried no data): no notification.
         readAhead_ = false;
-        return false; // nothing was waiting after all: no notification
+        NoteStreamState();
+        return false;
     }
     lastReceiveTick_ = TickNow();
-    if (n == 0 || (n < 0 && !wouldBlock)) {
+    if (read.kind != StreamResult::kBytes) {
         // The peer closed or the connection broke: never read a dead socket again.
         OnClose();
         return true;
     }
-    readAhead_ = n == static_cast<ssize_t>(receiveBuffer_.size());
-    Received(receiveBuffer_.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
+    readAhead_ = read.bytes == receiveBuffer_.size() && stream_->ReadsFromSocket();
+    // The bytes may be the stream's own: taken before anything can close it.
+    assembler_.feed(read.data, read.bytes);
+    // Before the events, whose callbacks may close the connection.
+    NoteStreamState();
+    RaiseReceived();
     return true;
+}
+
+void QuorConnection::NoteStreamState() {
+    const bool buffered = stream_->Buffered();
+    if (buffered != bufferedMarked_) {
+        bufferedMarked_ = buffered;
+        reactor_.setBuffered(tag_, buffered);
+    }
+    UpdateInterest();
 }
 
 void QuorConnection::Received(const std::uint8_t *data, std::size_t n) {
     assembler_.feed(data, n);
+    RaiseReceived();
+}
+
+void QuorConnection::RaiseReceived() {
     if (state_ == STATE_AWAITING_REPLY) {
         if (purpose_ == MODE_CREATEUSER || purpose_ == MODE_REQPASSWORD) {
             // These connections end with the server's first answer, which the
@@ -223,12 +295,24 @@ void QuorConnection::Close() {
 }
 
 void QuorConnection::CloseSocket() {
-    if (fd_ >= 0) {
-        reactor_.unwatch(fd_);
-        ::close(fd_);
-        fd_ = -1;
-        interest_ = 0;
-        readAhead_ = false;
+    if (fd_ < 0) {
+        return;
+    }
+    if (stream_ != nullptr) {
+        stream_->Shutdown();
+        stream_.reset();
+    }
+    // A failure here is of no consequence: closing the descriptor takes it
+    // out of the epoll set anyway.
+    reactor_.unwatch(fd_);
+    ::close(fd_);
+    fd_ = -1;
+    interest_ = 0;
+    readAhead_ = false;
+    opening_ = false;
+    if (bufferedMarked_) {
+        bufferedMarked_ = false;
+        reactor_.setBuffered(tag_, false);
     }
 }
 
@@ -253,26 +337,25 @@ void QuorConnection::SendPump() {
     }
     lastSendTick_ = TickNow();
     while (!sendQueue_.empty()) {
+        // A write that would block is repeated later from the same offset
+        // with the same bytes, as TLS requires; records keep their order.
         const QuorMessage &head = sendQueue_.front();
-        const ssize_t n =
-            ::send(fd_, head.bytes.data() + sendOffset_, kRecordSize - sendOffset_, MSG_NOSIGNAL);
-        if (n < 0) {
-            const int err = errno;
-            if (err == EINTR) {
-                continue;
-            }
-            if (err == EAGAIN || err == EWOULDBLOCK) {
-                break; // the write notification continues at the send offset
-            }
-            lastError_ = SocketErrorFromErrno(err);
+        const StreamResult sent =
+            stream_->Write(head.bytes.data() + sendOffset_, kRecordSize - sendOffset_);
+        if (sent.kind == StreamResult::kWouldBlock) {
+            break; // the write notification continues at the send offset
+        }
+        if (sent.kind != StreamResult::kBytes) {
+            lastError_ = sent.error;
             sendQueue_.clear();
             sendOffset_ = 0;
-            if (IsConnectionLostError(err)) {
+            if (sent.lost) {
                 LoseConnection(lastError_);
+                return;
             }
             break;
         }
-        sendOffset_ += static_cast<std::size_t>(n);
+        sendOffset_ += sent.bytes;
         if (sendOffset_ == kRecordSize) {
             sendQueue_.pop_front();
             sendOffset_ = 0;
@@ -294,11 +377,26 @@ void QuorConnection::UpdateInterest() {
     if (fd_ < 0 || state_ == STATE_CONNECTING) {
         return;
     }
-    const std::uint32_t wanted = sendQueue_.empty() ? EPOLLIN : (EPOLLIN | EPOLLOUT);
-    if (wanted != interest_) {
-        interest_ = wanted;
-        reactor_.modify(fd_, interest_, tag_);
+    // A write that waits for the peer's bytes is retried after a read, not
+    // on writability, which would report at once and again and again.
+    const bool writesWait = !sendQueue_.empty() && !stream_->WriteWaitsForRead();
+    SetInterest(writesWait || stream_->ReadWaitsForWrite() ? (EPOLLIN | EPOLLOUT) : EPOLLIN);
+}
+
+bool QuorConnection::SetInterest(std::uint32_t events) {
+    if (events == interest_) {
+        return true;
     }
+    if (const int err = reactor_.modify(fd_, events, tag_); err != 0) {
+        if (state_ == STATE_CONNECTING) {
+            OnConnect(SocketErrorFromErrno(err));
+        } else {
+            LoseConnection(SocketErrorFromErrno(err));
+        }
+        return false;
+    }
+    interest_ = events;
+    return true;
 }
 
 const QuorMessage *QuorConnection::TakeMessage() {

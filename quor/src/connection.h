@@ -4,12 +4,15 @@
 // answers pings itself and hands its events to an event function.
 #pragma once
 
+#include "byte_stream.h"
 #include "quor_wire/record.h"
 #include "reactor.h"
 #include "receive_assembler.h"
+#include "tls_context.h"
 
 #include "quor_wire/record_queue.h"
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +44,10 @@ enum ConnectionEvent {
 };
 
 inline constexpr int kLoginConstant = 1;
+// A connection whose TLS handshake has not finished more than this many
+// whole seconds after its TCP connect fails (a server that accepts and
+// then says nothing would otherwise hold the request for ever).
+inline constexpr std::uint32_t kOpeningLimitSeconds = 30;
 
 struct ConnectRequest {
     std::string user;
@@ -50,6 +57,10 @@ struct ConnectRequest {
     int port = 0;
     int build = 0;
     ConnectionMode purpose = MODE_UNSET;
+    // Records inside TLS made from this context; tls without a context is
+    // a TLS set-up that failed.
+    bool tls = false;
+    std::shared_ptr<const TlsContext> tlsContext;
 };
 
 class QuorConnection {
@@ -62,7 +73,8 @@ public:
     virtual ~QuorConnection();
 
     // Opens the socket and starts connecting. Returns 0 while the connect is
-    // under way, otherwise a socket error number (the state is then idle).
+    // under way, otherwise a socket error number or 43 for a TLS set-up that
+    // failed (the state is then idle).
     int StartConnect(const ConnectRequest &request);
     // Queues a copy of the record (sender and time stamped) and sends as far
     // as the socket takes it.
@@ -73,7 +85,9 @@ public:
     // Closes the socket without raising an event; the state becomes idle.
     void Close();
 
-    // Notifications, delivered by the library's pump.
+    // Notifications, delivered by the library's pump. The connect
+    // notification comes once the TCP connect and the stream's opening (the
+    // TLS handshake) are done, or one of them failed.
     void OnConnect(int error);
     void OnReceive();
     void OnSend(int error);
@@ -86,10 +100,13 @@ public:
     void AssumeStateForTesting(int state, std::string_view userName, ConnectionMode purpose);
     // Routes one epoll readiness report to the matching notification.
     void OnReady(std::uint32_t events);
-    // A read that filled the whole buffer suggests more bytes are waiting:
-    // reads again without asking epoll first. True when that delivered a
-    // read notification; false (and nothing happened) when nothing waited.
-    bool ReadAhead() { return readAhead_ && fd_ >= 0 && ReadAndDispatch(true); }
+    // A read that filled the whole buffer suggests more bytes are waiting,
+    // and bytes held inside the stream are sure to: reads again without
+    // asking epoll first. True when that delivered a read notification;
+    // false (and nothing happened) when nothing waited.
+    bool ReadAhead() { return (readAhead_ || bufferedMarked_) && fd_ >= 0 && ReadAndDispatch(); }
+    // True while the stream's opening has gone on for too long.
+    bool OpeningOverdue(std::uint32_t now) const;
 
     int state() const { return state_; }
     ConnectionMode purpose() const { return purpose_; }
@@ -109,17 +126,37 @@ protected:
     void Raise(ConnectionEvent event) { onEvent_(*this, event); }
 
 private:
-    bool ReadAndDispatch(bool speculative);
+    // Reads once; a read notification follows unless nothing could be read.
+    bool ReadAndDispatch();
+    // The events that the bytes just fed to the assembler complete.
+    void RaiseReceived();
+    void ContinueOpening();
     void SendPump();
     void CloseSocket();
+    // Closes a connection found broken outside a notification; the close
+    // notification follows from the next pump.
     void LoseConnection(int error);
+    // The readiness to wait for: reads, and writes while records wait.
     void UpdateInterest();
+    // Tells the reactor the readiness to wait for. On failure the connect
+    // fails, or a connection already open is lost; false then.
+    bool SetInterest(std::uint32_t events);
+    // Tells the reactor whether the stream holds bytes, and updates the
+    // readiness to wait for, after the stream was read.
+    void NoteStreamState();
+    int FailAtOnce(int error);
 
     Reactor &reactor_;
     std::uint64_t tag_;
     EventFunction onEvent_;
     int fd_ = -1;
+    std::unique_ptr<ByteStream> stream_;
     std::uint32_t interest_ = 0;
+    // The TCP connect is done and the stream is being opened.
+    bool opening_ = false;
+    std::uint32_t openingSinceTick_ = 0;
+    // The reactor knows that the stream holds received bytes.
+    bool bufferedMarked_ = false;
 
     std::string userName_;
     std::string password_;

@@ -8,6 +8,7 @@
 #include "quor_wire/protocol_ids.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace quor {
 
@@ -181,14 +182,20 @@ void OnText(QuorSession &session, const QuorMessage &m) {
     QUORHANDLE h = HandleOf(session);
     const std::string sender = m.sender();
     const std::string recipient = m.recipient();
-    const std::string text = m.rawText();
+    // On the stack: texts come with nearly every record of a busy session,
+    // and a heap string for each costs more than the rest of their way.
+    char text[kDataSize + 1];
+    const auto *raw = reinterpret_cast<const char *>(m.bytes.data() + kDataOffset);
+    const std::size_t length = strnlen(raw, kDataSize);
+    std::memcpy(text, raw, length);
+    text[length] = '\0';
     if (IsChannelName(recipient)) {
         RaiseCallback<QUOR_CB_CHANNELTEXT_FN>(QUOR_CB_CHANNELTEXT, h, sender.c_str(),
-                                              recipient.c_str(), text.c_str());
+                                              recipient.c_str(), text);
     } else if (SameNameIgnoringCase(recipient, kBroadcastName)) {
-        RaiseCallback<QUOR_CB_BROADCAST_FN>(QUOR_CB_BROADCAST, h, sender.c_str(), text.c_str());
+        RaiseCallback<QUOR_CB_BROADCAST_FN>(QUOR_CB_BROADCAST, h, sender.c_str(), text);
     } else {
-        RaiseCallback<QUOR_CB_TEXT_FN>(QUOR_CB_TEXT, h, sender.c_str(), text.c_str());
+        RaiseCallback<QUOR_CB_TEXT_FN>(QUOR_CB_TEXT, h, sender.c_str(), text);
     }
 }
 

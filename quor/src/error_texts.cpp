@@ -46,6 +46,10 @@ constexpr std::pair<int, const char *> kErrorTexts[] = {
     {29, "timer creation failed"},
     {30, "timer initialization failed"},
     {31, "already initialized"},
+    {40, "TLS handshake failed"},
+    {41, "server certificate not trusted"},
+    {42, "server certificate does not match the host name"},
+    {43, "TLS could not be set up"},
 };
 
 } // namespace

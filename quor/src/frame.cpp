@@ -19,13 +19,21 @@ bool StillRunning(std::uint64_t initGeneration) {
     return Lib().initialised && Lib().initGeneration == initGeneration;
 }
 
-// Drops every logged-on session that has heard nothing for more than a
-// minute, as if the server had closed it, and destroys it.
+// Fails every connect whose TLS handshake has gone on for too long. Drops
+// every logged-on session that has heard nothing for more than a minute, as
+// if the server had closed it, and destroys it.
 void Housekeeping(std::uint64_t initGeneration) {
     Library &lib = Lib();
     const std::uint32_t now = TickNow();
     for (int i = 0; i < kMaxSessions; ++i) {
         QuorSession *session = lib.slots[i].get();
+        if (session != nullptr && session->OpeningOverdue(now)) {
+            session->OnConnect(QUOR_ERR_TLS_HANDSHAKE);
+            if (!StillRunning(initGeneration)) {
+                return;
+            }
+            continue;
+        }
         if (session == nullptr || session->state() != STATE_LOGGED_ON ||
             TickElapsed(session->lastReceiveTick(), now) / 1000 <= kSilenceLimitSeconds) {
             continue;
@@ -48,6 +56,21 @@ void DeliverDeferredCloses(std::uint64_t initGeneration) {
         }
         if (QuorSession *session = FindSession(tag)) {
             session->OnClose();
+        }
+    }
+}
+
+// Sessions whose TLS stream holds received bytes get their read
+// notification here, since no socket readiness announces those bytes.
+void DeliverBufferedInput(std::uint64_t initGeneration) {
+    // A copy: each read changes the list.
+    const std::vector<std::uint64_t> tags = Lib().reactor.buffered();
+    for (std::uint64_t tag : tags) {
+        if (!StillRunning(initGeneration)) {
+            return;
+        }
+        if (QuorSession *session = FindSession(tag)) {
+            session->ReadAhead();
         }
     }
 }
@@ -107,6 +130,8 @@ QUOR_API void quor_term(void) {
     lib.initialised = false;
     DestroyAllSessions();
     lib.reactor.close();
+    // Sessions destroyed inside a pump hold on to it until the pump returns.
+    lib.tls.reset();
 }
 
 QUOR_API QUORHANDLE quor_create(void) {
@@ -225,6 +250,7 @@ QUOR_API int quor_pump(int timeout_ms) {
             }
         } else if (tag == kWakeTag) {
             DeliverDeferredCloses(generation);
+            DeliverBufferedInput(generation);
         } else if (QuorSession *session = FindSession(tag)) {
             session->OnReady(events[i].events);
         }

@@ -4,6 +4,7 @@
 
 #include "reactor.h"
 #include "session.h"
+#include "tls_context.h"
 
 #include "quor.h"
 
@@ -21,9 +22,11 @@ inline constexpr int kHousekeepingPeriodMs = 1000;
 inline constexpr std::uint32_t kSilenceLimitSeconds = 60;
 // At most this many pumps in a row read ahead before epoll is asked again,
 // so timers, writes and other sessions are never kept waiting for long.
-inline constexpr int kMaxReadAheadPumps = 16;
+inline constexpr int kMaxReadAheadPumps = 64;
 
 struct Library {
+    // First, so that OpenSSL's clean-up at exit comes after this object's.
+    OpenSslFirst openSsl;
     bool initialised = false;
     int lastError = 0;
     Reactor reactor;
@@ -39,6 +42,11 @@ struct Library {
     int readAheadPumps = 0;
     std::string host = "localhost";
     int port = QUOR_DEFAULT_PORT;
+    // quor_settls: the mode and CA file outlive quor_term; the context is
+    // made for them when needed and freed by quor_term.
+    int tlsMode = QUOR_TLS_OFF;
+    std::string tlsCaFile;
+    std::shared_ptr<const TlsContext> tls;
 };
 
 Library &Lib();

@@ -4,9 +4,18 @@
 #include <sys/timerfd.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+
 namespace quor {
 
 namespace {
+
+int RealControl(int epollFd, int op, int fd, epoll_event *event) {
+    return epoll_ctl(epollFd, op, fd, event) == 0 ? 0 : errno;
+}
+
+Reactor::ControlFunction g_control = &RealControl;
 
 void CloseFd(int &fd) {
     if (fd >= 0) {
@@ -15,27 +24,38 @@ void CloseFd(int &fd) {
     }
 }
 
+// The reactor's own descriptors, added before any test can interfere.
+bool WatchOwn(int epollFd, int fd, std::uint64_t tag) {
+    epoll_event ev{};
+    ev.events = EPOLLIN;
+    ev.data.u64 = tag;
+    return epoll_ctl(epollFd, EPOLL_CTL_ADD, fd, &ev) == 0;
+}
+
 } // namespace
+
+void Reactor::SetControlForTesting(ControlFunction control) {
+    g_control = control != nullptr ? control : &RealControl;
+}
 
 int Reactor::open(int timerPeriodMs) {
     epollFd_ = epoll_create1(EPOLL_CLOEXEC);
     wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    if (epollFd_ < 0 || wakeFd_ < 0) {
+    if (epollFd_ < 0 || wakeFd_ < 0 || !WatchOwn(epollFd_, wakeFd_, kWakeTag)) {
         close();
         return 29;
     }
-    watch(wakeFd_, EPOLLIN, kWakeTag);
 
     timerFd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     itimerspec period{};
     period.it_interval.tv_sec = timerPeriodMs / 1000;
     period.it_interval.tv_nsec = static_cast<long>(timerPeriodMs % 1000) * 1000000L;
     period.it_value = period.it_interval;
-    if (timerFd_ < 0 || timerfd_settime(timerFd_, 0, &period, nullptr) != 0) {
+    if (timerFd_ < 0 || timerfd_settime(timerFd_, 0, &period, nullptr) != 0 ||
+        !WatchOwn(epollFd_, timerFd_, kTimerTag)) {
         close();
         return 30;
     }
-    watch(timerFd_, EPOLLIN, kTimerTag);
     return 0;
 }
 
@@ -43,41 +63,61 @@ void Reactor::close() {
     CloseFd(timerFd_);
     CloseFd(wakeFd_);
     CloseFd(epollFd_);
+    wakeRaised_ = false;
     deferred_.clear();
+    buffered_.clear();
 }
 
-void Reactor::watch(int fd, std::uint32_t events, std::uint64_t tag) {
+int Reactor::watch(int fd, std::uint32_t events, std::uint64_t tag) {
     epoll_event ev{};
     ev.events = events;
     ev.data.u64 = tag;
-    epoll_ctl(epollFd_, EPOLL_CTL_ADD, fd, &ev);
+    return g_control(epollFd_, EPOLL_CTL_ADD, fd, &ev);
 }
 
-void Reactor::modify(int fd, std::uint32_t events, std::uint64_t tag) {
+int Reactor::modify(int fd, std::uint32_t events, std::uint64_t tag) {
     epoll_event ev{};
     ev.events = events;
     ev.data.u64 = tag;
-    epoll_ctl(epollFd_, EPOLL_CTL_MOD, fd, &ev);
+    return g_control(epollFd_, EPOLL_CTL_MOD, fd, &ev);
 }
 
-void Reactor::unwatch(int fd) {
-    if (epollFd_ >= 0) {
-        epoll_ctl(epollFd_, EPOLL_CTL_DEL, fd, nullptr);
-    }
+int Reactor::unwatch(int fd) {
+    return epollFd_ >= 0 ? g_control(epollFd_, EPOLL_CTL_DEL, fd, nullptr) : 0;
 }
 
 void Reactor::deferClose(std::uint64_t tag) {
     deferred_.push_back(tag);
-    const std::uint64_t one = 1;
-    [[maybe_unused]] ssize_t n = ::write(wakeFd_, &one, sizeof one);
+    settleWake();
 }
 
 std::vector<std::uint64_t> Reactor::takeDeferred() {
-    std::uint64_t count = 0;
-    [[maybe_unused]] ssize_t n = ::read(wakeFd_, &count, sizeof count);
     std::vector<std::uint64_t> tags;
     tags.swap(deferred_);
+    settleWake();
     return tags;
+}
+
+void Reactor::setBuffered(std::uint64_t tag, bool buffered) {
+    const auto at = std::find(buffered_.begin(), buffered_.end(), tag);
+    if (buffered && at == buffered_.end()) {
+        buffered_.push_back(tag);
+    } else if (!buffered && at != buffered_.end()) {
+        buffered_.erase(at);
+    }
+    settleWake();
+}
+
+void Reactor::settleWake() {
+    const bool wanted = !deferred_.empty() || !buffered_.empty();
+    if (wanted == wakeRaised_ || wakeFd_ < 0) {
+        return;
+    }
+    std::uint64_t count = 1;
+    // Writing makes the eventfd readable; reading empties it again.
+    const ssize_t n =
+        wanted ? ::write(wakeFd_, &count, sizeof count) : ::read(wakeFd_, &count, sizeof count);
+    wakeRaised_ = n == static_cast<ssize_t>(sizeof count) ? wanted : wakeRaised_;
 }
 
 bool Reactor::consumeTimer() {

@@ -1,6 +1,7 @@
 // The library's event source: one epoll instance holding every session's
 // socket, the one-second housekeeping timer and a wake-up descriptor for
-// notifications that must wait for the next pump.
+// work that no socket announces: close notifications that must wait for the
+// next pump, and received bytes that wait inside a session's TLS stream.
 #pragma once
 
 #include <sys/epoll.h>
@@ -17,6 +18,9 @@ inline constexpr std::uint64_t kWakeTag = 1;
 
 class Reactor {
 public:
+    // Stands in for epoll_ctl; returns 0 or an errno value.
+    using ControlFunction = int (*)(int epollFd, int op, int fd, epoll_event *event);
+
     Reactor() = default;
     Reactor(const Reactor &) = delete;
     Reactor &operator=(const Reactor &) = delete;
@@ -29,9 +33,13 @@ public:
     bool isOpen() const { return epollFd_ >= 0; }
     int fd() const { return epollFd_; }
 
-    void watch(int fd, std::uint32_t events, std::uint64_t tag);
-    void modify(int fd, std::uint32_t events, std::uint64_t tag);
-    void unwatch(int fd);
+    // Each returns 0, or the errno value of the failed epoll_ctl.
+    int watch(int fd, std::uint32_t events, std::uint64_t tag);
+    int modify(int fd, std::uint32_t events, std::uint64_t tag);
+    int unwatch(int fd);
+    // Replaces epoll_ctl for the sockets' calls, so that tests can make
+    // them fail; null restores the real one.
+    static void SetControlForTesting(ControlFunction control);
 
     // Remembers a tag whose close notification the next pump delivers.
     void deferClose(std::uint64_t tag);
@@ -39,14 +47,25 @@ public:
     // Hands over and forgets the deferred tags.
     std::vector<std::uint64_t> takeDeferred();
 
+    // Marks or unmarks a tag whose session holds received bytes that no
+    // socket readiness will announce. The descriptor stays readable while
+    // any tag is marked, so callers that wait on it come back to pump.
+    void setBuffered(std::uint64_t tag, bool buffered);
+    const std::vector<std::uint64_t> &buffered() const { return buffered_; }
+
     // Consumes the timer's expirations; true when at least one was due.
     bool consumeTimer();
 
 private:
+    // Keeps the wake-up descriptor readable exactly while work waits.
+    void settleWake();
+
     int epollFd_ = -1;
     int timerFd_ = -1;
     int wakeFd_ = -1;
+    bool wakeRaised_ = false;
     std::vector<std::uint64_t> deferred_;
+    std::vector<std::uint64_t> buffered_;
 };
 
 } // namespace quor

@@ -33,6 +33,13 @@ int Connect(QUORHANDLE h, ConnectionMode purpose, const char *user, const char *
     request.port = Lib().port;
     request.build = QUOR_API_BUILD;
     request.purpose = purpose;
+    // The connection keeps the mode in force now, whatever comes later.
+    Library &lib = Lib();
+    request.tls = lib.tlsMode == QUOR_TLS_ON;
+    if (request.tls && lib.tls == nullptr) {
+        lib.tls = TlsContext::Create(lib.tlsCaFile); // freed by an earlier quor_term
+    }
+    request.tlsContext = lib.tls;
     return Fail(session->StartConnect(request));
 }
 

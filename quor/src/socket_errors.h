@@ -6,6 +6,7 @@ namespace quor {
 
 inline constexpr int kWsaWouldBlock = 10035;
 inline constexpr int kWsaInvalidArgument = 10022;
+inline constexpr int kWsaConnectionReset = 10054;
 
 // Maps an errno value to its socket error number; unknown values give 10022.
 int SocketErrorFromErrno(int err);

@@ -9,15 +9,6 @@
 using namespace quor;
 using namespace quor::testing;
 
-namespace {
-
-std::uint32_t g_fakeTick = 0;
-std::uint32_t FakeTick() {
-    return g_fakeTick;
-}
-
-} // namespace
-
 TEST_F(LibraryTest, LoginSendsTheOpeningRequestAndReportsAcceptance) {
     QUORHANDLE h = quor_create();
     ASSERT_EQ(quor_login(h, "anna", "pw"), 0);
@@ -157,25 +148,11 @@ TEST_F(LibraryTest, APeerResetWhileAwaitingTheReplyIsADisconnect) {
 }
 
 TEST_F(LibraryTest, ALostConnectionFoundBySendingIsReportedByALaterPump) {
-    QUORHANDLE h = LogOn();
-    server.Reset();
-    ::usleep(20000); // the reset arrives, but no pump has seen it yet
-    // Keep sending until the kernel reports the dead connection.
-    int result = 0;
-    for (int i = 0; i < 50 && result == 0; ++i) {
-        result = quor_sendtext(h, "bob", "hello");
-        EXPECT_TRUE(Recorded().empty()) << "no callback from inside an export";
-    }
-    ASSERT_TRUE(WaitForEvents(1));
-    PumpFor(50);
-    EXPECT_EQ(Recorded(), std::vector<RaisedEvent>{Ev(QUOR_CB_DISCONNECT, h)});
-    EXPECT_EQ(quor_sendtext(h, "bob", "hello"), 1);
-    EXPECT_EQ(quor_getlasterror(), 6);
+    ExpectLossFoundBySendingReportedLater(LogOn());
 }
 
 TEST_F(LibraryTest, ASessionSilentForMoreThanSixtySecondsIsDroppedAndDestroyed) {
-    g_fakeTick = 0xFFFFF000u; // just before the counter wraps
-    SetClockOverride({&FakeTick, nullptr});
+    UseFakeTicks(0xFFFFF000u); // just before the counter wraps
     QUORHANDLE h = LogOn();
     QUORHANDLE waiting = quor_create();
     ASSERT_EQ(quor_login(waiting, "other", "pw"), 0);
@@ -194,8 +171,7 @@ TEST_F(LibraryTest, ASessionSilentForMoreThanSixtySecondsIsDroppedAndDestroyed) 
 }
 
 TEST_F(LibraryTest, ReceivingRenewsTheSilenceWatchdog) {
-    g_fakeTick = 1000;
-    SetClockOverride({&FakeTick, nullptr});
+    UseFakeTicks(1000);
     LogOn();
     g_fakeTick += 50000;
     server.Send(MakeRecord(500, "$server", "me", "d", {std::int32_t{1}}));

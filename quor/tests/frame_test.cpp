@@ -67,11 +67,15 @@ TEST(ErrorTexts, EveryCodeHasItsTextAndOthersAreUnknown) {
         {37, "incorrect e-mail address"},
         {38, "password sent too recently"},
         {39, "bad password"},
+        {40, "TLS handshake failed"},
+        {41, "server certificate not trusted"},
+        {42, "server certificate does not match the host name"},
+        {43, "TLS could not be set up"},
     };
     for (const auto &[code, text] : expected) {
         EXPECT_STREQ(quor_geterrortext(code), text) << "code " << code;
     }
-    for (int code : {-1, 40, 10061, 1 << 30}) {
+    for (int code : {-1, 44, 10061, 1 << 30}) {
         EXPECT_STREQ(quor_geterrortext(code), "unknown error code") << "code " << code;
     }
 }
@@ -116,6 +120,7 @@ TEST(Frame, InitAcceptsOnlyBuild14AndOnlyOnce) {
     EXPECT_EQ(quor_getlasterror(), 31);
     EXPECT_EQ(quor_getfd(), fd); // the first initialisation stays in force
     EXPECT_NE(quor_create(), nullptr);
+    quor_term(); // for the tests after this one in the same process
 }
 
 TEST_F(LibraryTest, CallbackSlotsOutsideTheTableAreRefusedAndChangeNothing) {

@@ -10,7 +10,20 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace quor::testing {
+
+// A tick counter that tests move by hand, once UseFakeTicks installed it as
+// the library's clock (the fixture puts the real one back).
+inline std::uint32_t g_fakeTick = 0;
+inline std::uint32_t FakeTick() {
+    return g_fakeTick;
+}
+inline void UseFakeTicks(std::uint32_t start) {
+    g_fakeTick = start;
+    SetClockOverride({&FakeTick, nullptr});
+}
 
 class LibraryTest : public ::testing::Test {
 protected:
@@ -38,6 +51,24 @@ protected:
         EXPECT_EQ(Recorded().front(), Ev(QUOR_CB_LOGIN, h, {"0"}));
         Recorded().clear();
         return h;
+    }
+
+    // Resets the logged-on session's connection from the server's side and
+    // sends until the library notices: the disconnect comes once, from a
+    // later pump, never from inside the export (nor as SIGPIPE).
+    void ExpectLossFoundBySendingReportedLater(QUORHANDLE h) {
+        server.Reset();
+        ::usleep(20000); // the reset arrives, but no pump has seen it yet
+        int result = 0;
+        for (int i = 0; i < 50 && result == 0; ++i) {
+            result = quor_sendtext(h, "bob", "hello");
+            EXPECT_TRUE(Recorded().empty()) << "no callback from inside an export";
+        }
+        ASSERT_TRUE(WaitForEvents(1));
+        PumpFor(50);
+        EXPECT_EQ(Recorded(), std::vector<RaisedEvent>{Ev(QUOR_CB_DISCONNECT, h)});
+        EXPECT_EQ(quor_sendtext(h, "bob", "hello"), 1);
+        EXPECT_EQ(quor_getlasterror(), 6);
     }
 
     // Pumps until at least n callbacks have been recorded.

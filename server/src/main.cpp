@@ -13,6 +13,7 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -39,11 +40,18 @@ int Serve(const quord::ServerOptions &options) {
     }
     RaiseDescriptorLimit(options.maxClients);
     quord::Network network(options.listenAddress, options.port, options.maxClients);
+    const bool tls = !options.tlsCertFile.empty();
+    if (tls) {
+        network.UseTls(std::make_shared<const quord::ServerTlsContext>(options.tlsCertFile,
+                                                                       options.tlsKeyFile),
+                       options.tlsHandshakeSeconds);
+    }
     quord::ChatSettings settings;
     settings.registrationOpen = options.registrationOpen;
     quord::ChatServer server(network, store, outbox, settings);
     quord::LogLine("listening on " + network.boundAddress() + ", data in " + options.dataDir +
-                   (options.registrationOpen ? "" : ", registration closed"));
+                   (options.registrationOpen ? "" : ", registration closed") +
+                   (tls ? ", clients speak TLS" : ""));
     network.Run(server, options.pingIntervalSeconds);
     quord::LogLine("stopped");
     return 0;

@@ -1,6 +1,7 @@
 #include "network.h"
 
 #include "server_log.h"
+#include "tls_filter.h"
 
 #include <fcntl.h>
 #include <netdb.h>
@@ -63,6 +64,7 @@ struct Network::Connection {
     bool dead = false;
     bool dirty = false;
     bool watchingOutput = false;
+    std::unique_ptr<TlsFilter> tls; // with TLS: between the socket and the records
 
     std::size_t pending() const { return output.size() - sent; }
 };
@@ -120,6 +122,12 @@ Network::~Network() {
     }
 }
 
+void Network::UseTls(std::shared_ptr<const ServerTlsContext> context, int handshakeSeconds) {
+    tls_ = std::move(context);
+    handshakeDeadlines_ =
+        std::make_unique<HandshakeDeadlines>(std::chrono::seconds(handshakeSeconds));
+}
+
 void Network::Run(NetworkHandler &handler, int timerSeconds) {
     handler_ = &handler;
     std::signal(SIGPIPE, SIG_IGN);
@@ -144,7 +152,8 @@ void Network::Run(NetworkHandler &handler, int timerSeconds) {
     std::array<epoll_event, 256> events;
     bool running = true;
     while (running) {
-        const int ready = epoll_wait(epoll_, events.data(), static_cast<int>(events.size()), -1);
+        const int wait = handshakeDeadlines_ ? handshakeDeadlines_->MillisecondsToNext() : -1;
+        const int ready = epoll_wait(epoll_, events.data(), static_cast<int>(events.size()), wait);
         if (ready < 0 && errno != EINTR) {
             throw std::runtime_error(std::string("epoll_wait: ") + std::strerror(errno));
         }
@@ -174,6 +183,7 @@ void Network::Run(NetworkHandler &handler, int timerSeconds) {
                 }
             }
         }
+        DropOverdueHandshakes();
         FlushAndReap();
     }
     CloseAll();
@@ -203,9 +213,17 @@ void Network::AcceptAll() {
             continue;
         }
         auto connection = std::make_unique<Connection>();
+        if (tls_ && (connection->tls = TlsFilter::Create(tls_->ssl())) == nullptr) {
+            LogLine("refused connection from " + peerText + ": no memory for its TLS session");
+            ::close(fd);
+            continue;
+        }
         connection->id = nextId_++ + kFirstConnectionId;
         connection->fd = fd;
         connection->peer = peerText;
+        if (tls_) {
+            handshakeDeadlines_->Start(connection->id);
+        }
         Watch(epoll_, fd, EPOLLIN | EPOLLRDHUP, connection->id);
         const ConnectionId id = connection->id;
         connections_.emplace(id, std::move(connection));
@@ -232,7 +250,9 @@ void Network::ReadFrom(Connection &connection) {
     const ssize_t n = ::recv(connection.fd, buffer.data(), buffer.size(), 0);
     if (n == 0) {
         Flush(connection); // answers to its last requests, if it still reads
-        Drop(connection.id, "closed by the client");
+        const bool handshaking = connection.tls && !connection.tls->handshakeDone();
+        Drop(connection.id, handshaking ? "closed by the client during the TLS handshake"
+                                        : "closed by the client");
         return;
     }
     if (n < 0) {
@@ -241,10 +261,30 @@ void Network::ReadFrom(Connection &connection) {
         }
         return;
     }
-    for (std::size_t used = 0; used < static_cast<std::size_t>(n) && !connection.dead;) {
-        const std::size_t take =
-            std::min(quor::kRecordSize - connection.fill, static_cast<std::size_t>(n) - used);
-        std::memcpy(connection.partial.data() + connection.fill, buffer.data() + used, take);
+    const std::uint8_t *bytes = buffer.data();
+    std::size_t size = static_cast<std::size_t>(n);
+    if (connection.tls) {
+        const bool wasHandshaking = !connection.tls->handshakeDone();
+        const TlsFilter::Input input = connection.tls->Receive(bytes, size);
+        QueueOutput(connection, nullptr, 0); // handshake messages, alerts
+        if (input != TlsFilter::Input::kOk) {
+            Flush(connection);
+            Drop(connection.id, input == TlsFilter::Input::kClosed
+                                    ? "closed by the client"
+                                    : (wasHandshaking ? "TLS handshake failed: " : "TLS failed: ") +
+                                          connection.tls->failure());
+            return;
+        }
+        if (wasHandshaking && connection.tls->handshakeDone()) {
+            LogLine("connection " + std::to_string(connection.id) + " encrypted with " +
+                    connection.tls->Description());
+        }
+        bytes = reinterpret_cast<const std::uint8_t *>(connection.tls->plaintext().data());
+        size = connection.tls->plaintext().size();
+    }
+    for (std::size_t used = 0; used < size && !connection.dead;) {
+        const std::size_t take = std::min(quor::kRecordSize - connection.fill, size - used);
+        std::memcpy(connection.partial.data() + connection.fill, bytes + used, take);
         connection.fill += take;
         used += take;
         if (connection.fill == quor::kRecordSize) {
@@ -255,6 +295,37 @@ void Network::ReadFrom(Connection &connection) {
                 record.terminateNames();
                 handler_->OnRecord(connection.id, record);
             }
+        }
+    }
+    if (connection.tls) {
+        connection.tls->plaintext().clear();
+    }
+}
+
+void Network::QueueOutput(Connection &connection, const std::uint8_t *data, std::size_t size) {
+    if (connection.tls) {
+        if (size > 0) {
+            connection.tls->Send(data, size);
+        }
+        connection.tls->TakeOutput(connection.output);
+    } else if (size > 0) {
+        connection.output.append(reinterpret_cast<const char *>(data), size);
+    }
+    if (connection.pending() > 0 && !connection.dirty) {
+        connection.dirty = true;
+        dirty_.push_back(connection.id);
+    }
+}
+
+void Network::DropOverdueHandshakes() {
+    if (!handshakeDeadlines_) {
+        return;
+    }
+    for (ConnectionId id : handshakeDeadlines_->TakeOverdue()) {
+        auto it = connections_.find(id);
+        if (it != connections_.end() && !it->second->tls->handshakeDone()) {
+            Drop(id, "TLS handshake not finished within " +
+                         std::to_string(handshakeDeadlines_->span().count()) + " s");
         }
     }
 }
@@ -269,12 +340,7 @@ void Network::Send(ConnectionId id, const quor::QuorMessage &record) {
         Drop(id, "more than 1 MiB of output unsent");
         return;
     }
-    connection.output.append(reinterpret_cast<const char *>(record.bytes.data()),
-                             record.bytes.size());
-    if (!connection.dirty) {
-        connection.dirty = true;
-        dirty_.push_back(id);
-    }
+    QueueOutput(connection, record.bytes.data(), record.bytes.size());
 }
 
 void Network::CloseAfterSending(ConnectionId id) {
@@ -283,6 +349,10 @@ void Network::CloseAfterSending(ConnectionId id) {
         return;
     }
     it->second->closing = true;
+    if (it->second->tls) {
+        it->second->tls->Goodbye();
+        QueueOutput(*it->second, nullptr, 0);
+    }
     if (!it->second->dirty) {
         it->second->dirty = true;
         dirty_.push_back(id);

@@ -6,7 +6,9 @@
 #pragma once
 
 #include "channel_registry.h" // ConnectionId
+#include "handshake_deadlines.h"
 #include "quor_wire/record.h"
+#include "tls_context.h"
 
 #include <csignal>
 #include <cstddef>
@@ -41,6 +43,10 @@ public:
     Network(const Network &) = delete;
     Network &operator=(const Network &) = delete;
 
+    // From now on every client speaks TLS with this context, and one that
+    // has not finished its handshake within handshakeSeconds is dropped.
+    void UseTls(std::shared_ptr<const ServerTlsContext> context, int handshakeSeconds);
+
     // "address:port" actually bound.
     const std::string &boundAddress() const { return bound_; }
     int port() const { return port_; }
@@ -66,6 +72,10 @@ private:
     void AcceptAll();
     void RefuseWithoutDescriptors();
     void ReadFrom(Connection &connection);
+    // Queues bytes for the socket (through TLS, and with what TLS has to
+    // say itself) and marks the connection for writing.
+    void QueueOutput(Connection &connection, const std::uint8_t *data, std::size_t size);
+    void DropOverdueHandshakes();
     void Flush(Connection &connection);
     void FlushAndReap();
     void WatchOutput(Connection &connection, bool watch);
@@ -81,6 +91,8 @@ private:
     std::size_t maxClients_;
     ConnectionId nextId_ = 1;
     NetworkHandler *handler_ = nullptr;
+    std::shared_ptr<const ServerTlsContext> tls_;
+    std::unique_ptr<HandshakeDeadlines> handshakeDeadlines_;
     std::unordered_map<ConnectionId, std::unique_ptr<Connection>> connections_;
     std::vector<ConnectionId> dirty_; // connections with output to write
     std::vector<ConnectionId> dead_;  // connections to close and report

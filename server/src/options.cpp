@@ -26,6 +26,12 @@ contacts and profiles over the 476-byte record protocol.
   --no-registration     refuse the creation of new accounts
   --max-clients N       connections served at once; more are refused
                         (default 10000)
+  --tls-cert FILE       with --tls-key: every client speaks TLS; FILE holds the
+                        PEM certificate chain presented to clients
+  --tls-key FILE        the PEM private key of that certificate
+  --tls-handshake-timeout S
+                        seconds a client has to finish its TLS handshake before
+                        it is dropped (default 10, 1 to 3600)
   --help                show this help and exit
 
 Mail is not sent: each mail is written as a text file into DIR/outbox/.
@@ -41,6 +47,9 @@ enum OptionId {
     kPingInterval,
     kNoRegistration,
     kMaxClients,
+    kTlsCert,
+    kTlsKey,
+    kTlsHandshakeTimeout,
     kHelp
 };
 
@@ -89,6 +98,9 @@ OptionsOutcome ParseOptions(int argc, char **argv, ServerOptions &options, std::
         {"ping-interval", required_argument, nullptr, kPingInterval},
         {"no-registration", no_argument, nullptr, kNoRegistration},
         {"max-clients", required_argument, nullptr, kMaxClients},
+        {"tls-cert", required_argument, nullptr, kTlsCert},
+        {"tls-key", required_argument, nullptr, kTlsKey},
+        {"tls-handshake-timeout", required_argument, nullptr, kTlsHandshakeTimeout},
         {"help", no_argument, nullptr, kHelp},
         {nullptr, 0, nullptr, 0},
     };
@@ -138,6 +150,20 @@ OptionsOutcome ParseOptions(int argc, char **argv, ServerOptions &options, std::
                 break;
             }
             return fail("--max-clients needs a number from 1 to 1000000");
+        case kTlsCert:
+        case kTlsKey:
+            if (value.empty()) {
+                return fail(std::string(id == kTlsCert ? "--tls-cert" : "--tls-key") +
+                            " needs a file");
+            }
+            (id == kTlsCert ? options.tlsCertFile : options.tlsKeyFile) = value;
+            break;
+        case kTlsHandshakeTimeout:
+            if (auto n = ParseNumber(value, 1, 3600)) {
+                options.tlsHandshakeSeconds = static_cast<int>(*n);
+                break;
+            }
+            return fail("--tls-handshake-timeout needs a number of seconds from 1 to 3600");
         case kHelp:
             out << kUsage;
             return OptionsOutcome::ExitSuccess;
@@ -147,6 +173,9 @@ OptionsOutcome ParseOptions(int argc, char **argv, ServerOptions &options, std::
     }
     if (optind < argc) {
         return fail(std::string("unexpected argument '") + argv[optind] + "'");
+    }
+    if (options.tlsCertFile.empty() != options.tlsKeyFile.empty()) {
+        return fail("--tls-cert and --tls-key go together");
     }
     return OptionsOutcome::Run;
 }

@@ -16,6 +16,10 @@ struct ServerOptions {
     int pingIntervalSeconds = 20;
     bool registrationOpen = true;
     std::size_t maxClients = 10000;
+    // TLS for every client when both are set (PEM files).
+    std::string tlsCertFile;
+    std::string tlsKeyFile;
+    int tlsHandshakeSeconds = 10;
 };
 
 enum class OptionsOutcome { Run, ExitSuccess, ExitFailure };

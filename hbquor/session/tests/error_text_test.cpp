@@ -34,7 +34,11 @@ TEST(ErrorText, SocketErrorsHaveTheirOwnTexts) {
 TEST(ErrorText, OtherCodesComeFromTheLibrary) {
     EXPECT_EQ(ErrorText(3), "login invalid");
     EXPECT_EQ(ErrorText(26), "user unavailable");
-    EXPECT_EQ(ErrorText(40), "unknown error code");
+    EXPECT_EQ(ErrorText(40), "TLS handshake failed");
+    EXPECT_EQ(ErrorText(41), "server certificate not trusted");
+    EXPECT_EQ(ErrorText(42), "server certificate does not match the host name");
+    EXPECT_EQ(ErrorText(43), "TLS could not be set up");
+    EXPECT_EQ(ErrorText(44), "unknown error code");
     // Socket numbers outside the table go to the library too.
     for (int code : {10039, 10041, 10042, 10044, 10047, 10059, 10062, 10092, 10094, 11000})
         EXPECT_EQ(ErrorText(code), "unknown error code") << code;

@@ -1,8 +1,13 @@
 #include "scripted_server.h"
 
+#include "test_certificate.h"
+
 #include "quor_wire/protocol_ids.h"
 
 #include "quor.h"
+
+#include <openssl/err.h>
+#include <openssl/ssl.h>
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -87,26 +92,64 @@ std::vector<QuorMessage> MakeList(std::int32_t id, const std::vector<std::string
     return builder.finish();
 }
 
-ScriptedServer::ScriptedServer() {
-    listenFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+struct ScriptedServer::Client {
+    int fd = -1;
+    SSL *ssl = nullptr; // TLS clients only
+    // Bytes received (decrypted, for TLS) that the script has not read.
+    std::vector<std::uint8_t> inbound;
+    bool ended = false;       // the client closed, or its connection broke
+    bool saidGoodbye = false; // a TLS client's close_notify arrived
+    bool tlsFailed = false;
+};
+
+namespace {
+
+// Sends everything, pumping the library while the socket is full. False
+// when the connection is gone.
+bool SendAll(int fd, const std::uint8_t *p, std::size_t n) {
+    while (n > 0) {
+        const ssize_t sent = ::send(fd, p, n, MSG_NOSIGNAL);
+        if (sent < 0) {
+            if (errno == EAGAIN || errno == EINTR) {
+                quor_pump(1);
+                continue;
+            }
+            return false;
+        }
+        p += sent;
+        n -= static_cast<std::size_t>(sent);
+    }
+    return true;
+}
+
+} // namespace
+
+int ListenOnLoopback(int socketFlags, int &port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | socketFlags, 0);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t len = sizeof addr;
-    if (listenFd_ < 0 || ::bind(listenFd_, reinterpret_cast<sockaddr *>(&addr), len) != 0 ||
-        ::listen(listenFd_, 64) != 0 ||
-        ::getsockname(listenFd_, reinterpret_cast<sockaddr *>(&addr), &len) != 0) {
-        throw std::runtime_error("scripted server: cannot listen on 127.0.0.1");
-    }
-    port_ = ntohs(addr.sin_port);
-}
-
-ScriptedServer::~ScriptedServer() {
-    for (int fd : clients_) {
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&addr), len) != 0 ||
+        ::listen(fd, 64) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr *>(&addr), &len) != 0) {
         if (fd >= 0) {
             ::close(fd);
         }
+        throw std::runtime_error("cannot listen on 127.0.0.1");
     }
+    port = ntohs(addr.sin_port);
+    return fd;
+}
+
+ScriptedServer::ScriptedServer()
+    : listenFd_(ListenOnLoopback(SOCK_NONBLOCK | SOCK_CLOEXEC, port_)) {}
+
+ScriptedServer::~ScriptedServer() {
+    for (auto &client : clients_) {
+        Forget(*client);
+    }
+    SSL_CTX_free(tls_);
     ::close(listenFd_);
 }
 
@@ -114,11 +157,32 @@ void ScriptedServer::UseForLibrary() const {
     quor_setserver("127.0.0.1", port_);
 }
 
-int ScriptedServer::fdOf(int client) const {
-    return clients_.at(client < 0 ? clients_.size() - 1 : static_cast<std::size_t>(client));
+void ScriptedServer::UseTls(const TestCertificate &certificate) {
+    SSL_CTX_free(tls_);
+    tls_ = certificate.NewServerContext();
 }
 
-int ScriptedServer::Accept(int timeoutMs) {
+void ScriptedServer::LimitReceiveBuffers() {
+    // Set before the connection opens, so that the window offered is small
+    // from the start (accepted sockets inherit it).
+    const int bytes = 4096;
+    setsockopt(listenFd_, SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
+}
+
+ScriptedServer::Client &ScriptedServer::clientAt(int client) const {
+    return *clients_.at(client < 0 ? clients_.size() - 1 : static_cast<std::size_t>(client));
+}
+
+void ScriptedServer::Forget(Client &client) {
+    SSL_free(client.ssl);
+    client.ssl = nullptr;
+    if (client.fd >= 0) {
+        ::close(client.fd);
+        client.fd = -1;
+    }
+}
+
+int ScriptedServer::AcceptTcp(int timeoutMs) {
     int fd = -1;
     PumpUntil(
         [&] {
@@ -129,9 +193,81 @@ int ScriptedServer::Accept(int timeoutMs) {
     if (fd < 0) {
         return -1;
     }
-    clients_.push_back(fd);
-    pending_.emplace_back();
+    clients_.push_back(std::make_unique<Client>());
+    clients_.back()->fd = fd;
     return static_cast<int>(clients_.size()) - 1;
+}
+
+int ScriptedServer::Accept(int timeoutMs) {
+    const int index = AcceptTcp(timeoutMs);
+    if (index < 0 || tls_ == nullptr) {
+        return index;
+    }
+    Client &client = *clients_[index];
+    client.ssl = SSL_new(tls_);
+    BIO *in = BIO_new(BIO_s_mem());
+    BIO_set_mem_eof_return(in, -1); // empty means "more to come", not the end
+    SSL_set_bio(client.ssl, in, BIO_new(BIO_s_mem()));
+    SSL_set_accept_state(client.ssl);
+    PumpUntil(
+        [&] {
+            Pull(client);
+            return SSL_is_init_finished(client.ssl) || client.tlsFailed || client.ended;
+        },
+        timeoutMs);
+    if (!SSL_is_init_finished(client.ssl)) {
+        Forget(client); // a server hangs up on a failed handshake
+        return -1;
+    }
+    return index;
+}
+
+void ScriptedServer::Pull(Client &client) {
+    std::uint8_t chunk[16384];
+    while (client.fd >= 0 && !client.ended) {
+        const ssize_t n = ::recv(client.fd, chunk, sizeof chunk, 0);
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
+            break;
+        }
+        if (n <= 0) {
+            client.ended = true;
+            if (client.ssl != nullptr) {
+                BIO_set_mem_eof_return(SSL_get_rbio(client.ssl), 0);
+            }
+            break;
+        }
+        if (client.ssl != nullptr) {
+            BIO_write(SSL_get_rbio(client.ssl), chunk, static_cast<int>(n));
+        } else {
+            client.inbound.insert(client.inbound.end(), chunk, chunk + n);
+        }
+    }
+    if (client.ssl == nullptr || client.tlsFailed) {
+        return;
+    }
+    if (!SSL_is_init_finished(client.ssl)) {
+        const int result = SSL_do_handshake(client.ssl);
+        const int error = SSL_get_error(client.ssl, result);
+        client.tlsFailed = result != 1 && error != SSL_ERROR_WANT_READ;
+    }
+    std::size_t n = 0;
+    while (SSL_is_init_finished(client.ssl) && SSL_read_ex(client.ssl, chunk, sizeof chunk, &n)) {
+        client.inbound.insert(client.inbound.end(), chunk, chunk + n);
+    }
+    client.saidGoodbye = (SSL_get_shutdown(client.ssl) & SSL_RECEIVED_SHUTDOWN) != 0;
+    ERR_clear_error();
+    FlushTls(client, false);
+}
+
+void ScriptedServer::FlushTls(Client &client, bool required) {
+    BIO *out = SSL_get_wbio(client.ssl);
+    std::uint8_t chunk[16384];
+    int n = 0;
+    while ((n = BIO_read(out, chunk, sizeof chunk)) > 0) {
+        if (!SendAll(client.fd, chunk, static_cast<std::size_t>(n)) && required) {
+            throw std::runtime_error("scripted server: send failed");
+        }
+    }
 }
 
 void ScriptedServer::Send(const QuorMessage &record, int client) {
@@ -139,84 +275,85 @@ void ScriptedServer::Send(const QuorMessage &record, int client) {
 }
 
 void ScriptedServer::SendRaw(const void *data, std::size_t n, int client) {
-    const int fd = fdOf(client);
+    Client &c = clientAt(client);
     const auto *p = static_cast<const std::uint8_t *>(data);
-    while (n > 0) {
-        const ssize_t sent = ::send(fd, p, n, MSG_NOSIGNAL);
-        if (sent < 0) {
-            if (errno == EAGAIN || errno == EINTR) {
-                quor_pump(1);
-                continue;
-            }
+    if (c.ssl == nullptr) {
+        if (!SendAll(c.fd, p, n)) {
             throw std::runtime_error("scripted server: send failed");
         }
-        p += sent;
-        n -= static_cast<std::size_t>(sent);
+        return;
     }
+    std::size_t written = 0;
+    if (SSL_write_ex(c.ssl, p, n, &written) != 1 || written != n) {
+        throw std::runtime_error("scripted server: TLS write failed");
+    }
+    FlushTls(c, true);
 }
 
 std::optional<QuorMessage> ScriptedServer::Read(int timeoutMs, int client) {
-    const std::size_t index = client < 0 ? clients_.size() - 1 : static_cast<std::size_t>(client);
-    const int fd = clients_.at(index);
-    auto &buffer = pending_.at(index);
+    Client &c = clientAt(client);
     const bool complete = PumpUntil(
         [&] {
-            std::uint8_t chunk[kRecordSize];
-            const std::size_t want = kRecordSize - std::min(buffer.size(), kRecordSize);
-            if (want > 0) {
-                const ssize_t n = ::recv(fd, chunk, want, 0);
-                if (n > 0) {
-                    buffer.insert(buffer.end(), chunk, chunk + n);
-                }
-            }
-            return buffer.size() >= kRecordSize;
+            Pull(c);
+            return c.inbound.size() >= kRecordSize;
         },
         timeoutMs);
     if (!complete) {
         return std::nullopt;
     }
     QuorMessage m;
-    std::copy(buffer.begin(), buffer.begin() + kRecordSize, m.bytes.begin());
-    buffer.erase(buffer.begin(), buffer.begin() + kRecordSize);
+    std::copy(c.inbound.begin(), c.inbound.begin() + kRecordSize, m.bytes.begin());
+    c.inbound.erase(c.inbound.begin(), c.inbound.begin() + kRecordSize);
     return m;
 }
 
 bool ScriptedServer::Silent(int ms, int client) {
-    const int fd = fdOf(client);
-    bool arrived = false;
+    Client &c = clientAt(client);
     PumpUntil(
         [&] {
-            std::uint8_t byte;
-            arrived = ::recv(fd, &byte, 1, MSG_PEEK) > 0;
-            return arrived;
+            Pull(c);
+            return !c.inbound.empty();
         },
         ms);
-    return !arrived;
+    return c.inbound.empty();
 }
 
 bool ScriptedServer::ClientClosed(int timeoutMs, int client) {
-    const int fd = fdOf(client);
+    Client &c = clientAt(client);
     return PumpUntil(
         [&] {
-            std::uint8_t byte;
-            const ssize_t n = ::recv(fd, &byte, 1, MSG_PEEK);
-            return n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
+            Pull(c);
+            return c.ended;
         },
         timeoutMs);
 }
 
-void ScriptedServer::Close(int client) {
-    const std::size_t index = client < 0 ? clients_.size() - 1 : static_cast<std::size_t>(client);
-    if (clients_.at(index) >= 0) {
-        ::close(clients_[index]);
-        clients_[index] = -1;
+bool ScriptedServer::ClientSaidGoodbye(int client) const {
+    return clientAt(client).saidGoodbye;
+}
+
+std::string ScriptedServer::ServerNameAskedFor(int client) const {
+    const Client &c = clientAt(client);
+    const char *name =
+        c.ssl != nullptr ? SSL_get_servername(c.ssl, TLSEXT_NAMETYPE_host_name) : nullptr;
+    return name != nullptr ? name : "";
+}
+
+void ScriptedServer::Close(int client, bool notify) {
+    Client &c = clientAt(client);
+    if (c.ssl != nullptr && c.fd >= 0 && notify) {
+        SSL_shutdown(c.ssl);
+        ERR_clear_error();
+        FlushTls(c, false);
     }
+    Forget(c);
 }
 
 void ScriptedServer::Reset(int client) {
+    Client &c = clientAt(client);
     linger hard{1, 0};
-    setsockopt(fdOf(client), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
-    Close(client);
+    setsockopt(c.fd, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+    Forget(c);
 }
 
 std::optional<QuorMessage> ScriptedServer::AcceptOpening(std::int32_t replyId, int timeoutMs) {

@@ -1,7 +1,8 @@
 // A scripted chat server on an ephemeral 127.0.0.1 port for tests of the
 // library and of its callers. It runs on the test's own thread: every wait
 // pumps the library (quor_pump) between attempts, so client and server make
-// progress together without threads.
+// progress together without threads. In TLS mode the same script runs
+// inside TLS; each send is one TLS record.
 #pragma once
 
 #include "quor_wire/record.h"
@@ -9,10 +10,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+typedef struct ssl_ctx_st SSL_CTX;
 
 namespace quor::testing {
 
@@ -23,6 +27,10 @@ void PumpFor(int ms);
 
 // A loopback port on which nothing listens.
 int UnusedLoopbackPort();
+// A socket (made with socketFlags beside SOCK_STREAM) listening on an
+// ephemeral 127.0.0.1 port, which it writes to port. Throws
+// std::runtime_error when it cannot listen.
+int ListenOnLoopback(int socketFlags, int &port);
 
 // Builds a record the way a server would: id, format 1, names and fields.
 QuorMessage MakeRecord(std::int32_t id, std::string_view sender, std::string_view recipient,
@@ -31,6 +39,8 @@ QuorMessage MakeRecord(std::int32_t id, std::string_view sender, std::string_vie
 QuorMessage MakeText(std::string_view sender, std::string_view recipient, std::string_view text);
 // The parts of a multi-part list with the given items.
 std::vector<QuorMessage> MakeList(std::int32_t id, const std::vector<std::string> &items);
+
+class TestCertificate;
 
 class ScriptedServer {
 public:
@@ -42,14 +52,24 @@ public:
     int port() const { return port_; }
     // Points the library's later connect requests at this server.
     void UseForLibrary() const;
+    // Clients accepted from now on speak TLS, presenting this certificate.
+    void UseTls(const TestCertificate &certificate);
+    // Clients accepted from now on get a receive buffer of a few KiB, so
+    // that their sends soon fill the socket when the server does not read.
+    void LimitReceiveBuffers();
 
-    // Accepts the next client while pumping the library; returns its index,
-    // or -1 on time-out.
+    // Accepts the next client while pumping the library, in TLS mode also
+    // completing the handshake; returns its index, or -1 on time-out or a
+    // failed handshake (after which the server has closed the client).
     int Accept(int timeoutMs = 3000);
+    // Accepts the next client's TCP connection only, even in TLS mode: its
+    // bytes are read as they come (a handshake that never gets an answer).
+    int AcceptTcp(int timeoutMs = 3000);
     std::size_t clientCount() const { return clients_.size(); }
 
     // The client argument defaults to the one accepted last.
     void Send(const QuorMessage &record, int client = -1);
+    // Sends the bytes in one write (in TLS mode: one TLS record, up to 16 KiB).
     void SendRaw(const void *data, std::size_t n, int client = -1);
     // Reads one whole record from the client while pumping the library.
     std::optional<QuorMessage> Read(int timeoutMs = 3000, int client = -1);
@@ -57,7 +77,13 @@ public:
     bool Silent(int ms = 100, int client = -1);
     // True once the client has closed its end (pumping meanwhile).
     bool ClientClosed(int timeoutMs = 3000, int client = -1);
-    void Close(int client = -1);
+    // True when a TLS client said so before it closed (close_notify).
+    bool ClientSaidGoodbye(int client = -1) const;
+    // The host name a TLS client asked for (SNI); empty when it sent none.
+    std::string ServerNameAskedFor(int client = -1) const;
+    // Closes the connection; a TLS client is told first (close_notify)
+    // unless notify is false.
+    void Close(int client = -1, bool notify = true);
     // Makes the client's next send fail with a reset: closes with SO_LINGER 0.
     void Reset(int client = -1);
 
@@ -66,11 +92,18 @@ public:
     std::optional<QuorMessage> AcceptOpening(std::int32_t replyId, int timeoutMs = 3000);
 
 private:
-    int fdOf(int client) const;
+    struct Client;
+    Client &clientAt(int client) const;
+    // Moves what the client sent into its inbound bytes, through TLS when
+    // it speaks TLS, and sends what TLS has to say in return.
+    void Pull(Client &client);
+    void FlushTls(Client &client, bool required);
+    void Forget(Client &client);
+
+    int port_ = 0; // before listenFd_, whose initialisation sets it
     int listenFd_ = -1;
-    int port_ = 0;
-    std::vector<int> clients_;
-    std::vector<std::vector<std::uint8_t>> pending_;
+    SSL_CTX *tls_ = nullptr;
+    std::vector<std::unique_ptr<Client>> clients_;
 };
 
 } // namespace quor::testing
