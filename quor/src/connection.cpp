@@ -253,8 +253,13 @@ void QuorConnection::Received(const std::uint8_t *data, std::size_t n) {
 void QuorConnection::RaiseReceived() {
     if (state_ == STATE_AWAITING_REPLY) {
         if (purpose_ == MODE_CREATEUSER || purpose_ == MODE_REQPASSWORD) {
-            // These connections end with the server's first answer, which the
-            // dispatcher reads after the close.
+            // These connections end with the server's single answer, which the
+            // dispatcher reads after the close. An answer that arrives in
+            // pieces is read whole first; a close before that is reported as
+            // any close is.
+            if (assembler_.queue().empty() && !assembler_.replied()) {
+                return;
+            }
             Close();
             Raise(purpose_ == MODE_CREATEUSER ? EV_CREATEUSER_REPLY : EV_REQPASSWORD_REPLY);
             return;

@@ -325,9 +325,29 @@ TEST_F(AccountReplyTest, TheSingleAnswerIsReadAfterTheClose) {
     }
 }
 
-TEST_F(AccountReplyTest, PartialOrMismatchedAnswersReportNothing) {
-    Answer(true, {MakeRecord(211, "$server", "")}, 300);
-    EXPECT_TRUE(Recorded().empty());
+TEST_F(AccountReplyTest, AnAnswerInPiecesIsReadWholeAndACloseBeforeItIsReported) {
+    for (const bool closeEarly : {false, true}) {
+        Recorded().clear();
+        h = quor_create();
+        ASSERT_EQ(quor_createuser(h, "newbie", "n@x.y"), 0);
+        ASSERT_TRUE(server.AcceptOpening(0));
+        const QuorMessage answer = MakeRecord(211, "$server", "");
+        server.SendRaw(answer.bytes.data(), 300);
+        EXPECT_TRUE(server.Silent(50)); // still open, waiting for the rest
+        if (closeEarly) {
+            server.Close();
+            ASSERT_TRUE(PumpUntil([] { return !Recorded().empty(); }));
+            EXPECT_EQ(Recorded(), std::vector<RaisedEvent>{Ev(1, h, {})});
+        } else {
+            server.SendRaw(answer.bytes.data() + 300, kRecordSize - 300);
+            EXPECT_TRUE(server.ClientClosed());
+            PumpFor(30);
+            EXPECT_EQ(Recorded(), std::vector<RaisedEvent>{Ev(15, h, {"0"})});
+        }
+    }
+}
+
+TEST_F(AccountReplyTest, MismatchedAnswersReportNothing) {
     Answer(true, {MakeRecord(129, "$server", "", "ds", {std::int32_t{302}, "x"})}, kRecordSize);
     EXPECT_TRUE(Recorded().empty());
     // The answer is routed by the request id it names, not by the purpose.
