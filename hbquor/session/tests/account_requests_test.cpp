@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      s.SendRaw(part.data(), part.size());
                                      s.Close();
                                  },
-                                 true},
+                                 false},
                       LostAnswer{"NeverAnswered", [](quor::testing::ScriptedServer &) {}, true}),
     [](const ::testing::TestParamInfo<LostAnswer> &info) { return info.param.name; });
 
