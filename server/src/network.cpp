@@ -1,5 +1,6 @@
 #include "network.h"
 
+#include "record_assembler.h"
 #include "server_log.h"
 
 #include <fcntl.h>
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <stdexcept>
 
@@ -23,10 +25,20 @@ namespace {
 constexpr std::uint64_t kListenerTag = 0;
 constexpr std::uint64_t kSignalTag = 1;
 constexpr std::uint64_t kTimerTag = 2;
+constexpr std::uint64_t kFirstWatcherTag = 3;
 constexpr ConnectionId kFirstConnectionId = 16;
 
 constexpr std::size_t kReadChunk = 64 * 1024;
 constexpr int kListenBacklog = 512;
+// Output storage above this is given back once it has been written, so
+// that a burst to one client does not stay with its connection.
+constexpr std::size_t kKeptOutputCapacity = 8 * 1024;
+
+std::int64_t NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 std::string Numeric(const sockaddr *address, socklen_t length, bool withPort) {
     char host[NI_MAXHOST] = "?";
@@ -54,21 +66,22 @@ void Watch(int epoll, int fd, std::uint32_t events, std::uint64_t tag, int op = 
 struct Network::Connection {
     ConnectionId id = 0;
     int fd = -1;
-    std::string peer; // "address:port" for the log
-    std::array<std::uint8_t, quor::kRecordSize> partial{};
-    std::size_t fill = 0;
+    std::string peer;       // "address:port" for the log
+    std::string addressKey; // what it counts against, see AddressTable
+    RecordAssembler input;
     std::string output;
     std::size_t sent = 0; // bytes of output already written
     bool closing = false;
     bool dead = false;
     bool dirty = false;
     bool watchingOutput = false;
+    bool opened = false; // its opening request has arrived
 
     std::size_t pending() const { return output.size() - sent; }
 };
 
-Network::Network(const std::string &address, int port, std::size_t maxClients)
-    : maxClients_(maxClients) {
+Network::Network(const std::string &address, int port, ConnectionLimits limits)
+    : limits_(limits), perAddress_(limits.maxPerAddress) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
@@ -144,7 +157,11 @@ void Network::Run(NetworkHandler &handler, int timerSeconds) {
     std::array<epoll_event, 256> events;
     bool running = true;
     while (running) {
-        const int ready = epoll_wait(epoll_, events.data(), static_cast<int>(events.size()), -1);
+        // Output and closes of the last turn, the logon deadlines' among them.
+        const int timeout = ExpireLogonDeadlines();
+        FlushAndReap();
+        const int ready =
+            epoll_wait(epoll_, events.data(), static_cast<int>(events.size()), timeout);
         if (ready < 0 && errno != EINTR) {
             throw std::runtime_error(std::string("epoll_wait: ") + std::strerror(errno));
         }
@@ -164,6 +181,8 @@ void Network::Run(NetworkHandler &handler, int timerSeconds) {
                 if (::read(timer_, &expirations, sizeof expirations) == sizeof expirations) {
                     handler.OnTimer();
                 }
+            } else if (tag < kFirstConnectionId) {
+                watchers_.at(tag - kFirstWatcherTag)();
             } else if (auto it = connections_.find(tag); it != connections_.end()) {
                 Connection &connection = *it->second;
                 if (!connection.dead && (events[i].events & (EPOLLIN | EPOLLHUP | EPOLLERR))) {
@@ -174,7 +193,6 @@ void Network::Run(NetworkHandler &handler, int timerSeconds) {
                 }
             }
         }
-        FlushAndReap();
     }
     CloseAll();
     handler_ = nullptr;
@@ -196,9 +214,16 @@ void Network::AcceptAll() {
             return;
         }
         const std::string peerText = Numeric(reinterpret_cast<sockaddr *>(&peer), length, true);
-        if (connections_.size() >= maxClients_) {
-            LogLine("refused connection from " + peerText + ": " + std::to_string(maxClients_) +
-                    " clients connected");
+        if (connections_.size() >= limits_.maxClients) {
+            LogLine("refused connection from " + peerText + ": " +
+                    std::to_string(limits_.maxClients) + " clients connected");
+            ::close(fd);
+            continue;
+        }
+        std::string addressKey = AddressKey(reinterpret_cast<sockaddr *>(&peer));
+        if (!perAddress_.Admit(addressKey)) {
+            LogLine("refused connection from " + peerText + ": " +
+                    std::to_string(limits_.maxPerAddress) + " connections from " + addressKey);
             ::close(fd);
             continue;
         }
@@ -206,12 +231,46 @@ void Network::AcceptAll() {
         connection->id = nextId_++ + kFirstConnectionId;
         connection->fd = fd;
         connection->peer = peerText;
+        connection->addressKey = std::move(addressKey);
         Watch(epoll_, fd, EPOLLIN | EPOLLRDHUP, connection->id);
         const ConnectionId id = connection->id;
+        const std::string &key = connection->addressKey;
         connections_.emplace(id, std::move(connection));
+        logonDeadlines_.emplace_back(NowMs() + limits_.logonDeadlineMs, id);
         LogLine("connection " + std::to_string(id) + " opened from " + peerText);
-        handler_->OnOpened(id, Numeric(reinterpret_cast<sockaddr *>(&peer), length, false));
+        handler_->OnOpened(id, key);
     }
+}
+
+int Network::ExpireLogonDeadlines() {
+    const std::int64_t now = NowMs();
+    while (!logonDeadlines_.empty()) {
+        const auto [deadline, id] = logonDeadlines_.front();
+        const auto it = connections_.find(id);
+        if (it != connections_.end() && !it->second->opened) {
+            if (deadline > now) {
+                return static_cast<int>(deadline - now);
+            }
+            Drop(id,
+                 "no opening request within " + std::to_string(limits_.logonDeadlineMs) + " ms");
+        }
+        logonDeadlines_.pop_front();
+    }
+    return -1;
+}
+
+void Network::OpeningReceived(ConnectionId id) {
+    if (auto it = connections_.find(id); it != connections_.end()) {
+        it->second->opened = true;
+    }
+}
+
+void Network::WatchReadable(int fd, std::function<void()> onReadable) {
+    if (kFirstWatcherTag + watchers_.size() >= kFirstConnectionId) {
+        throw std::logic_error("too many watched descriptors");
+    }
+    Watch(epoll_, fd, EPOLLIN, kFirstWatcherTag + watchers_.size());
+    watchers_.push_back(std::move(onReadable));
 }
 
 void Network::RefuseWithoutDescriptors() {
@@ -241,22 +300,13 @@ void Network::ReadFrom(Connection &connection) {
         }
         return;
     }
-    for (std::size_t used = 0; used < static_cast<std::size_t>(n) && !connection.dead;) {
-        const std::size_t take =
-            std::min(quor::kRecordSize - connection.fill, static_cast<std::size_t>(n) - used);
-        std::memcpy(connection.partial.data() + connection.fill, buffer.data() + used, take);
-        connection.fill += take;
-        used += take;
-        if (connection.fill == quor::kRecordSize) {
-            connection.fill = 0;
-            if (!connection.closing) {
-                quor::QuorMessage record;
-                record.bytes = connection.partial;
-                record.terminateNames();
-                handler_->OnRecord(connection.id, record);
-            }
-        }
-    }
+    connection.input.Feed(buffer.data(), static_cast<std::size_t>(n),
+                          [&](const quor::QuorMessage &record) {
+                              if (!connection.closing) {
+                                  handler_->OnRecord(connection.id, record);
+                              }
+                              return !connection.dead;
+                          });
 }
 
 void Network::Send(ConnectionId id, const quor::QuorMessage &record) {
@@ -321,6 +371,9 @@ void Network::Flush(Connection &connection) {
         WatchOutput(connection, true);
         return;
     }
+    if (connection.output.capacity() > kKeptOutputCapacity) {
+        std::string().swap(connection.output);
+    }
     connection.output.clear();
     connection.sent = 0;
     WatchOutput(connection, false);
@@ -357,6 +410,7 @@ void Network::FlushAndReap() {
             }
             epoll_ctl(epoll_, EPOLL_CTL_DEL, it->second->fd, nullptr);
             ::close(it->second->fd);
+            perAddress_.Release(it->second->addressKey);
             connections_.erase(it);
             // Reported after removal, so that records sent to it from the
             // handler are ignored.

@@ -1,19 +1,26 @@
 // The server's single-threaded network loop: a listening socket, the
-// client connections (non-blocking, cut into 476-byte records), a timer and
-// the stop signals, all on one epoll descriptor. Output is queued per
-// connection and written when the loop is about to wait again, so a record
-// sent to many clients costs one write per client and loop turn.
+// client connections (non-blocking, cut into 476-byte records), a timer,
+// the stop signals and descriptors of other parts (the hashing threads'
+// eventfd), all on one epoll descriptor. Output is queued per connection
+// and written when the loop is about to wait again, so a record sent to
+// many clients costs one write per client and loop turn. Before logging on
+// a connection is limited twice: an address holds at most a few of them,
+// and one that sends no opening request within the logon deadline is
+// dropped.
 #pragma once
 
-#include "channel_registry.h" // ConnectionId
-#include "quor_wire/record.h"
+#include "address_table.h"
+#include "transport.h"
 
 #include <csignal>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace quord {
@@ -32,11 +39,17 @@ public:
 // Unsent output above this closes the connection: the client does not read.
 inline constexpr std::size_t kMaxPendingOutput = 1024 * 1024;
 
-class Network {
+struct ConnectionLimits {
+    std::size_t maxClients = 10000;
+    std::size_t maxPerAddress = 16;
+    int logonDeadlineMs = 10000; // from accepting to the opening request
+};
+
+class Network : public Transport {
 public:
     // Listens on address:port (port 0 picks a free one). Throws
     // std::runtime_error when the address cannot be used.
-    Network(const std::string &address, int port, std::size_t maxClients);
+    Network(const std::string &address, int port, ConnectionLimits limits);
     ~Network();
     Network(const Network &) = delete;
     Network &operator=(const Network &) = delete;
@@ -50,13 +63,13 @@ public:
     // output. SIGPIPE is ignored from here on.
     void Run(NetworkHandler &handler, int timerSeconds);
 
-    // Queues a record; ignored for unknown or closing connections.
-    void Send(ConnectionId connection, const quor::QuorMessage &record);
-    // Closes the connection once its queued output is sent; input that
-    // arrives meanwhile is ignored.
-    void CloseAfterSending(ConnectionId connection);
-    // Closes the connection at once, dropping its output.
-    void Drop(ConnectionId connection, const std::string &reason);
+    // Calls onReadable on the loop whenever fd is readable; before Run.
+    void WatchReadable(int fd, std::function<void()> onReadable);
+
+    void Send(ConnectionId connection, const quor::QuorMessage &record) override;
+    void CloseAfterSending(ConnectionId connection) override;
+    void Drop(ConnectionId connection, const std::string &reason) override;
+    void OpeningReceived(ConnectionId connection) override;
 
     std::size_t connectionCount() const { return connections_.size(); }
 
@@ -64,6 +77,9 @@ private:
     struct Connection;
 
     void AcceptAll();
+    // Drops connections past their logon deadline; the milliseconds until
+    // the next deadline, or -1 when none is pending.
+    int ExpireLogonDeadlines();
     void RefuseWithoutDescriptors();
     void ReadFrom(Connection &connection);
     void Flush(Connection &connection);
@@ -78,12 +94,17 @@ private:
     int spare_ = -1; // a descriptor held back for refusing clients
     int port_ = 0;
     std::string bound_;
-    std::size_t maxClients_;
+    ConnectionLimits limits_;
+    AddressTable perAddress_;
     ConnectionId nextId_ = 1;
     NetworkHandler *handler_ = nullptr;
     std::unordered_map<ConnectionId, std::unique_ptr<Connection>> connections_;
     std::vector<ConnectionId> dirty_; // connections with output to write
     std::vector<ConnectionId> dead_;  // connections to close and report
+    // Logon deadlines in the order they expire: all are equally long, so
+    // the order of accepting is the order of expiry.
+    std::deque<std::pair<std::int64_t, ConnectionId>> logonDeadlines_;
+    std::vector<std::function<void()>> watchers_; // by epoll tag - kFirstWatcherTag
 };
 
 } // namespace quord
