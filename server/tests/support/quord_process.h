@@ -35,6 +35,7 @@ public:
     int Stop();
 
     bool running() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
     int port() const { return port_; }
     const std::string &dataDir() const { return dataDir_; }
     // Points the library's later connect requests at this server.
