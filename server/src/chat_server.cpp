@@ -3,6 +3,7 @@
 #include "names.h"
 #include "server_log.h"
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 
@@ -217,10 +218,16 @@ void ChatServer::OnClosed(ConnectionId connection) {
 }
 
 void ChatServer::OnTimer() {
-    const std::time_t now = std::time(nullptr);
-    for (auto &[connection, session] : sessions_) {
-        if (session.phase == Phase::LoggedOn) {
-            Reply(session, kPing, "d", {static_cast<std::int32_t>(now)});
+    const auto now = static_cast<std::int32_t>(std::time(nullptr));
+    const std::size_t interval = static_cast<std::size_t>(std::max(settings_.pingIntervalMs, 1));
+    const std::size_t due = (pingRotation_.size() * kPingTickMs + interval - 1) / interval;
+    for (std::size_t i = 0; i < due && !pingRotation_.empty(); ++i) {
+        const ConnectionId connection = pingRotation_.front();
+        pingRotation_.pop_front();
+        auto it = sessions_.find(connection);
+        if (it != sessions_.end() && it->second.phase == Phase::LoggedOn) {
+            Reply(it->second, kPing, "d", {now});
+            pingRotation_.push_back(connection);
         }
     }
 }

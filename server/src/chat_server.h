@@ -35,7 +35,13 @@ struct ChatSettings {
     bool registrationOpen = true;
     std::string welcomeText = "Welcome to quord.";
     HashCost hashCost = kDefaultHashCost; // of every new hash
+    int pingIntervalMs = 20000;           // between two pings of one client
 };
+
+// The period of OnTimer. Each tick pings the share of the logged-on clients
+// that keeps every one pinged once per interval, so that thousands of
+// clients are not all pinged (and do not all answer) at the same moment.
+inline constexpr int kPingTickMs = 100;
 
 // Limits the service enforces.
 inline constexpr int kMaxOfflineTexts = 50;
@@ -69,7 +75,7 @@ public:
     void OnOpened(ConnectionId connection, const std::string &peerAddress) override;
     void OnRecord(ConnectionId connection, const quor::QuorMessage &record) override;
     void OnClosed(ConnectionId connection) override;
-    // Pings every logged-on client.
+    // Pings the next share of the logged-on clients (see kPingTickMs).
     void OnTimer() override;
 
     // Completes the requests whose password work is done. Work of a
@@ -206,6 +212,9 @@ private:
     std::unordered_map<WorkTicket, PendingWork> pending_;
     std::unordered_map<ConnectionId, Session> sessions_;
     std::unordered_map<std::string, ConnectionId> online_; // by name key
+    // Logged-on connections in the order of their next ping; connections
+    // that have gone leave it when their turn comes.
+    std::deque<ConnectionId> pingRotation_;
     // name key -> the sessions whose contact list holds it, with their spelling
     std::unordered_map<std::string, std::unordered_map<ConnectionId, std::string>> watchers_;
     ChannelRegistry channels_;

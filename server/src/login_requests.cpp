@@ -99,6 +99,7 @@ void ChatServer::CompleteLogon(Session &session, Account &account) {
     session.user = account.name;
     session.userType = account.userType;
     online_[quor::FoldedName(session.user)] = session.connection;
+    pingRotation_.push_back(session.connection);
     account.lastLogin = std::time(nullptr);
     store_.Update(account);
     LogLine(Describe(session) + " logged on" +

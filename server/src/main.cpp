@@ -44,6 +44,7 @@ quord::PenaltyRules ThrottleRules(const quord::ServerOptions &options) {
 int Serve(const quord::ServerOptions &options) {
     quord::ChatSettings settings;
     settings.registrationOpen = options.registrationOpen;
+    settings.pingIntervalMs = options.pingIntervalSeconds * 1000;
     settings.hashCost = {options.hashPasses, options.hashMemoryKiB * 1024};
     std::filesystem::create_directories(options.dataDir);
     quord::AccountStore store(options.dataDir + "/quord.db");
@@ -67,7 +68,7 @@ int Serve(const quord::ServerOptions &options) {
     quord::LogLine("listening on " + network.boundAddress() + ", data in " + options.dataDir +
                    (options.registrationOpen ? "" : ", registration closed") + ", " +
                    std::to_string(threads) + " hashing threads");
-    network.Run(server, options.pingIntervalSeconds);
+    network.Run(server, quord::kPingTickMs);
     quord::LogLine("stopped");
     return 0;
 }

@@ -133,7 +133,7 @@ Network::~Network() {
     }
 }
 
-void Network::Run(NetworkHandler &handler, int timerSeconds) {
+void Network::Run(NetworkHandler &handler, int timerMs) {
     handler_ = &handler;
     std::signal(SIGPIPE, SIG_IGN);
     sigset_t stopSignals;
@@ -148,8 +148,9 @@ void Network::Run(NetworkHandler &handler, int timerSeconds) {
                                  std::strerror(errno));
     }
     itimerspec period{};
-    period.it_interval.tv_sec = timerSeconds;
-    period.it_value.tv_sec = timerSeconds;
+    period.it_interval.tv_sec = timerMs / 1000;
+    period.it_interval.tv_nsec = timerMs % 1000 * 1000000L;
+    period.it_value = period.it_interval;
     timerfd_settime(timer_, 0, &period, nullptr);
     Watch(epoll_, signals_, EPOLLIN, kSignalTag);
     Watch(epoll_, timer_, EPOLLIN, kTimerTag);

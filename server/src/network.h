@@ -58,10 +58,10 @@ public:
     const std::string &boundAddress() const { return bound_; }
     int port() const { return port_; }
 
-    // Serves until SIGINT or SIGTERM, calling OnTimer every timerSeconds;
+    // Serves until SIGINT or SIGTERM, calling OnTimer every timerMs;
     // then closes every connection after one last attempt to send its
     // output. SIGPIPE is ignored from here on.
-    void Run(NetworkHandler &handler, int timerSeconds);
+    void Run(NetworkHandler &handler, int timerMs);
 
     // Calls onReadable on the loop whenever fd is readable; before Run.
     void WatchReadable(int fd, std::function<void()> onReadable);
