@@ -219,8 +219,13 @@ void ChatServer::OnClosed(ConnectionId connection) {
 
 void ChatServer::OnTimer() {
     const auto now = static_cast<std::int32_t>(std::time(nullptr));
-    const std::size_t interval = static_cast<std::size_t>(std::max(settings_.pingIntervalMs, 1));
-    const std::size_t due = (pingRotation_.size() * kPingTickMs + interval - 1) / interval;
+    // Each tick earns the pings of its share of the interval; fractions
+    // add up over the ticks, so that few clients are pinged as seldom as
+    // many.
+    pingCredit_ += static_cast<double>(pingRotation_.size()) * kPingTickMs /
+                   std::max(settings_.pingIntervalMs, kPingTickMs);
+    const auto due = static_cast<std::size_t>(pingCredit_);
+    pingCredit_ -= static_cast<double>(due);
     for (std::size_t i = 0; i < due && !pingRotation_.empty(); ++i) {
         const ConnectionId connection = pingRotation_.front();
         pingRotation_.pop_front();

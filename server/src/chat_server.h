@@ -215,6 +215,7 @@ private:
     // Logged-on connections in the order of their next ping; connections
     // that have gone leave it when their turn comes.
     std::deque<ConnectionId> pingRotation_;
+    double pingCredit_ = 0; // pings due but not yet sent, in fractions
     // name key -> the sessions whose contact list holds it, with their spelling
     std::unordered_map<std::string, std::unordered_map<ConnectionId, std::string>> watchers_;
     ChannelRegistry channels_;
