@@ -24,22 +24,18 @@ void ChatServer::OnOpened(ConnectionId connection, const std::string &peerAddres
     session.peer = peerAddress;
 }
 
-namespace {
-
-// Runs one step of a client's requests; a failing database or mail folder
-// must not take the service down: the client that hit it loses its
-// connection.
-template <typename Step>
-void Guarded(Transport &network, ConnectionId connection, const std::string &who, Step &&step) {
+template <typename Step> void ChatServer::Guarded(ConnectionId connection, Step &&step) {
     try {
         step();
     } catch (const std::exception &e) {
-        LogLine("internal error on " + who + ": " + e.what());
-        network.Drop(connection, "internal error");
+        auto it = sessions_.find(connection);
+        LogLine("internal error on " +
+                (it != sessions_.end() ? Describe(it->second)
+                                       : "connection " + std::to_string(connection)) +
+                ": " + e.what());
+        network_.Drop(connection, "internal error");
     }
 }
-
-} // namespace
 
 void ChatServer::OnRecord(ConnectionId connection, const QuorMessage &record) {
     auto it = sessions_.find(connection);
@@ -55,7 +51,7 @@ void ChatServer::OnRecord(ConnectionId connection, const QuorMessage &record) {
         session.held.push_back(record);
         return;
     }
-    Guarded(network_, connection, Describe(session), [&] { Dispatch(session, record); });
+    Guarded(connection, [&] { Dispatch(session, record); });
 }
 
 void ChatServer::FinishPasswordWork() {
@@ -66,8 +62,7 @@ void ChatServer::FinishPasswordWork() {
         }
         PendingWork pending = std::move(it->second);
         pending_.erase(it);
-        Guarded(network_, pending.connection, "connection " + std::to_string(pending.connection),
-                [&] { FinishWork(pending, done.outcome); });
+        Guarded(pending.connection, [&] { FinishWork(pending, done.outcome); });
         auto session = sessions_.find(pending.connection);
         if (session != sessions_.end()) {
             ReleaseHeld(session->second);
@@ -133,8 +128,7 @@ void ChatServer::ReleaseHeld(Session &session) {
     while (!session.held.empty() && session.awaiting == 0) {
         const QuorMessage record = session.held.front();
         session.held.pop_front();
-        Guarded(network_, session.connection, Describe(session),
-                [&] { Dispatch(session, record); });
+        Guarded(session.connection, [&] { Dispatch(session, record); });
     }
 }
 

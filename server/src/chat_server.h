@@ -114,6 +114,10 @@ private:
     };
 
     // chat_server.cpp: dispatch and the helpers every request uses.
+    // Runs one step of a client's requests. A failing database or mail
+    // folder must not take the service down: the client that hit it loses
+    // its connection.
+    template <typename Step> void Guarded(ConnectionId connection, Step &&step);
     void Dispatch(Session &session, const quor::QuorMessage &record);
     // Hands the work over; false (after refusing the request as busy with
     // the request's id) when the workers' queue is full.
