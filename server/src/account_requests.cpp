@@ -42,15 +42,21 @@ void ChatServer::CreateAccount(Session &session, const QuorMessage &record) {
         AnswerAndClose(session);
         return;
     }
+    if (!StartMailedPassword(session, kCreateAccountRequest, WorkKind::CreateAccount, name,
+                             email)) {
+        AnswerAndClose(session);
+    }
+}
+
+bool ChatServer::StartMailedPassword(Session &session, std::int32_t request, WorkKind kind,
+                                     const std::string &name, const std::string &email) {
     PendingWork pending;
-    pending.kind = WorkKind::CreateAccount;
+    pending.kind = kind;
     pending.password = GeneratePassword();
     pending.account.name = name;
     pending.account.email = email;
     PasswordTask task{pending.password, "", {}};
-    if (!StartPasswordWork(session, kCreateAccountRequest, std::move(task), std::move(pending))) {
-        AnswerAndClose(session);
-    }
+    return StartPasswordWork(session, request, std::move(task), std::move(pending));
 }
 
 void ChatServer::FinishCreateAccount(Session &session, PendingWork &pending,
@@ -111,13 +117,8 @@ void ChatServer::RequestPassword(Session &session, const QuorMessage &record) {
         AnswerAndClose(session);
         return;
     }
-    PendingWork pending;
-    pending.kind = WorkKind::RequestPassword;
-    pending.password = GeneratePassword();
-    pending.account.name = account->name;
-    pending.account.email = email;
-    PasswordTask task{pending.password, "", {}};
-    if (!StartPasswordWork(session, kPasswordRequest, std::move(task), std::move(pending))) {
+    if (!StartMailedPassword(session, kPasswordRequest, WorkKind::RequestPassword, account->name,
+                             email)) {
         AnswerAndClose(session);
     }
 }
@@ -169,13 +170,7 @@ void ChatServer::ChangeEmail(Session &session, const QuorMessage &record) {
         Refuse(session, error, kChangeEmailRequest, email);
         return;
     }
-    PendingWork pending;
-    pending.kind = WorkKind::ChangeEmail;
-    pending.password = GeneratePassword();
-    pending.account.name = account->name;
-    pending.account.email = email;
-    PasswordTask task{pending.password, "", {}};
-    StartPasswordWork(session, kChangeEmailRequest, std::move(task), std::move(pending));
+    StartMailedPassword(session, kChangeEmailRequest, WorkKind::ChangeEmail, account->name, email);
 }
 
 std::int32_t ChatServer::CheckEmailChange(const Account &account, const std::string &email) {

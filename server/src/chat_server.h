@@ -156,6 +156,10 @@ private:
     // False (after refusing with kThrottledRefusal) while the session's
     // address waits out a penalty; else counts the attempt.
     bool PassAddressThrottle(Session &session, std::int32_t request, std::string_view name);
+    // Makes up a password and hands its hashing over; false as
+    // StartPasswordWork.
+    bool StartMailedPassword(Session &session, std::int32_t request, WorkKind kind,
+                             const std::string &name, const std::string &email);
     void CreateAccount(Session &session, const quor::QuorMessage &record);
     void FinishCreateAccount(Session &session, PendingWork &pending, const std::string &hash);
     std::int32_t CheckNewAccount(const Session &session, const std::string &name,
