@@ -26,7 +26,7 @@ namespace {
 
 using namespace quord::bench;
 
-constexpr int kPingIntervalSeconds = 2;
+constexpr int kPingIntervalSeconds = 5;
 
 void SeedAccounts(const std::string &dataDir, int sessions) {
     quord::AccountStore store(dataDir + "/quord.db");

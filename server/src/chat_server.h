@@ -41,7 +41,7 @@ struct ChatSettings {
 // The period of OnTimer. Each tick pings the share of the logged-on clients
 // that keeps every one pinged once per interval, so that thousands of
 // clients are not all pinged (and do not all answer) at the same moment.
-inline constexpr int kPingTickMs = 100;
+inline constexpr int kPingTickMs = 20;
 
 // Limits the service enforces.
 inline constexpr int kMaxOfflineTexts = 50;
