@@ -47,9 +47,10 @@ Passwords are checked and hashed (argon2id) on threads of their own:
 
 Login throttling: failed logins count against the client's address and the
 account; account creations and password requests against the address.
-  --login-failures N    failures allowed within the window (default 5); each
-                        further one makes the address or account wait a
-                        penalty of 1 s that doubles with every failure
+  --login-failures N    failures within the window after which the address
+                        or account waits 1 s before its next attempt is
+                        checked, doubling with every further failure
+                        (default 5)
   --login-window S      the window in seconds (default 900)
   --login-penalty-max S the longest penalty in seconds (default 900)
   --throttle-table N    addresses and accounts remembered each; the least
