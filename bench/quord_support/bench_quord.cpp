@@ -4,11 +4,13 @@
 #include "raw_client.h"
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -75,6 +77,26 @@ long ResidentKiB(pid_t pid) {
         status.ignore(1 << 20, '\n');
     }
     return 0;
+}
+
+double CpuSeconds(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    // Fields after the command name, which ends with the last ')': state is
+    // the first, user and system time the 12th and 13th.
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string field;
+    unsigned long long user = 0;
+    unsigned long long system = 0;
+    for (int i = 1; i <= 13 && fields >> field; ++i) {
+        if (i == 12) {
+            user = std::stoull(field);
+        } else if (i == 13) {
+            system = std::stoull(field);
+        }
+    }
+    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 std::uint64_t RaiseDescriptorLimit() {

@@ -48,6 +48,8 @@ private:
 
 // Resident memory of a process in KiB (VmRSS), 0 when unreadable.
 long ResidentKiB(pid_t pid);
+// Processor seconds a process has used so far (user and system).
+double CpuSeconds(pid_t pid);
 
 // Raises this process's descriptor limit to its hard limit; returns it.
 std::uint64_t RaiseDescriptorLimit();

@@ -1,13 +1,15 @@
-// quord with 10,000 idle sessions: starts the server on a free port with a
-// short ping interval, times text round trips between two sessions on the
-// idle server, then logs on the idle sessions over raw sockets from worker
+// quord with 10,000 idle sessions: starts the server on a free port with
+// its default ping interval (20 s), times text round trips between two
+// sessions on the idle server, then logs on the idle sessions over raw sockets from worker
 // processes (16 per loopback address), lets the server ping them all, and
-// times the round trips again. Reports the server's memory per session and
+// times the round trips again (the workers at the lowest priority, as they
+// stand for clients on other machines). Reports the server's memory per session and
 // the round trips' p50 and p99 with and without the idle sessions, and
 // whether each goal is met.
 //
 // Usage: bench_server_scale [SESSIONS [WORKERS [SECONDS]]]
-// Defaults: 10000 sessions over 8 workers, 10 s of round trips per phase.
+// Defaults: 10000 sessions over 8 workers, 20 s of round trips per phase, so
+// that every session is pinged while the round trips are timed.
 #include "account_store.h"
 #include "bench_quord.h"
 #include "idle_sessions.h"
@@ -26,7 +28,7 @@ namespace {
 
 using namespace quord::bench;
 
-constexpr int kPingIntervalSeconds = 5;
+constexpr int kPingIntervalSeconds = 20;
 
 void SeedAccounts(const std::string &dataDir, int sessions) {
     quord::AccountStore store(dataDir + "/quord.db");
@@ -55,7 +57,7 @@ void PrintLatency(const char *label, const Latency &latency) {
 int main(int argc, char **argv) {
     const int sessions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
     const int workers = argc > 2 ? std::clamp(std::atoi(argv[2]), 1, sessions) : 8;
-    const double seconds = argc > 3 ? std::max(1.0, std::atof(argv[3])) : 10.0;
+    const double seconds = argc > 3 ? std::max(1.0, std::atof(argv[3])) : 20.0;
     const std::uint64_t descriptors = RaiseDescriptorLimit();
     if (descriptors < static_cast<std::uint64_t>(sessions) + 100) {
         std::fprintf(stderr, "descriptor limit %llu is too low for %d sessions\n",
@@ -89,6 +91,9 @@ int main(int argc, char **argv) {
         plan.sessions = sessions * (w + 1) / workers - plan.firstSession;
         const pid_t pid = fork();
         if (pid == 0) {
+            // The sessions stand for clients on other machines, not for
+            // programs taking the server's cores.
+            [[maybe_unused]] const int niceness = nice(19);
             close(stop[1]);
             _exit(RunIdleWorker(plan, ready[1], stop[0]));
         }
@@ -103,17 +108,20 @@ int main(int argc, char **argv) {
     const double setupSeconds = NowSeconds() - setupStart;
     int status = 0;
     if (allReady) {
-        // Two ping rounds, so that every session has been pinged and has
+        // A ping round, so that every session has been pinged and has
         // answered before anything is measured.
-        std::this_thread::sleep_for(std::chrono::seconds(2 * kPingIntervalSeconds + 1));
+        std::this_thread::sleep_for(std::chrono::seconds(kPingIntervalSeconds + 1));
         const long rssAfter = ResidentKiB(server.pid());
+        const double cpuBefore = CpuSeconds(server.pid());
         const Latency loaded = pair.Measure(seconds);
+        const double cpuShare = (CpuSeconds(server.pid()) - cpuBefore) / seconds;
         const double perSession = static_cast<double>(rssAfter - rssBefore) / sessions;
         std::printf("  %d sessions logged on in %.1f s\n", sessions, setupSeconds);
         std::printf("  quord resident memory: %ld KiB before, %ld KiB with the sessions\n",
                     rssBefore, rssAfter);
         PrintLatency("on the idle server", idle);
         PrintLatency("with the idle sessions", loaded);
+        std::printf("  quord used %.1f%% of a core meanwhile\n", 100 * cpuShare);
         char figure[64];
         std::snprintf(figure, sizeof figure, "%.2f KiB", perSession);
         bool met =

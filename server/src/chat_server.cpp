@@ -211,13 +211,13 @@ void ChatServer::OnClosed(ConnectionId connection) {
     sessions_.erase(it);
 }
 
-void ChatServer::OnTimer() {
+int ChatServer::OnTimer() {
     const auto now = static_cast<std::int32_t>(std::time(nullptr));
     // Each tick earns the pings of its share of the interval; fractions
     // add up over the ticks, so that few clients are pinged as seldom as
     // many.
-    pingCredit_ += static_cast<double>(pingRotation_.size()) * kPingTickMs /
-                   std::max(settings_.pingIntervalMs, kPingTickMs);
+    const int interval = std::max(settings_.pingIntervalMs, kMinPingTickMs);
+    pingCredit_ += static_cast<double>(pingRotation_.size()) * pingTickMs_ / interval;
     const auto due = static_cast<std::size_t>(pingCredit_);
     pingCredit_ -= static_cast<double>(due);
     for (std::size_t i = 0; i < due && !pingRotation_.empty(); ++i) {
@@ -229,6 +229,10 @@ void ChatServer::OnTimer() {
             pingRotation_.push_back(connection);
         }
     }
+    const std::size_t clients = std::max<std::size_t>(pingRotation_.size(), 1);
+    pingTickMs_ = static_cast<int>(std::clamp<std::size_t>(interval * kPingsPerTick / clients,
+                                                           kMinPingTickMs, kMaxPingTickMs));
+    return pingTickMs_;
 }
 
 QuorMessage ChatServer::ServerRecord(const Session &session, std::int32_t id,

@@ -38,10 +38,15 @@ struct ChatSettings {
     int pingIntervalMs = 20000;           // between two pings of one client
 };
 
-// The period of OnTimer. Each tick pings the share of the logged-on clients
-// that keeps every one pinged once per interval, so that thousands of
-// clients are not all pinged (and do not all answer) at the same moment.
-inline constexpr int kPingTickMs = 20;
+// Pings are spread over the ping interval: each timer tick pings the share
+// of the logged-on clients that keeps every one pinged once per interval,
+// and the ticks come as often as it takes to ping about kPingsPerTick at a
+// time, within these bounds. So thousands of clients are not all pinged
+// (and do not all answer) at once, and the loop is never held up long by a
+// batch of pings; an idle server wakes once a second.
+inline constexpr int kMinPingTickMs = 2;
+inline constexpr int kMaxPingTickMs = 1000;
+inline constexpr std::size_t kPingsPerTick = 2;
 
 // Limits the service enforces.
 inline constexpr int kMaxOfflineTexts = 50;
@@ -75,8 +80,9 @@ public:
     void OnOpened(ConnectionId connection, const std::string &peerAddress) override;
     void OnRecord(ConnectionId connection, const quor::QuorMessage &record) override;
     void OnClosed(ConnectionId connection) override;
-    // Pings the next share of the logged-on clients (see kPingTickMs).
-    void OnTimer() override;
+    // Pings the next share of the logged-on clients; returns when to be
+    // called again (see kPingsPerTick).
+    int OnTimer() override;
 
     // Completes the requests whose password work is done. Work of a
     // connection that has closed meanwhile is dropped (a login's failure
@@ -223,7 +229,8 @@ private:
     // Logged-on connections in the order of their next ping; connections
     // that have gone leave it when their turn comes.
     std::deque<ConnectionId> pingRotation_;
-    double pingCredit_ = 0; // pings due but not yet sent, in fractions
+    double pingCredit_ = 0;           // pings due but not yet sent, in fractions
+    int pingTickMs_ = kMaxPingTickMs; // since the last tick
     // name key -> the sessions whose contact list holds it, with their spelling
     std::unordered_map<std::string, std::unordered_map<ConnectionId, std::string>> watchers_;
     ChannelRegistry channels_;

@@ -68,7 +68,7 @@ int Serve(const quord::ServerOptions &options) {
     quord::LogLine("listening on " + network.boundAddress() + ", data in " + options.dataDir +
                    (options.registrationOpen ? "" : ", registration closed") + ", " +
                    std::to_string(threads) + " hashing threads");
-    network.Run(server, quord::kPingTickMs);
+    network.Run(server, quord::kMaxPingTickMs);
     quord::LogLine("stopped");
     return 0;
 }

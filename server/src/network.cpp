@@ -147,11 +147,14 @@ void Network::Run(NetworkHandler &handler, int timerMs) {
         throw std::runtime_error(std::string("signal or timer descriptor: ") +
                                  std::strerror(errno));
     }
-    itimerspec period{};
-    period.it_interval.tv_sec = timerMs / 1000;
-    period.it_interval.tv_nsec = timerMs % 1000 * 1000000L;
-    period.it_value = period.it_interval;
-    timerfd_settime(timer_, 0, &period, nullptr);
+    const auto setTimer = [this](int ms) {
+        itimerspec period{};
+        period.it_interval.tv_sec = ms / 1000;
+        period.it_interval.tv_nsec = ms % 1000 * 1000000L;
+        period.it_value = period.it_interval;
+        timerfd_settime(timer_, 0, &period, nullptr);
+    };
+    setTimer(timerMs);
     Watch(epoll_, signals_, EPOLLIN, kSignalTag);
     Watch(epoll_, timer_, EPOLLIN, kTimerTag);
 
@@ -180,7 +183,10 @@ void Network::Run(NetworkHandler &handler, int timerMs) {
             } else if (tag == kTimerTag) {
                 std::uint64_t expirations = 0;
                 if (::read(timer_, &expirations, sizeof expirations) == sizeof expirations) {
-                    handler.OnTimer();
+                    if (const int next = handler.OnTimer(); next != timerMs && next > 0) {
+                        timerMs = next;
+                        setTimer(timerMs);
+                    }
                 }
             } else if (tag < kFirstConnectionId) {
                 watchers_.at(tag - kFirstWatcherTag)();

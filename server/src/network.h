@@ -33,7 +33,8 @@ public:
     virtual void OnOpened(ConnectionId connection, const std::string &peerAddress) = 0;
     virtual void OnRecord(ConnectionId connection, const quor::QuorMessage &record) = 0;
     virtual void OnClosed(ConnectionId connection) = 0;
-    virtual void OnTimer() = 0;
+    // Returns the milliseconds until the next call.
+    virtual int OnTimer() = 0;
 };
 
 // Unsent output above this closes the connection: the client does not read.
@@ -58,7 +59,8 @@ public:
     const std::string &boundAddress() const { return bound_; }
     int port() const { return port_; }
 
-    // Serves until SIGINT or SIGTERM, calling OnTimer every timerMs;
+    // Serves until SIGINT or SIGTERM, calling OnTimer first after timerMs,
+    // then as often as it asks;
     // then closes every connection after one last attempt to send its
     // output. SIGPIPE is ignored from here on.
     void Run(NetworkHandler &handler, int timerMs);
