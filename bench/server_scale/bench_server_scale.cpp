@@ -74,7 +74,9 @@ int main(int argc, char **argv) {
     std::printf("quord with %d idle sessions (%d workers), pings every %d s, %.0f s per phase\n",
                 sessions, workers, kPingIntervalSeconds, seconds);
     RoundTripPair pair(server.port(), "pair_a", "pair_b", kIdlePassword);
+    const double idleCpuStart = CpuSeconds(server.pid());
     const Latency idle = pair.Measure(seconds);
+    const double idleCpuShare = (CpuSeconds(server.pid()) - idleCpuStart) / seconds;
     const long rssBefore = ResidentKiB(server.pid());
 
     int ready[2];
@@ -121,7 +123,8 @@ int main(int argc, char **argv) {
                     rssBefore, rssAfter);
         PrintLatency("on the idle server", idle);
         PrintLatency("with the idle sessions", loaded);
-        std::printf("  quord used %.1f%% of a core meanwhile\n", 100 * cpuShare);
+        std::printf("  quord used %.1f%% of a core on the idle server, %.1f%% with the sessions\n",
+                    100 * idleCpuShare, 100 * cpuShare);
         char figure[64];
         std::snprintf(figure, sizeof figure, "%.2f KiB", perSession);
         bool met =
