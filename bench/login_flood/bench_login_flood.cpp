@@ -13,7 +13,7 @@
 // waiting state (as a flooding client would).
 //
 // Usage: bench_login_flood [FLOOD_SECONDS [BASELINE_SECONDS]]
-// Defaults: 60 s per flood phase, 10 s without a flood.
+// Defaults: 60 s per flood phase, 20 s without a flood.
 #include "account_store.h"
 #include "bench_quord.h"
 #include "passwords.h"
@@ -93,6 +93,7 @@ std::map<std::string, int> CheckedGuesses(const std::string &logPath, std::strea
 
 struct FloodResult {
     Latency latency;
+    double cpuShare = 0; // of one core, used by quord
     std::uint64_t answers = 0;
     std::map<std::string, int> checked;
 };
@@ -115,7 +116,9 @@ FloodResult RunFlood(quord::testing::QuordProcess &server, RoundTripPair &pair, 
         children.push_back(pid);
     }
     FloodResult result;
+    const double cpuStart = CpuSeconds(server.pid());
     result.latency = pair.Measure(seconds);
+    result.cpuShare = (CpuSeconds(server.pid()) - cpuStart) / seconds;
     for (pid_t pid : children) {
         std::uint64_t count = 0;
         if (read(answers[0], &count, sizeof count) == sizeof count) {
@@ -137,10 +140,11 @@ void PrintLatency(const char *label, const Latency &latency) {
 // Prints the phase's figures; returns whether both goals are met.
 bool Report(const char *phase, const FloodResult &flood, const Latency &quiet, double seconds) {
     std::printf("%s:\n", phase);
-    std::printf("  %llu answers to %d flooding processes in %.0f s (%.0f per second)\n",
+    std::printf("  %llu answers to %d flooding processes in %.0f s (%.0f a second)\n",
                 static_cast<unsigned long long>(flood.answers), kFloodProcesses, seconds,
                 flood.answers / seconds);
     PrintLatency("during the flood", flood.latency);
+    std::printf("  quord used %.0f%% of a core\n", 100 * flood.cpuShare);
     double worstRate = 0;
     for (int p = 0; p < kFloodProcesses; ++p) {
         const auto it = flood.checked.find(FloodAddress(p));
@@ -166,7 +170,7 @@ bool Report(const char *phase, const FloodResult &flood, const Latency &quiet, d
 
 int main(int argc, char **argv) {
     const double floodSeconds = argc > 1 ? std::max(5.0, std::atof(argv[1])) : 60.0;
-    const double quietSeconds = argc > 2 ? std::max(1.0, std::atof(argv[2])) : 10.0;
+    const double quietSeconds = argc > 2 ? std::max(1.0, std::atof(argv[2])) : 20.0;
     quord::testing::QuordProcess server;
     SeedAccounts(server.dataDir());
     // The real hash cost and the default throttle.
