@@ -3,11 +3,13 @@
 //
 //   fuzz_make_corpus OUT_DIR
 //
-// creates OUT_DIR/fuzz_session_stream/ and OUT_DIR/fuzz_fields/ and fills
-// them. The checked-in corpus under fuzz/corpus/ is this program's output.
+// creates OUT_DIR/fuzz_session_stream/, OUT_DIR/fuzz_fields/ and
+// OUT_DIR/fuzz_server_requests/ and fills them. The checked-in corpus under fuzz/corpus/ is this
+// program's output.
 #include "fields_input.h"
 #include "quor_wire/protocol_ids.h"
 #include "scripted_server.h"
+#include "server_seeds.h"
 #include "session_stream_input.h"
 
 #include <cstdio>
@@ -28,10 +30,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void WriteFile(const fs::path &path, const ByteWriter &out) {
+void WriteFile(const fs::path &path, const std::vector<std::uint8_t> &bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char *>(out.data().data()),
-               static_cast<std::streamsize>(out.data().size()));
+    file.write(reinterpret_cast<const char *>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+void WriteFile(const fs::path &path, const ByteWriter &out) {
+    WriteFile(path, out.data());
 }
 
 // ---- Session stream seeds ----
@@ -300,5 +306,9 @@ int main(int argc, char **argv) {
     const fs::path out = argv[1];
     WriteStreamSeeds(out / "fuzz_session_stream");
     WriteFieldsSeeds(out / "fuzz_fields");
+    fs::create_directories(out / "fuzz_server_requests");
+    for (const auto &[name, bytes] : ServerRequestSeeds()) {
+        WriteFile(out / "fuzz_server_requests" / name, bytes);
+    }
     return 0;
 }

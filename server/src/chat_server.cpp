@@ -1,24 +1,40 @@
 #include "chat_server.h"
 
 #include "names.h"
-#include "quor_wire/protocol_ids.h"
 #include "server_log.h"
 
+#include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 namespace quord {
 
 using namespace quor::wire;
 using quor::QuorMessage;
 
-ChatServer::ChatServer(Network &network, AccountStore &store, Outbox &outbox, ChatSettings settings)
-    : network_(network), store_(store), outbox_(outbox), settings_(std::move(settings)) {}
+ChatServer::ChatServer(Transport &network, AccountStore &store, Outbox &outbox,
+                       PasswordWorkers &workers, LoginThrottle &throttle, ChatSettings settings)
+    : network_(network), store_(store), outbox_(outbox), workers_(workers), throttle_(throttle),
+      settings_(std::move(settings)),
+      decoyHash_(HashPassword(GeneratePassword(), settings_.hashCost)) {}
 
 void ChatServer::OnOpened(ConnectionId connection, const std::string &peerAddress) {
     Session &session = sessions_[connection];
     session.connection = connection;
     session.peer = peerAddress;
-    session.opened = std::time(nullptr);
+}
+
+template <typename Step> void ChatServer::Guarded(ConnectionId connection, Step &&step) {
+    try {
+        step();
+    } catch (const std::exception &e) {
+        auto it = sessions_.find(connection);
+        LogLine("internal error on " +
+                (it != sessions_.end() ? Describe(it->second)
+                                       : "connection " + std::to_string(connection)) +
+                ": " + e.what());
+        network_.Drop(connection, "internal error");
+    }
 }
 
 void ChatServer::OnRecord(ConnectionId connection, const QuorMessage &record) {
@@ -26,13 +42,93 @@ void ChatServer::OnRecord(ConnectionId connection, const QuorMessage &record) {
     if (it == sessions_.end()) {
         return;
     }
-    try {
-        Dispatch(it->second, record);
-    } catch (const std::exception &e) {
-        // A failing database or mail folder must not take the service
-        // down; the client that hit it loses its connection.
-        LogLine("internal error on " + Describe(it->second) + ": " + e.what());
-        network_.Drop(connection, "internal error");
+    Session &session = it->second;
+    if (session.awaiting != 0) {
+        if (session.held.size() >= kMaxHeldRecords) {
+            network_.Drop(connection, "too many records while its password work runs");
+            return;
+        }
+        session.held.push_back(record);
+        return;
+    }
+    Guarded(connection, [&] { Dispatch(session, record); });
+}
+
+void ChatServer::FinishPasswordWork() {
+    for (FinishedWork &done : workers_.TakeFinished()) {
+        auto it = pending_.find(done.ticket);
+        if (it == pending_.end()) {
+            continue;
+        }
+        PendingWork pending = std::move(it->second);
+        pending_.erase(it);
+        Guarded(pending.connection, [&] { FinishWork(pending, done.outcome); });
+        auto session = sessions_.find(pending.connection);
+        if (session != sessions_.end()) {
+            ReleaseHeld(session->second);
+        }
+    }
+}
+
+void ChatServer::FinishWork(PendingWork &pending, const PasswordOutcome &outcome) {
+    auto it = sessions_.find(pending.connection);
+    Session *session = it != sessions_.end() ? &it->second : nullptr;
+    if (session != nullptr) {
+        session->awaiting = 0;
+    }
+    if (pending.kind == WorkKind::Login) {
+        FinishLogin(session, pending, outcome);
+        return;
+    }
+    if (session == nullptr) {
+        return; // closed meanwhile: nothing is changed, nothing is mailed
+    }
+    if (outcome.newHash.empty()) {
+        throw std::runtime_error("no password hash was made");
+    }
+    switch (pending.kind) {
+    case WorkKind::CreateAccount:
+        FinishCreateAccount(*session, pending, outcome.newHash);
+        break;
+    case WorkKind::RequestPassword:
+        FinishRequestPassword(*session, pending, outcome.newHash);
+        break;
+    case WorkKind::ChangeEmail:
+        FinishChangeEmail(*session, pending, outcome.newHash);
+        break;
+    case WorkKind::ChangeProfile:
+        if (std::optional<Account> account = store_.Find(pending.account.name)) {
+            ApplyProfileChange(*session, *account, pending.account, outcome.newHash);
+        } else {
+            Refuse(*session, kErrNoSuchUser, kProfile, pending.account.name);
+        }
+        break;
+    case WorkKind::Login:
+        break;
+    }
+}
+
+bool ChatServer::StartPasswordWork(Session &session, std::int32_t request, PasswordTask task,
+                                   PendingWork pending) {
+    task.cost = settings_.hashCost;
+    const WorkTicket ticket = nextTicket_++;
+    if (!workers_.Submit(ticket, std::move(task))) {
+        Refuse(session, kBusyRefusal, request, pending.account.name,
+               "busy: the password work queue is full");
+        return false;
+    }
+    pending.connection = session.connection;
+    pending.peer = session.peer;
+    pending_.emplace(ticket, std::move(pending));
+    session.awaiting = ticket;
+    return true;
+}
+
+void ChatServer::ReleaseHeld(Session &session) {
+    while (!session.held.empty() && session.awaiting == 0) {
+        const QuorMessage record = session.held.front();
+        session.held.pop_front();
+        Guarded(session.connection, [&] { Dispatch(session, record); });
     }
 }
 
@@ -44,7 +140,11 @@ void ChatServer::Dispatch(Session &session, const QuorMessage &record) {
     if (session.phase == Phase::Closing) {
         return;
     }
-    switch (record.id()) {
+    const std::int32_t id = record.id();
+    if (id == kLoginRequest || id == kCreateAccountRequest || id == kPasswordRequest) {
+        network_.OpeningReceived(session.connection);
+    }
+    switch (id) {
     case kLoginRequest:
         Login(session, record);
         break;
@@ -111,16 +211,28 @@ void ChatServer::OnClosed(ConnectionId connection) {
     sessions_.erase(it);
 }
 
-void ChatServer::OnTimer() {
-    const std::time_t now = std::time(nullptr);
-    for (auto &[connection, session] : sessions_) {
-        if (session.phase == Phase::LoggedOn) {
-            Reply(session, kPing, "d", {static_cast<std::int32_t>(now)});
-        } else if (session.phase == Phase::Opening && now - session.opened > kOpeningTimeout) {
-            network_.Drop(connection,
-                          "no opening request within " + std::to_string(kOpeningTimeout) + " s");
+int ChatServer::OnTimer() {
+    const auto now = static_cast<std::int32_t>(std::time(nullptr));
+    // Each tick earns the pings of its share of the interval; fractions
+    // add up over the ticks, so that few clients are pinged as seldom as
+    // many.
+    const int interval = std::max(settings_.pingIntervalMs, kMinPingTickMs);
+    pingCredit_ += static_cast<double>(pingRotation_.size()) * pingTickMs_ / interval;
+    const auto due = static_cast<std::size_t>(pingCredit_);
+    pingCredit_ -= static_cast<double>(due);
+    for (std::size_t i = 0; i < due && !pingRotation_.empty(); ++i) {
+        const ConnectionId connection = pingRotation_.front();
+        pingRotation_.pop_front();
+        auto it = sessions_.find(connection);
+        if (it != sessions_.end() && it->second.phase == Phase::LoggedOn) {
+            Reply(it->second, kPing, "d", {now});
+            pingRotation_.push_back(connection);
         }
     }
+    const std::size_t clients = std::max<std::size_t>(pingRotation_.size(), 1);
+    pingTickMs_ = static_cast<int>(std::clamp<std::size_t>(interval * kPingsPerTick / clients,
+                                                           kMinPingTickMs, kMaxPingTickMs));
+    return pingTickMs_;
 }
 
 QuorMessage ChatServer::ServerRecord(const Session &session, std::int32_t id,
@@ -158,9 +270,10 @@ void ChatServer::ReplyList(const Session &session, std::int32_t id,
 }
 
 void ChatServer::Refuse(const Session &session, std::int32_t error, std::int32_t request,
-                        std::string_view name) {
+                        std::string_view name, std::string_view why) {
     LogLine("refused request " + std::to_string(request) + " of " + Describe(session) + " with " +
-            std::to_string(error) + " (" + std::string(name) + ")");
+            std::to_string(error) + " (" + std::string(name) + ")" +
+            (why.empty() ? "" : ": " + std::string(why)));
     Reply(session, error, "ds", {request, name});
 }
 

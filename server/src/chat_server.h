@@ -3,16 +3,26 @@
 // pings, online status, contact notices and channels. Every record a client
 // sends is checked before it is used; anything malformed is ignored or
 // refused with an error reply and logged.
+//
+// Requests that check or make a password hash (logins, account creation,
+// password requests, e-mail and password changes) hand that work to the
+// password workers and finish when FinishPasswordWork finds it done; the
+// client's later records wait for it, so its requests keep their order.
+// Logins and the requests that mail passwords pass the login throttle first.
 #pragma once
 
 #include "account_store.h"
 #include "channel_registry.h"
+#include "login_throttle.h"
 #include "network.h"
 #include "outbox.h"
+#include "password_work.h"
+#include "quor_wire/protocol_ids.h"
 #include "quor_wire/record.h"
 
 #include <cstdint>
 #include <ctime>
+#include <deque>
 #include <set>
 #include <string>
 #include <string_view>
@@ -24,7 +34,19 @@ namespace quord {
 struct ChatSettings {
     bool registrationOpen = true;
     std::string welcomeText = "Welcome to quord.";
+    HashCost hashCost = kDefaultHashCost; // of every new hash
+    int pingIntervalMs = 20000;           // between two pings of one client
 };
+
+// Pings are spread over the ping interval: each timer tick pings the share
+// of the logged-on clients that keeps every one pinged once per interval,
+// and the ticks come as often as it takes to ping about kPingsPerTick at a
+// time, within these bounds. So thousands of clients are not all pinged
+// (and do not all answer) at once, and the loop is never held up long by a
+// batch of pings; an idle server wakes once a second.
+inline constexpr int kMinPingTickMs = 2;
+inline constexpr int kMaxPingTickMs = 1000;
+inline constexpr std::size_t kPingsPerTick = 2;
 
 // Limits the service enforces.
 inline constexpr int kMaxOfflineTexts = 50;
@@ -32,31 +54,51 @@ inline constexpr std::size_t kMaxChannelsPerUser = 20;
 inline constexpr int kMaxAccountsPerEmail = 3;
 inline constexpr int kMaxAccountsPerAddressPerHour = 5;
 inline constexpr std::time_t kPasswordMailPause = 5 * 60;
-inline constexpr std::time_t kOpeningTimeout = 60;
+// Records a client may send while its password work runs; beyond that it
+// is dropped.
+inline constexpr std::size_t kMaxHeldRecords = 256;
+// The answer when the password workers' queue is full. The client reads a
+// login refusal only as 100, 107 or 113; of these 100 ("login invalid")
+// misleads least, as trying again is the right reaction. For the other
+// requests the client has no entry for 100 and reports "connection could
+// not be established", which is what a busy server amounts to.
+inline constexpr std::int32_t kBusyRefusal = quor::wire::kErrLoginInvalid;
+// The answer to account-creation and password requests from an address that
+// waits out a penalty: "IP address banned" (for a while).
+inline constexpr std::int32_t kThrottledRefusal = quor::wire::kErrAddressBanned;
 inline constexpr std::size_t kMaxContacts = 1000;
 inline constexpr std::size_t kMinPasswordLength = 4;
 inline constexpr std::size_t kMaxPasswordLength = 128;
 
 class ChatServer : public NetworkHandler {
 public:
-    ChatServer(Network &network, AccountStore &store, Outbox &outbox, ChatSettings settings);
+    // Makes a decoy hash at the settings' cost (see Login).
+    ChatServer(Transport &network, AccountStore &store, Outbox &outbox, PasswordWorkers &workers,
+               LoginThrottle &throttle, ChatSettings settings);
 
+    // peerAddress is the address key (address_table.h).
     void OnOpened(ConnectionId connection, const std::string &peerAddress) override;
     void OnRecord(ConnectionId connection, const quor::QuorMessage &record) override;
     void OnClosed(ConnectionId connection) override;
-    // Pings every logged-on client and drops connections that never sent
-    // their opening request.
-    void OnTimer() override;
+    // Pings the next share of the logged-on clients; returns when to be
+    // called again (see kPingsPerTick).
+    int OnTimer() override;
+
+    // Completes the requests whose password work is done. Work of a
+    // connection that has closed meanwhile is dropped (a login's failure
+    // still counts against its address and account).
+    void FinishPasswordWork();
 
 private:
     enum class Phase { Opening, LoggedOn, Closing };
 
     struct Session {
         ConnectionId connection = 0;
-        std::string peer; // the client's address, for the creation limit
-        std::time_t opened = 0;
+        std::string peer; // the client's address key, for limits and throttling
         Phase phase = Phase::Opening;
-        std::string user; // the account name as registered, once logged on
+        WorkTicket awaiting = 0;            // password work the session waits for
+        std::deque<quor::QuorMessage> held; // records that arrived meanwhile
+        std::string user;                   // the account name as registered, once logged on
         int userType = kUserTypeUser;
         std::vector<std::string> contacts;         // as the client wrote them
         std::vector<std::string> incomingContacts; // parts of a list still arriving
@@ -66,8 +108,30 @@ private:
         bool administrator() const { return userType == kUserTypeAdministrator; }
     };
 
+    // What a request does once its password work is done.
+    enum class WorkKind { Login, CreateAccount, RequestPassword, ChangeEmail, ChangeProfile };
+    struct PendingWork {
+        WorkKind kind = WorkKind::Login;
+        ConnectionId connection = 0;
+        std::string peer;       // the requesting client's address key
+        std::string storedHash; // Login: the hash the password was checked against
+        std::string password;   // made up by the server, to be mailed
+        Account account;        // the account as requested: name, e-mail, type, disabled
+    };
+
     // chat_server.cpp: dispatch and the helpers every request uses.
+    // Runs one step of a client's requests. A failing database or mail
+    // folder must not take the service down: the client that hit it loses
+    // its connection.
+    template <typename Step> void Guarded(ConnectionId connection, Step &&step);
     void Dispatch(Session &session, const quor::QuorMessage &record);
+    // Hands the work over; false (after refusing the request as busy with
+    // the request's id) when the workers' queue is full.
+    bool StartPasswordWork(Session &session, std::int32_t request, PasswordTask task,
+                           PendingWork pending);
+    void FinishWork(PendingWork &pending, const PasswordOutcome &outcome);
+    // Dispatches the records held while the session waited.
+    void ReleaseHeld(Session &session);
     void DispatchLoggedOn(Session &session, const quor::QuorMessage &record);
     // A record from the server to the session's user, fields packed.
     quor::QuorMessage ServerRecord(const Session &session, std::int32_t id,
@@ -77,26 +141,53 @@ private:
     void Reply(const Session &session, std::int32_t id, std::string_view signature = "",
                const std::vector<quor::FieldValue> &values = {});
     void ReplyList(const Session &session, std::int32_t id, const std::vector<std::string> &items);
-    // Error reply (request id, the name concerned), logged as refused.
+    // Error reply (request id, the name concerned), logged as refused with
+    // the reason when there is one.
     void Refuse(const Session &session, std::int32_t error, std::int32_t request,
-                std::string_view name);
+                std::string_view name, std::string_view why = "");
     // Answers a connection's single opening request and closes it.
     void AnswerAndClose(Session &session);
     Session *OnlineSession(std::string_view name);
     std::uint8_t StatusOf(std::string_view name);
     std::string Describe(const Session &session) const;
 
-    // account_requests.cpp
+    // login_requests.cpp
     void Login(Session &session, const quor::QuorMessage &record);
+    void FinishLogin(Session *session, const PendingWork &pending, const PasswordOutcome &outcome);
+    void CompleteLogon(Session &session, Account &account);
     void DeliverOfflineTexts(const Session &session);
+    void LogOff(Session &session);
+
+    // account_requests.cpp
+    // False (after refusing with kThrottledRefusal) while the session's
+    // address waits out a penalty; else counts the attempt.
+    bool PassAddressThrottle(Session &session, std::int32_t request, std::string_view name);
+    // Makes up a password and hands its hashing over; false as
+    // StartPasswordWork.
+    bool StartMailedPassword(Session &session, std::int32_t request, WorkKind kind,
+                             const std::string &name, const std::string &email);
     void CreateAccount(Session &session, const quor::QuorMessage &record);
+    void FinishCreateAccount(Session &session, PendingWork &pending, const std::string &hash);
     std::int32_t CheckNewAccount(const Session &session, const std::string &name,
                                  const std::string &email);
     void RequestPassword(Session &session, const quor::QuorMessage &record);
+    std::int32_t CheckPasswordRequest(const std::optional<Account> &account,
+                                      const std::string &email);
+    void FinishRequestPassword(Session &session, PendingWork &pending, const std::string &hash);
+    void ChangeEmail(Session &session, const quor::QuorMessage &record);
+    std::int32_t CheckEmailChange(const Account &account, const std::string &email);
+    void FinishChangeEmail(Session &session, PendingWork &pending, const std::string &hash);
+
+    // profile_requests.cpp
     void SendProfile(Session &session, const quor::QuorMessage &record);
     void ModifyProfile(Session &session, const quor::QuorMessage &record);
-    void ChangeEmail(Session &session, const quor::QuorMessage &record);
-    void LogOff(Session &session);
+    // 0 when the session may give the account these settings and the new
+    // password (empty: unchanged), else the error.
+    std::int32_t CheckProfileChange(const Session &session, const Account &account,
+                                    const Account &wanted, std::string_view password);
+    // Stores the wanted settings (and a new hash, when not empty) and answers.
+    void ApplyProfileChange(Session &session, Account &account, const Account &wanted,
+                            const std::string &newHash);
 
     // message_requests.cpp
     void RelayText(Session &session, const quor::QuorMessage &record);
@@ -122,12 +213,24 @@ private:
     void SendToMembers(const Channel &channel, const quor::QuorMessage &record,
                        ConnectionId except);
 
-    Network &network_;
+    Transport &network_;
     AccountStore &store_;
     Outbox &outbox_;
+    PasswordWorkers &workers_;
+    LoginThrottle &throttle_;
     ChatSettings settings_;
+    // Checked instead of a missing or disabled account's hash, so that the
+    // answer takes as long as for an existing account.
+    std::string decoyHash_;
+    WorkTicket nextTicket_ = 1;
+    std::unordered_map<WorkTicket, PendingWork> pending_;
     std::unordered_map<ConnectionId, Session> sessions_;
     std::unordered_map<std::string, ConnectionId> online_; // by name key
+    // Logged-on connections in the order of their next ping; connections
+    // that have gone leave it when their turn comes.
+    std::deque<ConnectionId> pingRotation_;
+    double pingCredit_ = 0;           // pings due but not yet sent, in fractions
+    int pingTickMs_ = kMaxPingTickMs; // since the last tick
     // name key -> the sessions whose contact list holds it, with their spelling
     std::unordered_map<std::string, std::unordered_map<ConnectionId, std::string>> watchers_;
     ChannelRegistry channels_;

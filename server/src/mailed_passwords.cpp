@@ -12,32 +12,19 @@ namespace quord {
 
 using namespace quor::wire;
 
-namespace {
-
-// Stores a fresh password's hash in the account and mails the password.
-void IssuePassword(Outbox &outbox, Account &account, const std::string &subject) {
-    const std::string password = GeneratePassword();
-    account.passwordHash = HashPassword(password);
+void MailPassword(Outbox &outbox, const Account &account, const std::string &password,
+                  const std::string &subject) {
     outbox.Send(account.email, subject,
                 "Hello " + account.name + ",\n\nyour password for the chat service is: " +
                     password + "\n\nYou can change it in your profile after logging on.\n");
 }
 
-} // namespace
-
-void AddAccountWithMailedPassword(AccountStore &store, Outbox &outbox, Account account) {
-    IssuePassword(outbox, account, "Your new account " + account.name);
-    store.Add(account);
-}
-
-void MailNewPassword(AccountStore &store, Outbox &outbox, Account &account,
-                     const std::string &subject) {
-    IssuePassword(outbox, account, subject);
-    store.Update(account);
+std::string NewAccountSubject(const std::string &name) {
+    return "Your new account " + name;
 }
 
 void EnsureAdministrator(AccountStore &store, Outbox &outbox, const std::string &name,
-                         const std::string &email) {
+                         const std::string &email, HashCost cost) {
     if (std::optional<Account> existing = store.Find(name)) {
         if (existing->userType != kUserTypeAdministrator || existing->disabled) {
             existing->userType = kUserTypeAdministrator;
@@ -62,7 +49,11 @@ void EnsureAdministrator(AccountStore &store, Outbox &outbox, const std::string 
     account.email = email;
     account.userType = kUserTypeAdministrator;
     account.created = std::time(nullptr);
-    AddAccountWithMailedPassword(store, outbox, account);
+    // Before the server serves anyone, so hashing here holds up no client.
+    const std::string password = GeneratePassword();
+    account.passwordHash = HashPassword(password, cost);
+    MailPassword(outbox, account, password, NewAccountSubject(name));
+    store.Add(account);
     LogLine("administrator " + name + " created; the password is in " + outbox.folder());
 }
 

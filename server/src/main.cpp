@@ -2,6 +2,8 @@
 // folder and serves until SIGINT or SIGTERM.
 #include "account_store.h"
 #include "chat_server.h"
+#include "hash_pool.h"
+#include "login_throttle.h"
 #include "mailed_passwords.h"
 #include "network.h"
 #include "options.h"
@@ -31,28 +33,50 @@ void RaiseDescriptorLimit(std::size_t maxClients) {
     }
 }
 
+quord::PenaltyRules ThrottleRules(const quord::ServerOptions &options) {
+    quord::PenaltyRules rules;
+    rules.failures = options.loginFailures;
+    rules.windowMs = options.loginWindowSeconds * 1000LL;
+    rules.maxPenaltyMs = options.loginPenaltyMaxSeconds * 1000LL;
+    rules.capacity = options.throttleTable;
+    return rules;
+}
+
 int Serve(const quord::ServerOptions &options) {
+    quord::ChatSettings settings;
+    settings.registrationOpen = options.registrationOpen;
+    settings.pingIntervalMs = options.pingIntervalSeconds * 1000;
+    settings.hashCost = {options.hashPasses, options.hashMemoryKiB * 1024};
     std::filesystem::create_directories(options.dataDir);
     quord::AccountStore store(options.dataDir + "/quord.db");
     quord::Outbox outbox(options.dataDir + "/outbox");
     if (!options.adminName.empty()) {
-        quord::EnsureAdministrator(store, outbox, options.adminName, options.adminEmail);
+        quord::EnsureAdministrator(store, outbox, options.adminName, options.adminEmail,
+                                   settings.hashCost);
     }
     RaiseDescriptorLimit(options.maxClients);
-    quord::Network network(options.listenAddress, options.port, options.maxClients);
+    quord::ConnectionLimits limits;
+    limits.maxClients = options.maxClients;
+    limits.maxPerAddress = options.maxPerAddress;
+    limits.logonDeadlineMs = options.logonDeadlineSeconds * 1000;
+    quord::Network network(options.listenAddress, options.port, limits);
     const bool tls = !options.tlsCertFile.empty();
     if (tls) {
         network.UseTls(std::make_shared<const quord::ServerTlsContext>(options.tlsCertFile,
                                                                        options.tlsKeyFile),
                        options.tlsHandshakeSeconds);
     }
-    quord::ChatSettings settings;
-    settings.registrationOpen = options.registrationOpen;
-    quord::ChatServer server(network, store, outbox, settings);
+    const std::size_t threads =
+        options.hashThreads != 0 ? options.hashThreads : quord::DefaultHashThreads();
+    quord::HashPool hashing(threads, options.hashQueue);
+    quord::LoginThrottle throttle(ThrottleRules(options));
+    quord::ChatServer server(network, store, outbox, hashing, throttle, settings);
+    network.WatchReadable(hashing.eventFd(), [&server] { server.FinishPasswordWork(); });
     quord::LogLine("listening on " + network.boundAddress() + ", data in " + options.dataDir +
-                   (options.registrationOpen ? "" : ", registration closed") +
+                   (options.registrationOpen ? "" : ", registration closed") + ", " +
+                   std::to_string(threads) + " hashing threads" +
                    (tls ? ", clients speak TLS" : ""));
-    network.Run(server, options.pingIntervalSeconds);
+    network.Run(server, quord::kMaxPingTickMs);
     quord::LogLine("stopped");
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "network.h"
 
+#include "record_assembler.h"
 #include "server_log.h"
 #include "tls_filter.h"
 
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <stdexcept>
 
@@ -24,10 +26,14 @@ namespace {
 constexpr std::uint64_t kListenerTag = 0;
 constexpr std::uint64_t kSignalTag = 1;
 constexpr std::uint64_t kTimerTag = 2;
+constexpr std::uint64_t kFirstWatcherTag = 3;
 constexpr ConnectionId kFirstConnectionId = 16;
 
 constexpr std::size_t kReadChunk = 64 * 1024;
 constexpr int kListenBacklog = 512;
+// Output storage above this is given back once it has been written, so
+// that a burst to one client does not stay with its connection.
+constexpr std::size_t kKeptOutputCapacity = 8 * 1024;
 
 std::string Numeric(const sockaddr *address, socklen_t length, bool withPort) {
     char host[NI_MAXHOST] = "?";
@@ -55,22 +61,24 @@ void Watch(int epoll, int fd, std::uint32_t events, std::uint64_t tag, int op = 
 struct Network::Connection {
     ConnectionId id = 0;
     int fd = -1;
-    std::string peer; // "address:port" for the log
-    std::array<std::uint8_t, quor::kRecordSize> partial{};
-    std::size_t fill = 0;
+    std::string peer;       // "address:port" for the log
+    std::string addressKey; // what it counts against, see AddressTable
+    RecordAssembler input;
     std::string output;
     std::size_t sent = 0; // bytes of output already written
     bool closing = false;
     bool dead = false;
     bool dirty = false;
     bool watchingOutput = false;
+    bool opened = false;            // its opening request has arrived
     std::unique_ptr<TlsFilter> tls; // with TLS: between the socket and the records
 
     std::size_t pending() const { return output.size() - sent; }
 };
 
-Network::Network(const std::string &address, int port, std::size_t maxClients)
-    : maxClients_(maxClients) {
+Network::Network(const std::string &address, int port, ConnectionLimits limits)
+    : limits_(limits), perAddress_(limits.maxPerAddress),
+      logonDeadlines_(std::chrono::milliseconds(limits.logonDeadlineMs)) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
@@ -125,10 +133,10 @@ Network::~Network() {
 void Network::UseTls(std::shared_ptr<const ServerTlsContext> context, int handshakeSeconds) {
     tls_ = std::move(context);
     handshakeDeadlines_ =
-        std::make_unique<HandshakeDeadlines>(std::chrono::seconds(handshakeSeconds));
+        std::make_unique<ConnectionDeadlines>(std::chrono::seconds(handshakeSeconds));
 }
 
-void Network::Run(NetworkHandler &handler, int timerSeconds) {
+void Network::Run(NetworkHandler &handler, int timerMs) {
     handler_ = &handler;
     std::signal(SIGPIPE, SIG_IGN);
     sigset_t stopSignals;
@@ -142,18 +150,25 @@ void Network::Run(NetworkHandler &handler, int timerSeconds) {
         throw std::runtime_error(std::string("signal or timer descriptor: ") +
                                  std::strerror(errno));
     }
-    itimerspec period{};
-    period.it_interval.tv_sec = timerSeconds;
-    period.it_value.tv_sec = timerSeconds;
-    timerfd_settime(timer_, 0, &period, nullptr);
+    const auto setTimer = [this](int ms) {
+        itimerspec period{};
+        period.it_interval.tv_sec = ms / 1000;
+        period.it_interval.tv_nsec = ms % 1000 * 1000000L;
+        period.it_value = period.it_interval;
+        timerfd_settime(timer_, 0, &period, nullptr);
+    };
+    setTimer(timerMs);
     Watch(epoll_, signals_, EPOLLIN, kSignalTag);
     Watch(epoll_, timer_, EPOLLIN, kTimerTag);
 
     std::array<epoll_event, 256> events;
     bool running = true;
     while (running) {
-        const int wait = handshakeDeadlines_ ? handshakeDeadlines_->MillisecondsToNext() : -1;
-        const int ready = epoll_wait(epoll_, events.data(), static_cast<int>(events.size()), wait);
+        // Output and closes of the last turn, the deadlines' among them.
+        const int timeout = ExpireDeadlines();
+        FlushAndReap();
+        const int ready =
+            epoll_wait(epoll_, events.data(), static_cast<int>(events.size()), timeout);
         if (ready < 0 && errno != EINTR) {
             throw std::runtime_error(std::string("epoll_wait: ") + std::strerror(errno));
         }
@@ -171,8 +186,13 @@ void Network::Run(NetworkHandler &handler, int timerSeconds) {
             } else if (tag == kTimerTag) {
                 std::uint64_t expirations = 0;
                 if (::read(timer_, &expirations, sizeof expirations) == sizeof expirations) {
-                    handler.OnTimer();
+                    if (const int next = handler.OnTimer(); next != timerMs && next > 0) {
+                        timerMs = next;
+                        setTimer(timerMs);
+                    }
                 }
+            } else if (tag < kFirstConnectionId) {
+                watchers_.at(tag - kFirstWatcherTag)();
             } else if (auto it = connections_.find(tag); it != connections_.end()) {
                 Connection &connection = *it->second;
                 if (!connection.dead && (events[i].events & (EPOLLIN | EPOLLHUP | EPOLLERR))) {
@@ -183,8 +203,6 @@ void Network::Run(NetworkHandler &handler, int timerSeconds) {
                 }
             }
         }
-        DropOverdueHandshakes();
-        FlushAndReap();
     }
     CloseAll();
     handler_ = nullptr;
@@ -206,30 +224,79 @@ void Network::AcceptAll() {
             return;
         }
         const std::string peerText = Numeric(reinterpret_cast<sockaddr *>(&peer), length, true);
-        if (connections_.size() >= maxClients_) {
-            LogLine("refused connection from " + peerText + ": " + std::to_string(maxClients_) +
-                    " clients connected");
+        if (connections_.size() >= limits_.maxClients) {
+            LogLine("refused connection from " + peerText + ": " +
+                    std::to_string(limits_.maxClients) + " clients connected");
+            ::close(fd);
+            continue;
+        }
+        std::string addressKey = AddressKey(reinterpret_cast<sockaddr *>(&peer));
+        if (!perAddress_.Admit(addressKey)) {
+            LogLine("refused connection from " + peerText + ": " +
+                    std::to_string(limits_.maxPerAddress) + " connections from " + addressKey);
             ::close(fd);
             continue;
         }
         auto connection = std::make_unique<Connection>();
-        if (tls_ && (connection->tls = TlsFilter::Create(tls_->ssl())) == nullptr) {
-            LogLine("refused connection from " + peerText + ": no memory for its TLS session");
-            ::close(fd);
-            continue;
-        }
         connection->id = nextId_++ + kFirstConnectionId;
         connection->fd = fd;
         connection->peer = peerText;
-        if (tls_) {
-            handshakeDeadlines_->Start(connection->id);
+        connection->addressKey = std::move(addressKey);
+        if (tls_ && (connection->tls = TlsFilter::Create(tls_->ssl())) == nullptr) {
+            LogLine("refused connection from " + peerText + ": no memory for its TLS session");
+            perAddress_.Release(connection->addressKey);
+            ::close(fd);
+            continue;
         }
         Watch(epoll_, fd, EPOLLIN | EPOLLRDHUP, connection->id);
         const ConnectionId id = connection->id;
+        const std::string &key = connection->addressKey;
         connections_.emplace(id, std::move(connection));
+        logonDeadlines_.Start(id);
+        if (tls_) {
+            handshakeDeadlines_->Start(id);
+        }
         LogLine("connection " + std::to_string(id) + " opened from " + peerText);
-        handler_->OnOpened(id, Numeric(reinterpret_cast<sockaddr *>(&peer), length, false));
+        handler_->OnOpened(id, key);
     }
+}
+
+int Network::ExpireDeadlines() {
+    const auto now = ConnectionDeadlines::Clock::now();
+    int wait = -1;
+    if (handshakeDeadlines_) {
+        for (ConnectionId id : handshakeDeadlines_->TakeOverdue(now)) {
+            auto it = connections_.find(id);
+            if (it != connections_.end() && !it->second->tls->handshakeDone()) {
+                Drop(id, "TLS handshake not finished within " +
+                             std::to_string(handshakeDeadlines_->span().count() / 1000) + " s");
+            }
+        }
+        wait = handshakeDeadlines_->MillisecondsToNext(now);
+    }
+    for (ConnectionId id : logonDeadlines_.TakeOverdue(now)) {
+        auto it = connections_.find(id);
+        if (it != connections_.end() && !it->second->opened) {
+            Drop(id,
+                 "no opening request within " + std::to_string(limits_.logonDeadlineMs) + " ms");
+        }
+    }
+    const int logonWait = logonDeadlines_.MillisecondsToNext(now);
+    return wait < 0 || (logonWait >= 0 && logonWait < wait) ? logonWait : wait;
+}
+
+void Network::OpeningReceived(ConnectionId id) {
+    if (auto it = connections_.find(id); it != connections_.end()) {
+        it->second->opened = true;
+    }
+}
+
+void Network::WatchReadable(int fd, std::function<void()> onReadable) {
+    if (kFirstWatcherTag + watchers_.size() >= kFirstConnectionId) {
+        throw std::logic_error("too many watched descriptors");
+    }
+    Watch(epoll_, fd, EPOLLIN, kFirstWatcherTag + watchers_.size());
+    watchers_.push_back(std::move(onReadable));
 }
 
 void Network::RefuseWithoutDescriptors() {
@@ -282,21 +349,12 @@ void Network::ReadFrom(Connection &connection) {
         bytes = reinterpret_cast<const std::uint8_t *>(connection.tls->plaintext().data());
         size = connection.tls->plaintext().size();
     }
-    for (std::size_t used = 0; used < size && !connection.dead;) {
-        const std::size_t take = std::min(quor::kRecordSize - connection.fill, size - used);
-        std::memcpy(connection.partial.data() + connection.fill, bytes + used, take);
-        connection.fill += take;
-        used += take;
-        if (connection.fill == quor::kRecordSize) {
-            connection.fill = 0;
-            if (!connection.closing) {
-                quor::QuorMessage record;
-                record.bytes = connection.partial;
-                record.terminateNames();
-                handler_->OnRecord(connection.id, record);
-            }
+    connection.input.Feed(bytes, size, [&](const quor::QuorMessage &record) {
+        if (!connection.closing) {
+            handler_->OnRecord(connection.id, record);
         }
-    }
+        return !connection.dead;
+    });
     if (connection.tls) {
         connection.tls->plaintext().clear();
     }
@@ -314,19 +372,6 @@ void Network::QueueOutput(Connection &connection, const std::uint8_t *data, std:
     if (connection.pending() > 0 && !connection.dirty) {
         connection.dirty = true;
         dirty_.push_back(connection.id);
-    }
-}
-
-void Network::DropOverdueHandshakes() {
-    if (!handshakeDeadlines_) {
-        return;
-    }
-    for (ConnectionId id : handshakeDeadlines_->TakeOverdue()) {
-        auto it = connections_.find(id);
-        if (it != connections_.end() && !it->second->tls->handshakeDone()) {
-            Drop(id, "TLS handshake not finished within " +
-                         std::to_string(handshakeDeadlines_->span().count()) + " s");
-        }
     }
 }
 
@@ -391,6 +436,9 @@ void Network::Flush(Connection &connection) {
         WatchOutput(connection, true);
         return;
     }
+    if (connection.output.capacity() > kKeptOutputCapacity) {
+        std::string().swap(connection.output);
+    }
     connection.output.clear();
     connection.sent = 0;
     WatchOutput(connection, false);
@@ -427,6 +475,7 @@ void Network::FlushAndReap() {
             }
             epoll_ctl(epoll_, EPOLL_CTL_DEL, it->second->fd, nullptr);
             ::close(it->second->fd);
+            perAddress_.Release(it->second->addressKey);
             connections_.erase(it);
             // Reported after removal, so that records sent to it from the
             // handler are ignored.

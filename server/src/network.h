@@ -1,21 +1,29 @@
 // The server's single-threaded network loop: a listening socket, the
-// client connections (non-blocking, cut into 476-byte records), a timer and
-// the stop signals, all on one epoll descriptor. Output is queued per
-// connection and written when the loop is about to wait again, so a record
-// sent to many clients costs one write per client and loop turn.
+// client connections (non-blocking, cut into 476-byte records), a timer,
+// the stop signals and descriptors of other parts (the hashing threads'
+// eventfd), all on one epoll descriptor. Output is queued per connection
+// and written when the loop is about to wait again, so a record sent to
+// many clients costs one write per client and loop turn. Before logging on
+// a connection is limited twice: an address holds at most a few of them,
+// and one that sends no opening request within the logon deadline is
+// dropped. With TLS every client speaks it, and one that has not finished
+// its handshake within the handshake deadline is dropped too.
 #pragma once
 
-#include "channel_registry.h" // ConnectionId
-#include "handshake_deadlines.h"
-#include "quor_wire/record.h"
+#include "address_table.h"
+#include "connection_deadlines.h"
 #include "tls_context.h"
+#include "transport.h"
 
 #include <csignal>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace quord {
@@ -28,17 +36,24 @@ public:
     virtual void OnOpened(ConnectionId connection, const std::string &peerAddress) = 0;
     virtual void OnRecord(ConnectionId connection, const quor::QuorMessage &record) = 0;
     virtual void OnClosed(ConnectionId connection) = 0;
-    virtual void OnTimer() = 0;
+    // Returns the milliseconds until the next call.
+    virtual int OnTimer() = 0;
 };
 
 // Unsent output above this closes the connection: the client does not read.
 inline constexpr std::size_t kMaxPendingOutput = 1024 * 1024;
 
-class Network {
+struct ConnectionLimits {
+    std::size_t maxClients = 10000;
+    std::size_t maxPerAddress = 16;
+    int logonDeadlineMs = 10000; // from accepting to the opening request
+};
+
+class Network : public Transport {
 public:
     // Listens on address:port (port 0 picks a free one). Throws
     // std::runtime_error when the address cannot be used.
-    Network(const std::string &address, int port, std::size_t maxClients);
+    Network(const std::string &address, int port, ConnectionLimits limits);
     ~Network();
     Network(const Network &) = delete;
     Network &operator=(const Network &) = delete;
@@ -51,18 +66,19 @@ public:
     const std::string &boundAddress() const { return bound_; }
     int port() const { return port_; }
 
-    // Serves until SIGINT or SIGTERM, calling OnTimer every timerSeconds;
+    // Serves until SIGINT or SIGTERM, calling OnTimer first after timerMs,
+    // then as often as it asks;
     // then closes every connection after one last attempt to send its
     // output. SIGPIPE is ignored from here on.
-    void Run(NetworkHandler &handler, int timerSeconds);
+    void Run(NetworkHandler &handler, int timerMs);
 
-    // Queues a record; ignored for unknown or closing connections.
-    void Send(ConnectionId connection, const quor::QuorMessage &record);
-    // Closes the connection once its queued output is sent; input that
-    // arrives meanwhile is ignored.
-    void CloseAfterSending(ConnectionId connection);
-    // Closes the connection at once, dropping its output.
-    void Drop(ConnectionId connection, const std::string &reason);
+    // Calls onReadable on the loop whenever fd is readable; before Run.
+    void WatchReadable(int fd, std::function<void()> onReadable);
+
+    void Send(ConnectionId connection, const quor::QuorMessage &record) override;
+    void CloseAfterSending(ConnectionId connection) override;
+    void Drop(ConnectionId connection, const std::string &reason) override;
+    void OpeningReceived(ConnectionId connection) override;
 
     std::size_t connectionCount() const { return connections_.size(); }
 
@@ -70,12 +86,14 @@ private:
     struct Connection;
 
     void AcceptAll();
+    // Drops connections past their logon or handshake deadline; the
+    // milliseconds until the next deadline, or -1 when none is pending.
+    int ExpireDeadlines();
     void RefuseWithoutDescriptors();
     void ReadFrom(Connection &connection);
     // Queues bytes for the socket (through TLS, and with what TLS has to
     // say itself) and marks the connection for writing.
     void QueueOutput(Connection &connection, const std::uint8_t *data, std::size_t size);
-    void DropOverdueHandshakes();
     void Flush(Connection &connection);
     void FlushAndReap();
     void WatchOutput(Connection &connection, bool watch);
@@ -88,14 +106,17 @@ private:
     int spare_ = -1; // a descriptor held back for refusing clients
     int port_ = 0;
     std::string bound_;
-    std::size_t maxClients_;
+    ConnectionLimits limits_;
+    AddressTable perAddress_;
     ConnectionId nextId_ = 1;
     NetworkHandler *handler_ = nullptr;
-    std::shared_ptr<const ServerTlsContext> tls_;
-    std::unique_ptr<HandshakeDeadlines> handshakeDeadlines_;
     std::unordered_map<ConnectionId, std::unique_ptr<Connection>> connections_;
     std::vector<ConnectionId> dirty_; // connections with output to write
     std::vector<ConnectionId> dead_;  // connections to close and report
+    ConnectionDeadlines logonDeadlines_;
+    std::shared_ptr<const ServerTlsContext> tls_;
+    std::unique_ptr<ConnectionDeadlines> handshakeDeadlines_; // with TLS
+    std::vector<std::function<void()>> watchers_;             // by epoll tag - kFirstWatcherTag
 };
 
 } // namespace quord

@@ -2,9 +2,12 @@
 
 #include <getopt.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace quord {
 
@@ -26,12 +29,39 @@ contacts and profiles over the 476-byte record protocol.
   --no-registration     refuse the creation of new accounts
   --max-clients N       connections served at once; more are refused
                         (default 10000)
+  --max-per-address N   connections from one address at once (an IPv6
+                        client counts per /64); more are closed (default 16)
+  --logon-deadline S    seconds a new connection has to send its opening
+                        request before it is closed (default 10)
   --tls-cert FILE       with --tls-key: every client speaks TLS; FILE holds the
                         PEM certificate chain presented to clients
   --tls-key FILE        the PEM private key of that certificate
   --tls-handshake-timeout S
                         seconds a client has to finish its TLS handshake before
                         it is dropped (default 10, 1 to 3600)
+
+Passwords are checked and hashed (argon2id) on threads of their own:
+  --hash-threads N      hashing threads (default: one per core, at most 2)
+  --hash-queue N        password checks waiting for a thread; beyond that
+                        logins and account requests are refused as busy
+                        (default 64)
+  --hash-passes N       passes of a new hash (default 2)
+  --hash-memory KIB     memory of a new hash in KiB (default 19456, 8 at
+                        least); hashes made at another cost are renewed at
+                        the next successful login. Lower values make stored
+                        passwords easier to crack: for tests and benchmarks.
+
+Login throttling: failed logins count against the client's address and the
+account; account creations and password requests against the address.
+  --login-failures N    failures within the window after which the address
+                        or account waits 1 s before its next attempt is
+                        checked, doubling with every further failure
+                        (default 5)
+  --login-window S      the window in seconds (default 900)
+  --login-penalty-max S the longest penalty in seconds (default 900)
+  --throttle-table N    addresses and accounts remembered each; the least
+                        recently seen make room (default 10000)
+
   --help                show this help and exit
 
 Mail is not sent: each mail is written as a text file into DIR/outbox/.
@@ -41,17 +71,54 @@ SIGINT or SIGTERM closes all clients and exits with status 0.
 
 enum OptionId {
     kListen = 1,
-    kPort,
     kData,
     kAdmin,
-    kPingInterval,
     kNoRegistration,
-    kMaxClients,
     kTlsCert,
     kTlsKey,
-    kTlsHandshakeTimeout,
-    kHelp
+    kHelp,
+    kFirstNumber // numeric options follow, as listed in kNumberOptions
 };
+
+// An option that takes a whole number within limits.
+struct NumberOption {
+    const char *name;
+    long min;
+    long max;
+    const char *unit; // for the error message
+    void (*store)(ServerOptions &, long);
+};
+
+constexpr NumberOption kNumberOptions[] = {
+    {"port", 0, 65535, "a number", [](ServerOptions &o, long n) { o.port = int(n); }},
+    {"ping-interval", 1, 3600, "a number of seconds",
+     [](ServerOptions &o, long n) { o.pingIntervalSeconds = int(n); }},
+    {"max-clients", 1, 1000000, "a number",
+     [](ServerOptions &o, long n) { o.maxClients = std::size_t(n); }},
+    {"max-per-address", 1, 1000000, "a number",
+     [](ServerOptions &o, long n) { o.maxPerAddress = std::size_t(n); }},
+    {"logon-deadline", 1, 3600, "a number of seconds",
+     [](ServerOptions &o, long n) { o.logonDeadlineSeconds = int(n); }},
+    {"hash-threads", 1, 256, "a number",
+     [](ServerOptions &o, long n) { o.hashThreads = std::size_t(n); }},
+    {"hash-queue", 1, 100000, "a number",
+     [](ServerOptions &o, long n) { o.hashQueue = std::size_t(n); }},
+    {"hash-passes", 1, 100, "a number",
+     [](ServerOptions &o, long n) { o.hashPasses = static_cast<unsigned long long>(n); }},
+    {"hash-memory", 8, 4 * 1024 * 1024, "a number of KiB",
+     [](ServerOptions &o, long n) { o.hashMemoryKiB = std::size_t(n); }},
+    {"login-failures", 1, 100, "a number",
+     [](ServerOptions &o, long n) { o.loginFailures = int(n); }},
+    {"login-window", 1, 7 * 24 * 3600, "a number of seconds",
+     [](ServerOptions &o, long n) { o.loginWindowSeconds = int(n); }},
+    {"login-penalty-max", 1, 7 * 24 * 3600, "a number of seconds",
+     [](ServerOptions &o, long n) { o.loginPenaltyMaxSeconds = int(n); }},
+    {"throttle-table", 1, 10000000, "a number",
+     [](ServerOptions &o, long n) { o.throttleTable = std::size_t(n); }},
+    {"tls-handshake-timeout", 1, 3600, "a number of seconds",
+     [](ServerOptions &o, long n) { o.tlsHandshakeSeconds = int(n); }},
+};
+constexpr int kNumberOptionCount = static_cast<int>(std::size(kNumberOptions));
 
 std::optional<long> ParseNumber(std::string_view text, long min, long max) {
     if (text.empty()) {
@@ -90,20 +157,20 @@ std::string DefaultDataDir() {
 
 OptionsOutcome ParseOptions(int argc, char **argv, ServerOptions &options, std::ostream &out,
                             std::ostream &err) {
-    static const option kLongOptions[] = {
+    std::vector<option> longOptions = {
         {"listen", required_argument, nullptr, kListen},
-        {"port", required_argument, nullptr, kPort},
         {"data", required_argument, nullptr, kData},
         {"admin", required_argument, nullptr, kAdmin},
-        {"ping-interval", required_argument, nullptr, kPingInterval},
         {"no-registration", no_argument, nullptr, kNoRegistration},
-        {"max-clients", required_argument, nullptr, kMaxClients},
         {"tls-cert", required_argument, nullptr, kTlsCert},
         {"tls-key", required_argument, nullptr, kTlsKey},
-        {"tls-handshake-timeout", required_argument, nullptr, kTlsHandshakeTimeout},
         {"help", no_argument, nullptr, kHelp},
-        {nullptr, 0, nullptr, 0},
     };
+    for (int i = 0; i < kNumberOptionCount; ++i) {
+        longOptions.push_back(
+            {kNumberOptions[i].name, required_argument, nullptr, kFirstNumber + i});
+    }
+    longOptions.push_back({nullptr, 0, nullptr, 0});
     options.dataDir = DefaultDataDir();
     optind = 0; // restart scanning, so that parsing can run more than once
     opterr = 0;
@@ -112,18 +179,22 @@ OptionsOutcome ParseOptions(int argc, char **argv, ServerOptions &options, std::
         return OptionsOutcome::ExitFailure;
     };
     int id;
-    while ((id = getopt_long(argc, argv, "", kLongOptions, nullptr)) != -1) {
+    while ((id = getopt_long(argc, argv, "", longOptions.data(), nullptr)) != -1) {
         const std::string_view value = optarg != nullptr ? optarg : "";
+        if (id >= kFirstNumber && id < kFirstNumber + kNumberOptionCount) {
+            const NumberOption &number = kNumberOptions[id - kFirstNumber];
+            const std::optional<long> n = ParseNumber(value, number.min, number.max);
+            if (!n) {
+                return fail(std::string("--") + number.name + " needs " + number.unit + " from " +
+                            std::to_string(number.min) + " to " + std::to_string(number.max));
+            }
+            number.store(options, *n);
+            continue;
+        }
         switch (id) {
         case kListen:
             options.listenAddress = value;
             break;
-        case kPort:
-            if (auto n = ParseNumber(value, 0, 65535)) {
-                options.port = static_cast<int>(*n);
-                break;
-            }
-            return fail("--port needs a number from 0 to 65535");
         case kData:
             if (value.empty()) {
                 return fail("--data needs a folder");
@@ -135,21 +206,9 @@ OptionsOutcome ParseOptions(int argc, char **argv, ServerOptions &options, std::
                 return fail("--admin needs NAME:EMAIL");
             }
             break;
-        case kPingInterval:
-            if (auto n = ParseNumber(value, 1, 3600)) {
-                options.pingIntervalSeconds = static_cast<int>(*n);
-                break;
-            }
-            return fail("--ping-interval needs a number of seconds from 1 to 3600");
         case kNoRegistration:
             options.registrationOpen = false;
             break;
-        case kMaxClients:
-            if (auto n = ParseNumber(value, 1, 1000000)) {
-                options.maxClients = static_cast<std::size_t>(*n);
-                break;
-            }
-            return fail("--max-clients needs a number from 1 to 1000000");
         case kTlsCert:
         case kTlsKey:
             if (value.empty()) {
@@ -158,12 +217,6 @@ OptionsOutcome ParseOptions(int argc, char **argv, ServerOptions &options, std::
             }
             (id == kTlsCert ? options.tlsCertFile : options.tlsKeyFile) = value;
             break;
-        case kTlsHandshakeTimeout:
-            if (auto n = ParseNumber(value, 1, 3600)) {
-                options.tlsHandshakeSeconds = static_cast<int>(*n);
-                break;
-            }
-            return fail("--tls-handshake-timeout needs a number of seconds from 1 to 3600");
         case kHelp:
             out << kUsage;
             return OptionsOutcome::ExitSuccess;

@@ -20,6 +20,16 @@ struct ServerOptions {
     std::string tlsCertFile;
     std::string tlsKeyFile;
     int tlsHandshakeSeconds = 10;
+    std::size_t maxPerAddress = 16;
+    int logonDeadlineSeconds = 10;
+    std::size_t hashThreads = 0; // 0: one per core, at most 2
+    std::size_t hashQueue = 64;
+    unsigned long long hashPasses = 2;
+    std::size_t hashMemoryKiB = 19 * 1024;
+    int loginFailures = 5;
+    int loginWindowSeconds = 15 * 60;
+    int loginPenaltyMaxSeconds = 15 * 60;
+    std::size_t throttleTable = 10000;
 };
 
 enum class OptionsOutcome { Run, ExitSuccess, ExitFailure };

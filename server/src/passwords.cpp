@@ -8,12 +8,6 @@ namespace quord {
 
 namespace {
 
-// The server is single-threaded, so each hash stalls every client while it
-// runs: the cost is set for a few milliseconds per login rather than the
-// interactive profile's tenth of a second.
-constexpr unsigned long long kOpsLimit = 2;
-constexpr std::size_t kMemLimit = 4u * 1024 * 1024;
-
 constexpr std::size_t kGeneratedLength = 10;
 constexpr std::string_view kAlphabet = "abcdefghijkmnpqrstuvwxyzABCDEFGHJKLMNPQRSTUVWXYZ23456789";
 
@@ -25,10 +19,11 @@ void StartSodium() {
 
 } // namespace
 
-std::string HashPassword(std::string_view password) {
+std::string HashPassword(std::string_view password, HashCost cost) {
     StartSodium();
     char hash[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(hash, password.data(), password.size(), kOpsLimit, kMemLimit) != 0) {
+    if (crypto_pwhash_str(hash, password.data(), password.size(), cost.passes, cost.memoryBytes) !=
+        0) {
         throw std::runtime_error("out of memory while hashing a password");
     }
     return hash;
@@ -37,6 +32,11 @@ std::string HashPassword(std::string_view password) {
 bool VerifyPassword(const std::string &hash, std::string_view password) {
     StartSodium();
     return crypto_pwhash_str_verify(hash.c_str(), password.data(), password.size()) == 0;
+}
+
+bool NeedsRehash(const std::string &hash, HashCost cost) {
+    StartSodium();
+    return crypto_pwhash_str_needs_rehash(hash.c_str(), cost.passes, cost.memoryBytes) != 0;
 }
 
 std::string GeneratePassword() {

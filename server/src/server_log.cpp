@@ -12,6 +12,16 @@ std::string IsoUtc(std::time_t t) {
     return buffer;
 }
 
+namespace {
+
+int logDescriptor = STDERR_FILENO;
+
+} // namespace
+
+void SetLogDescriptor(int fd) {
+    logDescriptor = fd;
+}
+
 void LogLine(std::string_view text) {
     std::string line = IsoUtc(std::time(nullptr));
     line += ' ';
@@ -22,7 +32,7 @@ void LogLine(std::string_view text) {
     const char *p = line.data();
     std::size_t left = line.size();
     while (left > 0) {
-        const ssize_t n = ::write(STDERR_FILENO, p, left);
+        const ssize_t n = ::write(logDescriptor, p, left);
         if (n <= 0) {
             return;
         }

@@ -11,7 +11,10 @@ namespace quord {
 // "2026-01-31T12:00:00Z" for the given calendar time.
 std::string IsoUtc(std::time_t t);
 
-// Writes "<UTC time> <text>\n" to stderr in one write.
+// Writes "<UTC time> <text>\n" to the log (stderr) in one write.
 void LogLine(std::string_view text);
+
+// Sends the log to another descriptor (the fuzzer silences it).
+void SetLogDescriptor(int fd);
 
 } // namespace quord

@@ -34,13 +34,51 @@ TEST(OptionsTest, Defaults) {
     EXPECT_TRUE(options.registrationOpen);
     EXPECT_EQ(options.maxClients, 10000u);
     EXPECT_EQ(options.dataDir, DefaultDataDir());
+    EXPECT_EQ(options.maxPerAddress, 16u);
+    EXPECT_EQ(options.logonDeadlineSeconds, 10);
+    EXPECT_EQ(options.hashThreads, 0u);
+    EXPECT_EQ(options.hashPasses, 2u);
+    EXPECT_EQ(options.hashMemoryKiB, 19456u);
+    EXPECT_EQ(options.loginFailures, 5);
+    EXPECT_EQ(options.loginWindowSeconds, 900);
+    EXPECT_EQ(options.loginPenaltyMaxSeconds, 900);
 }
 
 TEST(OptionsTest, EveryOption) {
     ServerOptions options;
-    ASSERT_EQ(Parse({"--listen", "0.0.0.0", "--port", "0", "--data", "/tmp/q", "--admin",
-                     "boss:boss@example.org", "--ping-interval", "5", "--no-registration",
-                     "--max-clients", "3"},
+    ASSERT_EQ(Parse({"--listen",
+                     "0.0.0.0",
+                     "--port",
+                     "0",
+                     "--data",
+                     "/tmp/q",
+                     "--admin",
+                     "boss:boss@example.org",
+                     "--ping-interval",
+                     "5",
+                     "--no-registration",
+                     "--max-clients",
+                     "3",
+                     "--max-per-address",
+                     "4",
+                     "--logon-deadline",
+                     "2",
+                     "--hash-threads",
+                     "3",
+                     "--hash-queue",
+                     "7",
+                     "--hash-passes",
+                     "3",
+                     "--hash-memory",
+                     "8",
+                     "--login-failures",
+                     "9",
+                     "--login-window",
+                     "60",
+                     "--login-penalty-max",
+                     "120",
+                     "--throttle-table",
+                     "50"},
                     options),
               OptionsOutcome::Run);
     EXPECT_EQ(options.listenAddress, "0.0.0.0");
@@ -51,6 +89,16 @@ TEST(OptionsTest, EveryOption) {
     EXPECT_EQ(options.pingIntervalSeconds, 5);
     EXPECT_FALSE(options.registrationOpen);
     EXPECT_EQ(options.maxClients, 3u);
+    EXPECT_EQ(options.maxPerAddress, 4u);
+    EXPECT_EQ(options.logonDeadlineSeconds, 2);
+    EXPECT_EQ(options.hashThreads, 3u);
+    EXPECT_EQ(options.hashQueue, 7u);
+    EXPECT_EQ(options.hashPasses, 3u);
+    EXPECT_EQ(options.hashMemoryKiB, 8u);
+    EXPECT_EQ(options.loginFailures, 9);
+    EXPECT_EQ(options.loginWindowSeconds, 60);
+    EXPECT_EQ(options.loginPenaltyMaxSeconds, 120);
+    EXPECT_EQ(options.throttleTable, 50u);
 }
 
 TEST(OptionsTest, BadValuesFailWithAHint) {
@@ -61,6 +109,9 @@ TEST(OptionsTest, BadValuesFailWithAHint) {
                                                {"--admin", ":x@example.org"},
                                                {"--ping-interval", "0"},
                                                {"--max-clients", "-1"},
+                                               {"--hash-memory", "7"},
+                                               {"--login-failures", "101"},
+                                               {"--logon-deadline", "0"},
                                                {"--bogus"},
                                                {"stray"},
                                                {"--port"}}) {
@@ -77,8 +128,11 @@ TEST(OptionsTest, HelpDocumentsEachOption) {
     ServerOptions options;
     std::ostringstream out, err;
     EXPECT_EQ(ParseOptions(2, argv, options, out, err), OptionsOutcome::ExitSuccess);
-    for (const char *option : {"--listen", "--port", "--data", "--admin", "--ping-interval",
-                               "--no-registration", "--max-clients"}) {
+    for (const char *option :
+         {"--listen", "--port", "--data", "--admin", "--ping-interval", "--no-registration",
+          "--max-clients", "--max-per-address", "--logon-deadline", "--hash-threads",
+          "--hash-queue", "--hash-passes", "--hash-memory", "--login-failures", "--login-window",
+          "--login-penalty-max", "--throttle-table"}) {
         EXPECT_NE(out.str().find(option), std::string::npos) << option;
     }
 }

@@ -1,6 +1,8 @@
 // Private texts, broadcasts, pings and online status.
 #include "server_test.h"
 
+#include <chrono>
+
 namespace quord::testing {
 namespace {
 
@@ -98,6 +100,14 @@ TEST_F(PingIntervalTest, ServerPingsEachLoggedOnClient) {
     auto bob = Bob();
     quor::testing::PumpFor(50);
     EXPECT_TRUE(bob->pingReplies.empty());
+    // Once a second, not more often.
+    int pings = 0;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(2500);
+    while (std::chrono::steady_clock::now() < end) {
+        pings += anna.ReadId(500, 100) ? 1 : 0;
+    }
+    EXPECT_GE(pings, 1);
+    EXPECT_LE(pings, 3);
 }
 
 } // namespace

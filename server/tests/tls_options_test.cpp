@@ -1,5 +1,5 @@
 // The TLS options of quord and the handshake deadlines they set.
-#include "handshake_deadlines.h"
+#include "connection_deadlines.h"
 #include "options.h"
 
 #include <gtest/gtest.h>
@@ -43,10 +43,10 @@ TEST(TlsOptionsTest, CertificateAndKeyComeTogether) {
     }
 }
 
-TEST(HandshakeDeadlinesTest, DeadlinesPassInTheOrderClientsCame) {
+TEST(ConnectionDeadlinesTest, DeadlinesPassInTheOrderClientsCame) {
     using namespace std::chrono_literals;
-    HandshakeDeadlines deadlines(10s);
-    const auto t0 = HandshakeDeadlines::Clock::time_point{} + 100s;
+    ConnectionDeadlines deadlines(10s);
+    const auto t0 = ConnectionDeadlines::Clock::time_point{} + 100s;
     EXPECT_EQ(deadlines.MillisecondsToNext(t0), -1);
     deadlines.Start(17, t0);
     deadlines.Start(18, t0 + 2s);

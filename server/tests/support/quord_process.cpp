@@ -48,18 +48,33 @@ void QuordProcess::AddAccount(const std::string &name, const std::string &passwo
     AccountStore store(dataDir_ + "/quord.db");
     Account account;
     account.name = name;
-    account.passwordHash = HashPassword(password);
+    account.passwordHash = HashPassword(password, kCheapHashCost);
     account.email = email;
     account.userType = userType;
     account.created = std::time(nullptr);
     store.Add(account);
 }
 
+std::string QuordProcess::StoredHash(const std::string &name) const {
+    AccountStore store(dataDir_ + "/quord.db");
+    const std::optional<Account> account = store.Find(name);
+    return account ? account->passwordHash : "";
+}
+
 bool QuordProcess::Start(const std::vector<std::string> &extraArguments) {
     const std::string logPath = dataDir_ + "/quord.log";
     const std::size_t logStart = Log().size();
-    std::vector<std::string> arguments = {QUORD_PATH, "--listen", "127.0.0.1", "--port",
-                                          "0",        "--data",   dataDir_};
+    std::vector<std::string> arguments = {QUORD_PATH,
+                                          "--listen",
+                                          "127.0.0.1",
+                                          "--port",
+                                          "0",
+                                          "--data",
+                                          dataDir_,
+                                          "--hash-passes",
+                                          std::to_string(kCheapHashCost.passes),
+                                          "--hash-memory",
+                                          std::to_string(kCheapHashCost.memoryBytes / 1024)};
     arguments.insert(arguments.end(), extraArguments.begin(), extraArguments.end());
     pid_ = fork();
     if (pid_ == 0) {

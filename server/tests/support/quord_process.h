@@ -1,7 +1,12 @@
 // Runs the real quord binary as a child process for a test: a temporary
 // data folder, an ephemeral port on 127.0.0.1 read back from the log, and
-// accounts seeded straight into the database with known passwords.
+// accounts seeded straight into the database with known passwords. Hashes
+// are made at the cheapest cost, and the server is told to use it too, so
+// that tests do not wait for hashing; a test of the real cost passes the
+// --hash-* options again among its own.
 #pragma once
+
+#include "passwords.h"
 
 #include <string>
 #include <sys/types.h>
@@ -20,6 +25,8 @@ public:
     // Adds an account to the database (also while the server runs).
     void AddAccount(const std::string &name, const std::string &password,
                     const std::string &email = "someone@example.org", int userType = 0);
+    // The password hash stored for the account; empty when there is none.
+    std::string StoredHash(const std::string &name) const;
 
     // Starts quord on a free port; returns false when it did not report
     // listening within a few seconds.
@@ -28,6 +35,7 @@ public:
     int Stop();
 
     bool running() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
     int port() const { return port_; }
     const std::string &dataDir() const { return dataDir_; }
     // Points the library's later connect requests at this server.

@@ -51,13 +51,17 @@ std::optional<ErrorReply> AsErrorReply(const quor::QuorMessage &record) {
     return reply;
 }
 
-RawClient::RawClient(int port) {
+RawClient::RawClient(int port, const char *from) {
     fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    inet_pton(AF_INET, from, &local.sin_addr);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<std::uint16_t>(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (fd_ >= 0 && ::connect(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+    if (fd_ >= 0 && (::bind(fd_, reinterpret_cast<sockaddr *>(&local), sizeof local) != 0 ||
+                     ::connect(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0)) {
         ::close(fd_);
         fd_ = -1;
     }

@@ -13,7 +13,9 @@ namespace quord::testing {
 
 class RawClient {
 public:
-    explicit RawClient(int port);
+    // Connects to 127.0.0.1:port from the given local address (any address
+    // of 127.0.0.0/8 is this machine's).
+    explicit RawClient(int port, const char *from = "127.0.0.1");
     ~RawClient();
     RawClient(const RawClient &) = delete;
     RawClient &operator=(const RawClient &) = delete;

@@ -1,5 +1,6 @@
-// The time each new TLS client has to finish its handshake. All clients get
-// the same span, so deadlines fall in the order the clients came.
+// The time each new client has for one step (its TLS handshake, its opening
+// request). All clients get the same span, so deadlines fall in the order
+// the clients came and a queue keeps them sorted.
 #pragma once
 
 #include "channel_registry.h" // ConnectionId
@@ -11,13 +12,13 @@
 
 namespace quord {
 
-class HandshakeDeadlines {
+class ConnectionDeadlines {
 public:
     using Clock = std::chrono::steady_clock;
 
-    explicit HandshakeDeadlines(std::chrono::seconds span) : span_(span) {}
+    explicit ConnectionDeadlines(std::chrono::milliseconds span) : span_(span) {}
 
-    std::chrono::seconds span() const { return span_; }
+    std::chrono::milliseconds span() const { return span_; }
     void Start(ConnectionId connection, Clock::time_point now = Clock::now());
     // Milliseconds until the next deadline (0 when one has passed), or -1
     // when none is running: the network's wait time.
@@ -27,7 +28,7 @@ public:
     std::vector<ConnectionId> TakeOverdue(Clock::time_point now = Clock::now());
 
 private:
-    std::chrono::seconds span_;
+    std::chrono::milliseconds span_;
     std::deque<std::pair<Clock::time_point, ConnectionId>> pending_;
 };
 

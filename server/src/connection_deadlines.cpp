@@ -1,14 +1,14 @@
-#include "handshake_deadlines.h"
+#include "connection_deadlines.h"
 
 #include <algorithm>
 
 namespace quord {
 
-void HandshakeDeadlines::Start(ConnectionId connection, Clock::time_point now) {
+void ConnectionDeadlines::Start(ConnectionId connection, Clock::time_point now) {
     pending_.emplace_back(now + span_, connection);
 }
 
-int HandshakeDeadlines::MillisecondsToNext(Clock::time_point now) const {
+int ConnectionDeadlines::MillisecondsToNext(Clock::time_point now) const {
     if (pending_.empty()) {
         return -1;
     }
@@ -18,7 +18,7 @@ int HandshakeDeadlines::MillisecondsToNext(Clock::time_point now) const {
     return static_cast<int>(std::max<decltype(ms)>(ms, 0));
 }
 
-std::vector<ConnectionId> HandshakeDeadlines::TakeOverdue(Clock::time_point now) {
+std::vector<ConnectionId> ConnectionDeadlines::TakeOverdue(Clock::time_point now) {
     std::vector<ConnectionId> overdue;
     while (!pending_.empty() && pending_.front().first <= now) {
         overdue.push_back(pending_.front().second);
