@@ -3,7 +3,7 @@
 #include "hbQuorGuard.h"
 #include "hbQuorPump.h"
 
-#include <quor.h>
+#include <quor/adapters/qt.h>
 
 #include <QSocketNotifier>
 #include <QtGlobal>
@@ -11,18 +11,20 @@
 #include <exception>
 #include <string>
 
-LibraryDriver::LibraryDriver(QObject *parent) : QObject(parent) {
-    const int fd = quor_getfd();
-    if (fd < 0)
-        return;
-    FNotifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-    connect(FNotifier, &QSocketNotifier::activated, this, &LibraryDriver::Pump);
-}
+LibraryDriver::LibraryDriver() : FDriver(std::make_unique<QuorQtDriver>(&LibraryDriver::Pump)) {}
 
 LibraryDriver::~LibraryDriver() = default;
 
+bool LibraryDriver::IsWatching() const {
+    return FDriver->isWatching();
+}
+
+int LibraryDriver::WatchedDescriptor() const {
+    const auto *notifier = FDriver->findChild<QSocketNotifier *>();
+    return IsWatching() && notifier != nullptr ? static_cast<int>(notifier->socket()) : -1;
+}
+
 void LibraryDriver::Pump() {
-    FNotifier->setEnabled(false);
     // A window handler failed inside a callback; the library itself is
     // intact, so the program goes on, whatever was thrown.
     std::string fault;
@@ -35,5 +37,4 @@ void LibraryDriver::Pump() {
     }
     if (!fault.empty())
         qWarning("hbquor: event handler failed: %s", fault.c_str());
-    FNotifier->setEnabled(true);
 }

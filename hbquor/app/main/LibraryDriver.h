@@ -1,28 +1,32 @@
-// LibraryDriver: runs the protocol library inside Qt's event loop. The
-// library's descriptor (quor_getfd) becomes readable whenever it has socket
-// or timer work; a socket notifier then calls quor_pump, which delivers the
-// library's callbacks (and so the session events) on the GUI thread.
+// LibraryDriver: runs the protocol library inside Qt's event loop. The Qt
+// event-loop adapter watches the descriptor the session layer exposes and,
+// whenever it is readable, runs the session layer's PumpPending, which
+// delivers the library's callbacks (and so the session events) on the GUI
+// thread. A fault an event handler throws, whatever it is, is logged and
+// the program goes on.
 #pragma once
 
-#include <QObject>
+#include <memory>
 
-class QSocketNotifier;
+class QuorQtDriver;
 
-class LibraryDriver : public QObject {
-    Q_OBJECT
+class LibraryDriver {
 public:
-    /// Starts watching the library's descriptor; the library must be
-    /// initialised. Does nothing when the library has no descriptor.
-    explicit LibraryDriver(QObject *parent = nullptr);
-    ~LibraryDriver() override;
+    /// Starts watching; the session manager must have initialised the
+    /// library. Watches nothing when the library has no descriptor.
+    LibraryDriver();
+    ~LibraryDriver();
+    LibraryDriver(const LibraryDriver &) = delete;
+    LibraryDriver &operator=(const LibraryDriver &) = delete;
 
-    bool IsWatching() const { return FNotifier != nullptr; }
+    bool IsWatching() const;
+    /// The descriptor being watched, -1 when none.
+    int WatchedDescriptor() const;
 
-private slots:
-    /// Delivers the library's pending work with the notifier switched off,
-    /// so a callback that runs a nested event loop cannot re-enter the pump.
-    void Pump();
+    /// The pump step: delivers the library's pending work and logs any
+    /// fault of a window handler instead of letting it reach Qt.
+    static void Pump();
 
 private:
-    QSocketNotifier *FNotifier = nullptr;
+    std::unique_ptr<QuorQtDriver> FDriver;
 };

@@ -17,8 +17,7 @@
 #include "UnitUserProfile.h"
 
 #include "hbQuorClasses.h"
-
-#include <quor.h>
+#include "hbQuorPump.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -271,7 +270,7 @@ void TFormQuorMain::FormCreate() {
     SetFrozen(false);
 
     FCentral = std::make_unique<hbquor::ThbQuorCentral>();
-    quor_setserver(FQuorHost.toUtf8().constData(), FQuorPort);
+    hbquor::SetServer(FQuorHost.toStdString(), FQuorPort);
     if (FCentral->Init() != 0)
         FOptions.ShowMessage(QStringLiteral("could not initialise QuorApi"));
     else
@@ -676,7 +675,7 @@ void TFormQuorMain::SetAboutBox(TFormQuorAbout *about) {
 void TFormQuorMain::mnuAboutClick() {
     if (!FAboutBox)
         return;
-    FAboutBox->SetText(TFormQuorAbout::AboutText(QUOR_API_BUILD));
+    FAboutBox->SetText(TFormQuorAbout::AboutText(hbquor::kQuorApiBuild));
     CenterOnMainWindow(FAboutBox);
     FAboutBox->exec();
 }

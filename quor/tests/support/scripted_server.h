@@ -4,6 +4,7 @@
 // progress together without threads.
 #pragma once
 
+#include "pump_until.h"
 #include "quor_wire/record.h"
 
 #include <cstddef>
@@ -15,11 +16,6 @@
 #include <vector>
 
 namespace quor::testing {
-
-// Pumps the library until cond() holds or timeoutMs passes; returns cond().
-bool PumpUntil(const std::function<bool()> &cond, int timeoutMs = 3000);
-// Pumps the library for the given time.
-void PumpFor(int ms);
 
 // A loopback port on which nothing listens.
 int UnusedLoopbackPort();

@@ -3,25 +3,20 @@
 #include "ModalDialogs.h"
 #include "UnitCreateUser.h"
 
-#include "scripted_server.h"
+#include "hbQuorPump.h"
+#include "pump_until.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace hbquor::account::testing {
 
 bool Await(const std::function<bool()> &cond, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!cond()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        quor::testing::PumpFor(5);
+    return quor::testing::PumpUntil(cond, timeoutMs, [](int roundMs) {
+        hbquor::PumpPending(roundMs);
         QCoreApplication::processEvents();
-    }
-    return true;
+    });
 }
 
 MainWindowStandIn::MainWindowStandIn(ThbQuorCentral &central)

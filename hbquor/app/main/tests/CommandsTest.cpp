@@ -14,6 +14,7 @@
 
 #include "hbQuorClasses.h"
 #include "hbQuorPump.h"
+#include "pump_until.h"
 #include "scripted_server.h"
 
 #include <QAction>
@@ -64,7 +65,8 @@ private:
         W->inpPassword->setText(QStringLiteral("secret"));
         W->spbLogonClick();
         QVERIFY(FServer->AcceptOpening(200));
-        QVERIFY(hbquor::PumpUntil([this] { return C->IsConnected("alice"); }));
+        QVERIFY(quor::testing::PumpUntil([this] { return C->IsConnected("alice"); }, 3000,
+                                         hbquor::PumpPending));
         QVERIFY(FServer->Read()); // the own profile request
     }
 

@@ -13,6 +13,7 @@
 
 #include "hbQuorClasses.h"
 #include "hbQuorPump.h"
+#include "pump_until.h"
 #include "scripted_server.h"
 
 #include <QAction>
@@ -71,7 +72,8 @@ private slots:
         QCOMPARE(F->LastLogLine(), QStringLiteral("Connecting..."));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
         QVERIFY(FServer->AcceptOpening(200));
-        QVERIFY(hbquor::PumpUntil([this] { return C->IsConnected("alice"); }));
+        QVERIFY(quor::testing::PumpUntil([this] { return C->IsConnected("alice"); }, 3000,
+                                         hbquor::PumpPending));
         H = C->FindByName("alice")->Handle();
         QVERIFY(H != nullptr);
     }
@@ -401,10 +403,12 @@ private slots:
                  0);
         QVERIFY(FServer->AcceptOpening(0));
         FServer->Close(); // the account request's connection, accepted last
-        QVERIFY(hbquor::PumpUntil([this] {
-            ShowQueuedMessages();
-            return !F->Messages.isEmpty();
-        }));
+        QVERIFY(quor::testing::PumpUntil(
+            [this] {
+                ShowQueuedMessages();
+                return !F->Messages.isEmpty();
+            },
+            3000, hbquor::PumpPending));
         QCOMPARE(F->Messages, QStringList{message});
         QCOMPARE(F->LogLineCount(), lines);
         QVERIFY(!C->HasLogin("newbie"));

@@ -4,6 +4,7 @@
 #include "LibraryDriver.h"
 
 #include "hbQuorClasses.h"
+#include "hbQuorPump.h"
 #include "scripted_server.h"
 
 #include <QTest>
@@ -23,6 +24,9 @@ private slots:
         QCOMPARE(central.Init(), 0);
         LibraryDriver driver;
         QVERIFY(driver.IsWatching());
+        // The descriptor the session layer exposes is the one watched.
+        QVERIFY(hbquor::LibraryDescriptor() >= 0);
+        QCOMPARE(driver.WatchedDescriptor(), hbquor::LibraryDescriptor());
 
         std::vector<std::string> received;
         central.SetOnText([&](hbquor::ThbQuorUnit *, const std::string &, const std::string &text) {

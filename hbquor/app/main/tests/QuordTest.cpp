@@ -11,6 +11,7 @@
 
 #include "hbQuorClasses.h"
 #include "hbQuorPump.h"
+#include "pump_until.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -30,8 +31,9 @@ class QuordTest : public QObject {
     QString LogText() const { return W->RichEdit1->document()->toPlainText(); }
 
     bool AwaitLogLine(const QString &line) {
-        return hbquor::PumpUntil([&] { return LogText().split(QLatin1Char('\n')).contains(line); },
-                                 5000);
+        return quor::testing::PumpUntil(
+            [&] { return LogText().split(QLatin1Char('\n')).contains(line); }, 5000,
+            hbquor::PumpPending);
     }
 
     void LogOnAsAnna() {
@@ -58,7 +60,8 @@ private slots:
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - anna"));
         // Every logon is followed by a channel listing; none are open yet.
         QVERIFY(AwaitLogLine(QStringLiteral("There are 0 channels operating")));
-        QVERIFY(hbquor::PumpUntil([this] { return W->mnuUserProfile->isEnabled(); }, 5000));
+        QVERIFY(quor::testing::PumpUntil([this] { return W->mnuUserProfile->isEnabled(); }, 5000,
+                                         hbquor::PumpPending));
         QVERIFY(F->ChatLogLines().contains(FormatLogTimeStamp(F->Now) +
                                            QStringLiteral(" VRT - Connected: anna")));
     }
@@ -94,15 +97,16 @@ private slots:
         QVERIFY(!W->Central()->HasLogin("anna"));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - bob"));
         // Nothing arrives later for the dropped session either.
-        hbquor::PumpFor(300);
+        quor::testing::PumpFor(300, hbquor::PumpPending);
         QVERIFY(!LogText().contains(QStringLiteral("Disconnected: ")));
         QVERIFY(W->Central()->IsConnected("bob"));
     }
 
     void wrongPasswordIsALoginError() {
         F->LogOn(QStringLiteral("anna"), QStringLiteral("wrong"));
-        QVERIFY(hbquor::PumpUntil(
-            [this] { return LogText().contains(QStringLiteral("Login error: anna - ")); }, 5000));
+        QVERIFY(quor::testing::PumpUntil(
+            [this] { return LogText().contains(QStringLiteral("Login error: anna - ")); }, 5000,
+            hbquor::PumpPending));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));
     }
 };

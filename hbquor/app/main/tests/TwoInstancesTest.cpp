@@ -10,6 +10,7 @@
 
 #include "hbQuorClasses.h"
 #include "hbQuorPump.h"
+#include "pump_until.h"
 
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -41,13 +42,13 @@ public:
     /// Sends one command and returns its one-line answer (empty on time-out).
     QString Ask(const QString &command) {
         FProcess.write(command.toUtf8() + '\n');
-        const bool answered = hbquor::PumpUntil(
+        const bool answered = quor::testing::PumpUntil(
             [this] {
                 if (!FProcess.canReadLine())
                     FProcess.waitForReadyRead(5);
                 return FProcess.canReadLine();
             },
-            5000);
+            5000, hbquor::PumpPending);
         return answered ? QString::fromUtf8(FProcess.readLine()).chopped(1) : QString();
     }
 
@@ -56,7 +57,7 @@ public:
         for (int round = 0; round < 100; ++round) {
             if (check(Ask(command)))
                 return true;
-            hbquor::PumpFor(20);
+            quor::testing::PumpFor(20, hbquor::PumpPending);
         }
         return false;
     }
@@ -103,7 +104,8 @@ class TwoInstancesTest : public QObject {
     QStringList LogLines() const { return W->RichEdit1->toPlainText().split(QLatin1Char('\n')); }
 
     bool AwaitLogLine(const QString &line) {
-        return hbquor::PumpUntil([&] { return LogLines().contains(line); }, 5000);
+        return quor::testing::PumpUntil([&] { return LogLines().contains(line); }, 5000,
+                                        hbquor::PumpPending);
     }
 
 private slots:
@@ -171,7 +173,8 @@ private slots:
         TFormQuorChannel *lobby = W->FindChannelWindow(QStringLiteral("#lobby"));
         QVERIFY(lobby != nullptr);
         const QStringList both{QStringLiteral("anna"), QStringLiteral("bob")};
-        QVERIFY(hbquor::PumpUntil([&] { return lobby->MemberNames() == both; }, 5000));
+        QVERIFY(quor::testing::PumpUntil([&] { return lobby->MemberNames() == both; }, 5000,
+                                         hbquor::PumpPending));
         QVERIFY(Bob->AwaitAnswer(QStringLiteral("members #lobby"), [&](const QString &answer) {
             return answer == QStringLiteral("members ") + Joined(both);
         }));
@@ -206,7 +209,8 @@ private slots:
         F->JoinChannel(QStringLiteral("club"));
         QPointer<TFormQuorChannel> club = W->FindChannelWindow(QStringLiteral("#club"));
         QVERIFY(club != nullptr);
-        QVERIFY(hbquor::PumpUntil([&] { return club.isNull() || !club->isVisible(); }, 5000));
+        QVERIFY(quor::testing::PumpUntil([&] { return club.isNull() || !club->isVisible(); }, 5000,
+                                         hbquor::PumpPending));
         QCOMPARE(W->FindChannelWindow(QStringLiteral("#club")), nullptr);
         QCOMPARE(W->ListView2->topLevelItemCount(), 0);
         QVERIFY(F->LastLogLine().startsWith(QStringLiteral("Channel error: #club, anna - ")));
