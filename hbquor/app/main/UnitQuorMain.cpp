@@ -3,7 +3,6 @@
 #include "UnitQuorMain.h"
 
 #include "ContactIcons.h"
-#include "FormFont.h"
 #include "LibraryDriver.h"
 #include "QuorSettings.h"
 #include "SavedContacts.h"
@@ -21,14 +20,10 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QGridLayout>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QScreen>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -42,9 +37,6 @@ const QString TFormQuorMain::DefaultQuorHost = QStringLiteral("localhost");
 
 namespace {
 
-constexpr int MaxInputLength = 32;
-constexpr int ClientWidth = 540;
-constexpr int ClientHeight = 368;
 /// A window's corner is kept at least this far from the right and bottom
 /// screen edges at start-up.
 constexpr int StartEdgeMargin = 16;
@@ -59,36 +51,6 @@ const QString DefaultUrlQuorSdk = QStringLiteral("https://quor.example.org/sdk")
 const QString DefaultUrlQuorDelphi = QStringLiteral("https://quor.example.org/hbquor");
 const QString DefaultProgEmail = QStringLiteral("hbquor@quor.example.org");
 
-QToolButton *FlatButton(QWidget *parent, const QString &caption, const QRect &geometry) {
-    auto *button = new QToolButton(parent);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->setGeometry(geometry);
-    return button;
-}
-
-QLineEdit *LimitedEdit(QWidget *parent, const QRect &geometry, const QString &hint) {
-    auto *edit = new QLineEdit(parent);
-    edit->setGeometry(geometry);
-    edit->setToolTip(hint);
-    edit->setMaxLength(MaxInputLength);
-    return edit;
-}
-
-QTreeWidget *ReportView(QWidget *page, const QString &column) {
-    auto *view = new QTreeWidget(page);
-    view->setColumnCount(1);
-    view->setHeaderLabels({column});
-    view->header()->resizeSection(0, 200);
-    view->setRootIsDecorated(false);
-    view->setIconSize(QSize(ContactIconSize, ContactIconSize));
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setDragEnabled(true);
-    view->setDragDropMode(QAbstractItemView::DragOnly);
-    view->setContextMenuPolicy(Qt::CustomContextMenu);
-    return view;
-}
-
 /// Keeps a coordinate within [0, limit].
 int ClampToScreen(int value, int limit) {
     return std::max(0, std::min(limit, value));
@@ -97,7 +59,7 @@ int ClampToScreen(int value, int limit) {
 } // namespace
 
 TFormQuorMain::TFormQuorMain(TFormQuorMainOptions options, QWidget *parent)
-    : QMainWindow(parent), FOptions(std::move(options)) {
+    : QMainWindow(parent), ui(BuildMainWindowControls(*this)), FOptions(std::move(options)) {
     if (!FOptions.ShowMessage)
         FOptions.ShowMessage = [this](const QString &text) { ShowMessageBox(this, text); };
     if (!FOptions.AskYesNo)
@@ -106,150 +68,13 @@ TFormQuorMain::TFormQuorMain(TFormQuorMainOptions options, QWidget *parent)
         FOptions.OpenUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     if (!FOptions.VrtClock)
         FOptions.VrtClock = [] { return hbquor::VrtNow(); };
-    BuildControls();
-    BuildMenus();
+    FLogPane = std::make_unique<LinePane>(ui.RichEdit1);
     ConnectCommands();
     FormCreate();
 }
 
 TFormQuorMain::~TFormQuorMain() {
     FormDestroy();
-}
-
-void TFormQuorMain::BuildControls() {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(FormFont(QStringLiteral("Arial")));
-    auto *client = new QWidget(this);
-    client->setFixedSize(ClientWidth, ClientHeight);
-    client->setBackgroundRole(QPalette::Button);
-    client->setAutoFillBackground(true);
-    setCentralWidget(client);
-
-    spbLogon = FlatButton(client, QStringLiteral("Logon"), QRect(8, 8, 41, 22));
-    spbLogoff = FlatButton(client, QStringLiteral("Logoff"), QRect(8, 32, 41, 22));
-
-    pnLoginData = new QWidget(client);
-    pnLoginData->setGeometry(48, 3, 81, 57);
-    Label2 = new QLabel(QStringLiteral("user name"), pnLoginData);
-    Label2->move(3, -1);
-    inpUserName = LimitedEdit(pnLoginData, QRect(3, 12, 74, 14), QStringLiteral("Login name"));
-    inpUserName->setFrame(false);
-    Label3 = new QLabel(QStringLiteral("password"), pnLoginData);
-    Label3->move(3, 23);
-    inpPassword = LimitedEdit(pnLoginData, QRect(3, 36, 74, 14), QStringLiteral("Password"));
-    inpPassword->setFrame(false);
-    inpPassword->setEchoMode(QLineEdit::Password);
-
-    PageControl1 = new QTabWidget(client);
-    PageControl1->setGeometry(8, 64, 121, 297);
-    // Both tabs must show in the narrow pane: no scroll arrows, and tabs only
-    // as wide as their captions need.
-    PageControl1->setUsesScrollButtons(false);
-    PageControl1->tabBar()->setExpanding(false);
-    PageControl1->tabBar()->setFont(FormFont(QStringLiteral("Arial"), 7));
-    TabSheet1 = new QWidget;
-    ListView1 = ReportView(TabSheet1, QStringLiteral("Name"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Contacts"));
-    Channels = new QWidget;
-    ListView2 = ReportView(Channels, QStringLiteral("In Use"));
-    PageControl1->addTab(Channels, QStringLiteral("Channels"));
-    for (QWidget *page : {TabSheet1, Channels}) {
-        auto *fill = new QGridLayout(page);
-        fill->setContentsMargins(0, 0, 0, 0);
-        fill->addWidget(page == TabSheet1 ? ListView1 : ListView2);
-    }
-
-    RichEdit1 = new QTextEdit(client);
-    RichEdit1->setGeometry(136, 8, 393, 305);
-    RichEdit1->setReadOnly(true);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    FLogPane = std::make_unique<LinePane>(RichEdit1);
-
-    spbScrolling = FlatButton(client, LinePane::ModeCaption(false), QRect(424, 312, 105, 17));
-    Label1 = new QLabel(QStringLiteral("Talk / telegram to"), client);
-    Label1->move(136, 320);
-    inpTarget =
-        LimitedEdit(client, QRect(224, 320, 113, 17),
-                    QStringLiteral("type in the name of a user or drag one of your contacts"));
-    pnVRT = new QLabel(QStringLiteral("VRT..."), client);
-    pnVRT->setGeometry(352, 320, 57, 17);
-    pnVRT->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pnVRT->setAlignment(Qt::AlignCenter);
-    pnVRT->setToolTip(QStringLiteral("Virtual Reality Time"));
-    Label4 = new QLabel(QStringLiteral("say"), client);
-    Label4->move(136, 344);
-    inpSayThis = new QLineEdit(client);
-    inpSayThis->setGeometry(160, 344, 369, 17);
-
-    setTabOrder(inpUserName, inpPassword);
-    setTabOrder(inpPassword, inpTarget);
-    setTabOrder(inpTarget, inpSayThis);
-    setTabOrder(inpSayThis, PageControl1);
-    setTabOrder(PageControl1, RichEdit1);
-
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
-
-    connect(spbScrolling, &QToolButton::clicked, this, &TFormQuorMain::spbScrollingClick);
-    connect(Timer1, &QTimer::timeout, this, &TFormQuorMain::Timer1Timer);
-}
-
-void TFormQuorMain::BuildMenus() {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
-    mnuCreateaQuoraccount = file->addAction(QStringLiteral("Create a Quor account ..."));
-    mnuReqPassword = file->addAction(QStringLiteral("Forgot Password ..."));
-    mnuLogChat = file->addAction(QStringLiteral("Log Chat"));
-    mnuLogChat->setCheckable(true);
-    file->addSeparator();
-    mnuExit = file->addAction(QStringLiteral("Exit"));
-
-    QMenu *communicate = menuBar()->addMenu(QStringLiteral("Communicate"));
-    mnuJoinChannel = communicate->addAction(QStringLiteral("Join Channel ..."));
-    mnuInviteUser1 = communicate->addAction(QStringLiteral("Invite User to Channel ..."));
-    mnuListChannels = communicate->addAction(QStringLiteral("List Channels"));
-    communicate->addSeparator();
-    mnuPingUser = communicate->addAction(QStringLiteral("Ping User ..."));
-    mnuUserStatus = communicate->addAction(QStringLiteral("User Status ..."));
-    communicate->addSeparator();
-    mnuUserProfile = communicate->addAction(QStringLiteral("User Profile ..."));
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
-    mnuQuorSDK = help->addAction(QStringLiteral("Quor SDK"));
-    mnuQuorDelphi = help->addAction(QStringLiteral("Quor Delphi"));
-    mnuContactAuthor = help->addAction(QStringLiteral("Contact Author"));
-    help->addSeparator();
-    mnuAbout = help->addAction(QStringLiteral("About"));
-
-    PopupMenu1 = new QMenu(this);
-    mnuOpenChat = PopupMenu1->addAction(QStringLiteral("Open Chat ..."));
-    mnuPingUser1 = PopupMenu1->addAction(QStringLiteral("Ping User ..."));
-    mnuUserStatus1 = PopupMenu1->addAction(QStringLiteral("User Status ..."));
-    PopupMenu1->addSeparator();
-    mnuInviteUser3 = PopupMenu1->addAction(QStringLiteral("Invite User to Channel ..."));
-    PopupMenu1->addSeparator();
-    mnuAddContact1 = PopupMenu1->addAction(QStringLiteral("Add Contact ..."));
-    mnuDeleteContact1 = PopupMenu1->addAction(QStringLiteral("Delete Contact ..."));
-
-    PopupMenu2 = new QMenu(this);
-    mnuJoinChannel2 = PopupMenu2->addAction(QStringLiteral("Join Channel ..."));
-    mnuInviteUser2 = PopupMenu2->addAction(QStringLiteral("Invite User to Channel ..."));
-
-    connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at));
-    });
-    connect(ListView2, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        PopupMenu2->popup(ListView2->viewport()->mapToGlobal(at));
-    });
-    connect(mnuLogChat, &QAction::triggered, this, &TFormQuorMain::mnuLogChatClick);
-    connect(mnuExit, &QAction::triggered, this, &TFormQuorMain::mnuExitClick);
-    connect(mnuQuorSDK, &QAction::triggered, this, &TFormQuorMain::mnuQuorSDKClick);
-    connect(mnuQuorDelphi, &QAction::triggered, this, &TFormQuorMain::mnuQuorDelphiClick);
-    connect(mnuContactAuthor, &QAction::triggered, this, &TFormQuorMain::mnuContactAuthorClick);
-    connect(mnuAbout, &QAction::triggered, this, &TFormQuorMain::mnuAboutClick);
 }
 
 void TFormQuorMain::FormCreate() {
@@ -259,12 +84,12 @@ void TFormQuorMain::FormCreate() {
     ReadSettings();
     FTitle = QStringLiteral("  HB Quor Client ");
 
-    PageControl1->setCurrentWidget(TabSheet1);
+    ui.PageControl1->setCurrentWidget(ui.TabSheet1);
     LoadContacts();
     FLogPane->Clear();
-    inpPassword->clear();
-    inpTarget->clear();
-    inpSayThis->clear();
+    ui.inpPassword->clear();
+    ui.inpTarget->clear();
+    ui.inpSayThis->clear();
 
     ShowDisconnected();
     SetFrozen(false);
@@ -280,7 +105,7 @@ void TFormQuorMain::FormCreate() {
 
     if (FLogChat)
         OpenChatLog();
-    Timer1->start();
+    ui.Timer1->start();
 }
 
 void TFormQuorMain::ReadSettings() {
@@ -290,7 +115,7 @@ void TFormQuorMain::ReadSettings() {
     const QString &p = SettingsSection;
     const std::optional<int> left = settings.ReadStoredInteger(p, QStringLiteral("wndMainLeft"));
     const std::optional<int> top = settings.ReadStoredInteger(p, QStringLiteral("wndMainTop"));
-    inpUserName->setText(settings.ReadString(p, QStringLiteral("LoginName"), QString()));
+    ui.inpUserName->setText(settings.ReadString(p, QStringLiteral("LoginName"), QString()));
     FURLQuorSDK = settings.ReadString(p, QStringLiteral("URLQuorSDK"), DefaultUrlQuorSdk);
     FURLQuorDelphi = settings.ReadString(p, QStringLiteral("URLQuorDelphi"), DefaultUrlQuorDelphi);
     FProgEmail = settings.ReadString(p, QStringLiteral("ProgEmail"), DefaultProgEmail);
@@ -365,9 +190,9 @@ void TFormQuorMain::FormPaint() {
     FFirstPaintDone = true;
     // Typing starts in the login input still to be filled, never on a button.
     if (GetLoginName().isEmpty())
-        inpUserName->setFocus();
-    else if (inpPassword->text().isEmpty())
-        inpPassword->setFocus();
+        ui.inpUserName->setFocus();
+    else if (ui.inpPassword->text().isEmpty())
+        ui.inpPassword->setFocus();
 }
 
 void TFormQuorMain::mnuExitClick() {
@@ -392,7 +217,7 @@ void TFormQuorMain::FormClose() {
     // Saved once: the session may end while the exit question is open.
     if (FClosed)
         return;
-    Timer1->stop();
+    ui.Timer1->stop();
     WriteSettings();
     CloseChatLog();
     SaveContacts();
@@ -420,15 +245,15 @@ void TFormQuorMain::FormDestroy() {
 }
 
 QString TFormQuorMain::GetLoginName() const {
-    return inpUserName->text().trimmed();
+    return ui.inpUserName->text().trimmed();
 }
 
 QString TFormQuorMain::GetPassword() const {
-    return inpPassword->text().trimmed();
+    return ui.inpPassword->text().trimmed();
 }
 
 QString TFormQuorMain::GetTarget() const {
-    return inpTarget->text().trimmed();
+    return ui.inpTarget->text().trimmed();
 }
 
 double TFormQuorMain::VrtTime() const {
@@ -441,49 +266,35 @@ void TFormQuorMain::QueueMessage(const QString &text) {
 
 // ---- Looks ----
 
-void TFormQuorMain::SetPaneColour(const QColor &colour) {
-    for (QWidget *pane : {static_cast<QWidget *>(RichEdit1), static_cast<QWidget *>(ListView1)}) {
-        QPalette palette = pane->palette();
-        palette.setColor(QPalette::Base, colour);
-        pane->setPalette(palette);
-    }
-}
-
-void TFormQuorMain::EnableSessionCommands(bool enabled) {
-    for (QAction *item : {mnuJoinChannel, mnuJoinChannel2, mnuListChannels, mnuUserStatus,
-                          mnuUserStatus1, mnuPingUser, mnuPingUser1, mnuInviteUser1, mnuOpenChat})
-        item->setEnabled(enabled);
-}
-
 void TFormQuorMain::ShowDisconnected() {
-    pnLoginData->show();
-    spbLogon->setEnabled(true);
-    spbLogoff->setEnabled(false);
-    inpTarget->setEnabled(false);
-    inpSayThis->setEnabled(false);
-    SetPaneColour(DisconnectedColour);
+    ui.pnLoginData->show();
+    ui.spbLogon->setEnabled(true);
+    ui.spbLogoff->setEnabled(false);
+    ui.inpTarget->setEnabled(false);
+    ui.inpSayThis->setEnabled(false);
+    SetPaneColour(ui, DisconnectedColour);
     setWindowTitle(FTitle + QStringLiteral(" - disconnected"));
-    EnableSessionCommands(false);
-    mnuUserProfile->setEnabled(false);
+    EnableSessionCommands(ui, false);
+    ui.mnuUserProfile->setEnabled(false);
     ClearContactStates();
     CloseAllChannelWindows();
 }
 
 void TFormQuorMain::ShowConnecting() {
-    pnLoginData->hide();
-    spbLogon->setEnabled(false);
-    spbLogoff->setEnabled(true);
-    inpTarget->setEnabled(false);
-    inpSayThis->setEnabled(false);
-    SetPaneColour(ConnectingColour);
+    ui.pnLoginData->hide();
+    ui.spbLogon->setEnabled(false);
+    ui.spbLogoff->setEnabled(true);
+    ui.inpTarget->setEnabled(false);
+    ui.inpSayThis->setEnabled(false);
+    SetPaneColour(ui, ConnectingColour);
     setWindowTitle(FTitle + QStringLiteral(" - ") + GetLoginName());
 }
 
 void TFormQuorMain::ShowConnected() {
-    inpTarget->setEnabled(true);
-    inpSayThis->setEnabled(true);
-    SetPaneColour(ConnectedColour);
-    EnableSessionCommands(true);
+    ui.inpTarget->setEnabled(true);
+    ui.inpSayThis->setEnabled(true);
+    SetPaneColour(ui, ConnectedColour);
+    EnableSessionCommands(ui, true);
 }
 
 void TFormQuorMain::CenterOnMainWindow(QWidget *form, const QWidget *main, const QSize &screen) {
@@ -507,19 +318,19 @@ void TFormQuorMain::CenterOnMainWindow(QWidget *form) const {
 void TFormQuorMain::Timer1Timer() {
     const double now = VrtTime();
     const QString caption = FormatVrtHourMinute(now);
-    if (pnVRT->text() != caption)
-        pnVRT->setText(caption);
+    if (ui.pnVRT->text() != caption)
+        ui.pnVRT->setText(caption);
     const QString hint = QStringLiteral("Virtual Reality Time:\n") + FormatVrtDate(now);
-    if (pnVRT->toolTip() != hint)
-        pnVRT->setToolTip(hint);
+    if (ui.pnVRT->toolTip() != hint)
+        ui.pnVRT->setToolTip(hint);
 }
 
 // ---- Contacts pane ----
 
 void TFormQuorMain::LoadContacts() {
-    ListView1->clear();
+    ui.ListView1->clear();
     for (const QString &name : ReadSavedContacts(FOptions.Files.ContactsFile)) {
-        SetItemImage(new QTreeWidgetItem(ListView1, {name}), 0);
+        SetItemImage(new QTreeWidgetItem(ui.ListView1, {name}), 0);
     }
     SortContacts();
 }
@@ -530,30 +341,30 @@ void TFormQuorMain::SaveContacts() {
 
 void TFormQuorMain::SortContacts() {
     QList<QTreeWidgetItem *> items;
-    while (ListView1->topLevelItemCount() > 0)
-        items << ListView1->takeTopLevelItem(0);
+    while (ui.ListView1->topLevelItemCount() > 0)
+        items << ui.ListView1->takeTopLevelItem(0);
     std::stable_sort(items.begin(), items.end(), [](QTreeWidgetItem *a, QTreeWidgetItem *b) {
         return hbquor::NameSortsBefore(a->text(0), b->text(0));
     });
-    ListView1->addTopLevelItems(items);
+    ui.ListView1->addTopLevelItems(items);
 }
 
 QStringList TFormQuorMain::ContactNames() const {
     QStringList names;
-    for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
-        names << ListView1->topLevelItem(i)->text(0);
+    for (int i = 0; i < ui.ListView1->topLevelItemCount(); ++i)
+        names << ui.ListView1->topLevelItem(i)->text(0);
     return names;
 }
 
 void TFormQuorMain::SetContactState(const QString &name, hbquor::QuorUserStatus status) {
     const int image = ContactStateImage(status);
-    ListView1->setUpdatesEnabled(false);
-    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = ListView1->topLevelItem(i);
+    ui.ListView1->setUpdatesEnabled(false);
+    for (int i = 0; i < ui.ListView1->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = ui.ListView1->topLevelItem(i);
         if (hbquor::SameNameIgnoringCase(item->text(0), name))
             SetItemImage(item, image);
     }
-    ListView1->setUpdatesEnabled(true);
+    ui.ListView1->setUpdatesEnabled(true);
 }
 
 void TFormQuorMain::SetItemImage(QTreeWidgetItem *item, int image) {
@@ -562,10 +373,10 @@ void TFormQuorMain::SetItemImage(QTreeWidgetItem *item, int image) {
 }
 
 void TFormQuorMain::ClearContactStates() {
-    ListView1->setUpdatesEnabled(false);
-    for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
-        SetItemImage(ListView1->topLevelItem(i), 0);
-    ListView1->setUpdatesEnabled(true);
+    ui.ListView1->setUpdatesEnabled(false);
+    for (int i = 0; i < ui.ListView1->topLevelItemCount(); ++i)
+        SetItemImage(ui.ListView1->topLevelItem(i), 0);
+    ui.ListView1->setUpdatesEnabled(true);
 }
 
 // ---- Registries ----
@@ -591,7 +402,7 @@ void TFormQuorMain::RegisterChatWindow(const QString &name, TFormQuorChat *windo
 
 void TFormQuorMain::RegisterChannelWindow(const QString &channel, TFormQuorChannel *window) {
     FChannelWindows.append({channel, window});
-    new QTreeWidgetItem(ListView2, {channel});
+    new QTreeWidgetItem(ui.ListView2, {channel});
     window->SetOnClose([this](TFormQuorChannel &closing) { ChannelWindowClosed(closing); });
 }
 
@@ -621,10 +432,10 @@ void TFormQuorMain::ChannelWindowClosed(TFormQuorChannel &window) {
         WriteChatLog(QStringLiteral("%1 VRT: %2 closed channel %3").arg(stamp, login, channel));
     }
     FChannelWindows.removeAt(entry);
-    for (int i = 0; i < ListView2->topLevelItemCount(); ++i)
-        if (quor::SameNameIgnoringCase(ListView2->topLevelItem(i)->text(0).toStdString(),
+    for (int i = 0; i < ui.ListView2->topLevelItemCount(); ++i)
+        if (quor::SameNameIgnoringCase(ui.ListView2->topLevelItem(i)->text(0).toStdString(),
                                        channel.toStdString())) {
-            delete ListView2->takeTopLevelItem(i);
+            delete ui.ListView2->takeTopLevelItem(i);
             break;
         }
     if (FCentral)

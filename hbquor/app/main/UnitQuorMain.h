@@ -16,6 +16,7 @@
 #include "ChatLogFile.h"
 #include "LinePane.h"
 #include "LogStyles.h"
+#include "MainWindowControls.h"
 #include "MessageBoxes.h"
 
 #include <QList>
@@ -101,53 +102,8 @@ public:
     /// Runs FormDestroy.
     ~TFormQuorMain() override;
 
-    // ---- Controls ----
-    QToolButton *spbLogon;
-    QToolButton *spbLogoff;
-    QWidget *pnLoginData;
-    QLabel *Label2;
-    QLineEdit *inpUserName;
-    QLabel *Label3;
-    QLineEdit *inpPassword;
-    QTabWidget *PageControl1;
-    QWidget *TabSheet1;
-    QTreeWidget *ListView1;
-    QWidget *Channels;
-    QTreeWidget *ListView2;
-    QTextEdit *RichEdit1;
-    QToolButton *spbScrolling;
-    QLabel *Label1;
-    QLineEdit *inpTarget;
-    QLabel *pnVRT;
-    QLabel *Label4;
-    QLineEdit *inpSayThis;
-    QTimer *Timer1;
-
-    // ---- Menus ----
-    QAction *mnuCreateaQuoraccount;
-    QAction *mnuReqPassword;
-    QAction *mnuLogChat;
-    QAction *mnuExit;
-    QAction *mnuJoinChannel;
-    QAction *mnuInviteUser1;
-    QAction *mnuListChannels;
-    QAction *mnuPingUser;
-    QAction *mnuUserStatus;
-    QAction *mnuUserProfile;
-    QAction *mnuQuorSDK;
-    QAction *mnuQuorDelphi;
-    QAction *mnuContactAuthor;
-    QAction *mnuAbout;
-    QMenu *PopupMenu1;
-    QAction *mnuOpenChat;
-    QAction *mnuPingUser1;
-    QAction *mnuUserStatus1;
-    QAction *mnuInviteUser3;
-    QAction *mnuAddContact1;
-    QAction *mnuDeleteContact1;
-    QMenu *PopupMenu2;
-    QAction *mnuJoinChannel2;
-    QAction *mnuInviteUser2;
+    /// The controls and menu items, reached by their names (ui.spbLogon).
+    const TFormQuorMainControls ui;
 
     // ---- State others read ----
     hbquor::ThbQuorCentral *Central() const { return FCentral.get(); }
@@ -288,8 +244,6 @@ protected:
 
 private:
     // ---- Building (UnitQuorMain.cpp) ----
-    void BuildControls();
-    void BuildMenus();
     void FormCreate();
     void ReadSettings();
     void WriteSettings();
@@ -299,10 +253,6 @@ private:
     void FormDestroy();
     /// The areas of the screens windows may use, the primary screen first.
     QList<QRect> ScreenAreas() const;
-    /// Sets the background of the log and contacts panes.
-    void SetPaneColour(const QColor &colour);
-    /// Enables or disables the commands that need a connected session.
-    void EnableSessionCommands(bool enabled);
     /// Shows a message box once control is back in the event loop, so that
     /// an event handler never blocks inside the library.
     void QueueMessage(const QString &text);

@@ -58,12 +58,12 @@ void TFormQuorMain::spbLogoffClick() {
 
 void TFormQuorMain::inpUserNameKeyDown(int key) {
     if (IsEnterKey(key))
-        LoginInputEnter(inpUserName, inpPassword);
+        LoginInputEnter(ui.inpUserName, ui.inpPassword);
 }
 
 void TFormQuorMain::inpPasswordKeyDown(int key) {
     if (IsEnterKey(key))
-        LoginInputEnter(inpPassword, inpUserName);
+        LoginInputEnter(ui.inpPassword, ui.inpUserName);
 }
 
 void TFormQuorMain::LoginInputEnter(QLineEdit *input, QLineEdit *other) {
@@ -90,14 +90,14 @@ bool TFormQuorMain::inpSayThisKeyDown(int key) {
         if (channel == nullptr || channel->MemberCount() < 2)
             return true;
     }
-    const QString text = inpSayThis->text();
+    const QString text = ui.inpSayThis->text();
     if (login.isEmpty() || target.isEmpty() || text.isEmpty())
         return true;
     if (FCentral->SendText(S(login), S(target), S(text)) != 0)
         return true;
     AddLogLine(lsChat, login + QStringLiteral(" (to ") + target + QStringLiteral("): \t") + text);
     WriteChatLog(QStringLiteral("%1 (to %2): %3").arg(login, target, text));
-    inpSayThis->clear();
+    ui.inpSayThis->clear();
     const QString line = login + QStringLiteral(": \t") + text;
     if (channel != nullptr)
         channel->AddLine(line);

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -44,49 +45,58 @@ QString WithChannelMark(const QString &channel) {
 } // namespace
 
 void TFormQuorMain::ConnectCommands() {
-    connect(mnuAddContact1, &QAction::triggered, this, &TFormQuorMain::mnuAddContact1Click);
-    connect(mnuDeleteContact1, &QAction::triggered, this, &TFormQuorMain::mnuDeleteContact1Click);
-    connect(mnuOpenChat, &QAction::triggered, this, &TFormQuorMain::mnuOpenChatClick);
-    connect(mnuPingUser, &QAction::triggered, this, &TFormQuorMain::mnuPingUserClick);
-    connect(mnuPingUser1, &QAction::triggered, this, &TFormQuorMain::mnuPingUser1Click);
-    connect(mnuUserStatus, &QAction::triggered, this, &TFormQuorMain::mnuUserStatusClick);
-    connect(mnuUserStatus1, &QAction::triggered, this, &TFormQuorMain::mnuUserStatus1Click);
-    connect(mnuJoinChannel, &QAction::triggered, this, &TFormQuorMain::mnuJoinChannelClick);
-    connect(mnuJoinChannel2, &QAction::triggered, this, &TFormQuorMain::mnuJoinChannelClick);
-    connect(mnuListChannels, &QAction::triggered, this, &TFormQuorMain::mnuListChannelsClick);
-    connect(mnuInviteUser1, &QAction::triggered, this, &TFormQuorMain::mnuInviteUser1Click);
-    connect(mnuInviteUser2, &QAction::triggered, this, &TFormQuorMain::mnuInviteUser2Click);
-    connect(mnuInviteUser3, &QAction::triggered, this, &TFormQuorMain::mnuInviteUser2Click);
-    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &TFormQuorMain::ListView1DblClick);
-    connect(ListView2, &QTreeWidget::itemDoubleClicked, this, &TFormQuorMain::ListView2DblClick);
-    connect(spbLogon, &QAbstractButton::clicked, this, &TFormQuorMain::spbLogonClick);
-    connect(spbLogoff, &QAbstractButton::clicked, this, &TFormQuorMain::spbLogoffClick);
-    connect(mnuCreateaQuoraccount, &QAction::triggered, this,
+    connect(ui.spbScrolling, &QToolButton::clicked, this, &TFormQuorMain::spbScrollingClick);
+    connect(ui.Timer1, &QTimer::timeout, this, &TFormQuorMain::Timer1Timer);
+    connect(ui.mnuLogChat, &QAction::triggered, this, &TFormQuorMain::mnuLogChatClick);
+    connect(ui.mnuExit, &QAction::triggered, this, &TFormQuorMain::mnuExitClick);
+    connect(ui.mnuQuorSDK, &QAction::triggered, this, &TFormQuorMain::mnuQuorSDKClick);
+    connect(ui.mnuQuorDelphi, &QAction::triggered, this, &TFormQuorMain::mnuQuorDelphiClick);
+    connect(ui.mnuContactAuthor, &QAction::triggered, this, &TFormQuorMain::mnuContactAuthorClick);
+    connect(ui.mnuAbout, &QAction::triggered, this, &TFormQuorMain::mnuAboutClick);
+    connect(ui.mnuAddContact1, &QAction::triggered, this, &TFormQuorMain::mnuAddContact1Click);
+    connect(ui.mnuDeleteContact1, &QAction::triggered, this,
+            &TFormQuorMain::mnuDeleteContact1Click);
+    connect(ui.mnuOpenChat, &QAction::triggered, this, &TFormQuorMain::mnuOpenChatClick);
+    connect(ui.mnuPingUser, &QAction::triggered, this, &TFormQuorMain::mnuPingUserClick);
+    connect(ui.mnuPingUser1, &QAction::triggered, this, &TFormQuorMain::mnuPingUser1Click);
+    connect(ui.mnuUserStatus, &QAction::triggered, this, &TFormQuorMain::mnuUserStatusClick);
+    connect(ui.mnuUserStatus1, &QAction::triggered, this, &TFormQuorMain::mnuUserStatus1Click);
+    connect(ui.mnuJoinChannel, &QAction::triggered, this, &TFormQuorMain::mnuJoinChannelClick);
+    connect(ui.mnuJoinChannel2, &QAction::triggered, this, &TFormQuorMain::mnuJoinChannelClick);
+    connect(ui.mnuListChannels, &QAction::triggered, this, &TFormQuorMain::mnuListChannelsClick);
+    connect(ui.mnuInviteUser1, &QAction::triggered, this, &TFormQuorMain::mnuInviteUser1Click);
+    connect(ui.mnuInviteUser2, &QAction::triggered, this, &TFormQuorMain::mnuInviteUser2Click);
+    connect(ui.mnuInviteUser3, &QAction::triggered, this, &TFormQuorMain::mnuInviteUser2Click);
+    connect(ui.ListView1, &QTreeWidget::itemDoubleClicked, this, &TFormQuorMain::ListView1DblClick);
+    connect(ui.ListView2, &QTreeWidget::itemDoubleClicked, this, &TFormQuorMain::ListView2DblClick);
+    connect(ui.spbLogon, &QAbstractButton::clicked, this, &TFormQuorMain::spbLogonClick);
+    connect(ui.spbLogoff, &QAbstractButton::clicked, this, &TFormQuorMain::spbLogoffClick);
+    connect(ui.mnuCreateaQuoraccount, &QAction::triggered, this,
             &TFormQuorMain::mnuCreateaQuoraccountClick);
-    connect(mnuReqPassword, &QAction::triggered, this, &TFormQuorMain::mnuReqPasswordClick);
-    connect(mnuUserProfile, &QAction::triggered, this, &TFormQuorMain::mnuUserProfileClick);
+    connect(ui.mnuReqPassword, &QAction::triggered, this, &TFormQuorMain::mnuReqPasswordClick);
+    connect(ui.mnuUserProfile, &QAction::triggered, this, &TFormQuorMain::mnuUserProfileClick);
     for (QObject *watched :
-         {static_cast<QObject *>(inpUserName), static_cast<QObject *>(inpPassword),
-          static_cast<QObject *>(inpSayThis), static_cast<QObject *>(inpTarget)})
+         {static_cast<QObject *>(ui.inpUserName), static_cast<QObject *>(ui.inpPassword),
+          static_cast<QObject *>(ui.inpSayThis), static_cast<QObject *>(ui.inpTarget)})
         watched->installEventFilter(this);
-    inpTarget->setAcceptDrops(true);
+    ui.inpTarget->setAcceptDrops(true);
 }
 
 bool TFormQuorMain::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (watched == inpSayThis)
+        if (watched == ui.inpSayThis)
             return inpSayThisKeyDown(key);
-        if (watched == inpUserName)
+        if (watched == ui.inpUserName)
             inpUserNameKeyDown(key);
-        else if (watched == inpPassword)
+        else if (watched == ui.inpPassword)
             inpPasswordKeyDown(key);
-    } else if (watched == inpTarget &&
+    } else if (watched == ui.inpTarget &&
                (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {
         auto *drag = static_cast<QDropEvent *>(event);
         drag->setAccepted(inpTargetDragOver(drag->source()));
         return true;
-    } else if (watched == inpTarget && event->type() == QEvent::Drop) {
+    } else if (watched == ui.inpTarget && event->type() == QEvent::Drop) {
         auto *drop = static_cast<QDropEvent *>(event);
         if (inpTargetDragOver(drop->source())) {
             inpTargetDragDrop(drop->source());
@@ -118,8 +128,8 @@ QString TFormQuorMain::SelectedCaption(const QTreeWidget *pane) {
 }
 
 int TFormQuorMain::FindContactItem(const QString &name) const {
-    for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
-        if (Same(ListView1->topLevelItem(i)->text(0), name))
+    for (int i = 0; i < ui.ListView1->topLevelItemCount(); ++i)
+        if (Same(ui.ListView1->topLevelItem(i)->text(0), name))
             return i;
     return -1;
 }
@@ -160,7 +170,7 @@ void TFormQuorMain::mnuAddContact1Click() {
         FOptions.ShowMessage(name + QStringLiteral(" is already on the list."));
         return;
     }
-    SetItemImage(new QTreeWidgetItem(ListView1, {name}), 0);
+    SetItemImage(new QTreeWidgetItem(ui.ListView1, {name}), 0);
     SortContacts();
     const std::string login = S(GetLoginName());
     if (FCentral->HasLogin(login) && !FCentral->IsIdle(login))
@@ -170,7 +180,7 @@ void TFormQuorMain::mnuAddContact1Click() {
 void TFormQuorMain::mnuDeleteContact1Click() {
     const std::optional<QString> typed =
         AskUserName(QStringLiteral("Delete Quor Contact"), QStringLiteral("Delete"),
-                    SelectedCaption(ListView1));
+                    SelectedCaption(ui.ListView1));
     const QString name = typed.value_or(QString()).trimmed();
     if (name.isEmpty())
         return;
@@ -179,7 +189,7 @@ void TFormQuorMain::mnuDeleteContact1Click() {
         FOptions.ShowMessage(name + QStringLiteral(" is not on the list."));
         return;
     }
-    delete ListView1->takeTopLevelItem(index);
+    delete ui.ListView1->takeTopLevelItem(index);
     const std::string login = S(GetLoginName());
     if (FCentral->HasLogin(login) && !FCentral->IsIdle(login))
         FCentral->DelContact(login, S(name));
@@ -188,7 +198,7 @@ void TFormQuorMain::mnuDeleteContact1Click() {
 // ---- Conversations ----
 
 void TFormQuorMain::mnuOpenChatClick() {
-    const QString name = SelectedCaption(ListView1);
+    const QString name = SelectedCaption(ui.ListView1);
     if (!Same(name, GetLoginName()) && LoginSessionConnected())
         OpenChatDialog(name);
 }
@@ -206,7 +216,7 @@ void TFormQuorMain::OpenChatDialog(const QString &name) {
 }
 
 void TFormQuorMain::ListView1DblClick() {
-    const QString name = SelectedCaption(ListView1);
+    const QString name = SelectedCaption(ui.ListView1);
     if (name.isEmpty())
         return;
     if (TFormQuorChat *window = FindChatWindow(name))
@@ -256,7 +266,7 @@ void TFormQuorMain::mnuPingUserClick() {
 
 void TFormQuorMain::mnuPingUser1Click() {
     if (LoginSessionConnected())
-        PingDialog(GetLoginName(), SelectedCaption(ListView1));
+        PingDialog(GetLoginName(), SelectedCaption(ui.ListView1));
 }
 
 void TFormQuorMain::mnuUserStatusClick() {
@@ -266,7 +276,7 @@ void TFormQuorMain::mnuUserStatusClick() {
 
 void TFormQuorMain::mnuUserStatus1Click() {
     if (LoginSessionConnected())
-        StatusDialog(GetLoginName(), SelectedCaption(ListView1));
+        StatusDialog(GetLoginName(), SelectedCaption(ui.ListView1));
 }
 
 void TFormQuorMain::PingDialog(const QString &account, const QString &name) {
@@ -289,7 +299,7 @@ void TFormQuorMain::AskUserAndRequest(const QString &title, const QString &butto
         ((*FCentral).*request)(S(account), S(*typed));
 }
 
-// ---- Channels ----
+// ---- ui.Channels ----
 
 void TFormQuorMain::mnuJoinChannelClick() {
     if (!LoginSessionConnected())
@@ -354,7 +364,7 @@ bool TFormQuorMain::ChannelWindowSend(QString &own, QString &channel, const QStr
 }
 
 void TFormQuorMain::ListView2DblClick() {
-    const QString channel = SelectedCaption(ListView2);
+    const QString channel = SelectedCaption(ui.ListView2);
     if (channel.isEmpty())
         return;
     if (TFormQuorChannel *window = FindChannelWindow(channel))
@@ -374,7 +384,7 @@ void TFormQuorMain::mnuInviteUser1Click() {
 }
 
 void TFormQuorMain::mnuInviteUser2Click() {
-    InviteDialog(SelectedCaption(ListView1), SelectedCaption(ListView2));
+    InviteDialog(SelectedCaption(ui.ListView1), SelectedCaption(ui.ListView2));
 }
 
 void TFormQuorMain::InviteDialog(const QString &user, const QString &channel) {
@@ -399,11 +409,11 @@ void TFormQuorMain::InviteDialog(const QString &user, const QString &channel) {
 // ---- Dragging onto the target input ----
 
 bool TFormQuorMain::inpTargetDragOver(QObject *source) const {
-    return source == ListView1 || source == ListView2;
+    return source == ui.ListView1 || source == ui.ListView2;
 }
 
 void TFormQuorMain::inpTargetDragDrop(QObject *source) {
     const QString caption = SelectedCaption(static_cast<QTreeWidget *>(source));
     if (!caption.isEmpty())
-        inpTarget->setText(caption);
+        ui.inpTarget->setText(caption);
 }

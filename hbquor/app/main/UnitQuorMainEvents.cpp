@@ -300,7 +300,7 @@ void TFormQuorMain::CentralUserProfile(ThbQuorUnit *, const std::string &errText
                                        const std::string &email, int userType, double created,
                                        double lastLogin, int selfCreated, int disabled) {
     if (code == 0 && hbquor::SameNameIgnoringCase(Q(name), GetLoginName()))
-        mnuUserProfile->setEnabled(true);
+        ui.mnuUserProfile->setEnabled(true);
     if (FUserProfile)
         FUserProfile->ShowProfileResult(errText, code, name, password, email, userType, created,
                                         lastLogin, selfCreated, disabled);

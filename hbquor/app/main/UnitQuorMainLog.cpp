@@ -34,7 +34,7 @@ void TFormQuorMain::OpenChatLog() {
     QString error;
     if (!FChatLog.Open(FOptions.Files.ChatLogFile, error)) {
         FOptions.ShowMessage(error);
-        mnuLogChat->setChecked(false);
+        ui.mnuLogChat->setChecked(false);
         return;
     }
     const QString opened = QStringLiteral("Quor Log opened %1 VRT").arg(FormatVrtDate(VrtTime()));
@@ -42,10 +42,10 @@ void TFormQuorMain::OpenChatLog() {
         if (!FChatLog.WriteLine(line)) {
             FOptions.ShowMessage(FChatLog.LastError());
             FChatLog.Close();
-            mnuLogChat->setChecked(false);
+            ui.mnuLogChat->setChecked(false);
             return;
         }
-    mnuLogChat->setChecked(true);
+    ui.mnuLogChat->setChecked(true);
 }
 
 void TFormQuorMain::CloseChatLog() {
@@ -56,7 +56,7 @@ void TFormQuorMain::CloseChatLog() {
             FChatLog.WriteLine(line);
     }
     FChatLog.Close();
-    mnuLogChat->setChecked(false);
+    ui.mnuLogChat->setChecked(false);
 }
 
 void TFormQuorMain::mnuLogChatClick() {
@@ -69,7 +69,7 @@ void TFormQuorMain::mnuLogChatClick() {
 void TFormQuorMain::SetFrozen(bool value) {
     FFrozen = value;
     FLogPane->SetFrozen(value);
-    spbScrolling->setText(LinePane::ModeCaption(value));
+    ui.spbScrolling->setText(LinePane::ModeCaption(value));
 }
 
 void TFormQuorMain::spbScrollingClick() {

@@ -61,8 +61,8 @@ private:
 
     /// Logs on as alice through the logon button.
     void LogOn() {
-        W->inpUserName->setText(QStringLiteral("alice"));
-        W->inpPassword->setText(QStringLiteral("secret"));
+        W->ui.inpUserName->setText(QStringLiteral("alice"));
+        W->ui.inpPassword->setText(QStringLiteral("secret"));
         W->spbLogonClick();
         QVERIFY(FServer->AcceptOpening(200));
         QVERIFY(quor::testing::PumpUntil([this] { return C->IsConnected("alice"); }, 3000,
@@ -93,18 +93,18 @@ private slots:
         QCOMPARE(session->Contacts().size(), std::size_t(2));
         QCOMPARE(session->Contacts()[0].second->Name, std::string("bob"));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
-        QVERIFY(W->inpSayThis->isEnabled());
+        QVERIFY(W->ui.inpSayThis->isEnabled());
     }
 
     void logonRefusesAnEmptyPassword() {
-        W->inpUserName->setText(QStringLiteral("alice"));
+        W->ui.inpUserName->setText(QStringLiteral("alice"));
         W->spbLogonClick();
         QCOMPARE(F->Messages, QStringList{QStringLiteral("check user name and password")});
         QVERIFY(!C->HasLogin("alice"));
     }
 
     void logoffWithoutSessionCannotLogoff() {
-        W->inpUserName->setText(QStringLiteral("alice"));
+        W->ui.inpUserName->setText(QStringLiteral("alice"));
         W->spbLogoffClick();
         QCOMPARE(F->Messages, QStringList{QStringLiteral("Cannot logoff.")});
     }
@@ -118,16 +118,16 @@ private slots:
     }
 
     void enterInTheLoginInputs() {
-        W->inpPassword->setText(QStringLiteral("secret"));
+        W->ui.inpPassword->setText(QStringLiteral("secret"));
         W->show();
-        W->inpPassword->setFocus();
+        W->ui.inpPassword->setFocus();
         W->inpPasswordKeyDown(Qt::Key_Return);
         QVERIFY(!C->HasLogin("secret"));
-        QCOMPARE(W->focusWidget(), W->inpUserName);
-        W->inpUserName->setText(QStringLiteral("alice"));
+        QCOMPARE(W->focusWidget(), W->ui.inpUserName);
+        W->ui.inpUserName->setText(QStringLiteral("alice"));
         W->inpPasswordKeyDown(Qt::Key_A); // other keys are ignored
         QVERIFY(!C->HasLogin("alice"));
-        QTest::keyClick(W->inpPassword, Qt::Key_Return);
+        QTest::keyClick(W->ui.inpPassword, Qt::Key_Return);
         QVERIFY(C->HasLogin("alice"));
         QCOMPARE(F->LastLogLine(), QStringLiteral("Connecting..."));
     }
@@ -148,12 +148,12 @@ private slots:
         LogOn();
         auto *chat = W->CreateChatWindow(QStringLiteral("bob"));
         QVERIFY(chat != nullptr);
-        W->inpTarget->setText(QStringLiteral(" bob "));
-        W->inpSayThis->setText(QStringLiteral("hi bob"));
+        W->ui.inpTarget->setText(QStringLiteral(" bob "));
+        W->ui.inpSayThis->setText(QStringLiteral("hi bob"));
         QVERIFY(W->inpSayThisKeyDown(Qt::Key_Return));
         QCOMPARE(F->LastLogLine(), QStringLiteral("alice (to bob): \thi bob"));
         QCOMPARE(F->ChatLogLines().last(), QStringLiteral("alice (to bob): hi bob"));
-        QCOMPARE(W->inpSayThis->text(), QString());
+        QCOMPARE(W->ui.inpSayThis->text(), QString());
         QCOMPARE(chat->LineCount(), 1);
         QVERIFY(FServer->Read()); // the text record
         chat->close();
@@ -161,24 +161,24 @@ private slots:
 
     void enterInTheSayInputSends() {
         LogOn();
-        W->inpTarget->setText(QStringLiteral("bob"));
-        W->inpSayThis->setText(QStringLiteral("typed"));
-        QTest::keyClick(W->inpSayThis, Qt::Key_Return);
+        W->ui.inpTarget->setText(QStringLiteral("bob"));
+        W->ui.inpSayThis->setText(QStringLiteral("typed"));
+        QTest::keyClick(W->ui.inpSayThis, Qt::Key_Return);
         QCOMPARE(F->LastLogLine(), QStringLiteral("alice (to bob): \ttyped"));
-        QCOMPARE(W->inpSayThis->text(), QString());
+        QCOMPARE(W->ui.inpSayThis->text(), QString());
     }
 
     void sayToOneselfOrAnEmptyChannelDoesNothing() {
         LogOn();
         const int lines = F->LogLineCount();
-        W->inpTarget->setText(QStringLiteral("ALICE"));
-        W->inpSayThis->setText(QStringLiteral("me"));
+        W->ui.inpTarget->setText(QStringLiteral("ALICE"));
+        W->ui.inpSayThis->setText(QStringLiteral("me"));
         W->inpSayThisKeyDown(Qt::Key_Return);
-        QCOMPARE(W->inpSayThis->text(), QStringLiteral("me"));
+        QCOMPARE(W->ui.inpSayThis->text(), QStringLiteral("me"));
         F->JoinChannel(QStringLiteral("lobby"));
-        W->inpTarget->setText(QStringLiteral("#lobby"));
+        W->ui.inpTarget->setText(QStringLiteral("#lobby"));
         W->inpSayThisKeyDown(Qt::Key_Return);
-        QCOMPARE(W->inpSayThis->text(), QStringLiteral("me"));
+        QCOMPARE(W->ui.inpSayThis->text(), QStringLiteral("me"));
         QCOMPARE(F->LogLineCount(), lines + 1); // only "opened channel"
         QVERIFY(!W->inpSayThisKeyDown(Qt::Key_A));
     }
@@ -192,12 +192,12 @@ private slots:
         C->HandleChannelJoin(h, "#lobby", "alice");
         C->HandleChannelJoin(h, "#lobby", "bob");
         const int windowLines = channel->LineCount();
-        W->inpTarget->setText(QStringLiteral("#lobby"));
-        W->inpSayThis->setText(QStringLiteral("hello all"));
+        W->ui.inpTarget->setText(QStringLiteral("#lobby"));
+        W->ui.inpSayThis->setText(QStringLiteral("hello all"));
         W->inpSayThisKeyDown(Qt::Key_Enter);
         QCOMPARE(F->LastLogLine(), QStringLiteral("alice (to #lobby): \thello all"));
         QCOMPARE(channel->LineCount(), windowLines + 1);
-        QCOMPARE(W->inpSayThis->text(), QString());
+        QCOMPARE(W->ui.inpSayThis->text(), QString());
     }
 
     // ---- Contacts ----
@@ -219,7 +219,7 @@ private slots:
     }
 
     void deleteContactIgnoresCase() {
-        Select(W->ListView1, QStringLiteral("carol"));
+        Select(W->ui.ListView1, QStringLiteral("carol"));
         QStringList seen;
         F->AnswerDialog = TypeUserName(QStringLiteral("CAROL"), &seen);
         W->mnuDeleteContact1Click();
@@ -233,7 +233,7 @@ private slots:
 
     // ---- Conversations ----
     void doubleClickWhileDisconnectedShowsOnlyExistingWindows() {
-        Select(W->ListView1, QStringLiteral("bob"));
+        Select(W->ui.ListView1, QStringLiteral("bob"));
         W->ListView1DblClick();
         QCOMPARE(W->FindChatWindow(QStringLiteral("bob")), nullptr);
         TFormQuorChat *chat = W->CreateChatWindow(QStringLiteral("bob"));
@@ -245,7 +245,7 @@ private slots:
 
     void openChatFromTheContextMenu() {
         LogOn();
-        Select(W->ListView1, QStringLiteral("carol"));
+        Select(W->ui.ListView1, QStringLiteral("carol"));
         QStringList seen;
         F->AnswerDialog = TypeUserName(QStringLiteral(" carol "), &seen);
         W->mnuOpenChatClick();
@@ -267,7 +267,7 @@ private slots:
     // ---- Ping and status ----
     void pingAndStatusDialogsSendRequests() {
         LogOn();
-        Select(W->ListView1, QStringLiteral("bob"));
+        Select(W->ui.ListView1, QStringLiteral("bob"));
         QStringList seen;
         F->AnswerDialog = TypeUserName(QStringLiteral("bob"), &seen);
         W->mnuPingUser1Click();
@@ -296,15 +296,15 @@ private slots:
         F->JoinChannel(QStringLiteral(" lobby "));
         TFormQuorChannel *window = W->FindChannelWindow(QStringLiteral("#lobby"));
         QVERIFY(window != nullptr);
-        QCOMPARE(W->ListView2->topLevelItemCount(), 1);
-        QCOMPARE(W->ListView2->topLevelItem(0)->text(0), QStringLiteral("#lobby"));
+        QCOMPARE(W->ui.ListView2->topLevelItemCount(), 1);
+        QCOMPARE(W->ui.ListView2->topLevelItem(0)->text(0), QStringLiteral("#lobby"));
         QCOMPARE(F->LastLogLine(), QStringLiteral("alice opened channel #lobby"));
         QCOMPARE(F->ChatLogLines().last(),
                  FormatLogTimeStamp(F->Now) + QStringLiteral(" VRT: alice opened channel #lobby"));
         QVERIFY(FServer->Read()); // join request
         F->JoinChannel(QStringLiteral("#LOBBY"));
         QCOMPARE(W->FindChannelWindow(QStringLiteral("#lobby")), window);
-        QCOMPARE(W->ListView2->topLevelItemCount(), 1);
+        QCOMPARE(W->ui.ListView2->topLevelItemCount(), 1);
         QVERIFY(FServer->Read()); // joined again
     }
 
@@ -323,7 +323,7 @@ private slots:
         LogOn();
         F->JoinChannel(QStringLiteral("lobby"));
         W->FindChannelWindow(QStringLiteral("#lobby"))->close();
-        QCOMPARE(W->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(W->ui.ListView2->topLevelItemCount(), 0);
         QCOMPARE(F->LastLogLine(), QStringLiteral("alice closed channel #lobby"));
         QCOMPARE(W->FindChannelWindow(QStringLiteral("#lobby")), nullptr);
     }
@@ -332,7 +332,7 @@ private slots:
         LogOn();
         F->JoinChannel(QStringLiteral("lobby"));
         C->HandleDisconnect(C->FindByName("alice")->Handle());
-        QCOMPARE(W->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(W->ui.ListView2->topLevelItemCount(), 0);
         QCOMPARE(F->LastLogLine(), QStringLiteral("Disconnected: alice"));
         QCOMPARE(F->LogLineCount(), 4); // Connecting, Connected, opened, Disconnected
     }
@@ -348,7 +348,7 @@ private slots:
     // ---- Invitations ----
     void inviteFromTheContextMenuPrefillsAndAddsTheMark() {
         LogOn();
-        Select(W->ListView1, QStringLiteral("bob"));
+        Select(W->ui.ListView1, QStringLiteral("bob"));
         QString prefilledUser;
         QString prefilledChannel;
         F->AnswerDialog = [&](QDialog &dialog) {
@@ -382,12 +382,12 @@ private slots:
 
     // ---- Dragging ----
     void droppingAContactFillsTheTarget() {
-        Select(W->ListView1, QStringLiteral("carol"));
-        QVERIFY(W->inpTargetDragOver(W->ListView1));
-        QVERIFY(W->inpTargetDragOver(W->ListView2));
-        QVERIFY(!W->inpTargetDragOver(W->inpSayThis));
-        W->inpTargetDragDrop(W->ListView1);
-        QCOMPARE(W->inpTarget->text(), QStringLiteral("carol"));
+        Select(W->ui.ListView1, QStringLiteral("carol"));
+        QVERIFY(W->inpTargetDragOver(W->ui.ListView1));
+        QVERIFY(W->inpTargetDragOver(W->ui.ListView2));
+        QVERIFY(!W->inpTargetDragOver(W->ui.inpSayThis));
+        W->inpTargetDragDrop(W->ui.ListView1);
+        QCOMPARE(W->ui.inpTarget->text(), QStringLiteral("carol"));
     }
 
     // ---- Profile ----

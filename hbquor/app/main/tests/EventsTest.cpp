@@ -41,13 +41,13 @@ private:
     QString Stamp() const { return FormatLogTimeStamp(F->Now); }
     QString LastFileLine() const { return F->ChatLogLines().value(F->ChatLogLines().size() - 1); }
     QString LogLine(int fromEnd) const {
-        QTextBlock block = W->RichEdit1->document()->lastBlock();
+        QTextBlock block = W->ui.RichEdit1->document()->lastBlock();
         for (int i = 0; i < fromEnd; ++i)
             block = block.previous();
         return block.text();
     }
     QColor LastLineColour() const {
-        return W->RichEdit1->document()
+        return W->ui.RichEdit1->document()
             ->lastBlock()
             .begin()
             .fragment()
@@ -56,7 +56,7 @@ private:
             .color();
     }
     int ImageOf(int row) const {
-        return W->ListView1->topLevelItem(row)->data(0, ContactImageRole).toInt();
+        return W->ui.ListView1->topLevelItem(row)->data(0, ContactImageRole).toInt();
     }
     /// Lets queued message boxes show.
     void ShowQueuedMessages() { QCoreApplication::processEvents(); }
@@ -67,7 +67,7 @@ private slots:
         F = std::make_unique<MainWindowFixture>();
         W = &F->StartForServer(FServer->port());
         C = W->Central();
-        W->inpUserName->setText(QStringLiteral("alice"));
+        W->ui.inpUserName->setText(QStringLiteral("alice"));
         QCOMPARE(C->Login("alice", "secret"), 0);
         QCOMPARE(F->LastLogLine(), QStringLiteral("Connecting..."));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
@@ -88,9 +88,9 @@ private slots:
         QCOMPARE(F->LastLogLine(), QStringLiteral("Connected: alice"));
         QCOMPARE(LastLineColour(), QColor(0, 128, 0));
         QCOMPARE(LastFileLine(), Stamp() + QStringLiteral(" VRT - Connected: alice"));
-        QVERIFY(W->inpSayThis->isEnabled());
-        QVERIFY(W->mnuPingUser->isEnabled());
-        QVERIFY(!W->mnuUserProfile->isEnabled());
+        QVERIFY(W->ui.inpSayThis->isEnabled());
+        QVERIFY(W->ui.mnuPingUser->isEnabled());
+        QVERIFY(!W->ui.mnuUserProfile->isEnabled());
         // The own profile was asked for: the request reaches the server.
         QVERIFY(FServer->Read());
     }
@@ -129,7 +129,7 @@ private slots:
         auto *window = new TFormQuorChannel;
         window->SetChannelName(QStringLiteral("#lobby"));
         W->RegisterChannelWindow(QStringLiteral("#lobby"), window);
-        QCOMPARE(W->ListView2->topLevelItemCount(), 1);
+        QCOMPARE(W->ui.ListView2->topLevelItemCount(), 1);
         C->HandleChannelJoin(H, "#LOBBY", "bob");
         QCOMPARE(window->MemberNames(), QStringList{QStringLiteral("bob")});
         C->HandleChannelText(H, "bob", "#lobby", "hi all");
@@ -154,7 +154,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(watch.isNull());
         QCOMPARE(W->FindChannelWindow(QStringLiteral("#lobby")), nullptr);
-        QCOMPARE(W->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(W->ui.ListView2->topLevelItemCount(), 0);
         const QString errText = QString::fromStdString(hbquor::ErrorText(3));
         QCOMPARE(LogLine(2), QStringLiteral("alice left channel #lobby"));
         QCOMPARE(LogLine(1), QStringLiteral("alice closed channel #lobby"));
@@ -183,7 +183,7 @@ private slots:
                  QStringLiteral("bob (to alice), sent on 1970 January 1 Thursday 01:07 VRT:"));
         QCOMPARE(F->LastLogLine(), QStringLiteral("\tsee you"));
         QCOMPARE(LastLineColour(), QColor(255, 0, 0));
-        QCOMPARE(W->RichEdit1->document()->lastBlock().blockFormat().leftMargin(), 40.0);
+        QCOMPARE(W->ui.RichEdit1->document()->lastBlock().blockFormat().leftMargin(), 40.0);
         QCOMPARE(
             LastFileLine(),
             QStringLiteral("bob (to alice), sent on 1970 January 1 Thursday 01:07 VRT: see you"));
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(F->LastLogLine(), QStringLiteral("Disconnected: alice"));
         QCOMPARE(LastFileLine(), Stamp() + QStringLiteral(" VRT - Disconnected: alice"));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));
-        QVERIFY(!W->inpSayThis->isEnabled());
+        QVERIFY(!W->ui.inpSayThis->isEnabled());
         QCOMPARE(ImageOf(0), 0);
     }
 
@@ -241,7 +241,7 @@ private slots:
     void textIsLoggedAndReachesAnOpenConversationOnly() {
         C->HandleText(H, "bob", "hello there");
         QCOMPARE(F->LastLogLine(), QStringLiteral("bob (to alice): \thello there"));
-        QCOMPARE(W->RichEdit1->document()->lastBlock().blockFormat().leftMargin(), 80.0);
+        QCOMPARE(W->ui.RichEdit1->document()->lastBlock().blockFormat().leftMargin(), 80.0);
         QCOMPARE(LastFileLine(), QStringLiteral("bob (to alice): hello there"));
         QCOMPARE(W->FindChatWindow(QStringLiteral("bob")), nullptr); // none opened
 
@@ -414,18 +414,18 @@ private slots:
         QVERIFY(!C->HasLogin("newbie"));
         QVERIFY(C->IsConnected("alice"));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
-        QVERIFY(W->inpSayThis->isEnabled());
+        QVERIFY(W->ui.inpSayThis->isEnabled());
         QCOMPARE(W->FindChannelWindow(QStringLiteral("#lobby")), channel);
         channel->close();
     }
 
     void ownProfileEnablesTheProfileCommand() {
         C->HandleUserProfile(H, 0, "bob", "", "", 0, 0, 0, 0, 0);
-        QVERIFY(!W->mnuUserProfile->isEnabled());
+        QVERIFY(!W->ui.mnuUserProfile->isEnabled());
         C->HandleUserProfile(H, 5, "alice", "", "", 0, 0, 0, 0, 0);
-        QVERIFY(!W->mnuUserProfile->isEnabled());
+        QVERIFY(!W->ui.mnuUserProfile->isEnabled());
         C->HandleUserProfile(H, 0, "ALICE", "pw", "a@example.org", 0, 7200, 7200, 0, 0);
-        QVERIFY(W->mnuUserProfile->isEnabled());
+        QVERIFY(W->ui.mnuUserProfile->isEnabled());
     }
 
     void profileEventsReachAnOpenProfileWindow() {

@@ -69,16 +69,16 @@ void MainWindowFixture::Destroy() {
 }
 
 void MainWindowFixture::LogOn(const QString &name, const QString &password) {
-    FWindow->inpUserName->setText(name);
-    FWindow->inpPassword->setText(password);
+    FWindow->ui.inpUserName->setText(name);
+    FWindow->ui.inpPassword->setText(password);
     FWindow->spbLogonClick();
 }
 
 bool MainWindowFixture::Say(const QString &target, const QString &text) {
-    FWindow->inpTarget->setText(target);
-    FWindow->inpSayThis->setText(text);
+    FWindow->ui.inpTarget->setText(target);
+    FWindow->ui.inpSayThis->setText(text);
     FWindow->inpSayThisKeyDown(Qt::Key_Return);
-    return FWindow->inpSayThis->text().isEmpty();
+    return FWindow->ui.inpSayThis->text().isEmpty();
 }
 
 void MainWindowFixture::JoinChannel(const QString &name, int type) {
@@ -108,10 +108,10 @@ QStringList MainWindowFixture::ChatLogLines() const {
 }
 
 QString MainWindowFixture::LastLogLine() const {
-    return FWindow->RichEdit1->document()->lastBlock().text();
+    return FWindow->ui.RichEdit1->document()->lastBlock().text();
 }
 
 int MainWindowFixture::LogLineCount() const {
-    const QTextDocument *document = FWindow->RichEdit1->document();
+    const QTextDocument *document = FWindow->ui.RichEdit1->document();
     return document->isEmpty() ? 0 : document->blockCount();
 }

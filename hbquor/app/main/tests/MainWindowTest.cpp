@@ -65,20 +65,20 @@ private slots:
         TFormQuorMain &w = f.Start();
         QCOMPARE(w.pos(), Centred(w));
         QVERIFY(w.pos().x() > 0 && w.pos().y() > 0);
-        QCOMPARE(w.inpUserName->text(), QString());
+        QCOMPARE(w.ui.inpUserName->text(), QString());
         QVERIFY(w.ChatLogOpen());
-        QVERIFY(w.mnuLogChat->isChecked());
+        QVERIFY(w.ui.mnuLogChat->isChecked());
         QCOMPARE(w.UserTypes(), (QStringList{QStringLiteral("User"), QStringLiteral("Admin")}));
         QCOMPARE(w.QuorHost(), QStringLiteral("localhost"));
         QCOMPARE(w.QuorPort(), 8317);
         QVERIFY(!w.UrlQuorSdk().isEmpty());
         QVERIFY(!w.ProgEmail().isEmpty());
-        QCOMPARE(w.pnVRT->text(), QStringLiteral("VRT..."));
-        QCOMPARE(w.PageControl1->currentWidget(), w.TabSheet1);
-        QCOMPARE(w.spbScrolling->text(), QStringLiteral("scrolling"));
+        QCOMPARE(w.ui.pnVRT->text(), QStringLiteral("VRT..."));
+        QCOMPARE(w.ui.PageControl1->currentWidget(), w.ui.TabSheet1);
+        QCOMPARE(w.ui.spbScrolling->text(), QStringLiteral("scrolling"));
         QVERIFY(!w.IsFrozen());
         QCOMPARE(w.centralWidget()->size(), QSize(540, 368));
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(w.ui.Timer1->isActive());
         QVERIFY(f.Messages.isEmpty());
         QCOMPARE(
             f.ChatLogLines(),
@@ -94,14 +94,14 @@ private slots:
                         "LogChat=0\r\nQuorHost=chat.example\r\nQuorPort=9000\r\n");
         TFormQuorMain &w = f.Start();
         QCOMPARE(w.pos(), QPoint(100, 32));
-        QCOMPARE(w.inpUserName->text(), QStringLiteral("alice"));
+        QCOMPARE(w.ui.inpUserName->text(), QStringLiteral("alice"));
         QCOMPARE(w.UrlQuorSdk(), QStringLiteral("https://sdk.example"));
         QCOMPARE(w.UrlQuorDelphi(), QStringLiteral("https://author.example"));
         QCOMPARE(w.ProgEmail(), QStringLiteral("me@example.org"));
         QCOMPARE(w.QuorHost(), QStringLiteral("chat.example"));
         QCOMPARE(w.QuorPort(), 9000);
         QVERIFY(!w.ChatLogOpen());
-        QVERIFY(!w.mnuLogChat->isChecked());
+        QVERIFY(!w.ui.mnuLogChat->isChecked());
         QVERIFY(!QFile::exists(f.Files().ChatLogFile));
     }
 
@@ -162,10 +162,10 @@ private slots:
         QVERIFY(QDir().mkpath(f.Files().SettingsFile)); // a folder in its place
         TFormQuorMain &w = f.Start();
         QCOMPARE(w.pos(), Centred(w));
-        QCOMPARE(w.inpUserName->text(), QString());
+        QCOMPARE(w.ui.inpUserName->text(), QString());
         QVERIFY(w.ChatLogOpen());
         QVERIFY(f.Messages.isEmpty());
-        w.inpUserName->setText(QStringLiteral("bob"));
+        w.ui.inpUserName->setText(QStringLiteral("bob"));
         QVERIFY(f.CloseWithYes());
         QVERIFY(QFileInfo(f.Files().SettingsFile).isDir());
         // The contacts are still saved.
@@ -179,8 +179,8 @@ private slots:
         QCOMPARE(w.ContactNames(), (QStringList{QStringLiteral("Alice"), QStringLiteral("Bob"),
                                                 QStringLiteral("bob"), QStringLiteral("bob"),
                                                 QStringLiteral("Zed"), QStringLiteral("zoe")}));
-        QCOMPARE(w.ListView1->headerItem()->text(0), QStringLiteral("Name"));
-        QCOMPARE(w.ListView2->headerItem()->text(0), QStringLiteral("In Use"));
+        QCOMPARE(w.ui.ListView1->headerItem()->text(0), QStringLiteral("Name"));
+        QCOMPARE(w.ui.ListView2->headerItem()->text(0), QStringLiteral("In Use"));
     }
 
     void firstPaintFocusesTheLoginInputStillToBeTyped() {
@@ -190,15 +190,15 @@ private slots:
         TFormQuorMain &w = f.Start();
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTRY_COMPARE(QApplication::focusWidget(), w.inpPassword);
+        QTRY_COMPARE(QApplication::focusWidget(), w.ui.inpPassword);
         f.Destroy();
         MainWindowFixture g;
         TFormQuorMain &fresh = g.Start();
         fresh.show();
         QVERIFY(QTest::qWaitForWindowActive(&fresh));
-        QTRY_COMPARE(QApplication::focusWidget(), fresh.inpUserName);
+        QTRY_COMPARE(QApplication::focusWidget(), fresh.ui.inpUserName);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("bob"));
-        QCOMPARE(fresh.inpUserName->text(), QStringLiteral("bob"));
+        QCOMPARE(fresh.ui.inpUserName->text(), QStringLiteral("bob"));
     }
 
     // ---- Closing ----
@@ -207,10 +207,10 @@ private slots:
         TFormQuorMain &w = f.Start();
         w.show();
         f.ExitAnswer = false;
-        w.mnuExit->trigger();
+        w.ui.mnuExit->trigger();
         QCOMPARE(f.ExitQuestions, 1);
         QVERIFY(w.isVisible());
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(w.ui.Timer1->isActive());
         QVERIFY(w.ChatLogOpen());
         QVERIFY(!QFile::exists(f.Files().SettingsFile));
     }
@@ -220,7 +220,7 @@ private slots:
         TFormQuorMain &w = f.Start();
         w.show();
         w.CloseWithoutAsking();
-        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!w.ui.Timer1->isActive());
         QVERIFY(!w.ChatLogOpen());
         QVERIFY(QFile::exists(f.Files().SettingsFile));
         QFile::remove(f.Files().SettingsFile);
@@ -236,11 +236,11 @@ private slots:
         f.WriteContacts("carol\r\nalice\r\n");
         TFormQuorMain &w = f.Start();
         w.move(120, 80);
-        w.inpUserName->setText(QStringLiteral("  dave "));
-        w.inpPassword->setText(QStringLiteral("secret"));
+        w.ui.inpUserName->setText(QStringLiteral("  dave "));
+        w.ui.inpPassword->setText(QStringLiteral("secret"));
         f.Now += 1.0 / 24; // one hour later
         QVERIFY(f.CloseWithYes());
-        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!w.ui.Timer1->isActive());
         QVERIFY(!w.ChatLogOpen());
 
         const QString ini = QString::fromUtf8(f.ReadFile(f.Files().SettingsFile));
@@ -269,7 +269,7 @@ private slots:
     void closingWithTheLogOffRecordsIt() {
         MainWindowFixture f;
         TFormQuorMain &w = f.Start();
-        w.mnuLogChat->trigger();
+        w.ui.mnuLogChat->trigger();
         QVERIFY(f.CloseWithYes());
         QVERIFY(f.ReadFile(f.Files().SettingsFile).contains("LogChat=0"));
     }
@@ -278,17 +278,18 @@ private slots:
     void disconnectedLook() {
         MainWindowFixture f;
         TFormQuorMain &w = f.Start();
-        QVERIFY(w.pnLoginData->isVisibleTo(&w));
-        QVERIFY(w.spbLogon->isEnabled());
-        QVERIFY(!w.spbLogoff->isEnabled());
-        QVERIFY(!w.inpTarget->isEnabled());
-        QVERIFY(!w.inpSayThis->isEnabled());
-        QCOMPARE(PaneColour(w.RichEdit1), QColor(255, 255, 221));
-        QCOMPARE(PaneColour(w.ListView1), QColor(255, 255, 221));
+        QVERIFY(w.ui.pnLoginData->isVisibleTo(&w));
+        QVERIFY(w.ui.spbLogon->isEnabled());
+        QVERIFY(!w.ui.spbLogoff->isEnabled());
+        QVERIFY(!w.ui.inpTarget->isEnabled());
+        QVERIFY(!w.ui.inpSayThis->isEnabled());
+        QCOMPARE(PaneColour(w.ui.RichEdit1), QColor(255, 255, 221));
+        QCOMPARE(PaneColour(w.ui.ListView1), QColor(255, 255, 221));
         QCOMPARE(w.windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));
-        for (QAction *item : {w.mnuJoinChannel, w.mnuJoinChannel2, w.mnuListChannels,
-                              w.mnuUserStatus, w.mnuUserStatus1, w.mnuPingUser, w.mnuPingUser1,
-                              w.mnuInviteUser1, w.mnuOpenChat, w.mnuUserProfile})
+        for (QAction *item :
+             {w.ui.mnuJoinChannel, w.ui.mnuJoinChannel2, w.ui.mnuListChannels, w.ui.mnuUserStatus,
+              w.ui.mnuUserStatus1, w.ui.mnuPingUser, w.ui.mnuPingUser1, w.ui.mnuInviteUser1,
+              w.ui.mnuOpenChat, w.ui.mnuUserProfile})
             QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
         AlwaysEnabledItemsAreEnabled(w);
     }
@@ -296,42 +297,42 @@ private slots:
     void connectingLook() {
         MainWindowFixture f;
         TFormQuorMain &w = f.Start();
-        w.inpUserName->setText(QStringLiteral(" alice "));
+        w.ui.inpUserName->setText(QStringLiteral(" alice "));
         w.ShowConnecting();
-        QVERIFY(!w.pnLoginData->isVisibleTo(&w));
-        QVERIFY(!w.spbLogon->isEnabled());
-        QVERIFY(w.spbLogoff->isEnabled());
-        QVERIFY(!w.inpTarget->isEnabled());
-        QVERIFY(!w.inpSayThis->isEnabled());
-        QCOMPARE(PaneColour(w.RichEdit1), QColor(221, 255, 255));
-        QCOMPARE(PaneColour(w.ListView1), QColor(221, 255, 255));
+        QVERIFY(!w.ui.pnLoginData->isVisibleTo(&w));
+        QVERIFY(!w.ui.spbLogon->isEnabled());
+        QVERIFY(w.ui.spbLogoff->isEnabled());
+        QVERIFY(!w.ui.inpTarget->isEnabled());
+        QVERIFY(!w.ui.inpSayThis->isEnabled());
+        QCOMPARE(PaneColour(w.ui.RichEdit1), QColor(221, 255, 255));
+        QCOMPARE(PaneColour(w.ui.ListView1), QColor(221, 255, 255));
         QCOMPARE(w.windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
-        QVERIFY(!w.mnuJoinChannel->isEnabled());
+        QVERIFY(!w.ui.mnuJoinChannel->isEnabled());
         AlwaysEnabledItemsAreEnabled(w);
     }
 
     void connectedLook() {
         MainWindowFixture f;
         TFormQuorMain &w = f.Start();
-        w.inpUserName->setText(QStringLiteral("alice"));
+        w.ui.inpUserName->setText(QStringLiteral("alice"));
         w.ShowConnecting();
         w.ShowConnected();
-        QVERIFY(!w.pnLoginData->isVisibleTo(&w));
-        QVERIFY(!w.spbLogon->isEnabled());
-        QVERIFY(w.spbLogoff->isEnabled());
-        QVERIFY(w.inpTarget->isEnabled());
-        QVERIFY(w.inpSayThis->isEnabled());
-        QCOMPARE(PaneColour(w.RichEdit1), QColor(255, 255, 255));
+        QVERIFY(!w.ui.pnLoginData->isVisibleTo(&w));
+        QVERIFY(!w.ui.spbLogon->isEnabled());
+        QVERIFY(w.ui.spbLogoff->isEnabled());
+        QVERIFY(w.ui.inpTarget->isEnabled());
+        QVERIFY(w.ui.inpSayThis->isEnabled());
+        QCOMPARE(PaneColour(w.ui.RichEdit1), QColor(255, 255, 255));
         QCOMPARE(w.windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
-        for (QAction *item :
-             {w.mnuJoinChannel, w.mnuJoinChannel2, w.mnuListChannels, w.mnuUserStatus,
-              w.mnuUserStatus1, w.mnuPingUser, w.mnuPingUser1, w.mnuInviteUser1, w.mnuOpenChat})
+        for (QAction *item : {w.ui.mnuJoinChannel, w.ui.mnuJoinChannel2, w.ui.mnuListChannels,
+                              w.ui.mnuUserStatus, w.ui.mnuUserStatus1, w.ui.mnuPingUser,
+                              w.ui.mnuPingUser1, w.ui.mnuInviteUser1, w.ui.mnuOpenChat})
             QVERIFY2(item->isEnabled(), qPrintable(item->text()));
-        QVERIFY(!w.mnuUserProfile->isEnabled());
+        QVERIFY(!w.ui.mnuUserProfile->isEnabled());
         AlwaysEnabledItemsAreEnabled(w);
         w.ShowDisconnected();
-        QVERIFY(w.pnLoginData->isVisibleTo(&w));
-        QVERIFY(!w.mnuPingUser->isEnabled());
+        QVERIFY(w.ui.pnLoginData->isVisibleTo(&w));
+        QVERIFY(!w.ui.mnuPingUser->isEnabled());
     }
 
     void disconnectedLookClearsContactIcons() {
@@ -357,18 +358,18 @@ private slots:
         MainWindowFixture f;
         TFormQuorMain &w = f.Start();
         w.Timer1Timer();
-        QCOMPARE(w.pnVRT->text(), QStringLiteral("09:07"));
-        QCOMPARE(w.pnVRT->toolTip(),
+        QCOMPARE(w.ui.pnVRT->text(), QStringLiteral("09:07"));
+        QCOMPARE(w.ui.pnVRT->toolTip(),
                  QStringLiteral("Virtual Reality Time:\n2004 March 5 Friday 09:07"));
         f.Now += 29.0 / 86400; // 09:07:59
         w.Timer1Timer();
-        QCOMPARE(w.pnVRT->text(), QStringLiteral("09:07"));
+        QCOMPARE(w.ui.pnVRT->text(), QStringLiteral("09:07"));
         f.Now += 1.0 / 86400; // 09:08:00
         w.Timer1Timer();
-        QCOMPARE(w.pnVRT->text(), QStringLiteral("09:08"));
-        QCOMPARE(w.pnVRT->toolTip(),
+        QCOMPARE(w.ui.pnVRT->text(), QStringLiteral("09:08"));
+        QCOMPARE(w.ui.pnVRT->toolTip(),
                  QStringLiteral("Virtual Reality Time:\n2004 March 5 Friday 09:08"));
-        QCOMPARE(w.Timer1->interval(), 1000);
+        QCOMPARE(w.ui.Timer1->interval(), 1000);
     }
 
     // ---- Log pane ----
@@ -376,7 +377,7 @@ private slots:
         MainWindowFixture f;
         TFormQuorMain &w = f.Start();
         w.AddLogLine(lsChat, QStringLiteral("bob (to alice): \thello"));
-        QTextBlock chat = w.RichEdit1->document()->lastBlock();
+        QTextBlock chat = w.ui.RichEdit1->document()->lastBlock();
         QCOMPARE(chat.text(), QStringLiteral("bob (to alice): \thello"));
         QCOMPARE(chat.blockFormat().leftMargin(), 80.0);
         QCOMPARE(chat.blockFormat().textIndent(), -80.0);
@@ -389,13 +390,13 @@ private slots:
         QCOMPARE(chars.fontFamilies().toStringList().first(), QStringLiteral("Arial"));
 
         w.AddLogLine(lsTelegramBody, QStringLiteral("\tbody"));
-        QTextBlock body = w.RichEdit1->document()->lastBlock();
+        QTextBlock body = w.ui.RichEdit1->document()->lastBlock();
         QCOMPARE(body.blockFormat().leftMargin(), 40.0);
         QCOMPARE(body.blockFormat().rightMargin(), 40.0);
         QCOMPARE(body.begin().fragment().charFormat().foreground().color(), QColor(255, 0, 0));
 
         w.AddLogLine(lsConnection, QStringLiteral("Connecting..."));
-        QTextBlock connection = w.RichEdit1->document()->lastBlock();
+        QTextBlock connection = w.ui.RichEdit1->document()->lastBlock();
         QCOMPARE(connection.blockFormat().leftMargin(), 0.0);
         QCOMPARE(connection.begin().fragment().charFormat().foreground().color(),
                  QColor(0, 128, 0));
@@ -411,7 +412,7 @@ private slots:
         QCOMPARE(f.LogLineCount(), 601);
         w.AddLogLine(lsServer, QStringLiteral("newest"));
         QCOMPARE(f.LogLineCount(), 501);
-        QCOMPARE(w.RichEdit1->document()->firstBlock().text(), QStringLiteral("line 101"));
+        QCOMPARE(w.ui.RichEdit1->document()->firstBlock().text(), QStringLiteral("line 101"));
         QCOMPARE(f.LastLogLine(), QStringLiteral("newest"));
     }
 
@@ -421,25 +422,25 @@ private slots:
         w.show();
         for (int i = 0; i < 200; ++i)
             w.AddLogLine(lsStatus, QStringLiteral("line %1").arg(i));
-        QScrollBar *bar = w.RichEdit1->verticalScrollBar();
+        QScrollBar *bar = w.ui.RichEdit1->verticalScrollBar();
         QCOMPARE(bar->value(), bar->maximum());
-        QTest::mouseClick(w.spbScrolling, Qt::LeftButton);
+        QTest::mouseClick(w.ui.spbScrolling, Qt::LeftButton);
         QVERIFY(w.IsFrozen());
-        QCOMPARE(w.spbScrolling->text(), QStringLiteral("frozen"));
-        QTextCursor selection(w.RichEdit1->document());
+        QCOMPARE(w.ui.spbScrolling->text(), QStringLiteral("frozen"));
+        QTextCursor selection(w.ui.RichEdit1->document());
         selection.setPosition(10);
         selection.setPosition(30, QTextCursor::KeepAnchor);
-        w.RichEdit1->setTextCursor(selection);
+        w.ui.RichEdit1->setTextCursor(selection);
         bar->setValue(bar->maximum() / 2);
         const int viewTop = bar->value();
         for (int i = 0; i < 20; ++i)
             w.AddLogLine(lsChat, QStringLiteral("new %1").arg(i));
         QCOMPARE(bar->value(), viewTop);
-        QCOMPARE(w.RichEdit1->textCursor().selectionStart(), 10);
-        QCOMPARE(w.RichEdit1->textCursor().selectionEnd(), 30);
-        QTest::mouseClick(w.spbScrolling, Qt::LeftButton);
+        QCOMPARE(w.ui.RichEdit1->textCursor().selectionStart(), 10);
+        QCOMPARE(w.ui.RichEdit1->textCursor().selectionEnd(), 30);
+        QTest::mouseClick(w.ui.spbScrolling, Qt::LeftButton);
         QVERIFY(!w.IsFrozen());
-        QCOMPARE(w.spbScrolling->text(), QStringLiteral("scrolling"));
+        QCOMPARE(w.ui.spbScrolling->text(), QStringLiteral("scrolling"));
         QCOMPARE(bar->value(), bar->maximum());
     }
 
@@ -448,14 +449,14 @@ private slots:
         MainWindowFixture f;
         TFormQuorMain &w = f.Start();
         w.WriteChatLog(QStringLiteral("an entry"));
-        w.mnuLogChat->trigger();
+        w.ui.mnuLogChat->trigger();
         QVERIFY(!w.ChatLogOpen());
-        QVERIFY(!w.mnuLogChat->isChecked());
+        QVERIFY(!w.ui.mnuLogChat->isChecked());
         w.WriteChatLog(QStringLiteral("not written"));
         f.Now += 2.0 / 1440;
-        w.mnuLogChat->trigger();
+        w.ui.mnuLogChat->trigger();
         QVERIFY(w.ChatLogOpen());
-        QVERIFY(w.mnuLogChat->isChecked());
+        QVERIFY(w.ui.mnuLogChat->isChecked());
         QCOMPARE(
             f.ChatLogLines(),
             (QStringList{Hyphens, QStringLiteral("Quor Log opened 2004 March 5 Friday 09:07 VRT"),
@@ -473,10 +474,10 @@ private slots:
         QCOMPARE(::flock(holder, LOCK_EX | LOCK_NB), 0);
         TFormQuorMain &w = f.Start();
         QVERIFY(!w.ChatLogOpen());
-        QVERIFY(!w.mnuLogChat->isChecked());
+        QVERIFY(!w.ui.mnuLogChat->isChecked());
         QCOMPARE(f.Messages, QStringList{QString::fromLocal8Bit(std::strerror(EWOULDBLOCK))});
         ::close(holder);
-        w.mnuLogChat->trigger();
+        w.ui.mnuLogChat->trigger();
         QVERIFY(w.ChatLogOpen());
     }
 
@@ -506,9 +507,9 @@ private slots:
         QCOMPARE(w.ContactAuthorLink(),
                  QStringLiteral("mailto:me@example.org?Subject=Quor SDK (Delphi)&body=Hi!"
                                 "%0D%0A%0D%0A"));
-        w.mnuQuorSDK->trigger();
-        w.mnuQuorDelphi->trigger();
-        w.mnuContactAuthor->trigger();
+        w.ui.mnuQuorSDK->trigger();
+        w.ui.mnuQuorDelphi->trigger();
+        w.ui.mnuContactAuthor->trigger();
         QCOMPARE(f.OpenedUrls.size(), 3);
         QCOMPARE(f.OpenedUrls[0], QUrl(QStringLiteral("https://sdk.example/a")));
         QCOMPARE(f.OpenedUrls[1], QUrl(QStringLiteral("https://author.example/b")));
@@ -523,7 +524,7 @@ private slots:
         TFormQuorMain &w = f.Start();
         FMailLinks.clear();
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "OpenMailLink");
-        w.mnuContactAuthor->trigger();
+        w.ui.mnuContactAuthor->trigger();
         QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
         QCOMPARE(FMailLinks.size(), 1);
         const QUrl &link = FMailLinks[0];
@@ -563,14 +564,14 @@ private slots:
 
 private:
     static int ImageOf(TFormQuorMain &w, int row) {
-        return w.ListView1->topLevelItem(row)->data(0, ContactImageRole).toInt();
+        return w.ui.ListView1->topLevelItem(row)->data(0, ContactImageRole).toInt();
     }
 
     static void AlwaysEnabledItemsAreEnabled(TFormQuorMain &w) {
         for (QAction *item :
-             {w.mnuInviteUser3, w.mnuInviteUser2, w.mnuAddContact1, w.mnuDeleteContact1,
-              w.mnuCreateaQuoraccount, w.mnuReqPassword, w.mnuLogChat, w.mnuExit, w.mnuQuorSDK,
-              w.mnuQuorDelphi, w.mnuContactAuthor, w.mnuAbout})
+             {w.ui.mnuInviteUser3, w.ui.mnuInviteUser2, w.ui.mnuAddContact1, w.ui.mnuDeleteContact1,
+              w.ui.mnuCreateaQuoraccount, w.ui.mnuReqPassword, w.ui.mnuLogChat, w.ui.mnuExit,
+              w.ui.mnuQuorSDK, w.ui.mnuQuorDelphi, w.ui.mnuContactAuthor, w.ui.mnuAbout})
             QVERIFY2(item->isEnabled(), qPrintable(item->text()));
     }
 };

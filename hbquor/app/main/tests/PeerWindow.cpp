@@ -50,7 +50,7 @@ public:
             return QStringLiteral("ok");
         }
         if (verb == QLatin1String("log"))
-            return Lines(W.RichEdit1->toPlainText());
+            return Lines(W.ui.RichEdit1->toPlainText());
         if (verb == QLatin1String("open"))
             return W.CreateChatWindow(first) ? QStringLiteral("ok") : QStringLiteral("none");
         if (verb == QLatin1String("chat")) {

@@ -28,7 +28,7 @@ class QuordTest : public QObject {
     std::unique_ptr<MainWindowFixture> F;
     TFormQuorMain *W = nullptr;
 
-    QString LogText() const { return W->RichEdit1->document()->toPlainText(); }
+    QString LogText() const { return W->ui.RichEdit1->document()->toPlainText(); }
 
     bool AwaitLogLine(const QString &line) {
         return quor::testing::PumpUntil(
@@ -56,11 +56,11 @@ private slots:
 
     void logonShowsWelcomeChannelListingAndProfile() {
         LogOnAsAnna();
-        QVERIFY(W->inpSayThis->isEnabled());
+        QVERIFY(W->ui.inpSayThis->isEnabled());
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - anna"));
         // Every logon is followed by a channel listing; none are open yet.
         QVERIFY(AwaitLogLine(QStringLiteral("There are 0 channels operating")));
-        QVERIFY(quor::testing::PumpUntil([this] { return W->mnuUserProfile->isEnabled(); }, 5000,
+        QVERIFY(quor::testing::PumpUntil([this] { return W->ui.mnuUserProfile->isEnabled(); }, 5000,
                                          hbquor::PumpPending));
         QVERIFY(F->ChatLogLines().contains(FormatLogTimeStamp(F->Now) +
                                            QStringLiteral(" VRT - Connected: anna")));
@@ -80,11 +80,11 @@ private slots:
 
     void textToAnOfflineUserAndLogoff() {
         LogOnAsAnna();
-        W->inpTarget->setText(QStringLiteral("bob"));
-        W->inpSayThis->setText(QStringLiteral("see you later"));
+        W->ui.inpTarget->setText(QStringLiteral("bob"));
+        W->ui.inpSayThis->setText(QStringLiteral("see you later"));
         QVERIFY(W->inpSayThisKeyDown(Qt::Key_Return));
         QVERIFY(LogText().contains(QStringLiteral("anna (to bob): \tsee you later")));
-        QCOMPARE(W->inpSayThis->text(), QString());
+        QCOMPARE(W->ui.inpSayThis->text(), QString());
         W->spbLogoffClick();
         QVERIFY(AwaitLogLine(QStringLiteral("Disconnected: anna")));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));

@@ -101,7 +101,7 @@ class TwoInstancesTest : public QObject {
     std::unique_ptr<PeerInstance> Bob;
     TFormQuorMain *W = nullptr;
 
-    QStringList LogLines() const { return W->RichEdit1->toPlainText().split(QLatin1Char('\n')); }
+    QStringList LogLines() const { return W->ui.RichEdit1->toPlainText().split(QLatin1Char('\n')); }
 
     bool AwaitLogLine(const QString &line) {
         return quor::testing::PumpUntil([&] { return LogLines().contains(line); }, 5000,
@@ -212,7 +212,7 @@ private slots:
         QVERIFY(quor::testing::PumpUntil([&] { return club.isNull() || !club->isVisible(); }, 5000,
                                          hbquor::PumpPending));
         QCOMPARE(W->FindChannelWindow(QStringLiteral("#club")), nullptr);
-        QCOMPARE(W->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(W->ui.ListView2->topLevelItemCount(), 0);
         QVERIFY(F->LastLogLine().startsWith(QStringLiteral("Channel error: #club, anna - ")));
         QVERIFY(LogLines().contains(QStringLiteral("anna left channel #club")));
     }
