@@ -1,6 +1,6 @@
 #include "ContactIcons.h"
 
-#include "hbQuorUnit.h"
+#include "ContactListModel.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,7 +10,8 @@
 
 namespace {
 
-enum Image { Blank = 0, Tick = 1, Cross = 2, Flash = 3, DoubleTick = 4, ImageCount = 5 };
+using enum ContactListModel::Image;
+constexpr int ImageCount = DoubleTick + 1;
 
 QPixmap DrawImage(int image) {
     QPixmap pixmap(ContactIconSize, ContactIconSize);
@@ -55,17 +56,4 @@ QIcon ContactStateIcon(int image) {
         return made;
     }();
     return icons.at(image >= 0 && image < ImageCount ? image : Blank);
-}
-
-int ContactStateImage(hbquor::QuorUserStatus status) {
-    switch (status) {
-    case hbquor::QuorUserStatus::Offline:
-        return Blank;
-    case hbquor::QuorUserStatus::OnlineUser:
-        return Tick;
-    case hbquor::QuorUserStatus::OnlineAdmin:
-        return DoubleTick;
-    default:
-        return Cross;
-    }
 }

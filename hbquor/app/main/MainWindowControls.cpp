@@ -210,3 +210,8 @@ void SetPaneColour(const TFormQuorMainControls &ui, const QColor &colour) {
         pane->setPalette(palette);
     }
 }
+
+QString SelectedCaption(const QTreeWidget *pane) {
+    const QList<QTreeWidgetItem *> selected = pane->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text(0);
+}

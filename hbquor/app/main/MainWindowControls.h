@@ -6,6 +6,7 @@
 
 class QAction;
 class QColor;
+class QString;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
@@ -80,6 +81,9 @@ TFormQuorMainControls BuildMainWindowControls(QMainWindow &window);
 /// join items, list, both status and ping items, the Communicate menu's
 /// invite item and "Open Chat ...").
 void EnableSessionCommands(const TFormQuorMainControls &ui, bool enabled);
+
+/// The caption of the selected item of a pane, empty when none is selected.
+QString SelectedCaption(const QTreeWidget *pane);
 
 /// Sets the background of the log pane and the contacts pane.
 void SetPaneColour(const TFormQuorMainControls &ui, const QColor &colour);

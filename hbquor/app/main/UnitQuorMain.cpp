@@ -2,10 +2,7 @@
 // and closing.
 #include "UnitQuorMain.h"
 
-#include "ContactIcons.h"
 #include "LibraryDriver.h"
-#include "QuorSettings.h"
-#include "SavedContacts.h"
 #include "UnitQuorAbout.h"
 #include "VrtText.h"
 #include "WindowPlacement.h"
@@ -32,9 +29,6 @@
 
 #include <algorithm>
 
-const QString TFormQuorMain::SettingsSection = QStringLiteral("Parameters");
-const QString TFormQuorMain::DefaultQuorHost = QStringLiteral("localhost");
-
 namespace {
 
 /// A window's corner is kept at least this far from the right and bottom
@@ -47,10 +41,6 @@ const QColor DisconnectedColour(255, 255, 221);
 const QColor ConnectingColour(221, 255, 255);
 const QColor ConnectedColour(255, 255, 255);
 
-const QString DefaultUrlQuorSdk = QStringLiteral("https://quor.example.org/sdk");
-const QString DefaultUrlQuorDelphi = QStringLiteral("https://quor.example.org/hbquor");
-const QString DefaultProgEmail = QStringLiteral("hbquor@quor.example.org");
-
 /// Keeps a coordinate within [0, limit].
 int ClampToScreen(int value, int limit) {
     return std::max(0, std::min(limit, value));
@@ -59,7 +49,8 @@ int ClampToScreen(int value, int limit) {
 } // namespace
 
 TFormQuorMain::TFormQuorMain(TFormQuorMainOptions options, QWidget *parent)
-    : QMainWindow(parent), ui(BuildMainWindowControls(*this)), FOptions(std::move(options)) {
+    : QMainWindow(parent), ui(BuildMainWindowControls(*this)), FOptions(std::move(options)),
+      FContactsView(ui.ListView1, FContacts) {
     if (!FOptions.ShowMessage)
         FOptions.ShowMessage = [this](const QString &text) { ShowMessageBox(this, text); };
     if (!FOptions.AskYesNo)
@@ -80,12 +71,11 @@ TFormQuorMain::~TFormQuorMain() {
 void TFormQuorMain::FormCreate() {
     // Number texts always use "." whatever the user's locale says.
     QLocale::setDefault(QLocale::c());
-    FUserTypes.clear();
     ReadSettings();
     FTitle = QStringLiteral("  HB Quor Client ");
 
     ui.PageControl1->setCurrentWidget(ui.TabSheet1);
-    LoadContacts();
+    FContacts.Load(FOptions.Files.ContactsFile);
     FLogPane->Clear();
     ui.inpPassword->clear();
     ui.inpTarget->clear();
@@ -95,7 +85,7 @@ void TFormQuorMain::FormCreate() {
     SetFrozen(false);
 
     FCentral = std::make_unique<hbquor::ThbQuorCentral>();
-    hbquor::SetServer(FQuorHost.toStdString(), FQuorPort);
+    hbquor::SetServer(FSettings.QuorHost.toStdString(), FSettings.QuorPort);
     if (FCentral->Init() != 0)
         FOptions.ShowMessage(QStringLiteral("could not initialise QuorApi"));
     else
@@ -103,38 +93,19 @@ void TFormQuorMain::FormCreate() {
     SubscribeEvents();
     FCentral->SetTimeMode(hbquor::kTimeModeVrt);
 
-    if (FLogChat)
+    if (FSettings.LogChat)
         OpenChatLog();
     ui.Timer1->start();
 }
 
 void TFormQuorMain::ReadSettings() {
-    QuorSettings settings(FOptions.Files.SettingsFile);
-    const QuorSettings::LoadResult loaded = settings.Load();
-    FSettingsUnreadable = loaded == QuorSettings::LoadResult::Failed;
-    const QString &p = SettingsSection;
-    const std::optional<int> left = settings.ReadStoredInteger(p, QStringLiteral("wndMainLeft"));
-    const std::optional<int> top = settings.ReadStoredInteger(p, QStringLiteral("wndMainTop"));
-    ui.inpUserName->setText(settings.ReadString(p, QStringLiteral("LoginName"), QString()));
-    FURLQuorSDK = settings.ReadString(p, QStringLiteral("URLQuorSDK"), DefaultUrlQuorSdk);
-    FURLQuorDelphi = settings.ReadString(p, QStringLiteral("URLQuorDelphi"), DefaultUrlQuorDelphi);
-    FProgEmail = settings.ReadString(p, QStringLiteral("ProgEmail"), DefaultProgEmail);
-    FLogChat = settings.ReadBool(p, QStringLiteral("LogChat"), true);
-    const int maxUserType = settings.ReadInteger(p, QStringLiteral("MaxUserType"), 1);
-    FUserTypes << QStringLiteral("User") << QStringLiteral("Admin");
-    for (int i = 2; i <= maxUserType; ++i)
-        FUserTypes << settings.ReadString(p, QStringLiteral("UserType%1").arg(i),
-                                          QStringLiteral("unknown"));
-    FQuorHost = settings.ReadString(p, QStringLiteral("QuorHost"), DefaultQuorHost);
-    FQuorPort = settings.ReadInteger(p, QStringLiteral("QuorPort"), DefaultQuorPort);
-
+    FSettings = MainSettings::Read(FOptions.Files.SettingsFile);
+    ui.inpUserName->setText(FSettings.LoginName);
     // The frame goes where the user left it; without a stored place, or with
     // one on no screen, it is centred on the primary screen.
-    if (!FSettingsUnreadable && left && top)
-        FStoredFrame = QPoint(*left, *top);
     adjustSize(); // the size the window shows with, which the place depends on
     FPlacement = new FramePlacement(this, [this](const QSize &frame) {
-        return StartFramePosition(FStoredFrame, frame, ScreenAreas(), StartEdgeMargin);
+        return StartFramePosition(FSettings.Frame, frame, ScreenAreas(), StartEdgeMargin);
     });
     FPlacement->Apply();
 }
@@ -149,29 +120,6 @@ QList<QRect> TFormQuorMain::ScreenAreas() const {
         if (screen != QGuiApplication::primaryScreen())
             areas << screen->availableGeometry();
     return areas;
-}
-
-void TFormQuorMain::WriteSettings() {
-    // A file that could not be read is left alone rather than replaced by
-    // one holding only the keys below.
-    if (FSettingsUnreadable)
-        return;
-    QuorSettings settings(FOptions.Files.SettingsFile);
-    if (settings.Load() == QuorSettings::LoadResult::Failed)
-        return;
-    const QString &p = SettingsSection;
-    // The frame's corner, the same kind of position start-up applies.
-    const QPoint frame = frameGeometry().topLeft();
-    settings.WriteInteger(p, QStringLiteral("wndMainLeft"), frame.x());
-    settings.WriteInteger(p, QStringLiteral("wndMainTop"), frame.y());
-    settings.WriteString(p, QStringLiteral("LoginName"), GetLoginName());
-    settings.WriteString(p, QStringLiteral("URLQuorSDK"), FURLQuorSDK);
-    settings.WriteString(p, QStringLiteral("URLQuorDelphi"), FURLQuorDelphi);
-    settings.WriteString(p, QStringLiteral("ProgEmail"), FProgEmail);
-    settings.WriteBool(p, QStringLiteral("LogChat"), FChatLog.IsOpen());
-    settings.WriteString(p, QStringLiteral("QuorHost"), FQuorHost);
-    settings.WriteInteger(p, QStringLiteral("QuorPort"), FQuorPort);
-    settings.Save(); // a failure is ignored: the contacts are still saved
 }
 
 void TFormQuorMain::showEvent(QShowEvent *event) {
@@ -218,9 +166,14 @@ void TFormQuorMain::FormClose() {
     if (FClosed)
         return;
     ui.Timer1->stop();
-    WriteSettings();
+    // The frame's corner, the same kind of position start-up applies. A
+    // failure is ignored: the contacts are still saved.
+    FSettings.Frame = frameGeometry().topLeft();
+    FSettings.LoginName = GetLoginName();
+    FSettings.LogChat = FChatLog.IsOpen();
+    FSettings.Write(FOptions.Files.SettingsFile);
     CloseChatLog();
-    SaveContacts();
+    FContacts.Save(FOptions.Files.ContactsFile);
     FClosed = true;
 }
 
@@ -276,7 +229,7 @@ void TFormQuorMain::ShowDisconnected() {
     setWindowTitle(FTitle + QStringLiteral(" - disconnected"));
     EnableSessionCommands(ui, false);
     ui.mnuUserProfile->setEnabled(false);
-    ClearContactStates();
+    FContacts.ClearStates();
     CloseAllChannelWindows();
 }
 
@@ -323,60 +276,6 @@ void TFormQuorMain::Timer1Timer() {
     const QString hint = QStringLiteral("Virtual Reality Time:\n") + FormatVrtDate(now);
     if (ui.pnVRT->toolTip() != hint)
         ui.pnVRT->setToolTip(hint);
-}
-
-// ---- Contacts pane ----
-
-void TFormQuorMain::LoadContacts() {
-    ui.ListView1->clear();
-    for (const QString &name : ReadSavedContacts(FOptions.Files.ContactsFile)) {
-        SetItemImage(new QTreeWidgetItem(ui.ListView1, {name}), 0);
-    }
-    SortContacts();
-}
-
-void TFormQuorMain::SaveContacts() {
-    WriteSavedContacts(FOptions.Files.ContactsFile, ContactNames());
-}
-
-void TFormQuorMain::SortContacts() {
-    QList<QTreeWidgetItem *> items;
-    while (ui.ListView1->topLevelItemCount() > 0)
-        items << ui.ListView1->takeTopLevelItem(0);
-    std::stable_sort(items.begin(), items.end(), [](QTreeWidgetItem *a, QTreeWidgetItem *b) {
-        return hbquor::NameSortsBefore(a->text(0), b->text(0));
-    });
-    ui.ListView1->addTopLevelItems(items);
-}
-
-QStringList TFormQuorMain::ContactNames() const {
-    QStringList names;
-    for (int i = 0; i < ui.ListView1->topLevelItemCount(); ++i)
-        names << ui.ListView1->topLevelItem(i)->text(0);
-    return names;
-}
-
-void TFormQuorMain::SetContactState(const QString &name, hbquor::QuorUserStatus status) {
-    const int image = ContactStateImage(status);
-    ui.ListView1->setUpdatesEnabled(false);
-    for (int i = 0; i < ui.ListView1->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = ui.ListView1->topLevelItem(i);
-        if (hbquor::SameNameIgnoringCase(item->text(0), name))
-            SetItemImage(item, image);
-    }
-    ui.ListView1->setUpdatesEnabled(true);
-}
-
-void TFormQuorMain::SetItemImage(QTreeWidgetItem *item, int image) {
-    item->setIcon(0, ContactStateIcon(image));
-    item->setData(0, ContactImageRole, image);
-}
-
-void TFormQuorMain::ClearContactStates() {
-    ui.ListView1->setUpdatesEnabled(false);
-    for (int i = 0; i < ui.ListView1->topLevelItemCount(); ++i)
-        SetItemImage(ui.ListView1->topLevelItem(i), 0);
-    ui.ListView1->setUpdatesEnabled(true);
 }
 
 // ---- Registries ----
@@ -463,20 +362,15 @@ void TFormQuorMain::SetUserProfileWindow(hbquor::account::TFormUserProfile *wind
 // ---- Help menu ----
 
 void TFormQuorMain::mnuQuorSDKClick() {
-    FOptions.OpenUrl(QUrl(FURLQuorSDK));
+    FOptions.OpenUrl(QUrl(FSettings.UrlQuorSdk));
 }
 
 void TFormQuorMain::mnuQuorDelphiClick() {
-    FOptions.OpenUrl(QUrl(FURLQuorDelphi));
-}
-
-QString TFormQuorMain::ContactAuthorLink() const {
-    return QStringLiteral("mailto:") + FProgEmail +
-           QStringLiteral("?Subject=Quor SDK (Delphi)&body=Hi!%0D%0A%0D%0A");
+    FOptions.OpenUrl(QUrl(FSettings.UrlQuorDelphi));
 }
 
 void TFormQuorMain::mnuContactAuthorClick() {
-    FOptions.OpenUrl(QUrl(ContactAuthorLink(), QUrl::TolerantMode));
+    FOptions.OpenUrl(QUrl(FSettings.ContactAuthorLink(), QUrl::TolerantMode));
 }
 
 void TFormQuorMain::SetAboutBox(TFormQuorAbout *about) {

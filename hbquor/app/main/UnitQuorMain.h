@@ -14,8 +14,11 @@
 
 #include "AppFiles.h"
 #include "ChatLogFile.h"
+#include "ContactListModel.h"
+#include "ContactPaneView.h"
 #include "LinePane.h"
 #include "LogStyles.h"
+#include "MainSettings.h"
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
 
@@ -91,12 +94,6 @@ class TFormQuorMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    /// Section of the settings file holding every key.
-    static const QString SettingsSection;
-    /// Server used when the settings name none.
-    static const QString DefaultQuorHost;
-    static constexpr int DefaultQuorPort = 8317;
-
     /// Builds the window and runs FormCreate.
     explicit TFormQuorMain(TFormQuorMainOptions options, QWidget *parent = nullptr);
     /// Runs FormDestroy.
@@ -107,15 +104,13 @@ public:
 
     // ---- State others read ----
     hbquor::ThbQuorCentral *Central() const { return FCentral.get(); }
-    const QStringList &UserTypes() const { return FUserTypes; }
+    /// The settings read at start-up.
+    const MainSettings &Settings() const { return FSettings; }
+    /// The contact list the contacts pane shows.
+    ContactListModel &Contacts() { return FContacts; }
     bool IsFrozen() const { return FFrozen; }
     bool ChatLogOpen() const { return FChatLog.IsOpen(); }
     const QString &Title() const { return FTitle; }
-    const QString &UrlQuorSdk() const { return FURLQuorSDK; }
-    const QString &UrlQuorDelphi() const { return FURLQuorDelphi; }
-    const QString &ProgEmail() const { return FProgEmail; }
-    const QString &QuorHost() const { return FQuorHost; }
-    int QuorPort() const { return FQuorPort; }
     int ChannelCount() const { return FChannelCount; }
 
     /// The trimmed texts of the user name, password and target inputs.
@@ -144,18 +139,6 @@ public:
     void SetFrozen(bool value);
     /// The time stamp of log lines for the current VRT time.
     QString TimeStamp() const;
-
-    // ---- Contacts pane ----
-    void LoadContacts();
-    void SaveContacts();
-    /// Gives every contact item named name (case ignored) the icon of status.
-    void SetContactState(const QString &name, hbquor::QuorUserStatus status);
-    void ClearContactStates();
-    /// Sorts the contacts pane so that names differing only in letter case
-    /// stand next to each other.
-    void SortContacts();
-    /// The captions of the contacts pane, in pane order.
-    QStringList ContactNames() const;
 
     // ---- Registries of open conversation and channel windows ----
     TFormQuorChat *FindChatWindow(const QString &name) const;
@@ -194,8 +177,6 @@ public:
 
     /// The about box the "About" command shows (created by the program entry).
     void SetAboutBox(TFormQuorAbout *about);
-    /// The mail link of "Contact Author".
-    QString ContactAuthorLink() const;
 
     /// Saves settings, contacts and the chat log as closing the window does,
     /// without the exit question; used when the desktop session ends. Later
@@ -245,8 +226,8 @@ protected:
 private:
     // ---- Building (UnitQuorMain.cpp) ----
     void FormCreate();
+    /// Reads the settings and places the window where they say.
     void ReadSettings();
-    void WriteSettings();
     void FormPaint();
     bool FormCloseQuery();
     void FormClose();
@@ -272,16 +253,10 @@ private:
     void AskUserAndRequest(const QString &title, const QString &button, const QString &account,
                            const QString &name, UserRequest request);
     int ExecDialog(QDialog &dialog);
-    /// Caption of the selected item of a pane, empty when none is selected.
-    static QString SelectedCaption(const QTreeWidget *pane);
-    /// The first contact item named name (case ignored), or -1.
-    int FindContactItem(const QString &name) const;
     bool LoginSessionConnected();
     /// Enter in one of the login inputs: logs on when both are filled,
     /// otherwise moves to the other input when this one is filled.
     void LoginInputEnter(QLineEdit *input, QLineEdit *other);
-    /// Shows an item's state icon and keeps its image number.
-    static void SetItemImage(QTreeWidgetItem *item, int image);
     /// Shows the message when the session manager is not initialised;
     /// returns whether it is.
     bool CheckInitialised();
@@ -344,6 +319,9 @@ private:
 
     // ---- Fields ----
     TFormQuorMainOptions FOptions;
+    MainSettings FSettings;
+    ContactListModel FContacts;
+    ContactPaneView FContactsView;
     std::unique_ptr<hbquor::ThbQuorCentral> FCentral;
     std::unique_ptr<LibraryDriver> FLibraryDriver;
     std::unique_ptr<LinePane> FLogPane;
@@ -352,7 +330,6 @@ private:
     ChatLogFile FChatLog;
     QList<QPair<QString, QPointer<TFormQuorChat>>> FChatWindows;
     QList<QPair<QString, QPointer<TFormQuorChannel>>> FChannelWindows;
-    QStringList FUserTypes;
     QString FInviteUser;
     QString FInviteChannel;
     QString FPendingInviteUser;
@@ -362,18 +339,7 @@ private:
     QPointer<hbquor::account::TFormUserProfile> FUserProfile;
     QPointer<TFormQuorAbout> FAboutBox;
 
-    // Settings kept for the whole run.
-    QString FURLQuorSDK;
-    QString FURLQuorDelphi;
-    QString FProgEmail;
-    QString FQuorHost;
-    int FQuorPort = DefaultQuorPort;
-    bool FLogChat = true;
-    /// The settings file could not be read; it is then not overwritten.
-    bool FSettingsUnreadable = false;
     /// The window has been through FormClose.
     bool FClosed = false;
-    /// The frame's top-left corner read from the settings, if any.
-    std::optional<QPoint> FStoredFrame;
     FramePlacement *FPlacement = nullptr;
 };

@@ -122,7 +122,8 @@ void TFormQuorMain::mnuUserProfileClick() {
     if (session == nullptr || !session->IsConnected() || session->Rights() == hbquor::kRightsNone)
         return;
     hbquor::account::TFormUserProfile profile(
-        FUserTypes, this, [this](QWidget *, const QString &text) { FOptions.ShowMessage(text); });
+        FSettings.UserTypes, this,
+        [this](QWidget *, const QString &text) { FOptions.ShowMessage(text); });
     profile.OpenForSession(*FCentral, GetLoginName());
     SetUserProfileWindow(&profile);
     ExecDialog(profile);

@@ -122,18 +122,6 @@ int TFormQuorMain::ExecDialog(QDialog &dialog) {
     return FOptions.ExecDialog ? FOptions.ExecDialog(dialog) : dialog.exec();
 }
 
-QString TFormQuorMain::SelectedCaption(const QTreeWidget *pane) {
-    const QList<QTreeWidgetItem *> selected = pane->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text(0);
-}
-
-int TFormQuorMain::FindContactItem(const QString &name) const {
-    for (int i = 0; i < ui.ListView1->topLevelItemCount(); ++i)
-        if (Same(ui.ListView1->topLevelItem(i)->text(0), name))
-            return i;
-    return -1;
-}
-
 bool TFormQuorMain::LoginSessionConnected() {
     return FCentral && FCentral->IsConnected(S(GetLoginName()));
 }
@@ -155,7 +143,7 @@ std::optional<QString> TFormQuorMain::AskUserName(const QString &title, const QS
 
 void TFormQuorMain::SendContactList(const QString &account) {
     std::vector<std::string> names;
-    for (const QString &name : ContactNames())
+    for (const QString &name : FContacts.Names())
         names.push_back(S(name));
     FCentral->AddContacts(S(account), names);
 }
@@ -166,12 +154,10 @@ void TFormQuorMain::mnuAddContact1Click() {
     const QString name = typed.value_or(QString()).trimmed();
     if (name.isEmpty())
         return;
-    if (FindContactItem(name) >= 0) {
+    if (!FContacts.Add(name)) {
         FOptions.ShowMessage(name + QStringLiteral(" is already on the list."));
         return;
     }
-    SetItemImage(new QTreeWidgetItem(ui.ListView1, {name}), 0);
-    SortContacts();
     const std::string login = S(GetLoginName());
     if (FCentral->HasLogin(login) && !FCentral->IsIdle(login))
         FCentral->AddContact(login, S(name));
@@ -184,12 +170,10 @@ void TFormQuorMain::mnuDeleteContact1Click() {
     const QString name = typed.value_or(QString()).trimmed();
     if (name.isEmpty())
         return;
-    const int index = FindContactItem(name);
-    if (index < 0) {
+    if (!FContacts.Remove(name)) {
         FOptions.ShowMessage(name + QStringLiteral(" is not on the list."));
         return;
     }
-    delete ui.ListView1->takeTopLevelItem(index);
     const std::string login = S(GetLoginName());
     if (FCentral->HasLogin(login) && !FCentral->IsIdle(login))
         FCentral->DelContact(login, S(name));

@@ -106,7 +106,7 @@ void TFormQuorMain::SubscribeEvents() {
 
 void TFormQuorMain::CentralContactListEntry(ThbQuorUnit *sender, const std::string &name) {
     if (sender != nullptr)
-        SetContactState(Q(name), QuorUserStatus::NotRegistered);
+        FContacts.SetState(Q(name), QuorUserStatus::NotRegistered);
 }
 
 void TFormQuorMain::CentralChannelJoined(ThbQuorUnit *sender, const std::string &channel,
@@ -156,7 +156,7 @@ void TFormQuorMain::CentralChannelText(ThbQuorUnit *sender, const std::string &c
 void TFormQuorMain::CentralContactStatus(ThbQuorUnit *sender, const std::string &name,
                                          QuorUserStatus status) {
     if (sender != nullptr)
-        SetContactState(Q(name), status);
+        FContacts.SetState(Q(name), status);
 }
 
 void TFormQuorMain::CentralOfflineText(ThbQuorUnit *sender, const std::string &from,

@@ -1,22 +1,42 @@
 #include "SavedContacts.h"
 
 #include "NameText.h"
+#include "WireText.h"
 
 #include <QFile>
 #include <QSaveFile>
 
-QStringList ReadSavedContacts(const QString &fileName) {
-    QStringList names;
+#include <optional>
+
+namespace {
+
+std::optional<QByteArray> ReadBytes(const QString &fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return names;
-    const QString text = QString::fromUtf8(file.readAll());
-    // Lines may end in CR, LF or both.
-    QString normalised = text;
-    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    for (const QString &line : normalised.split(QLatin1Char('\n'))) {
-        const QString name = hbquor::TrimBlanks(line);
+        return std::nullopt;
+    return file.readAll();
+}
+
+/// The file's contents for the names.
+QByteArray SavedContactsText(const QStringList &names) {
+    QByteArray bytes;
+    for (const QString &name : names)
+        bytes += name.toUtf8() + QByteArrayLiteral("\r\n");
+    return bytes;
+}
+
+} // namespace
+
+QStringList ReadSavedContacts(const QString &fileName) {
+    QStringList names;
+    QByteArray bytes = ReadBytes(fileName).value_or(QByteArray());
+    // Lines may end in CR, LF or both; each line is decoded on its own, so
+    // one line in another encoding spoils no other.
+    bytes.replace("\r\n", "\n");
+    bytes.replace('\r', '\n');
+    for (const QByteArray &line : bytes.split('\n')) {
+        const QString name =
+            hbquor::TrimBlanks(WireText(std::string_view(line.data(), line.size())));
         if (!name.isEmpty())
             names.append(name);
     }
@@ -27,12 +47,14 @@ bool WriteSavedContacts(const QString &fileName, const QStringList &names) {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QByteArray bytes;
-    for (const QString &name : names)
-        bytes += name.toUtf8() + QByteArrayLiteral("\r\n");
+    const QByteArray bytes = SavedContactsText(names);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+bool SavedContactsFileHolds(const QString &fileName, const QStringList &names) {
+    return ReadBytes(fileName) == SavedContactsText(names);
 }

@@ -210,8 +210,8 @@ private slots:
         QCOMPARE(F->Messages, QStringList{QStringLiteral("BOB is already on the list.")});
         F->AnswerDialog = TypeUserName(QStringLiteral("Anna"));
         W->mnuAddContact1Click();
-        QCOMPARE(W->ContactNames(), (QStringList{QStringLiteral("Anna"), QStringLiteral("bob"),
-                                                 QStringLiteral("carol")}));
+        QCOMPARE(W->Contacts().Names(), (QStringList{QStringLiteral("Anna"), QStringLiteral("bob"),
+                                                     QStringLiteral("carol")}));
         LogOn();
         F->AnswerDialog = TypeUserName(QStringLiteral("dave"));
         W->mnuAddContact1Click();
@@ -225,7 +225,7 @@ private slots:
         W->mnuDeleteContact1Click();
         QCOMPARE(seen.value(0), QStringLiteral("Delete Quor Contact"));
         QCOMPARE(seen.value(2), QStringLiteral("carol"));
-        QCOMPARE(W->ContactNames(), QStringList{QStringLiteral("bob")});
+        QCOMPARE(W->Contacts().Names(), QStringList{QStringLiteral("bob")});
         F->AnswerDialog = TypeUserName(QStringLiteral("zed"));
         W->mnuDeleteContact1Click();
         QCOMPARE(F->Messages, QStringList{QStringLiteral("zed is not on the list.")});

@@ -431,7 +431,8 @@ private slots:
     void profileEventsReachAnOpenProfileWindow() {
         QStringList shown;
         hbquor::account::TFormUserProfile profile(
-            W->UserTypes(), W, [&shown](QWidget *, const QString &text) { shown << text; });
+            W->Settings().UserTypes, W,
+            [&shown](QWidget *, const QString &text) { shown << text; });
         W->SetUserProfileWindow(&profile);
         C->HandleUserProfile(H, 0, "bob", "pw", "bob@example.org", 0, 7200, 7200, 2, 1);
         QCOMPARE(profile.inpUserName->text(), QStringLiteral("bob"));

@@ -68,11 +68,12 @@ private slots:
         QCOMPARE(w.ui.inpUserName->text(), QString());
         QVERIFY(w.ChatLogOpen());
         QVERIFY(w.ui.mnuLogChat->isChecked());
-        QCOMPARE(w.UserTypes(), (QStringList{QStringLiteral("User"), QStringLiteral("Admin")}));
-        QCOMPARE(w.QuorHost(), QStringLiteral("localhost"));
-        QCOMPARE(w.QuorPort(), 8317);
-        QVERIFY(!w.UrlQuorSdk().isEmpty());
-        QVERIFY(!w.ProgEmail().isEmpty());
+        QCOMPARE(w.Settings().UserTypes,
+                 (QStringList{QStringLiteral("User"), QStringLiteral("Admin")}));
+        QCOMPARE(w.Settings().QuorHost, QStringLiteral("localhost"));
+        QCOMPARE(w.Settings().QuorPort, 8317);
+        QVERIFY(!w.Settings().UrlQuorSdk.isEmpty());
+        QVERIFY(!w.Settings().ProgEmail.isEmpty());
         QCOMPARE(w.ui.pnVRT->text(), QStringLiteral("VRT..."));
         QCOMPARE(w.ui.PageControl1->currentWidget(), w.ui.TabSheet1);
         QCOMPARE(w.ui.spbScrolling->text(), QStringLiteral("scrolling"));
@@ -95,11 +96,11 @@ private slots:
         TFormQuorMain &w = f.Start();
         QCOMPARE(w.pos(), QPoint(100, 32));
         QCOMPARE(w.ui.inpUserName->text(), QStringLiteral("alice"));
-        QCOMPARE(w.UrlQuorSdk(), QStringLiteral("https://sdk.example"));
-        QCOMPARE(w.UrlQuorDelphi(), QStringLiteral("https://author.example"));
-        QCOMPARE(w.ProgEmail(), QStringLiteral("me@example.org"));
-        QCOMPARE(w.QuorHost(), QStringLiteral("chat.example"));
-        QCOMPARE(w.QuorPort(), 9000);
+        QCOMPARE(w.Settings().UrlQuorSdk, QStringLiteral("https://sdk.example"));
+        QCOMPARE(w.Settings().UrlQuorDelphi, QStringLiteral("https://author.example"));
+        QCOMPARE(w.Settings().ProgEmail, QStringLiteral("me@example.org"));
+        QCOMPARE(w.Settings().QuorHost, QStringLiteral("chat.example"));
+        QCOMPARE(w.Settings().QuorPort, 9000);
         QVERIFY(!w.ChatLogOpen());
         QVERIFY(!w.ui.mnuLogChat->isChecked());
         QVERIFY(!QFile::exists(f.Files().ChatLogFile));
@@ -149,12 +150,12 @@ private slots:
     void userTypeTableFromMaxUserType() {
         MainWindowFixture f;
         f.WriteSettings("[Parameters]\nMaxUserType=3\nUserType2=Guide\n");
-        QCOMPARE(f.Start().UserTypes(),
+        QCOMPARE(f.Start().Settings().UserTypes,
                  (QStringList{QStringLiteral("User"), QStringLiteral("Admin"),
                               QStringLiteral("Guide"), QStringLiteral("unknown")}));
         MainWindowFixture g;
         g.WriteSettings("[Parameters]\nMaxUserType=0\nUserType2=Guide\n");
-        QCOMPARE(g.Start().UserTypes().size(), 2);
+        QCOMPARE(g.Start().Settings().UserTypes.size(), 2);
     }
 
     void unreadableSettingsGiveDefaultsAndAreNotReplaced() {
@@ -176,9 +177,9 @@ private slots:
         MainWindowFixture f;
         f.WriteContacts("  zoe  \r\n\r\nbob\r\n \t \r\nAlice\nbob\r\nZed\r\nBob");
         TFormQuorMain &w = f.Start();
-        QCOMPARE(w.ContactNames(), (QStringList{QStringLiteral("Alice"), QStringLiteral("Bob"),
-                                                QStringLiteral("bob"), QStringLiteral("bob"),
-                                                QStringLiteral("Zed"), QStringLiteral("zoe")}));
+        QCOMPARE(w.Contacts().Names(), (QStringList{QStringLiteral("Alice"), QStringLiteral("Bob"),
+                                                    QStringLiteral("bob"), QStringLiteral("bob"),
+                                                    QStringLiteral("Zed"), QStringLiteral("zoe")}));
         QCOMPARE(w.ui.ListView1->headerItem()->text(0), QStringLiteral("Name"));
         QCOMPARE(w.ui.ListView2->headerItem()->text(0), QStringLiteral("In Use"));
     }
@@ -339,15 +340,15 @@ private slots:
         MainWindowFixture f;
         f.WriteContacts("alice\r\nbob\r\n");
         TFormQuorMain &w = f.Start();
-        w.SetContactState(QStringLiteral("ALICE"), hbquor::QuorUserStatus::OnlineUser);
-        w.SetContactState(QStringLiteral("bob"), hbquor::QuorUserStatus::OnlineAdmin);
+        w.Contacts().SetState(QStringLiteral("ALICE"), hbquor::QuorUserStatus::OnlineUser);
+        w.Contacts().SetState(QStringLiteral("bob"), hbquor::QuorUserStatus::OnlineAdmin);
         QCOMPARE(ImageOf(w, 0), 1);
         QCOMPARE(ImageOf(w, 1), 4);
-        w.SetContactState(QStringLiteral("bob"), hbquor::QuorUserStatus::Pending);
+        w.Contacts().SetState(QStringLiteral("bob"), hbquor::QuorUserStatus::Pending);
         QCOMPARE(ImageOf(w, 1), 2);
-        w.SetContactState(QStringLiteral("bob"), hbquor::QuorUserStatus::Offline);
+        w.Contacts().SetState(QStringLiteral("bob"), hbquor::QuorUserStatus::Offline);
         QCOMPARE(ImageOf(w, 1), 0);
-        w.SetContactState(QStringLiteral("alice"), hbquor::QuorUserStatus::NotRegistered);
+        w.Contacts().SetState(QStringLiteral("alice"), hbquor::QuorUserStatus::NotRegistered);
         QCOMPARE(ImageOf(w, 0), 2);
         w.ShowDisconnected();
         QCOMPARE(ImageOf(w, 0), 0);
@@ -504,7 +505,7 @@ private slots:
         f.WriteSettings("[Parameters]\nURLQuorSDK=https://sdk.example/a\n"
                         "URLQuorDelphi=https://author.example/b\nProgEmail= me@example.org\n");
         TFormQuorMain &w = f.Start();
-        QCOMPARE(w.ContactAuthorLink(),
+        QCOMPARE(w.Settings().ContactAuthorLink(),
                  QStringLiteral("mailto:me@example.org?Subject=Quor SDK (Delphi)&body=Hi!"
                                 "%0D%0A%0D%0A"));
         w.ui.mnuQuorSDK->trigger();

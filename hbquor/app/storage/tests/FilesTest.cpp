@@ -152,6 +152,26 @@ private slots:
         QCOMPARE(ReadAll(name), QByteArray("alice\r\nBob\r\n"));
     }
 
+    void savedContactsOfOlderProgramsKeepTheirLetters() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("Contacts.txt"));
+        WriteAll(name, "J\xFCrgen\r\nZo\xC3\xAB\r\n");
+        QCOMPARE(ReadSavedContacts(name),
+                 (QStringList{QStringLiteral("Jürgen"), QStringLiteral("Zoë")}));
+    }
+
+    void fileHoldsExactlyTheListItWasWrittenWith() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("Contacts.txt"));
+        const QStringList names{QStringLiteral("alice"), QStringLiteral("Bob")};
+        QVERIFY(!SavedContactsFileHolds(name, {})); // missing
+        QVERIFY(WriteSavedContacts(name, names));
+        QVERIFY(SavedContactsFileHolds(name, names));
+        QVERIFY(!SavedContactsFileHolds(name, {QStringLiteral("Bob"), QStringLiteral("alice")}));
+        WriteAll(name, "alice\nBob\n");
+        QVERIFY(!SavedContactsFileHolds(name, names));
+    }
+
     void failedContactsWriteKeepsTheOldFile() {
         QTemporaryDir dir;
         const QString name = dir.filePath(QStringLiteral("sub/Contacts.txt"));
