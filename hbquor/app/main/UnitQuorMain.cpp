@@ -46,20 +46,26 @@ int ClampToScreen(int value, int limit) {
     return std::max(0, std::min(limit, value));
 }
 
+/// The options with a working default for everything left unset.
+TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window) {
+    if (!options.ShowMessage)
+        options.ShowMessage = [window](const QString &text) { ShowMessageBox(window, text); };
+    if (!options.AskYesNo)
+        options.AskYesNo = [window](const QString &text) { return AskYesNoBox(window, text); };
+    if (!options.OpenUrl)
+        options.OpenUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    return options;
+}
+
 } // namespace
 
 TFormQuorMain::TFormQuorMain(TFormQuorMainOptions options, QWidget *parent)
-    : QMainWindow(parent), ui(BuildMainWindowControls(*this)), FOptions(std::move(options)),
-      FContactsView(ui.ListView1, FContacts) {
-    if (!FOptions.ShowMessage)
-        FOptions.ShowMessage = [this](const QString &text) { ShowMessageBox(this, text); };
-    if (!FOptions.AskYesNo)
-        FOptions.AskYesNo = [this](const QString &text) { return AskYesNoBox(this, text); };
-    if (!FOptions.OpenUrl)
-        FOptions.OpenUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
-    if (!FOptions.VrtClock)
-        FOptions.VrtClock = [] { return hbquor::VrtNow(); };
-    FLogPane = std::make_unique<LinePane>(ui.RichEdit1);
+    : QMainWindow(parent), ui(BuildMainWindowControls(*this)),
+      FOptions(WithDefaults(std::move(options), this)), FContactsView(ui.ListView1, FContacts),
+      FClock(ui.pnVRT, FOptions.VrtClock),
+      FLog({ui.RichEdit1, ui.spbScrolling, ui.mnuLogChat}, FOptions.Files.ChatLogFile,
+           FClock.Source(), FOptions.ShowMessage),
+      FLines(FLog) {
     ConnectCommands();
     FormCreate();
 }
@@ -76,13 +82,12 @@ void TFormQuorMain::FormCreate() {
 
     ui.PageControl1->setCurrentWidget(ui.TabSheet1);
     FContacts.Load(FOptions.Files.ContactsFile);
-    FLogPane->Clear();
+    FLog.Clear();
     ui.inpPassword->clear();
     ui.inpTarget->clear();
     ui.inpSayThis->clear();
 
     ShowDisconnected();
-    SetFrozen(false);
 
     FCentral = std::make_unique<hbquor::ThbQuorCentral>();
     hbquor::SetServer(FSettings.QuorHost.toStdString(), FSettings.QuorPort);
@@ -94,7 +99,7 @@ void TFormQuorMain::FormCreate() {
     FCentral->SetTimeMode(hbquor::kTimeModeVrt);
 
     if (FSettings.LogChat)
-        OpenChatLog();
+        FLog.OpenChatLog();
     ui.Timer1->start();
 }
 
@@ -170,9 +175,9 @@ void TFormQuorMain::FormClose() {
     // failure is ignored: the contacts are still saved.
     FSettings.Frame = frameGeometry().topLeft();
     FSettings.LoginName = GetLoginName();
-    FSettings.LogChat = FChatLog.IsOpen();
+    FSettings.LogChat = FLog.ChatLogOpen();
     FSettings.Write(FOptions.Files.SettingsFile);
-    CloseChatLog();
+    FLog.CloseChatLog();
     FContacts.Save(FOptions.Files.ContactsFile);
     FClosed = true;
 }
@@ -194,7 +199,6 @@ void TFormQuorMain::FormDestroy() {
     // while it is being taken apart.
     FLibraryDriver.reset();
     FCentral.reset();
-    FChatLog.Close();
 }
 
 QString TFormQuorMain::GetLoginName() const {
@@ -207,10 +211,6 @@ QString TFormQuorMain::GetPassword() const {
 
 QString TFormQuorMain::GetTarget() const {
     return ui.inpTarget->text().trimmed();
-}
-
-double TFormQuorMain::VrtTime() const {
-    return FOptions.VrtClock();
 }
 
 void TFormQuorMain::QueueMessage(const QString &text) {
@@ -269,13 +269,7 @@ void TFormQuorMain::CenterOnMainWindow(QWidget *form) const {
 // ---- Clock ----
 
 void TFormQuorMain::Timer1Timer() {
-    const double now = VrtTime();
-    const QString caption = FormatVrtHourMinute(now);
-    if (ui.pnVRT->text() != caption)
-        ui.pnVRT->setText(caption);
-    const QString hint = QStringLiteral("Virtual Reality Time:\n") + FormatVrtDate(now);
-    if (ui.pnVRT->toolTip() != hint)
-        ui.pnVRT->setToolTip(hint);
+    FClock.Tick();
 }
 
 // ---- Registries ----
@@ -323,13 +317,8 @@ void TFormQuorMain::ChannelWindowClosed(TFormQuorChannel &window) {
     if (entry < 0)
         return;
     const QString login = GetLoginName();
-    if (FCentral && FCentral->IsConnected(login.toStdString())) {
-        const QString stamp = TimeStamp();
-        AddLogLine(lsConnection, login + QStringLiteral(" left channel ") + channel);
-        WriteChatLog(QStringLiteral("%1 VRT: %2 left channel %3").arg(stamp, login, channel));
-        AddLogLine(lsConnection, login + QStringLiteral(" closed channel ") + channel);
-        WriteChatLog(QStringLiteral("%1 VRT: %2 closed channel %3").arg(stamp, login, channel));
-    }
+    if (FCentral && FCentral->IsConnected(login.toStdString()))
+        FLines.ChannelClosed(login, channel);
     FChannelWindows.removeAt(entry);
     for (int i = 0; i < ui.ListView2->topLevelItemCount(); ++i)
         if (quor::SameNameIgnoringCase(ui.ListView2->topLevelItem(i)->text(0).toStdString(),

@@ -13,14 +13,14 @@
 #pragma once
 
 #include "AppFiles.h"
-#include "ChatLogFile.h"
 #include "ContactListModel.h"
 #include "ContactPaneView.h"
-#include "LinePane.h"
-#include "LogStyles.h"
+#include "EventLines.h"
+#include "EventLog.h"
 #include "MainSettings.h"
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
+#include "VrtClock.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -108,8 +108,8 @@ public:
     const MainSettings &Settings() const { return FSettings; }
     /// The contact list the contacts pane shows.
     ContactListModel &Contacts() { return FContacts; }
-    bool IsFrozen() const { return FFrozen; }
-    bool ChatLogOpen() const { return FChatLog.IsOpen(); }
+    /// The log pane and the chat log file.
+    EventLog &Log() { return FLog; }
     const QString &Title() const { return FTitle; }
     int ChannelCount() const { return FChannelCount; }
 
@@ -128,17 +128,6 @@ public:
     static void CenterOnMainWindow(QWidget *form, const QWidget *main, const QSize &screen);
     /// The same over this window, with this window's screen size.
     void CenterOnMainWindow(QWidget *form) const;
-
-    // ---- Log pane and chat log ----
-    /// Appends one paragraph in the style to the log pane.
-    void AddLogLine(TLogStyle style, const QString &text);
-    /// Appends the text as a line to the chat log file when it is open.
-    void WriteChatLog(const QString &text);
-    void OpenChatLog();
-    void CloseChatLog();
-    void SetFrozen(bool value);
-    /// The time stamp of log lines for the current VRT time.
-    QString TimeStamp() const;
 
     // ---- Registries of open conversation and channel windows ----
     TFormQuorChat *FindChatWindow(const QString &name) const;
@@ -237,8 +226,6 @@ private:
     /// Shows a message box once control is back in the event loop, so that
     /// an event handler never blocks inside the library.
     void QueueMessage(const QString &text);
-    /// The current VRT time.
-    double VrtTime() const;
 
     // ---- Commands (UnitQuorMainCommands.cpp, UnitQuorMainAccount.cpp) ----
     void ConnectCommands();
@@ -322,12 +309,12 @@ private:
     MainSettings FSettings;
     ContactListModel FContacts;
     ContactPaneView FContactsView;
+    VrtClock FClock;
+    EventLog FLog;
+    EventLines FLines;
     std::unique_ptr<hbquor::ThbQuorCentral> FCentral;
     std::unique_ptr<LibraryDriver> FLibraryDriver;
-    std::unique_ptr<LinePane> FLogPane;
     QString FTitle;
-    bool FFrozen = false;
-    ChatLogFile FChatLog;
     QList<QPair<QString, QPointer<TFormQuorChat>>> FChatWindows;
     QList<QPair<QString, QPointer<TFormQuorChannel>>> FChannelWindows;
     QString FInviteUser;

@@ -95,8 +95,7 @@ bool TFormQuorMain::inpSayThisKeyDown(int key) {
         return true;
     if (FCentral->SendText(S(login), S(target), S(text)) != 0)
         return true;
-    AddLogLine(lsChat, login + QStringLiteral(" (to ") + target + QStringLiteral("): \t") + text);
-    WriteChatLog(QStringLiteral("%1 (to %2): %3").arg(login, target, text));
+    FLines.PrivateText(login, target, text);
     ui.inpSayThis->clear();
     const QString line = login + QStringLiteral(": \t") + text;
     if (channel != nullptr)

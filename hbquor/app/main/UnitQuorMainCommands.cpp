@@ -236,8 +236,7 @@ bool TFormQuorMain::ChatWindowSend(QString &own, QString &peer, const QString &t
         own = GetLoginName();
     if (FCentral->SendText(S(own), S(peer), S(text)) != 0)
         return false;
-    AddLogLine(lsChat, own + QStringLiteral(" (to ") + peer + QStringLiteral("): \t") + text);
-    WriteChatLog(QStringLiteral("%1 (to %2): %3").arg(own, peer, text));
+    FLines.PrivateText(own, peer, text);
     return true;
 }
 
@@ -332,8 +331,7 @@ TFormQuorChannel *TFormQuorMain::CreateChannelWindow(const QString &own, const Q
         FOptions.ShowMessage(QString::fromLocal8Bit(fault.what()));
         return nullptr;
     }
-    AddLogLine(lsConnection, own + QStringLiteral(" opened channel ") + channel);
-    WriteChatLog(QStringLiteral("%1 VRT: %2 opened channel %3").arg(TimeStamp(), own, channel));
+    FLines.ChannelOpened(own, channel);
     return window;
 }
 
@@ -342,8 +340,7 @@ bool TFormQuorMain::ChannelWindowSend(QString &own, QString &channel, const QStr
         own = GetLoginName();
     if (FCentral->SendText(S(own), S(channel), S(text)) != 0)
         return false;
-    AddLogLine(lsChat, channel + QStringLiteral(" - ") + own + QStringLiteral(": \t") + text);
-    WriteChatLog(QStringLiteral("%1 - %2: %3").arg(channel, own, text));
+    FLines.ChannelText(channel, own, text);
     return true;
 }
 

@@ -4,6 +4,7 @@
 // message boxes). Message boxes are queued, never shown inside a callback.
 #include "UnitQuorMain.h"
 
+#include "FillFields.h"
 #include "NameText.h"
 
 #include "VrtText.h"
@@ -26,24 +27,6 @@ using hbquor::ThbQuorUnit;
 
 namespace {
 
-/// Fills the "%s" and "%d" fields of pattern, in order, with args.
-QString Fill(const char *pattern, std::initializer_list<QString> args) {
-    const QString text = QString::fromLatin1(pattern);
-    QString result;
-    auto next = args.begin();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool field = text[i] == QLatin1Char('%') && i + 1 < text.size() &&
-                           (text[i + 1] == QLatin1Char('s') || text[i + 1] == QLatin1Char('d'));
-        if (field && next != args.end()) {
-            result += *next++;
-            ++i;
-        } else {
-            result += text[i];
-        }
-    }
-    return result;
-}
-
 /// Text received from the server as the user sees it.
 QString Q(const std::string &text) {
     return WireText(text);
@@ -51,19 +34,6 @@ QString Q(const std::string &text) {
 
 QString N(int number) {
     return QString::number(number);
-}
-
-QString UserStatusText(QuorUserStatus status) {
-    switch (status) {
-    case QuorUserStatus::NotRegistered:
-        return QStringLiteral("is not registered");
-    case QuorUserStatus::OnlineUser:
-        return QStringLiteral("is online as user");
-    case QuorUserStatus::OnlineAdmin:
-        return QStringLiteral("is online as administrator");
-    default:
-        return QStringLiteral("is offline");
-    }
 }
 
 } // namespace
@@ -113,8 +83,7 @@ void TFormQuorMain::CentralChannelJoined(ThbQuorUnit *sender, const std::string 
                                          const std::string &user) {
     if (sender == nullptr)
         return;
-    AddLogLine(lsConnection, Q(user) + QStringLiteral(" joined channel ") + Q(channel));
-    WriteChatLog(Fill("%s VRT: %s joined channel %s", {TimeStamp(), Q(user), Q(channel)}));
+    FLines.ChannelJoined(Q(user), Q(channel));
     if (TFormQuorChannel *window = FindChannelWindow(Q(channel)))
         window->MemberJoined(Q(user));
 }
@@ -123,8 +92,7 @@ void TFormQuorMain::CentralChannelLeft(ThbQuorUnit *sender, const std::string &c
                                        const std::string &user) {
     if (sender == nullptr)
         return;
-    AddLogLine(lsConnection, Q(user) + QStringLiteral(" left channel ") + Q(channel));
-    WriteChatLog(Fill("%s VRT: %s left channel %s", {TimeStamp(), Q(user), Q(channel)}));
+    FLines.ChannelLeft(Q(user), Q(channel));
     if (TFormQuorChannel *window = FindChannelWindow(Q(channel)))
         window->MemberLeft(Q(user));
 }
@@ -135,20 +103,14 @@ void TFormQuorMain::CentralChannelError(ThbQuorUnit *sender, const std::string &
     if (sender == nullptr || window == nullptr)
         return;
     window->close(); // leaves the channel through its close handler
-    AddLogLine(lsError, QStringLiteral("Channel error: ") + Q(channel) + QStringLiteral(", ") +
-                            Account(sender) + QStringLiteral(" - ") + N(code) +
-                            QStringLiteral(" ") + Q(errText));
-    WriteChatLog(
-        Fill("%s VRT - Channel %s error %d: %s", {TimeStamp(), Q(channel), N(code), Q(errText)}));
+    FLines.ChannelError(Q(channel), Account(sender), code, Q(errText));
 }
 
 void TFormQuorMain::CentralChannelText(ThbQuorUnit *sender, const std::string &channel,
                                        const std::string &from, const std::string &text) {
     if (sender == nullptr)
         return;
-    AddLogLine(lsChat,
-               Q(channel) + QStringLiteral(" - ") + Q(from) + QStringLiteral(": \t") + Q(text));
-    WriteChatLog(Fill("%s - %s: %s", {Q(channel), Q(from), Q(text)}));
+    FLines.ChannelText(Q(channel), Q(from), Q(text));
     if (TFormQuorChannel *window = FindChannelWindow(Q(channel)))
         window->AddLine(Q(from) + QStringLiteral(": \t") + Q(text));
 }
@@ -163,32 +125,25 @@ void TFormQuorMain::CentralOfflineText(ThbQuorUnit *sender, const std::string &f
                                        const std::string &text, double sentTime) {
     if (sender == nullptr)
         return;
-    const QString header = Q(from) + QStringLiteral(" (to ") + Account(sender) +
-                           QStringLiteral("), sent on ") + FormatVrtDate(sentTime) +
-                           QStringLiteral(" VRT:");
-    AddLogLine(lsTelegramHeader, header);
-    AddLogLine(lsTelegramBody, QStringLiteral("\t") + Q(text));
-    WriteChatLog(Fill("%s %s", {header, Q(text)}));
+    FLines.OfflineText(Q(from), Account(sender), sentTime, Q(text));
 }
 
 void TFormQuorMain::CentralDisconnected(ThbQuorUnit *sender) {
     if (sender == nullptr)
         return;
     ShowDisconnected();
-    AddLogLine(lsConnection, QStringLiteral("Disconnected: ") + Account(sender));
-    WriteChatLog(Fill("%s VRT - Disconnected: %s", {TimeStamp(), Account(sender)}));
+    FLines.Disconnected(Account(sender));
 }
 
 void TFormQuorMain::CentralUserStatus(ThbQuorUnit *, const std::string &name,
                                       QuorUserStatus status) {
-    AddLogLine(lsStatus, Q(name) + QStringLiteral(" ") + UserStatusText(status));
+    FLines.UserStatus(Q(name), status);
 }
 
 void TFormQuorMain::CentralConnected(ThbQuorUnit *sender) {
     if (sender != nullptr) {
         FCentral->RequestUserProfile(sender->Name(), sender->Name());
-        AddLogLine(lsConnection, QStringLiteral("Connected: ") + Account(sender));
-        WriteChatLog(Fill("%s VRT - Connected: %s", {TimeStamp(), Account(sender)}));
+        FLines.Connected(Account(sender));
     }
     ShowConnected();
 }
@@ -197,61 +152,50 @@ void TFormQuorMain::CentralLoginFailed(ThbQuorUnit *sender, const std::string &e
     if (sender == nullptr)
         return;
     ShowDisconnected();
-    AddLogLine(lsError, QStringLiteral("Login error: ") + Account(sender) + QStringLiteral(" - ") +
-                            N(code) + QStringLiteral(" ") + Q(errText));
+    FLines.LoginFailed(Account(sender), code, Q(errText));
 }
 
 void TFormQuorMain::CentralPingReply(ThbQuorUnit *sender, const std::string &name, int seconds) {
     if (sender == nullptr)
         return;
-    AddLogLine(lsConnection,
-               QStringLiteral("Ping reply from ") + Q(name) + QStringLiteral(": ") + N(seconds) +
-                   (seconds == 1 ? QStringLiteral(" second") : QStringLiteral(" seconds")));
+    FLines.PingReply(Q(name), seconds);
 }
 
 void TFormQuorMain::CentralTextFailed(ThbQuorUnit *sender, const std::string &errText, int code,
                                       const std::string &target) {
     if (sender == nullptr)
         return;
-    AddLogLine(lsError, QStringLiteral("Error ") + Account(sender) +
-                            QStringLiteral(" - text for ") + Q(target) + QStringLiteral(", ") +
-                            N(code) + QStringLiteral(" ") + Q(errText));
-    WriteChatLog(Fill("%s VRT - %s text for %s error %d: %s",
-                      {TimeStamp(), Account(sender), Q(target), N(code), Q(errText)}));
+    FLines.TextFailed(Account(sender), Q(target), code, Q(errText));
 }
 
 void TFormQuorMain::CentralText(ThbQuorUnit *sender, const std::string &from,
                                 const std::string &text) {
     if (sender == nullptr)
         return;
-    AddLogLine(lsChat, Q(from) + QStringLiteral(" (to ") + Account(sender) +
-                           QStringLiteral("): \t") + Q(text));
-    WriteChatLog(Fill("%s (to %s): %s", {Q(from), Account(sender), Q(text)}));
+    FLines.PrivateText(Q(from), Account(sender), Q(text));
     if (TFormQuorChat *window = FindChatWindow(Q(from)))
         window->AddLine(Q(from) + QStringLiteral(": \t") + Q(text));
 }
 
 void TFormQuorMain::CentralWelcome(ThbQuorUnit *, const std::string &message) {
-    AddLogLine(lsServer, Q(message));
-    WriteChatLog(Fill("%s VRT - Quor server welcome message: %s", {TimeStamp(), Q(message)}));
+    FLines.Welcome(Q(message));
     FChannelCount = 0;
     FCentral->RequestChannelList(GetLoginName().toStdString());
 }
 
 void TFormQuorMain::CentralBroadcast(ThbQuorUnit *, const std::string &from,
                                      const std::string &message) {
-    AddLogLine(lsServer, Q(from) + QStringLiteral(": ") + Q(message));
-    WriteChatLog(Fill("%s VRT - Quor server broadcast message: %s", {TimeStamp(), Q(message)}));
+    FLines.Broadcast(Q(from), Q(message));
 }
 
 void TFormQuorMain::CentralCreateUserResult(const std::string &errText, int code,
                                             const std::string &name, const std::string &email) {
     if (code == 0)
-        QueueMessage(Fill("New Quor account created for: %s\rPassword will be emailed to: %s",
-                          {Q(name), Q(email)}));
+        QueueMessage(FillFields("New Quor account created for: %s\rPassword will be emailed to: %s",
+                                {Q(name), Q(email)}));
     else
-        QueueMessage(Fill("New Quor account FAILED for: %s\rEmail: %s\rReason %d: %s",
-                          {Q(name), Q(email), N(code), Q(errText)}));
+        QueueMessage(FillFields("New Quor account FAILED for: %s\rEmail: %s\rReason %d: %s",
+                                {Q(name), Q(email), N(code), Q(errText)}));
 }
 
 void TFormQuorMain::CentralInviteResult(ThbQuorUnit *, const std::string &errText, int code,
@@ -261,15 +205,15 @@ void TFormQuorMain::CentralInviteResult(ThbQuorUnit *, const std::string &errTex
                                 hbquor::SameNameIgnoringCase(invited, FInviteChannel);
     if (lastInvitation && code == 0)
         QueueMessage(
-            Fill("Invitation for %s to join %s authorised!", {FInviteUser, FInviteChannel}));
+            FillFields("Invitation for %s to join %s authorised!", {FInviteUser, FInviteChannel}));
     else if (lastInvitation)
-        QueueMessage(Fill("Invitation for %s to join %s FAILED\rReason %d: %s",
-                          {FInviteUser, FInviteChannel, N(code), Q(errText)}));
+        QueueMessage(FillFields("Invitation for %s to join %s FAILED\rReason %d: %s",
+                                {FInviteUser, FInviteChannel, N(code), Q(errText)}));
     else if (code == 0)
-        QueueMessage(Fill("Invitation for %s authorised!", {Q(name)}));
+        QueueMessage(FillFields("Invitation for %s authorised!", {Q(name)}));
     else
         QueueMessage(
-            Fill("Invitation for %s FAILED\rReason %d: %s", {Q(name), N(code), Q(errText)}));
+            FillFields("Invitation for %s FAILED\rReason %d: %s", {Q(name), N(code), Q(errText)}));
 }
 
 void TFormQuorMain::CentralChannelInfo(ThbQuorUnit *, const std::string &channel, std::uint8_t type,
@@ -288,11 +232,11 @@ void TFormQuorMain::CentralPasswordRequestResult(const std::string &errText, int
                                                  const std::string &name,
                                                  const std::string &email) {
     if (code == 0)
-        QueueMessage(Fill("Password request of %s accepted\rPassword will be emailed to: %s",
-                          {Q(name), Q(email)}));
+        QueueMessage(FillFields("Password request of %s accepted\rPassword will be emailed to: %s",
+                                {Q(name), Q(email)}));
     else
-        QueueMessage(Fill("Password request of %s FAILED\rEmail: %s\rReason %d: %s",
-                          {Q(name), Q(email), N(code), Q(errText)}));
+        QueueMessage(FillFields("Password request of %s FAILED\rEmail: %s\rReason %d: %s",
+                                {Q(name), Q(email), N(code), Q(errText)}));
 }
 
 void TFormQuorMain::CentralUserProfile(ThbQuorUnit *, const std::string &errText, int code,
@@ -321,41 +265,29 @@ void TFormQuorMain::CentralInvitation(ThbQuorUnit *sender, const std::string &fr
                                       const std::string &channel) {
     if (sender == nullptr)
         return;
-    const QString text = Fill("Invitation: %s invites %s to join channel %s",
-                              {Q(from), Account(sender), Q(channel)});
-    AddLogLine(lsInvitation, text);
-    WriteChatLog(text);
+    FLines.Invitation(Q(from), Account(sender), Q(channel));
 }
 
 void TFormQuorMain::CentralChannelListEntry(ThbQuorUnit *sender, const std::string &channel,
                                             std::uint8_t type, int userCount) {
     if (sender == nullptr)
         return;
-    QString text;
-    if (!channel.empty()) {
-        ++FChannelCount;
-        text = Fill("  Channel: %s - %s - %d %s",
-                    {Q(channel), TFormQuorChannel::ChannelTypeName(type), N(userCount),
-                     userCount == 1 ? QStringLiteral("user") : QStringLiteral("users")});
-    } else if (FChannelCount == 1) {
-        text = Fill("There is %d channel operating", {N(FChannelCount)});
-    } else {
-        text = Fill("There are %d channels operating", {N(FChannelCount)});
+    if (channel.empty()) {
+        FLines.ChannelListEnd(FChannelCount);
+        return;
     }
-    AddLogLine(lsServer, text);
-    WriteChatLog(text);
+    ++FChannelCount;
+    FLines.ChannelListEntry(Q(channel), TFormQuorChannel::ChannelTypeName(type), userCount);
 }
 
 void TFormQuorMain::CentralError(ThbQuorUnit *sender, const std::string &where,
                                  const std::string &what, int code, const std::string &errText) {
-    const QString account = sender != nullptr ? Account(sender) + QStringLiteral(" - ") : QString();
-    AddLogLine(lsError, QStringLiteral("Error: ") + account + Q(where) + QStringLiteral(", ") +
-                            Q(what) + QStringLiteral(", ") + N(code) + QStringLiteral(" ") +
-                            Q(errText));
+    FLines.Error(sender != nullptr ? Account(sender) : QString(), Q(where), Q(what), code,
+                 Q(errText));
 }
 
 void TFormQuorMain::CentralConnecting(ThbQuorUnit *) {
-    AddLogLine(lsConnection, QStringLiteral("Connecting..."));
+    FLines.Connecting();
     ShowConnecting();
 }
 

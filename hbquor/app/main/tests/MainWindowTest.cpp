@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(w.pos(), Centred(w));
         QVERIFY(w.pos().x() > 0 && w.pos().y() > 0);
         QCOMPARE(w.ui.inpUserName->text(), QString());
-        QVERIFY(w.ChatLogOpen());
+        QVERIFY(w.Log().ChatLogOpen());
         QVERIFY(w.ui.mnuLogChat->isChecked());
         QCOMPARE(w.Settings().UserTypes,
                  (QStringList{QStringLiteral("User"), QStringLiteral("Admin")}));
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(w.ui.pnVRT->text(), QStringLiteral("VRT..."));
         QCOMPARE(w.ui.PageControl1->currentWidget(), w.ui.TabSheet1);
         QCOMPARE(w.ui.spbScrolling->text(), QStringLiteral("scrolling"));
-        QVERIFY(!w.IsFrozen());
+        QVERIFY(!w.Log().IsFrozen());
         QCOMPARE(w.centralWidget()->size(), QSize(540, 368));
         QVERIFY(w.ui.Timer1->isActive());
         QVERIFY(f.Messages.isEmpty());
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(w.Settings().ProgEmail, QStringLiteral("me@example.org"));
         QCOMPARE(w.Settings().QuorHost, QStringLiteral("chat.example"));
         QCOMPARE(w.Settings().QuorPort, 9000);
-        QVERIFY(!w.ChatLogOpen());
+        QVERIFY(!w.Log().ChatLogOpen());
         QVERIFY(!w.ui.mnuLogChat->isChecked());
         QVERIFY(!QFile::exists(f.Files().ChatLogFile));
     }
@@ -164,7 +164,7 @@ private slots:
         TFormQuorMain &w = f.Start();
         QCOMPARE(w.pos(), Centred(w));
         QCOMPARE(w.ui.inpUserName->text(), QString());
-        QVERIFY(w.ChatLogOpen());
+        QVERIFY(w.Log().ChatLogOpen());
         QVERIFY(f.Messages.isEmpty());
         w.ui.inpUserName->setText(QStringLiteral("bob"));
         QVERIFY(f.CloseWithYes());
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(f.ExitQuestions, 1);
         QVERIFY(w.isVisible());
         QVERIFY(w.ui.Timer1->isActive());
-        QVERIFY(w.ChatLogOpen());
+        QVERIFY(w.Log().ChatLogOpen());
         QVERIFY(!QFile::exists(f.Files().SettingsFile));
     }
 
@@ -222,7 +222,7 @@ private slots:
         w.show();
         w.CloseWithoutAsking();
         QVERIFY(!w.ui.Timer1->isActive());
-        QVERIFY(!w.ChatLogOpen());
+        QVERIFY(!w.Log().ChatLogOpen());
         QVERIFY(QFile::exists(f.Files().SettingsFile));
         QFile::remove(f.Files().SettingsFile);
         QVERIFY(w.close());
@@ -242,7 +242,7 @@ private slots:
         f.Now += 1.0 / 24; // one hour later
         QVERIFY(f.CloseWithYes());
         QVERIFY(!w.ui.Timer1->isActive());
-        QVERIFY(!w.ChatLogOpen());
+        QVERIFY(!w.Log().ChatLogOpen());
 
         const QString ini = QString::fromUtf8(f.ReadFile(f.Files().SettingsFile));
         QVERIFY(ini.contains(QStringLiteral("wndMainLeft=120")));
@@ -374,59 +374,16 @@ private slots:
     }
 
     // ---- Log pane ----
-    void logStylesSetColourBoldAndIndents() {
-        MainWindowFixture f;
-        TFormQuorMain &w = f.Start();
-        w.AddLogLine(lsChat, QStringLiteral("bob (to alice): \thello"));
-        QTextBlock chat = w.ui.RichEdit1->document()->lastBlock();
-        QCOMPARE(chat.text(), QStringLiteral("bob (to alice): \thello"));
-        QCOMPARE(chat.blockFormat().leftMargin(), 80.0);
-        QCOMPARE(chat.blockFormat().textIndent(), -80.0);
-        QCOMPARE(chat.blockFormat().tabPositions().size(), 1);
-        QCOMPARE(chat.blockFormat().tabPositions().first().position, 80.0);
-        QTextCharFormat chars = chat.begin().fragment().charFormat();
-        QCOMPARE(chars.fontWeight(), int(QFont::Bold));
-        QCOMPARE(chars.foreground().color(), QColor(0, 0, 0));
-        QCOMPARE(chars.fontPointSize(), 8.0);
-        QCOMPARE(chars.fontFamilies().toStringList().first(), QStringLiteral("Arial"));
-
-        w.AddLogLine(lsTelegramBody, QStringLiteral("\tbody"));
-        QTextBlock body = w.ui.RichEdit1->document()->lastBlock();
-        QCOMPARE(body.blockFormat().leftMargin(), 40.0);
-        QCOMPARE(body.blockFormat().rightMargin(), 40.0);
-        QCOMPARE(body.begin().fragment().charFormat().foreground().color(), QColor(255, 0, 0));
-
-        w.AddLogLine(lsConnection, QStringLiteral("Connecting..."));
-        QTextBlock connection = w.ui.RichEdit1->document()->lastBlock();
-        QCOMPARE(connection.blockFormat().leftMargin(), 0.0);
-        QCOMPARE(connection.begin().fragment().charFormat().foreground().color(),
-                 QColor(0, 128, 0));
-        QCOMPARE(connection.begin().fragment().charFormat().fontWeight(), int(QFont::Normal));
-        QCOMPARE(f.LogLineCount(), 3);
-    }
-
-    void logPaneKeepsAtMostSixHundredLines() {
-        MainWindowFixture f;
-        TFormQuorMain &w = f.Start();
-        for (int i = 0; i < 601; ++i)
-            w.AddLogLine(lsStatus, QStringLiteral("line %1").arg(i));
-        QCOMPARE(f.LogLineCount(), 601);
-        w.AddLogLine(lsServer, QStringLiteral("newest"));
-        QCOMPARE(f.LogLineCount(), 501);
-        QCOMPARE(w.ui.RichEdit1->document()->firstBlock().text(), QStringLiteral("line 101"));
-        QCOMPARE(f.LastLogLine(), QStringLiteral("newest"));
-    }
-
     void frozenModeKeepsTheViewAndScrollingJumpsToTheEnd() {
         MainWindowFixture f;
         TFormQuorMain &w = f.Start();
         w.show();
         for (int i = 0; i < 200; ++i)
-            w.AddLogLine(lsStatus, QStringLiteral("line %1").arg(i));
+            w.Log().AddLine(lsStatus, QStringLiteral("line %1").arg(i));
         QScrollBar *bar = w.ui.RichEdit1->verticalScrollBar();
         QCOMPARE(bar->value(), bar->maximum());
         QTest::mouseClick(w.ui.spbScrolling, Qt::LeftButton);
-        QVERIFY(w.IsFrozen());
+        QVERIFY(w.Log().IsFrozen());
         QCOMPARE(w.ui.spbScrolling->text(), QStringLiteral("frozen"));
         QTextCursor selection(w.ui.RichEdit1->document());
         selection.setPosition(10);
@@ -435,12 +392,12 @@ private slots:
         bar->setValue(bar->maximum() / 2);
         const int viewTop = bar->value();
         for (int i = 0; i < 20; ++i)
-            w.AddLogLine(lsChat, QStringLiteral("new %1").arg(i));
+            w.Log().AddLine(lsChat, QStringLiteral("new %1").arg(i));
         QCOMPARE(bar->value(), viewTop);
         QCOMPARE(w.ui.RichEdit1->textCursor().selectionStart(), 10);
         QCOMPARE(w.ui.RichEdit1->textCursor().selectionEnd(), 30);
         QTest::mouseClick(w.ui.spbScrolling, Qt::LeftButton);
-        QVERIFY(!w.IsFrozen());
+        QVERIFY(!w.Log().IsFrozen());
         QCOMPARE(w.ui.spbScrolling->text(), QStringLiteral("scrolling"));
         QCOMPARE(bar->value(), bar->maximum());
     }
@@ -449,14 +406,14 @@ private slots:
     void logChatMenuClosesAndReopensWithFrames() {
         MainWindowFixture f;
         TFormQuorMain &w = f.Start();
-        w.WriteChatLog(QStringLiteral("an entry"));
+        w.Log().WriteChatLog(QStringLiteral("an entry"));
         w.ui.mnuLogChat->trigger();
-        QVERIFY(!w.ChatLogOpen());
+        QVERIFY(!w.Log().ChatLogOpen());
         QVERIFY(!w.ui.mnuLogChat->isChecked());
-        w.WriteChatLog(QStringLiteral("not written"));
+        w.Log().WriteChatLog(QStringLiteral("not written"));
         f.Now += 2.0 / 1440;
         w.ui.mnuLogChat->trigger();
-        QVERIFY(w.ChatLogOpen());
+        QVERIFY(w.Log().ChatLogOpen());
         QVERIFY(w.ui.mnuLogChat->isChecked());
         QCOMPARE(
             f.ChatLogLines(),
@@ -474,12 +431,12 @@ private slots:
         QVERIFY(holder >= 0);
         QCOMPARE(::flock(holder, LOCK_EX | LOCK_NB), 0);
         TFormQuorMain &w = f.Start();
-        QVERIFY(!w.ChatLogOpen());
+        QVERIFY(!w.Log().ChatLogOpen());
         QVERIFY(!w.ui.mnuLogChat->isChecked());
         QCOMPARE(f.Messages, QStringList{QString::fromLocal8Bit(std::strerror(EWOULDBLOCK))});
         ::close(holder);
         w.ui.mnuLogChat->trigger();
-        QVERIFY(w.ChatLogOpen());
+        QVERIFY(w.Log().ChatLogOpen());
     }
 
     // ---- Centring, Help menu and about box ----
