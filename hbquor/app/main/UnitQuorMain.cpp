@@ -65,9 +65,34 @@ TFormQuorMain::TFormQuorMain(TFormQuorMainOptions options, QWidget *parent)
       FClock(ui.pnVRT, FOptions.VrtClock),
       FLog({ui.RichEdit1, ui.spbScrolling, ui.mnuLogChat}, FOptions.Files.ChatLogFile,
            FClock.Source(), FOptions.ShowMessage),
-      FLines(FLog) {
+      FLines(FLog), FTalkWindows(ui.ListView2, TalkWindowHooks()) {
     ConnectCommands();
     FormCreate();
+}
+
+TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
+    TalkWindowRegistry::Hooks hooks;
+    hooks.Place = [this](QWidget *window) { CenterOnMainWindow(window); };
+    hooks.OwnName = [this] { return LoginSessionConnected() ? GetLoginName() : QString(); };
+    hooks.SendToUser = [this](QString &own, QString &peer, const QString &text) {
+        return ChatWindowSend(own, peer, text);
+    };
+    hooks.SendToChannel = [this](QString &own, QString &channel, const QString &text) {
+        return ChannelWindowSend(own, channel, text);
+    };
+    hooks.ChannelOpened = [this](const QString &own, const QString &channel) {
+        FLines.ChannelOpened(own, channel);
+    };
+    hooks.ChannelClosed = [this](const QString &channel) {
+        const QString login = GetLoginName();
+        if (FCentral && FCentral->IsConnected(login.toStdString()))
+            FLines.ChannelClosed(login, channel);
+        if (FCentral)
+            FCentral->LeaveChannel(login.toStdString(), channel.toStdString());
+    };
+    hooks.InviteDialogTarget = this;
+    hooks.ShowMessage = [this](const QString &text) { FOptions.ShowMessage(text); };
+    return hooks;
 }
 
 TFormQuorMain::~TFormQuorMain() {
@@ -185,16 +210,7 @@ void TFormQuorMain::FormClose() {
 void TFormQuorMain::FormDestroy() {
     // Windows still open end with the program; their close handlers point
     // here, so they are unhooked first.
-    auto closeUnhooked = [](auto &registry) {
-        for (const auto &entry : registry)
-            if (entry.second) {
-                entry.second->SetOnClose({});
-                entry.second->close();
-            }
-        registry.clear();
-    };
-    closeUnhooked(FChatWindows);
-    closeUnhooked(FChannelWindows);
+    FTalkWindows.CloseAll();
     // The session manager ends every session; no event may reach the window
     // while it is being taken apart.
     FLibraryDriver.reset();
@@ -230,7 +246,7 @@ void TFormQuorMain::ShowDisconnected() {
     EnableSessionCommands(ui, false);
     ui.mnuUserProfile->setEnabled(false);
     FContacts.ClearStates();
-    CloseAllChannelWindows();
+    FTalkWindows.CloseAllChannelWindows();
 }
 
 void TFormQuorMain::ShowConnecting() {
@@ -270,78 +286,6 @@ void TFormQuorMain::CenterOnMainWindow(QWidget *form) const {
 
 void TFormQuorMain::Timer1Timer() {
     FClock.Tick();
-}
-
-// ---- Registries ----
-
-TFormQuorChat *TFormQuorMain::FindChatWindow(const QString &name) const {
-    for (const auto &[key, window] : FChatWindows)
-        if (window && hbquor::SameNameIgnoringCase(key, name))
-            return window;
-    return nullptr;
-}
-
-TFormQuorChannel *TFormQuorMain::FindChannelWindow(const QString &channel) const {
-    for (const auto &[key, window] : FChannelWindows)
-        if (window && hbquor::SameNameIgnoringCase(key, channel))
-            return window;
-    return nullptr;
-}
-
-void TFormQuorMain::RegisterChatWindow(const QString &name, TFormQuorChat *window) {
-    FChatWindows.append({name, window});
-    window->SetOnClose([this](TFormQuorChat &closing) { ForgetChatWindow(closing); });
-}
-
-void TFormQuorMain::RegisterChannelWindow(const QString &channel, TFormQuorChannel *window) {
-    FChannelWindows.append({channel, window});
-    new QTreeWidgetItem(ui.ListView2, {channel});
-    window->SetOnClose([this](TFormQuorChannel &closing) { ChannelWindowClosed(closing); });
-}
-
-void TFormQuorMain::ForgetChatWindow(TFormQuorChat &window) {
-    const std::string peer = window.GetPeerName().toStdString();
-    for (qsizetype i = 0; i < FChatWindows.size(); ++i)
-        if (quor::SameNameIgnoringCase(FChatWindows[i].first.toStdString(), peer)) {
-            FChatWindows.removeAt(i);
-            return;
-        }
-}
-
-void TFormQuorMain::ChannelWindowClosed(TFormQuorChannel &window) {
-    const QString channel = window.GetChannelName();
-    qsizetype entry = -1;
-    for (qsizetype i = 0; i < FChannelWindows.size() && entry < 0; ++i)
-        if (hbquor::SameNameIgnoringCase(FChannelWindows[i].first, channel))
-            entry = i;
-    if (entry < 0)
-        return;
-    const QString login = GetLoginName();
-    if (FCentral && FCentral->IsConnected(login.toStdString()))
-        FLines.ChannelClosed(login, channel);
-    FChannelWindows.removeAt(entry);
-    for (int i = 0; i < ui.ListView2->topLevelItemCount(); ++i)
-        if (quor::SameNameIgnoringCase(ui.ListView2->topLevelItem(i)->text(0).toStdString(),
-                                       channel.toStdString())) {
-            delete ui.ListView2->takeTopLevelItem(i);
-            break;
-        }
-    if (FCentral)
-        FCentral->LeaveChannel(login.toStdString(), channel.toStdString());
-}
-
-void TFormQuorMain::CloseAllChannelWindows() {
-    QStringList names;
-    for (const auto &entry : FChannelWindows)
-        names << entry.first;
-    for (const QString &name : names)
-        if (TFormQuorChannel *window = FindChannelWindow(name))
-            window->close();
-}
-
-void TFormQuorMain::SetLastInvitation(const QString &user, const QString &channel) {
-    FInviteUser = user;
-    FInviteChannel = channel;
 }
 
 void TFormQuorMain::SetUserProfileWindow(hbquor::account::TFormUserProfile *window) {

@@ -17,9 +17,11 @@
 #include "ContactPaneView.h"
 #include "EventLines.h"
 #include "EventLog.h"
+#include "InvitationMemory.h"
 #include "MainSettings.h"
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
+#include "TalkWindowRegistry.h"
 #include "VrtClock.h"
 
 #include <QList>
@@ -110,6 +112,10 @@ public:
     ContactListModel &Contacts() { return FContacts; }
     /// The log pane and the chat log file.
     EventLog &Log() { return FLog; }
+    /// The open conversation and channel windows.
+    TalkWindowRegistry &TalkWindows() { return FTalkWindows; }
+    /// The last invitation sent.
+    InvitationMemory &Invitations() { return FInvitations; }
     const QString &Title() const { return FTitle; }
     int ChannelCount() const { return FChannelCount; }
 
@@ -129,27 +135,10 @@ public:
     /// The same over this window, with this window's screen size.
     void CenterOnMainWindow(QWidget *form) const;
 
-    // ---- Registries of open conversation and channel windows ----
-    TFormQuorChat *FindChatWindow(const QString &name) const;
-    TFormQuorChannel *FindChannelWindow(const QString &channel) const;
-    /// Registers windows made elsewhere (used by the window commands).
-    void RegisterChatWindow(const QString &name, TFormQuorChat *window);
-    void RegisterChannelWindow(const QString &channel, TFormQuorChannel *window);
-    /// Close handlers of the two kinds of window.
-    void ForgetChatWindow(TFormQuorChat &window);
-    void ChannelWindowClosed(TFormQuorChannel &window);
-    void CloseAllChannelWindows();
-
-    /// Remembers the user and channel of the last invitation sent, which
-    /// words the later invitation result.
-    void SetLastInvitation(const QString &user, const QString &channel);
-
     // ---- Commands on contacts, conversations and channels ----
     /// Hands the contacts pane's names to the session of account.
     void SendContactList(const QString &account);
     void OpenChatDialog(const QString &name);
-    TFormQuorChat *CreateChatWindow(const QString &name);
-    TFormQuorChannel *CreateChannelWindow(const QString &own, const QString &channel, int type);
     /// Send handlers of the two kinds of window: true when the text was sent.
     bool ChatWindowSend(QString &own, QString &peer, const QString &text);
     bool ChannelWindowSend(QString &own, QString &channel, const QString &text);
@@ -241,6 +230,8 @@ private:
                            const QString &name, UserRequest request);
     int ExecDialog(QDialog &dialog);
     bool LoginSessionConnected();
+    /// What the conversation and channel windows get from this window.
+    TalkWindowRegistry::Hooks TalkWindowHooks();
     /// Enter in one of the login inputs: logs on when both are filled,
     /// otherwise moves to the other input when this one is filled.
     void LoginInputEnter(QLineEdit *input, QLineEdit *other);
@@ -312,15 +303,11 @@ private:
     VrtClock FClock;
     EventLog FLog;
     EventLines FLines;
+    TalkWindowRegistry FTalkWindows;
+    InvitationMemory FInvitations;
     std::unique_ptr<hbquor::ThbQuorCentral> FCentral;
     std::unique_ptr<LibraryDriver> FLibraryDriver;
     QString FTitle;
-    QList<QPair<QString, QPointer<TFormQuorChat>>> FChatWindows;
-    QList<QPair<QString, QPointer<TFormQuorChannel>>> FChannelWindows;
-    QString FInviteUser;
-    QString FInviteChannel;
-    QString FPendingInviteUser;
-    QString FPendingInviteChannel;
     int FChannelCount = 0;
     bool FFirstPaintDone = false;
     QPointer<hbquor::account::TFormUserProfile> FUserProfile;

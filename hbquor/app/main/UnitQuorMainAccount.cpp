@@ -86,7 +86,7 @@ bool TFormQuorMain::inpSayThisKeyDown(int key) {
         return true;
     TFormQuorChannel *channel = nullptr;
     if (target.startsWith(QLatin1Char('#'))) {
-        channel = FindChannelWindow(target);
+        channel = FTalkWindows.FindChannelWindow(target);
         if (channel == nullptr || channel->MemberCount() < 2)
             return true;
     }
@@ -100,7 +100,7 @@ bool TFormQuorMain::inpSayThisKeyDown(int key) {
     const QString line = login + QStringLiteral(": \t") + text;
     if (channel != nullptr)
         channel->AddLine(line);
-    else if (TFormQuorChat *chat = FindChatWindow(target))
+    else if (TFormQuorChat *chat = FTalkWindows.FindChatWindow(target))
         chat->AddLine(line);
     return true;
 }

@@ -110,9 +110,7 @@ bool TFormQuorMain::eventFilter(QObject *watched, QEvent *event) {
 bool TFormQuorMain::event(QEvent *event) {
     if (event->type() == TInviteDialogEvent::EventType()) {
         const auto *request = static_cast<TInviteDialogEvent *>(event);
-        FPendingInviteUser = request->PendingInviteUser();
-        FPendingInviteChannel = request->PendingInviteChannel();
-        InviteDialog(FPendingInviteUser, FPendingInviteChannel);
+        InviteDialog(request->PendingInviteUser(), request->PendingInviteChannel());
         return true;
     }
     return QMainWindow::event(event);
@@ -195,7 +193,7 @@ void TFormQuorMain::OpenChatDialog(const QString &name) {
     const QString peer = typed.value_or(QString()).trimmed();
     if (peer.isEmpty() || Same(peer, GetLoginName()))
         return;
-    if (TFormQuorChat *window = CreateChatWindow(peer))
+    if (TFormQuorChat *window = FTalkWindows.CreateChatWindow(peer))
         window->ShowInFront(true);
 }
 
@@ -203,32 +201,11 @@ void TFormQuorMain::ListView1DblClick() {
     const QString name = SelectedCaption(ui.ListView1);
     if (name.isEmpty())
         return;
-    if (TFormQuorChat *window = FindChatWindow(name))
+    if (TFormQuorChat *window = FTalkWindows.FindChatWindow(name))
         window->ShowInFront(true);
     else if (LoginSessionConnected())
-        if (TFormQuorChat *created = CreateChatWindow(name))
+        if (TFormQuorChat *created = FTalkWindows.CreateChatWindow(name))
             created->ShowInFront(false);
-}
-
-TFormQuorChat *TFormQuorMain::CreateChatWindow(const QString &name) {
-    if (TFormQuorChat *window = FindChatWindow(name))
-        return window;
-    TFormQuorChat *window = nullptr;
-    try {
-        window = new TFormQuorChat;
-        CenterOnMainWindow(window);
-        window->SetOwnName(LoginSessionConnected() ? GetLoginName() : QString());
-        window->SetPeerName(name);
-        window->SetOnSendText([this](QString &own, QString &peer, const QString &text) {
-            return ChatWindowSend(own, peer, text);
-        });
-        RegisterChatWindow(name, window);
-        return window;
-    } catch (const std::exception &fault) {
-        delete window;
-        FOptions.ShowMessage(QString::fromLocal8Bit(fault.what()));
-        return nullptr;
-    }
 }
 
 bool TFormQuorMain::ChatWindowSend(QString &own, QString &peer, const QString &text) {
@@ -298,41 +275,14 @@ void TFormQuorMain::mnuJoinChannelClick() {
     channel = WithChannelMark(channel);
     const int type = dialog.ChannelTypeIndex();
     const QString password = dialog.inpPassword->text().trimmed();
-    TFormQuorChannel *window = FindChannelWindow(channel);
+    TFormQuorChannel *window = FTalkWindows.FindChannelWindow(channel);
     if (window == nullptr)
-        window = CreateChannelWindow(GetLoginName(), channel, type);
+        window = FTalkWindows.CreateChannelWindow(GetLoginName(), channel, type);
     if (window == nullptr)
         return;
     window->ShowInFront(true);
     if (FCentral->JoinChannel(S(GetLoginName()), S(channel), type, S(password)) != 0)
         window->close();
-}
-
-TFormQuorChannel *TFormQuorMain::CreateChannelWindow(const QString &own, const QString &channel,
-                                                     int type) {
-    if (TFormQuorChannel *window = FindChannelWindow(channel))
-        return window;
-    TFormQuorChannel *window = nullptr;
-    try {
-        window = new TFormQuorChannel;
-        CenterOnMainWindow(window);
-        window->SetOwnName(own);
-        window->SetChannelName(channel);
-        window->SetChannelType(type);
-        window->SetOnSendText([this](QString &ownName, QString &name, const QString &text) {
-            return ChannelWindowSend(ownName, name, text);
-        });
-        window->SetChatWindowHooks([this](const QString &name) { return FindChatWindow(name); },
-                                   [this](const QString &name) { return CreateChatWindow(name); });
-        window->SetInviteDialogTarget(this);
-        RegisterChannelWindow(channel, window);
-    } catch (const std::exception &fault) {
-        delete window;
-        FOptions.ShowMessage(QString::fromLocal8Bit(fault.what()));
-        return nullptr;
-    }
-    FLines.ChannelOpened(own, channel);
-    return window;
 }
 
 bool TFormQuorMain::ChannelWindowSend(QString &own, QString &channel, const QString &text) {
@@ -348,7 +298,7 @@ void TFormQuorMain::ListView2DblClick() {
     const QString channel = SelectedCaption(ui.ListView2);
     if (channel.isEmpty())
         return;
-    if (TFormQuorChannel *window = FindChannelWindow(channel))
+    if (TFormQuorChannel *window = FTalkWindows.FindChannelWindow(channel))
         window->ShowInFront(true);
 }
 
@@ -384,7 +334,7 @@ void TFormQuorMain::InviteDialog(const QString &user, const QString &channel) {
         FOptions.ShowMessage(QStringLiteral("Invitation to %1 FAILED\rReason %2: %3")
                                  .arg(invited, QString::number(result),
                                       QString::fromStdString(hbquor::ErrorText(result))));
-    SetLastInvitation(invited, target);
+    FInvitations.Remember(invited, target);
 }
 
 // ---- Dragging onto the target input ----

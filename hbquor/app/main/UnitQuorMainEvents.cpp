@@ -84,7 +84,7 @@ void TFormQuorMain::CentralChannelJoined(ThbQuorUnit *sender, const std::string 
     if (sender == nullptr)
         return;
     FLines.ChannelJoined(Q(user), Q(channel));
-    if (TFormQuorChannel *window = FindChannelWindow(Q(channel)))
+    if (TFormQuorChannel *window = FTalkWindows.FindChannelWindow(Q(channel)))
         window->MemberJoined(Q(user));
 }
 
@@ -93,13 +93,13 @@ void TFormQuorMain::CentralChannelLeft(ThbQuorUnit *sender, const std::string &c
     if (sender == nullptr)
         return;
     FLines.ChannelLeft(Q(user), Q(channel));
-    if (TFormQuorChannel *window = FindChannelWindow(Q(channel)))
+    if (TFormQuorChannel *window = FTalkWindows.FindChannelWindow(Q(channel)))
         window->MemberLeft(Q(user));
 }
 
 void TFormQuorMain::CentralChannelError(ThbQuorUnit *sender, const std::string &channel,
                                         const std::string &errText, int code) {
-    TFormQuorChannel *window = FindChannelWindow(Q(channel));
+    TFormQuorChannel *window = FTalkWindows.FindChannelWindow(Q(channel));
     if (sender == nullptr || window == nullptr)
         return;
     window->close(); // leaves the channel through its close handler
@@ -111,7 +111,7 @@ void TFormQuorMain::CentralChannelText(ThbQuorUnit *sender, const std::string &c
     if (sender == nullptr)
         return;
     FLines.ChannelText(Q(channel), Q(from), Q(text));
-    if (TFormQuorChannel *window = FindChannelWindow(Q(channel)))
+    if (TFormQuorChannel *window = FTalkWindows.FindChannelWindow(Q(channel)))
         window->AddLine(Q(from) + QStringLiteral(": \t") + Q(text));
 }
 
@@ -173,7 +173,7 @@ void TFormQuorMain::CentralText(ThbQuorUnit *sender, const std::string &from,
     if (sender == nullptr)
         return;
     FLines.PrivateText(Q(from), Account(sender), Q(text));
-    if (TFormQuorChat *window = FindChatWindow(Q(from)))
+    if (TFormQuorChat *window = FTalkWindows.FindChatWindow(Q(from)))
         window->AddLine(Q(from) + QStringLiteral(": \t") + Q(text));
 }
 
@@ -200,25 +200,12 @@ void TFormQuorMain::CentralCreateUserResult(const std::string &errText, int code
 
 void TFormQuorMain::CentralInviteResult(ThbQuorUnit *, const std::string &errText, int code,
                                         const std::string &name) {
-    const QString invited = Q(name);
-    const bool lastInvitation = hbquor::SameNameIgnoringCase(invited, FInviteUser) ||
-                                hbquor::SameNameIgnoringCase(invited, FInviteChannel);
-    if (lastInvitation && code == 0)
-        QueueMessage(
-            FillFields("Invitation for %s to join %s authorised!", {FInviteUser, FInviteChannel}));
-    else if (lastInvitation)
-        QueueMessage(FillFields("Invitation for %s to join %s FAILED\rReason %d: %s",
-                                {FInviteUser, FInviteChannel, N(code), Q(errText)}));
-    else if (code == 0)
-        QueueMessage(FillFields("Invitation for %s authorised!", {Q(name)}));
-    else
-        QueueMessage(
-            FillFields("Invitation for %s FAILED\rReason %d: %s", {Q(name), N(code), Q(errText)}));
+    QueueMessage(FInvitations.ResultText(Q(name), code, Q(errText)));
 }
 
 void TFormQuorMain::CentralChannelInfo(ThbQuorUnit *, const std::string &channel, std::uint8_t type,
                                        const std::string &text2, const std::string &text3) {
-    TFormQuorChannel *window = FindChannelWindow(Q(channel));
+    TFormQuorChannel *window = FTalkWindows.FindChannelWindow(Q(channel));
     if (window == nullptr) {
         QueueMessage(Q(channel) + QStringLiteral(" not found"));
         return;

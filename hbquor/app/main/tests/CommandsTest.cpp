@@ -146,7 +146,7 @@ private slots:
     // ---- Say ----
     void sayToAUserLogsAndEchoesIntoAnOpenConversation() {
         LogOn();
-        auto *chat = W->CreateChatWindow(QStringLiteral("bob"));
+        auto *chat = W->TalkWindows().CreateChatWindow(QStringLiteral("bob"));
         QVERIFY(chat != nullptr);
         W->ui.inpTarget->setText(QStringLiteral(" bob "));
         W->ui.inpSayThis->setText(QStringLiteral("hi bob"));
@@ -186,7 +186,7 @@ private slots:
     void sayToAChannelWithMembers() {
         LogOn();
         F->JoinChannel(QStringLiteral("#lobby"));
-        TFormQuorChannel *channel = W->FindChannelWindow(QStringLiteral("#lobby"));
+        TFormQuorChannel *channel = W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby"));
         QVERIFY(channel != nullptr);
         const QUORHANDLE h = C->FindByName("alice")->Handle();
         C->HandleChannelJoin(h, "#lobby", "alice");
@@ -235,8 +235,8 @@ private slots:
     void doubleClickWhileDisconnectedShowsOnlyExistingWindows() {
         Select(W->ui.ListView1, QStringLiteral("bob"));
         W->ListView1DblClick();
-        QCOMPARE(W->FindChatWindow(QStringLiteral("bob")), nullptr);
-        TFormQuorChat *chat = W->CreateChatWindow(QStringLiteral("bob"));
+        QCOMPARE(W->TalkWindows().FindChatWindow(QStringLiteral("bob")), nullptr);
+        TFormQuorChat *chat = W->TalkWindows().CreateChatWindow(QStringLiteral("bob"));
         QCOMPARE(chat->GetOwnName(), QString());
         W->ListView1DblClick();
         QVERIFY(chat->isVisible());
@@ -251,7 +251,7 @@ private slots:
         W->mnuOpenChatClick();
         QCOMPARE(seen.value(0), QStringLiteral("Open Quor Chat"));
         QCOMPARE(seen.value(2), QStringLiteral("carol"));
-        TFormQuorChat *chat = W->FindChatWindow(QStringLiteral("CAROL"));
+        TFormQuorChat *chat = W->TalkWindows().FindChatWindow(QStringLiteral("CAROL"));
         QVERIFY(chat != nullptr);
         QCOMPARE(chat->GetOwnName(), QStringLiteral("alice"));
         QCOMPARE(chat->GetPeerName(), QStringLiteral("carol"));
@@ -261,7 +261,7 @@ private slots:
         QCOMPARE(own, QStringLiteral("alice"));
         QCOMPARE(F->LastLogLine(), QStringLiteral("alice (to carol): \ttyped in the window"));
         chat->close();
-        QCOMPARE(W->FindChatWindow(QStringLiteral("carol")), nullptr);
+        QCOMPARE(W->TalkWindows().FindChatWindow(QStringLiteral("carol")), nullptr);
     }
 
     // ---- Ping and status ----
@@ -294,7 +294,7 @@ private slots:
     void joinAddsTheMarkAndReusesTheWindow() {
         LogOn();
         F->JoinChannel(QStringLiteral(" lobby "));
-        TFormQuorChannel *window = W->FindChannelWindow(QStringLiteral("#lobby"));
+        TFormQuorChannel *window = W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby"));
         QVERIFY(window != nullptr);
         QCOMPARE(W->ui.ListView2->topLevelItemCount(), 1);
         QCOMPARE(W->ui.ListView2->topLevelItem(0)->text(0), QStringLiteral("#lobby"));
@@ -303,7 +303,7 @@ private slots:
                  FormatLogTimeStamp(F->Now) + QStringLiteral(" VRT: alice opened channel #lobby"));
         QVERIFY(FServer->Read()); // join request
         F->JoinChannel(QStringLiteral("#LOBBY"));
-        QCOMPARE(W->FindChannelWindow(QStringLiteral("#lobby")), window);
+        QCOMPARE(W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby")), window);
         QCOMPARE(W->ui.ListView2->topLevelItemCount(), 1);
         QVERIFY(FServer->Read()); // joined again
     }
@@ -311,8 +311,9 @@ private slots:
     void windowsStillOpenCloseWithTheMainWindow() {
         LogOn();
         F->JoinChannel(QStringLiteral("lobby"));
-        QPointer<TFormQuorChannel> channel = W->FindChannelWindow(QStringLiteral("#lobby"));
-        QPointer<TFormQuorChat> chat = W->CreateChatWindow(QStringLiteral("bob"));
+        QPointer<TFormQuorChannel> channel =
+            W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby"));
+        QPointer<TFormQuorChat> chat = W->TalkWindows().CreateChatWindow(QStringLiteral("bob"));
         F->Destroy();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(channel.isNull());
@@ -322,10 +323,10 @@ private slots:
     void closingAChannelWindowLeavesIt() {
         LogOn();
         F->JoinChannel(QStringLiteral("lobby"));
-        W->FindChannelWindow(QStringLiteral("#lobby"))->close();
+        W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby"))->close();
         QCOMPARE(W->ui.ListView2->topLevelItemCount(), 0);
         QCOMPARE(F->LastLogLine(), QStringLiteral("alice closed channel #lobby"));
-        QCOMPARE(W->FindChannelWindow(QStringLiteral("#lobby")), nullptr);
+        QCOMPARE(W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby")), nullptr);
     }
 
     void disconnectingClosesChannelWindowsWithoutLines() {

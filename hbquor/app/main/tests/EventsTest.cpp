@@ -128,7 +128,7 @@ private slots:
     void channelEventsReachAnOpenChannelWindow() {
         auto *window = new TFormQuorChannel;
         window->SetChannelName(QStringLiteral("#lobby"));
-        W->RegisterChannelWindow(QStringLiteral("#lobby"), window);
+        W->TalkWindows().RegisterChannelWindow(QStringLiteral("#lobby"), window);
         QCOMPARE(W->ui.ListView2->topLevelItemCount(), 1);
         C->HandleChannelJoin(H, "#LOBBY", "bob");
         QCOMPARE(window->MemberNames(), QStringList{QStringLiteral("bob")});
@@ -148,12 +148,12 @@ private slots:
     void channelErrorClosesTheWindowThenLogs() {
         auto *window = new TFormQuorChannel;
         window->SetChannelName(QStringLiteral("#lobby"));
-        W->RegisterChannelWindow(QStringLiteral("#lobby"), window);
+        W->TalkWindows().RegisterChannelWindow(QStringLiteral("#lobby"), window);
         QPointer<TFormQuorChannel> watch(window);
         C->HandleChannelError(H, "#lobby", 3);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(watch.isNull());
-        QCOMPARE(W->FindChannelWindow(QStringLiteral("#lobby")), nullptr);
+        QCOMPARE(W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby")), nullptr);
         QCOMPARE(W->ui.ListView2->topLevelItemCount(), 0);
         const QString errText = QString::fromStdString(hbquor::ErrorText(3));
         QCOMPARE(LogLine(2), QStringLiteral("alice left channel #lobby"));
@@ -243,16 +243,16 @@ private slots:
         QCOMPARE(F->LastLogLine(), QStringLiteral("bob (to alice): \thello there"));
         QCOMPARE(W->ui.RichEdit1->document()->lastBlock().blockFormat().leftMargin(), 80.0);
         QCOMPARE(LastFileLine(), QStringLiteral("bob (to alice): hello there"));
-        QCOMPARE(W->FindChatWindow(QStringLiteral("bob")), nullptr); // none opened
+        QCOMPARE(W->TalkWindows().FindChatWindow(QStringLiteral("bob")), nullptr); // none opened
 
         auto *chat = new TFormQuorChat;
         chat->SetPeerName(QStringLiteral("bob"));
-        W->RegisterChatWindow(QStringLiteral("bob"), chat);
+        W->TalkWindows().RegisterChatWindow(QStringLiteral("bob"), chat);
         C->HandleText(H, "BOB", "again");
         QCOMPARE(chat->LineCount(), 1);
         QCOMPARE(chat->Memo1->document()->lastBlock().text(), QStringLiteral("BOB: \tagain"));
         chat->close();
-        QCOMPARE(W->FindChatWindow(QStringLiteral("bob")), nullptr);
+        QCOMPARE(W->TalkWindows().FindChatWindow(QStringLiteral("bob")), nullptr);
     }
 
     void receivedTextsShowAsUtf8OrElseWindows1252() {
@@ -337,7 +337,7 @@ private slots:
     }
 
     void inviteResultTexts() {
-        W->SetLastInvitation(QStringLiteral("bob"), QStringLiteral("#lobby"));
+        W->Invitations().Remember(QStringLiteral("bob"), QStringLiteral("#lobby"));
         C->HandleInviteUser(H, "BOB", 0);
         C->HandleInviteUser(H, "#lobby", 8);
         C->HandleInviteUser(H, "zed", 0);
@@ -396,7 +396,7 @@ private slots:
         QFETCH(QString, message);
         auto *channel = new TFormQuorChannel;
         channel->SetChannelName(QStringLiteral("#lobby"));
-        W->RegisterChannelWindow(QStringLiteral("#lobby"), channel);
+        W->TalkWindows().RegisterChannelWindow(QStringLiteral("#lobby"), channel);
         const int lines = F->LogLineCount();
         QCOMPARE(createAccount ? C->CreateUser("newbie", "n@example.org")
                                : C->RequestPassword("newbie", "n@example.org"),
@@ -415,7 +415,7 @@ private slots:
         QVERIFY(C->IsConnected("alice"));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
         QVERIFY(W->ui.inpSayThis->isEnabled());
-        QCOMPARE(W->FindChannelWindow(QStringLiteral("#lobby")), channel);
+        QCOMPARE(W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby")), channel);
         channel->close();
     }
 

@@ -52,9 +52,10 @@ public:
         if (verb == QLatin1String("log"))
             return Lines(W.ui.RichEdit1->toPlainText());
         if (verb == QLatin1String("open"))
-            return W.CreateChatWindow(first) ? QStringLiteral("ok") : QStringLiteral("none");
+            return W.TalkWindows().CreateChatWindow(first) ? QStringLiteral("ok")
+                                                           : QStringLiteral("none");
         if (verb == QLatin1String("chat")) {
-            TFormQuorChat *chat = W.FindChatWindow(first);
+            TFormQuorChat *chat = W.TalkWindows().FindChatWindow(first);
             return chat ? QStringLiteral("lines ") + Lines(chat->Memo1->toPlainText())
                         : QStringLiteral("none");
         }
@@ -63,12 +64,12 @@ public:
             return QStringLiteral("ok");
         }
         if (verb == QLatin1String("members")) {
-            TFormQuorChannel *channel = W.FindChannelWindow(first);
+            TFormQuorChannel *channel = W.TalkWindows().FindChannelWindow(first);
             return channel ? QStringLiteral("members ") + channel->MemberNames().join(kSeparator)
                            : QStringLiteral("none");
         }
         if (verb == QLatin1String("channel")) {
-            TFormQuorChannel *channel = W.FindChannelWindow(first);
+            TFormQuorChannel *channel = W.TalkWindows().FindChannelWindow(first);
             return channel ? QStringLiteral("lines ") + Lines(channel->Memo1->toPlainText())
                            : QStringLiteral("none");
         }

@@ -70,7 +70,7 @@ private slots:
         LogOnAsAnna();
         F->JoinChannel(QStringLiteral("lobby"));
         QVERIFY(AwaitLogLine(QStringLiteral("anna joined channel #lobby")));
-        TFormQuorChannel *window = W->FindChannelWindow(QStringLiteral("#lobby"));
+        TFormQuorChannel *window = W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby"));
         QVERIFY(window != nullptr);
         QCOMPARE(window->MemberNames(), QStringList{QStringLiteral("anna")});
         W->mnuListChannelsClick();

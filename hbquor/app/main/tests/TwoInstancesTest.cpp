@@ -136,11 +136,11 @@ private slots:
         QCOMPARE(Bob->Ask(QStringLiteral("say anna first from bob")), QStringLiteral("sent"));
         QVERIFY(Bob->AwaitLogLine(QStringLiteral("bob (to anna): \tfirst from bob")));
         QVERIFY(AwaitLogLine(QStringLiteral("bob (to anna): \tfirst from bob")));
-        QCOMPARE(W->FindChatWindow(QStringLiteral("bob")), nullptr);
+        QCOMPARE(W->TalkWindows().FindChatWindow(QStringLiteral("bob")), nullptr);
         QVERIFY(F->ChatLogLines().contains(QStringLiteral("bob (to anna): first from bob")));
 
         // Anna answers from an open conversation window's peer.
-        TFormQuorChat *chat = W->CreateChatWindow(QStringLiteral("bob"));
+        TFormQuorChat *chat = W->TalkWindows().CreateChatWindow(QStringLiteral("bob"));
         QVERIFY(chat != nullptr);
         QVERIFY(F->Say(QStringLiteral("bob"), QStringLiteral("hello bob")));
         QCOMPARE(F->LastLogLine(), QStringLiteral("anna (to bob): \thello bob"));
@@ -162,7 +162,7 @@ private slots:
             return answer == QStringLiteral("lines bob: \tsecond from bob") + kSeparator +
                                  QStringLiteral("anna: \tlast from anna");
         }));
-        QCOMPARE(W->FindChatWindow(QStringLiteral("carol")), nullptr);
+        QCOMPARE(W->TalkWindows().FindChatWindow(QStringLiteral("carol")), nullptr);
         chat->close();
     }
 
@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(Bob->Ask(QStringLiteral("join lobby")), QStringLiteral("ok"));
         QVERIFY(Bob->AwaitLogLine(QStringLiteral("bob joined channel #lobby")));
         F->JoinChannel(QStringLiteral("lobby"));
-        TFormQuorChannel *lobby = W->FindChannelWindow(QStringLiteral("#lobby"));
+        TFormQuorChannel *lobby = W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby"));
         QVERIFY(lobby != nullptr);
         const QStringList both{QStringLiteral("anna"), QStringLiteral("bob")};
         QVERIFY(quor::testing::PumpUntil([&] { return lobby->MemberNames() == both; }, 5000,
@@ -207,11 +207,12 @@ private slots:
         QCOMPARE(Bob->Ask(QStringLiteral("join club 1")), QStringLiteral("ok"));
         QVERIFY(Bob->AwaitLogLine(QStringLiteral("bob joined channel #club")));
         F->JoinChannel(QStringLiteral("club"));
-        QPointer<TFormQuorChannel> club = W->FindChannelWindow(QStringLiteral("#club"));
+        QPointer<TFormQuorChannel> club =
+            W->TalkWindows().FindChannelWindow(QStringLiteral("#club"));
         QVERIFY(club != nullptr);
         QVERIFY(quor::testing::PumpUntil([&] { return club.isNull() || !club->isVisible(); }, 5000,
                                          hbquor::PumpPending));
-        QCOMPARE(W->FindChannelWindow(QStringLiteral("#club")), nullptr);
+        QCOMPARE(W->TalkWindows().FindChannelWindow(QStringLiteral("#club")), nullptr);
         QCOMPARE(W->ui.ListView2->topLevelItemCount(), 0);
         QVERIFY(F->LastLogLine().startsWith(QStringLiteral("Channel error: #club, anna - ")));
         QVERIFY(LogLines().contains(QStringLiteral("anna left channel #club")));
