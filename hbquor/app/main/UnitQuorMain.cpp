@@ -7,10 +7,10 @@
 #include "VrtText.h"
 #include "WindowPlacement.h"
 
+#include "AccountEventRouter.h"
 #include "NameText.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
-#include "UnitUserProfile.h"
 
 #include "hbQuorClasses.h"
 #include "hbQuorPump.h"
@@ -121,6 +121,12 @@ void TFormQuorMain::FormCreate() {
     else
         FLibraryDriver = std::make_unique<LibraryDriver>();
     SubscribeEvents();
+    FAccountEvents = std::make_unique<hbquor::account::TAccountEventRouter>(
+        *FCentral, [this](const QString &text) { QueueMessage(text); });
+    FAccountEvents->SetOnProfileLoaded([this](const QString &name) {
+        if (hbquor::SameNameIgnoringCase(name, GetLoginName()))
+            ui.mnuUserProfile->setEnabled(true);
+    });
     FCentral->SetTimeMode(hbquor::kTimeModeVrt);
 
     if (FSettings.LogChat)
@@ -215,6 +221,7 @@ void TFormQuorMain::FormDestroy() {
     // while it is being taken apart.
     FLibraryDriver.reset();
     FCentral.reset();
+    FAccountEvents.reset();
 }
 
 QString TFormQuorMain::GetLoginName() const {
@@ -286,10 +293,6 @@ void TFormQuorMain::CenterOnMainWindow(QWidget *form) const {
 
 void TFormQuorMain::Timer1Timer() {
     FClock.Tick();
-}
-
-void TFormQuorMain::SetUserProfileWindow(hbquor::account::TFormUserProfile *window) {
-    FUserProfile = window;
 }
 
 // ---- Help menu ----

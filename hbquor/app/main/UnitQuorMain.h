@@ -67,7 +67,7 @@ class ThbQuorUnit;
 enum class QuorUserStatus : std::uint8_t;
 enum class AccountRequestKind : std::uint8_t;
 namespace account {
-class TFormUserProfile;
+class TAccountEventRouter;
 }
 } // namespace hbquor
 
@@ -116,6 +116,8 @@ public:
     TalkWindowRegistry &TalkWindows() { return FTalkWindows; }
     /// The last invitation sent.
     InvitationMemory &Invitations() { return FInvitations; }
+    /// Where the account events go.
+    hbquor::account::TAccountEventRouter &AccountEvents() { return *FAccountEvents; }
     const QString &Title() const { return FTitle; }
     int ChannelCount() const { return FChannelCount; }
 
@@ -149,9 +151,6 @@ public:
     /// puts the caption of that pane's selected item into the input.
     bool inpTargetDragOver(QObject *source) const;
     void inpTargetDragDrop(QObject *source);
-
-    /// The profile window that receives the profile events while it is open.
-    void SetUserProfileWindow(hbquor::account::TFormUserProfile *window);
 
     /// The about box the "About" command shows (created by the program entry).
     void SetAboutBox(TFormQuorAbout *about);
@@ -268,21 +267,10 @@ private:
     void CentralWelcome(hbquor::ThbQuorUnit *sender, const std::string &message);
     void CentralBroadcast(hbquor::ThbQuorUnit *sender, const std::string &from,
                           const std::string &message);
-    void CentralCreateUserResult(const std::string &errText, int code, const std::string &name,
-                                 const std::string &email);
     void CentralInviteResult(hbquor::ThbQuorUnit *sender, const std::string &errText, int code,
                              const std::string &name);
     void CentralChannelInfo(hbquor::ThbQuorUnit *sender, const std::string &channel,
                             std::uint8_t type, const std::string &text2, const std::string &text3);
-    void CentralPasswordRequestResult(const std::string &errText, int code, const std::string &name,
-                                      const std::string &email);
-    void CentralUserProfile(hbquor::ThbQuorUnit *sender, const std::string &errText, int code,
-                            const std::string &name, const std::string &password,
-                            const std::string &email, int userType, double created,
-                            double lastLogin, int selfCreated, int disabled);
-    void CentralProfileChanged(hbquor::ThbQuorUnit *sender, const std::string &errText, int code,
-                               const std::string &name);
-    void CentralEmailChanged(hbquor::ThbQuorUnit *sender, const std::string &errText, int code);
     void CentralInvitation(hbquor::ThbQuorUnit *sender, const std::string &from,
                            const std::string &channel);
     void CentralChannelListEntry(hbquor::ThbQuorUnit *sender, const std::string &channel,
@@ -290,10 +278,6 @@ private:
     void CentralError(hbquor::ThbQuorUnit *sender, const std::string &where,
                       const std::string &what, int code, const std::string &errText);
     void CentralConnecting(hbquor::ThbQuorUnit *sender);
-    /// An account creation or password request whose connection ended
-    /// without an answer: shown like a request refused at once.
-    void CentralAccountRequestLost(hbquor::AccountRequestKind kind, const std::string &errText,
-                                   int code, const std::string &name, const std::string &email);
 
     // ---- Fields ----
     TFormQuorMainOptions FOptions;
@@ -305,12 +289,14 @@ private:
     EventLines FLines;
     TalkWindowRegistry FTalkWindows;
     InvitationMemory FInvitations;
+    /// Declared before the session manager, so it outlives the manager's
+    /// handlers that point to it.
+    std::unique_ptr<hbquor::account::TAccountEventRouter> FAccountEvents;
     std::unique_ptr<hbquor::ThbQuorCentral> FCentral;
     std::unique_ptr<LibraryDriver> FLibraryDriver;
     QString FTitle;
     int FChannelCount = 0;
     bool FFirstPaintDone = false;
-    QPointer<hbquor::account::TFormUserProfile> FUserProfile;
     QPointer<TFormQuorAbout> FAboutBox;
 
     /// The window has been through FormClose.

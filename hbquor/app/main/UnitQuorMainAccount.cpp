@@ -6,6 +6,7 @@
 #include "NameText.h"
 
 #include "AccountCommands.h"
+#include "AccountEventRouter.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
 #include "UnitUserProfile.h"
@@ -124,7 +125,7 @@ void TFormQuorMain::mnuUserProfileClick() {
         FSettings.UserTypes, this,
         [this](QWidget *, const QString &text) { FOptions.ShowMessage(text); });
     profile.OpenForSession(*FCentral, GetLoginName());
-    SetUserProfileWindow(&profile);
+    FAccountEvents->SetProfileWindow(&profile);
     ExecDialog(profile);
-    SetUserProfileWindow(nullptr);
+    FAccountEvents->SetProfileWindow(nullptr);
 }

@@ -4,23 +4,17 @@
 // message boxes). Message boxes are queued, never shown inside a callback.
 #include "UnitQuorMain.h"
 
-#include "FillFields.h"
 #include "NameText.h"
 
-#include "VrtText.h"
 #include "WireText.h"
-
-#include "AccountCommands.h"
 
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
-#include "UnitUserProfile.h"
 
 #include "hbQuorClasses.h"
 
 #include <QAction>
 
-#include <initializer_list>
 
 using hbquor::QuorUserStatus;
 using hbquor::ThbQuorUnit;
@@ -30,10 +24,6 @@ namespace {
 /// Text received from the server as the user sees it.
 QString Q(const std::string &text) {
     return WireText(text);
-}
-
-QString N(int number) {
-    return QString::number(number);
 }
 
 } // namespace
@@ -60,18 +50,12 @@ void TFormQuorMain::SubscribeEvents() {
     c.SetOnText(this, &TFormQuorMain::CentralText);
     c.SetOnWelcome(this, &TFormQuorMain::CentralWelcome);
     c.SetOnBroadcast(this, &TFormQuorMain::CentralBroadcast);
-    c.SetOnCreateUserResult(this, &TFormQuorMain::CentralCreateUserResult);
     c.SetOnInviteResult(this, &TFormQuorMain::CentralInviteResult);
     c.SetOnChannelInfo(this, &TFormQuorMain::CentralChannelInfo);
-    c.SetOnPasswordRequestResult(this, &TFormQuorMain::CentralPasswordRequestResult);
-    c.SetOnUserProfile(this, &TFormQuorMain::CentralUserProfile);
-    c.SetOnProfileChanged(this, &TFormQuorMain::CentralProfileChanged);
-    c.SetOnEmailChanged(this, &TFormQuorMain::CentralEmailChanged);
     c.SetOnInvitation(this, &TFormQuorMain::CentralInvitation);
     c.SetOnChannelListEntry(this, &TFormQuorMain::CentralChannelListEntry);
     c.SetOnError(this, &TFormQuorMain::CentralError);
     c.SetOnConnecting(this, &TFormQuorMain::CentralConnecting);
-    c.SetOnAccountRequestLost(this, &TFormQuorMain::CentralAccountRequestLost);
 }
 
 void TFormQuorMain::CentralContactListEntry(ThbQuorUnit *sender, const std::string &name) {
@@ -188,16 +172,6 @@ void TFormQuorMain::CentralBroadcast(ThbQuorUnit *, const std::string &from,
     FLines.Broadcast(Q(from), Q(message));
 }
 
-void TFormQuorMain::CentralCreateUserResult(const std::string &errText, int code,
-                                            const std::string &name, const std::string &email) {
-    if (code == 0)
-        QueueMessage(FillFields("New Quor account created for: %s\rPassword will be emailed to: %s",
-                                {Q(name), Q(email)}));
-    else
-        QueueMessage(FillFields("New Quor account FAILED for: %s\rEmail: %s\rReason %d: %s",
-                                {Q(name), Q(email), N(code), Q(errText)}));
-}
-
 void TFormQuorMain::CentralInviteResult(ThbQuorUnit *, const std::string &errText, int code,
                                         const std::string &name) {
     QueueMessage(FInvitations.ResultText(Q(name), code, Q(errText)));
@@ -213,39 +187,6 @@ void TFormQuorMain::CentralChannelInfo(ThbQuorUnit *, const std::string &channel
     window->SetChannelType(type);
     window->SetChannelInfo(Q(text2));
     window->SetChannelInfoExtra(Q(text3));
-}
-
-void TFormQuorMain::CentralPasswordRequestResult(const std::string &errText, int code,
-                                                 const std::string &name,
-                                                 const std::string &email) {
-    if (code == 0)
-        QueueMessage(FillFields("Password request of %s accepted\rPassword will be emailed to: %s",
-                                {Q(name), Q(email)}));
-    else
-        QueueMessage(FillFields("Password request of %s FAILED\rEmail: %s\rReason %d: %s",
-                                {Q(name), Q(email), N(code), Q(errText)}));
-}
-
-void TFormQuorMain::CentralUserProfile(ThbQuorUnit *, const std::string &errText, int code,
-                                       const std::string &name, const std::string &password,
-                                       const std::string &email, int userType, double created,
-                                       double lastLogin, int selfCreated, int disabled) {
-    if (code == 0 && hbquor::SameNameIgnoringCase(Q(name), GetLoginName()))
-        ui.mnuUserProfile->setEnabled(true);
-    if (FUserProfile)
-        FUserProfile->ShowProfileResult(errText, code, name, password, email, userType, created,
-                                        lastLogin, selfCreated, disabled);
-}
-
-void TFormQuorMain::CentralProfileChanged(ThbQuorUnit *, const std::string &errText, int code,
-                                          const std::string &name) {
-    if (FUserProfile)
-        FUserProfile->ShowModifyResult(errText, code, name);
-}
-
-void TFormQuorMain::CentralEmailChanged(ThbQuorUnit *, const std::string &errText, int code) {
-    if (FUserProfile)
-        FUserProfile->ShowEmailChangeResult(errText, code);
 }
 
 void TFormQuorMain::CentralInvitation(ThbQuorUnit *sender, const std::string &from,
@@ -276,10 +217,4 @@ void TFormQuorMain::CentralError(ThbQuorUnit *sender, const std::string &where,
 void TFormQuorMain::CentralConnecting(ThbQuorUnit *) {
     FLines.Connecting();
     ShowConnecting();
-}
-
-void TFormQuorMain::CentralAccountRequestLost(hbquor::AccountRequestKind kind,
-                                              const std::string &errText, int, const std::string &,
-                                              const std::string &) {
-    QueueMessage(hbquor::account::LostRequestText(kind, Q(errText)));
 }

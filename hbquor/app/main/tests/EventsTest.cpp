@@ -7,6 +7,7 @@
 #include "ContactIcons.h"
 #include "VrtText.h"
 
+#include "AccountEventRouter.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
 #include "UnitUserProfile.h"
@@ -433,7 +434,7 @@ private slots:
         hbquor::account::TFormUserProfile profile(
             W->Settings().UserTypes, W,
             [&shown](QWidget *, const QString &text) { shown << text; });
-        W->SetUserProfileWindow(&profile);
+        W->AccountEvents().SetProfileWindow(&profile);
         C->HandleUserProfile(H, 0, "bob", "pw", "bob@example.org", 0, 7200, 7200, 2, 1);
         QCOMPARE(profile.inpUserName->text(), QStringLiteral("bob"));
         QCOMPARE(profile.inpSelfCreated->text(), QStringLiteral("2"));

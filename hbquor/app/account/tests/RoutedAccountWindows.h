@@ -1,29 +1,29 @@
-// What the main window does for the account windows, for tests that run
-// them against a real session manager: it forwards the profile events to
-// the profile window while that exists and records the answers to account
-// requests. Also a wait that keeps both the library and Qt going.
+// The account windows against a real session manager, with their events
+// routed as in the program (TAccountEventRouter): the profile events reach
+// the profile window the test opens, and the answers to account requests
+// become messages. Also a wait that keeps both the library and Qt going.
 #pragma once
 
+#include "AccountEventRouter.h"
 #include "MessageHook.h"
 #include "UnitUserProfile.h"
-
-#include "hbQuorClasses.h"
 
 #include <QPointer>
 #include <QStringList>
 
 #include <functional>
 
+class QPushButton;
+
 namespace hbquor::account::testing {
 
 // Pumps the library and Qt's events until cond() holds or the time is up.
 bool Await(const std::function<bool()> &cond, int timeoutMs = 3000);
 
-class MainWindowStandIn {
+class RoutedAccountWindows {
 public:
-    // Attaches the profile and account-answer handlers to the manager.
-    explicit MainWindowStandIn(ThbQuorCentral &central);
-    ~MainWindowStandIn();
+    explicit RoutedAccountWindows(ThbQuorCentral &central);
+    ~RoutedAccountWindows();
 
     // Opens the profile window for the login name and shows it (not
     // modally: the test drives it). Its messages go to `messages`.
@@ -33,11 +33,12 @@ public:
     static void ChangeThrough(QPushButton *button, const QString &entry);
 
     QPointer<TFormUserProfile> window;
+    // The profile window's messages and the account windows' refusals.
     QStringList messages;
-    // "CreateUserResult <code> <name> <email>" and likewise
-    // "PasswordRequestResult ...", in order of arrival.
-    QStringList answers;
     MessageHook record;
+    // The router's messages: answers to account requests, in order.
+    QStringList answers;
+    TAccountEventRouter router;
 
 private:
     ThbQuorCentral &FCentral;
