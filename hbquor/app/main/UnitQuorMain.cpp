@@ -1,33 +1,29 @@
-// The main window's layout, start-up, settings, contacts pane, looks, clock
-// and closing.
+// The main window's start-up, composition, looks and closing.
 #include "UnitQuorMain.h"
 
+#include "AccountEventRouter.h"
 #include "LibraryDriver.h"
-#include "UnitQuorAbout.h"
-#include "VrtText.h"
+#include "NameText.h"
+#include "UnitQuorMainCommands.h"
+#include "UnitQuorMainEvents.h"
 #include "WindowPlacement.h"
 
-#include "AccountEventRouter.h"
-#include "NameText.h"
-#include "UnitQuorChannel.h"
-#include "UnitQuorChat.h"
+#include "InviteDialogEvent.h"
 
 #include "hbQuorClasses.h"
 #include "hbQuorPump.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QGuiApplication>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
-
-#include <algorithm>
 
 namespace {
 
@@ -41,11 +37,6 @@ const QColor DisconnectedColour(255, 255, 221);
 const QColor ConnectingColour(221, 255, 255);
 const QColor ConnectedColour(255, 255, 255);
 
-/// Keeps a coordinate within [0, limit].
-int ClampToScreen(int value, int limit) {
-    return std::max(0, std::min(limit, value));
-}
-
 /// The options with a working default for everything left unset.
 TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window) {
     if (!options.ShowMessage)
@@ -57,6 +48,14 @@ TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window)
     return options;
 }
 
+bool IsKey(const QEvent *event) {
+    return event->type() == QEvent::KeyPress;
+}
+
+bool IsDrag(const QEvent *event) {
+    return event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove;
+}
+
 } // namespace
 
 TFormQuorMain::TFormQuorMain(TFormQuorMainOptions options, QWidget *parent)
@@ -65,9 +64,14 @@ TFormQuorMain::TFormQuorMain(TFormQuorMainOptions options, QWidget *parent)
       FClock(ui.pnVRT, FOptions.VrtClock),
       FLog({ui.RichEdit1, ui.spbScrolling, ui.mnuLogChat}, FOptions.Files.ChatLogFile,
            FClock.Source(), FOptions.ShowMessage),
-      FLines(FLog), FTalkWindows(ui.ListView2, TalkWindowHooks()) {
+      FLines(FLog), FTalkWindows(ui.ListView2, TalkWindowHooks()),
+      FCommands(std::make_unique<TQuorMainCommands>(*this, FLines)) {
     ConnectCommands();
     FormCreate();
+}
+
+TFormQuorMain::~TFormQuorMain() {
+    FormDestroy();
 }
 
 TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
@@ -75,28 +79,48 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
     hooks.Place = [this](QWidget *window) { CenterOnMainWindow(window); };
     hooks.OwnName = [this] { return LoginSessionConnected() ? GetLoginName() : QString(); };
     hooks.SendToUser = [this](QString &own, QString &peer, const QString &text) {
-        return ChatWindowSend(own, peer, text);
+        return FCommands->ChatWindowSend(own, peer, text);
     };
     hooks.SendToChannel = [this](QString &own, QString &channel, const QString &text) {
-        return ChannelWindowSend(own, channel, text);
+        return FCommands->ChannelWindowSend(own, channel, text);
     };
     hooks.ChannelOpened = [this](const QString &own, const QString &channel) {
         FLines.ChannelOpened(own, channel);
     };
     hooks.ChannelClosed = [this](const QString &channel) {
+        // Leaving is asked for connected or not; the lines only while connected.
         const QString login = GetLoginName();
-        if (FCentral && FCentral->IsConnected(login.toStdString()))
+        if (LoginSessionConnected())
             FLines.ChannelClosed(login, channel);
         if (FCentral)
             FCentral->LeaveChannel(login.toStdString(), channel.toStdString());
     };
     hooks.InviteDialogTarget = this;
-    hooks.ShowMessage = [this](const QString &text) { FOptions.ShowMessage(text); };
+    hooks.ShowMessage = [this](const QString &text) { ShowMessage(text); };
     return hooks;
 }
 
-TFormQuorMain::~TFormQuorMain() {
-    FormDestroy();
+void TFormQuorMain::ConnectCommands() {
+    connect(ui.spbScrolling, &QToolButton::clicked, this, &TFormQuorMain::spbScrollingClick);
+    connect(ui.Timer1, &QTimer::timeout, this, &TFormQuorMain::Timer1Timer);
+    connect(ui.spbLogon, &QAbstractButton::clicked, this, &TFormQuorMain::spbLogonClick);
+    connect(ui.spbLogoff, &QAbstractButton::clicked, this, &TFormQuorMain::spbLogoffClick);
+    const std::initializer_list<std::pair<QAction *, void (TFormQuorMain::*)()>> items{
+        {ui.mnuCreateaQuoraccount, &TFormQuorMain::mnuCreateaQuoraccountClick},
+        {ui.mnuReqPassword, &TFormQuorMain::mnuReqPasswordClick},
+        {ui.mnuLogChat, &TFormQuorMain::mnuLogChatClick},
+        {ui.mnuExit, &TFormQuorMain::mnuExitClick},
+        {ui.mnuUserProfile, &TFormQuorMain::mnuUserProfileClick},
+        {ui.mnuQuorSDK, &TFormQuorMain::mnuQuorSDKClick},
+        {ui.mnuQuorDelphi, &TFormQuorMain::mnuQuorDelphiClick},
+        {ui.mnuContactAuthor, &TFormQuorMain::mnuContactAuthorClick},
+        {ui.mnuAbout, &TFormQuorMain::mnuAboutClick},
+    };
+    for (const auto &[item, handler] : items)
+        connect(item, &QAction::triggered, this, handler);
+    for (QLineEdit *input : {ui.inpUserName, ui.inpPassword, ui.inpSayThis, ui.inpTarget})
+        input->installEventFilter(this);
+    ui.inpTarget->setAcceptDrops(true);
 }
 
 void TFormQuorMain::FormCreate() {
@@ -117,10 +141,10 @@ void TFormQuorMain::FormCreate() {
     FCentral = std::make_unique<hbquor::ThbQuorCentral>();
     hbquor::SetServer(FSettings.QuorHost.toStdString(), FSettings.QuorPort);
     if (FCentral->Init() != 0)
-        FOptions.ShowMessage(QStringLiteral("could not initialise QuorApi"));
+        ShowMessage(QStringLiteral("could not initialise QuorApi"));
     else
         FLibraryDriver = std::make_unique<LibraryDriver>();
-    SubscribeEvents();
+    FEvents = std::make_unique<TQuorMainEvents>(*this, *FCentral, FLines);
     FAccountEvents = std::make_unique<hbquor::account::TAccountEventRouter>(
         *FCentral, [this](const QString &text) { QueueMessage(text); });
     FAccountEvents->SetOnProfileLoaded([this](const QString &name) {
@@ -141,21 +165,12 @@ void TFormQuorMain::ReadSettings() {
     // one on no screen, it is centred on the primary screen.
     adjustSize(); // the size the window shows with, which the place depends on
     FPlacement = new FramePlacement(this, [this](const QSize &frame) {
-        return StartFramePosition(FSettings.Frame, frame, ScreenAreas(), StartEdgeMargin);
+        const QList<QRect> screens = FOptions.ScreenSize
+                                         ? QList<QRect>{QRect(QPoint(0, 0), *FOptions.ScreenSize)}
+                                         : ScreenAreas();
+        return StartFramePosition(FSettings.Frame, frame, screens, StartEdgeMargin);
     });
     FPlacement->Apply();
-}
-
-QList<QRect> TFormQuorMain::ScreenAreas() const {
-    if (FOptions.ScreenSize)
-        return {QRect(QPoint(0, 0), *FOptions.ScreenSize)};
-    QList<QRect> areas;
-    if (const QScreen *primary = QGuiApplication::primaryScreen())
-        areas << primary->availableGeometry();
-    for (const QScreen *screen : QGuiApplication::screens())
-        if (screen != QGuiApplication::primaryScreen())
-            areas << screen->availableGeometry();
-    return areas;
 }
 
 void TFormQuorMain::showEvent(QShowEvent *event) {
@@ -177,6 +192,39 @@ void TFormQuorMain::FormPaint() {
         ui.inpUserName->setFocus();
     else if (ui.inpPassword->text().isEmpty())
         ui.inpPassword->setFocus();
+}
+
+bool TFormQuorMain::event(QEvent *event) {
+    if (event->type() == TInviteDialogEvent::EventType()) {
+        const auto *request = static_cast<TInviteDialogEvent *>(event);
+        FCommands->InviteDialog(request->PendingInviteUser(), request->PendingInviteChannel());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TFormQuorMain::eventFilter(QObject *watched, QEvent *event) {
+    if (IsKey(event)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (watched == ui.inpSayThis)
+            return inpSayThisKeyDown(key);
+        if (watched == ui.inpUserName)
+            inpUserNameKeyDown(key);
+        else if (watched == ui.inpPassword)
+            inpPasswordKeyDown(key);
+    } else if (watched == ui.inpTarget && IsDrag(event)) {
+        auto *drag = static_cast<QDropEvent *>(event);
+        drag->setAccepted(FCommands->inpTargetDragOver(drag->source()));
+        return true;
+    } else if (watched == ui.inpTarget && event->type() == QEvent::Drop) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (FCommands->inpTargetDragOver(drop->source())) {
+            FCommands->inpTargetDragDrop(drop->source());
+            drop->acceptProposedAction();
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFormQuorMain::mnuExitClick() {
@@ -222,6 +270,7 @@ void TFormQuorMain::FormDestroy() {
     FLibraryDriver.reset();
     FCentral.reset();
     FAccountEvents.reset();
+    FEvents.reset();
 }
 
 QString TFormQuorMain::GetLoginName() const {
@@ -236,8 +285,26 @@ QString TFormQuorMain::GetTarget() const {
     return ui.inpTarget->text().trimmed();
 }
 
+bool TFormQuorMain::LoginSessionConnected() const {
+    return FCentral && FCentral->IsConnected(GetLoginName().toStdString());
+}
+
+void TFormQuorMain::ShowMessage(const QString &text) {
+    FOptions.ShowMessage(text);
+}
+
 void TFormQuorMain::QueueMessage(const QString &text) {
-    QTimer::singleShot(0, this, [this, text] { FOptions.ShowMessage(text); });
+    QTimer::singleShot(0, this, [this, text] { ShowMessage(text); });
+}
+
+int TFormQuorMain::ExecDialog(QDialog &dialog) {
+    return FOptions.ExecDialog ? FOptions.ExecDialog(dialog) : dialog.exec();
+}
+
+void TFormQuorMain::CenterOnMainWindow(QWidget *form) const {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    CenterOnWindow(form, this, FOptions.ScreenSize.value_or(screen ? screen->size() : size()),
+                   CentreEdgeMargin);
 }
 
 // ---- Looks ----
@@ -271,52 +338,4 @@ void TFormQuorMain::ShowConnected() {
     ui.inpSayThis->setEnabled(true);
     SetPaneColour(ui, ConnectedColour);
     EnableSessionCommands(ui, true);
-}
-
-void TFormQuorMain::CenterOnMainWindow(QWidget *form, const QWidget *main, const QSize &screen) {
-    if (form == nullptr || main == nullptr)
-        return;
-    const QRect mainFrame = main->frameGeometry();
-    const QSize formSize = form->frameGeometry().size();
-    const int left = mainFrame.left() + (mainFrame.width() - formSize.width()) / 2;
-    const int top = mainFrame.top() + (mainFrame.height() - formSize.height()) / 2;
-    form->move(ClampToScreen(left, screen.width() - CentreEdgeMargin),
-               ClampToScreen(top, screen.height() - CentreEdgeMargin));
-}
-
-void TFormQuorMain::CenterOnMainWindow(QWidget *form) const {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    CenterOnMainWindow(form, this, FOptions.ScreenSize.value_or(screen ? screen->size() : size()));
-}
-
-// ---- Clock ----
-
-void TFormQuorMain::Timer1Timer() {
-    FClock.Tick();
-}
-
-// ---- Help menu ----
-
-void TFormQuorMain::mnuQuorSDKClick() {
-    FOptions.OpenUrl(QUrl(FSettings.UrlQuorSdk));
-}
-
-void TFormQuorMain::mnuQuorDelphiClick() {
-    FOptions.OpenUrl(QUrl(FSettings.UrlQuorDelphi));
-}
-
-void TFormQuorMain::mnuContactAuthorClick() {
-    FOptions.OpenUrl(QUrl(FSettings.ContactAuthorLink(), QUrl::TolerantMode));
-}
-
-void TFormQuorMain::SetAboutBox(TFormQuorAbout *about) {
-    FAboutBox = about;
-}
-
-void TFormQuorMain::mnuAboutClick() {
-    if (!FAboutBox)
-        return;
-    FAboutBox->SetText(TFormQuorAbout::AboutText(hbquor::kQuorApiBuild));
-    CenterOnMainWindow(FAboutBox);
-    FAboutBox->exec();
 }

@@ -1,19 +1,22 @@
 // The main window's commands on the own account: logon and logoff (buttons
-// and Enter), the say input, account creation, the forgotten password and
-// the user profile window.
+// and Enter), the say input, account creation, the forgotten password, the
+// user profile window and the Help menu.
 #include "UnitQuorMain.h"
 
 #include "NameText.h"
 
 #include "AccountCommands.h"
 #include "AccountEventRouter.h"
+#include "UnitQuorAbout.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
+#include "UnitQuorMainCommands.h"
 #include "UnitUserProfile.h"
 
 #include "hbQuorClasses.h"
 
 #include <QLineEdit>
+#include <QUrl>
 
 namespace {
 
@@ -30,7 +33,7 @@ bool IsEnterKey(int key) {
 bool TFormQuorMain::CheckInitialised() {
     if (FCentral && FCentral->Initialised())
         return true;
-    FOptions.ShowMessage(QStringLiteral("QuorCentral has not been initialised"));
+    ShowMessage(QStringLiteral("QuorCentral has not been initialised"));
     return false;
 }
 
@@ -42,11 +45,11 @@ void TFormQuorMain::spbLogonClick() {
     const QString login = GetLoginName();
     const QString password = GetPassword();
     if (!FCentral->AddLogin(S(login), S(password))) {
-        FOptions.ShowMessage(QStringLiteral("check user name and password"));
+        ShowMessage(QStringLiteral("check user name and password"));
         return;
     }
     FCentral->DelAllContacts(S(login));
-    SendContactList(login);
+    FCommands->SendContactList(login);
     FCentral->Login(S(login), S(password));
 }
 
@@ -54,7 +57,7 @@ void TFormQuorMain::spbLogoffClick() {
     if (!CheckInitialised())
         return;
     if (FCentral->Logout(S(GetLoginName())) != 0)
-        FOptions.ShowMessage(QStringLiteral("Cannot logoff."));
+        ShowMessage(QStringLiteral("Cannot logoff."));
 }
 
 void TFormQuorMain::inpUserNameKeyDown(int key) {
@@ -108,13 +111,13 @@ bool TFormQuorMain::inpSayThisKeyDown(int key) {
 
 void TFormQuorMain::mnuCreateaQuoraccountClick() {
     hbquor::account::RunCreateAccount(
-        this, *FCentral, [this](QWidget *, const QString &text) { FOptions.ShowMessage(text); });
+        this, *FCentral, [this](QWidget *, const QString &text) { ShowMessage(text); });
 }
 
 void TFormQuorMain::mnuReqPasswordClick() {
     hbquor::account::RunRequestPassword(
         this, *FCentral, GetLoginName(),
-        [this](QWidget *, const QString &text) { FOptions.ShowMessage(text); });
+        [this](QWidget *, const QString &text) { ShowMessage(text); });
 }
 
 void TFormQuorMain::mnuUserProfileClick() {
@@ -122,10 +125,35 @@ void TFormQuorMain::mnuUserProfileClick() {
     if (session == nullptr || !session->IsConnected() || session->Rights() == hbquor::kRightsNone)
         return;
     hbquor::account::TFormUserProfile profile(
-        FSettings.UserTypes, this,
-        [this](QWidget *, const QString &text) { FOptions.ShowMessage(text); });
+        FSettings.UserTypes, this, [this](QWidget *, const QString &text) { ShowMessage(text); });
     profile.OpenForSession(*FCentral, GetLoginName());
     FAccountEvents->SetProfileWindow(&profile);
     ExecDialog(profile);
     FAccountEvents->SetProfileWindow(nullptr);
+}
+
+// ---- Help menu ----
+
+void TFormQuorMain::mnuQuorSDKClick() {
+    FOptions.OpenUrl(QUrl(FSettings.UrlQuorSdk));
+}
+
+void TFormQuorMain::mnuQuorDelphiClick() {
+    FOptions.OpenUrl(QUrl(FSettings.UrlQuorDelphi));
+}
+
+void TFormQuorMain::mnuContactAuthorClick() {
+    FOptions.OpenUrl(QUrl(FSettings.ContactAuthorLink(), QUrl::TolerantMode));
+}
+
+void TFormQuorMain::SetAboutBox(TFormQuorAbout *about) {
+    FAboutBox = about;
+}
+
+void TFormQuorMain::mnuAboutClick() {
+    if (!FAboutBox)
+        return;
+    FAboutBox->SetText(TFormQuorAbout::AboutText(hbquor::kQuorApiBuild));
+    CenterOnMainWindow(FAboutBox);
+    FAboutBox->exec();
 }

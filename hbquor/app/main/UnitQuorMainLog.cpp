@@ -1,4 +1,5 @@
-// The main window's handlers of the log: "Log Chat" and the scroll mode.
+// The main window's handlers of the log and the clock: "Log Chat", the
+// scroll mode and the clock's tick.
 #include "UnitQuorMain.h"
 
 void TFormQuorMain::mnuLogChatClick() {
@@ -7,4 +8,8 @@ void TFormQuorMain::mnuLogChatClick() {
 
 void TFormQuorMain::spbScrollingClick() {
     FLog.SetFrozen(!FLog.IsFrozen());
+}
+
+void TFormQuorMain::Timer1Timer() {
+    FClock.Tick();
 }

@@ -1,5 +1,7 @@
 #include "WindowPlacement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -71,4 +73,26 @@ void FramePlacement::CheckFramed() {
         Apply();
     if (framed || --FChecksLeft <= 0)
         FWait->stop();
+}
+
+QList<QRect> ScreenAreas() {
+    QList<QRect> areas;
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (primary != nullptr)
+        areas << primary->availableGeometry();
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (screen != primary)
+            areas << screen->availableGeometry();
+    return areas;
+}
+
+void CenterOnWindow(QWidget *form, const QWidget *main, const QSize &screen, int edgeMargin) {
+    if (form == nullptr || main == nullptr)
+        return;
+    const QRect mainFrame = main->frameGeometry();
+    const QSize formSize = form->frameGeometry().size();
+    const int left = mainFrame.left() + (mainFrame.width() - formSize.width()) / 2;
+    const int top = mainFrame.top() + (mainFrame.height() - formSize.height()) / 2;
+    form->move(Clamp(left, 0, screen.width() - edgeMargin),
+               Clamp(top, 0, screen.height() - edgeMargin));
 }

@@ -29,6 +29,14 @@ class QWidget;
 QPoint StartFramePosition(const std::optional<QPoint> &stored, const QSize &frameSize,
                           const QList<QRect> &screens, int edgeMargin);
 
+/// The areas of the screens windows may use, the primary screen first.
+QList<QRect> ScreenAreas();
+
+/// Places form centred over main, kept at least edgeMargin pixels inside
+/// the right and bottom edges of a screen of size screen and not above or
+/// left of it. Nothing happens unless both are given.
+void CenterOnWindow(QWidget *form, const QWidget *main, const QSize &screen, int edgeMargin);
+
 /// Places a window's frame at the corner that place() computes from the
 /// frame's size: at once, and once more when the window system has framed
 /// the shown window.

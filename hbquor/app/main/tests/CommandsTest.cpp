@@ -204,17 +204,17 @@ private slots:
     void addContactRefusesDuplicatesAndSendsWhileConnected() {
         QStringList seen;
         F->AnswerDialog = TypeUserName(QStringLiteral(" BOB "), &seen);
-        W->mnuAddContact1Click();
+        W->Commands().mnuAddContact1Click();
         QCOMPARE(seen, (QStringList{QStringLiteral("Add Quor Contact"), QStringLiteral("Quor user"),
                                     QString(), QStringLiteral("Add")}));
         QCOMPARE(F->Messages, QStringList{QStringLiteral("BOB is already on the list.")});
         F->AnswerDialog = TypeUserName(QStringLiteral("Anna"));
-        W->mnuAddContact1Click();
+        W->Commands().mnuAddContact1Click();
         QCOMPARE(W->Contacts().Names(), (QStringList{QStringLiteral("Anna"), QStringLiteral("bob"),
                                                      QStringLiteral("carol")}));
         LogOn();
         F->AnswerDialog = TypeUserName(QStringLiteral("dave"));
-        W->mnuAddContact1Click();
+        W->Commands().mnuAddContact1Click();
         QVERIFY(C->FindByName("alice")->FindContact("dave") != nullptr);
     }
 
@@ -222,23 +222,23 @@ private slots:
         Select(W->ui.ListView1, QStringLiteral("carol"));
         QStringList seen;
         F->AnswerDialog = TypeUserName(QStringLiteral("CAROL"), &seen);
-        W->mnuDeleteContact1Click();
+        W->Commands().mnuDeleteContact1Click();
         QCOMPARE(seen.value(0), QStringLiteral("Delete Quor Contact"));
         QCOMPARE(seen.value(2), QStringLiteral("carol"));
         QCOMPARE(W->Contacts().Names(), QStringList{QStringLiteral("bob")});
         F->AnswerDialog = TypeUserName(QStringLiteral("zed"));
-        W->mnuDeleteContact1Click();
+        W->Commands().mnuDeleteContact1Click();
         QCOMPARE(F->Messages, QStringList{QStringLiteral("zed is not on the list.")});
     }
 
     // ---- Conversations ----
     void doubleClickWhileDisconnectedShowsOnlyExistingWindows() {
         Select(W->ui.ListView1, QStringLiteral("bob"));
-        W->ListView1DblClick();
+        W->Commands().ListView1DblClick();
         QCOMPARE(W->TalkWindows().FindChatWindow(QStringLiteral("bob")), nullptr);
         TFormQuorChat *chat = W->TalkWindows().CreateChatWindow(QStringLiteral("bob"));
         QCOMPARE(chat->GetOwnName(), QString());
-        W->ListView1DblClick();
+        W->Commands().ListView1DblClick();
         QVERIFY(chat->isVisible());
         chat->close();
     }
@@ -248,7 +248,7 @@ private slots:
         Select(W->ui.ListView1, QStringLiteral("carol"));
         QStringList seen;
         F->AnswerDialog = TypeUserName(QStringLiteral(" carol "), &seen);
-        W->mnuOpenChatClick();
+        W->Commands().mnuOpenChatClick();
         QCOMPARE(seen.value(0), QStringLiteral("Open Quor Chat"));
         QCOMPARE(seen.value(2), QStringLiteral("carol"));
         TFormQuorChat *chat = W->TalkWindows().FindChatWindow(QStringLiteral("CAROL"));
@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(chat->GetPeerName(), QStringLiteral("carol"));
         QString own;
         QString peer = QStringLiteral("carol");
-        QVERIFY(W->ChatWindowSend(own, peer, QStringLiteral("typed in the window")));
+        QVERIFY(W->Commands().ChatWindowSend(own, peer, QStringLiteral("typed in the window")));
         QCOMPARE(own, QStringLiteral("alice"));
         QCOMPARE(F->LastLogLine(), QStringLiteral("alice (to carol): \ttyped in the window"));
         chat->close();
@@ -270,12 +270,12 @@ private slots:
         Select(W->ui.ListView1, QStringLiteral("bob"));
         QStringList seen;
         F->AnswerDialog = TypeUserName(QStringLiteral("bob"), &seen);
-        W->mnuPingUser1Click();
+        W->Commands().mnuPingUser1Click();
         QCOMPARE(seen.mid(0, 4),
                  (QStringList{QStringLiteral("Ping User"), QStringLiteral("Quor user"),
                               QStringLiteral("bob"), QStringLiteral("Ping")}));
         QVERIFY(FServer->Read());
-        W->mnuUserStatusClick();
+        W->Commands().mnuUserStatusClick();
         QCOMPARE(seen.mid(4, 4),
                  (QStringList{QStringLiteral("Query User Online Status"),
                               QStringLiteral("Quor user"), QString(), QStringLiteral("Query")}));
@@ -283,10 +283,10 @@ private slots:
     }
 
     void pingNeedsAConnectedSession() {
-        W->mnuPingUserClick();
-        W->mnuUserStatusClick();
-        W->mnuJoinChannelClick();
-        W->mnuInviteUser1Click();
+        W->Commands().mnuPingUserClick();
+        W->Commands().mnuUserStatusClick();
+        W->Commands().mnuJoinChannelClick();
+        W->Commands().mnuInviteUser1Click();
         QVERIFY(F->DialogTitles.isEmpty());
     }
 
@@ -341,8 +341,8 @@ private slots:
     void listChannelsResetsTheCount() {
         LogOn();
         C->HandleChannelList(C->FindByName("alice")->Handle(), "#a", 0, 1);
-        W->mnuListChannelsClick();
-        QCOMPARE(W->ChannelCount(), 0);
+        W->Commands().mnuListChannelsClick();
+        QCOMPARE(W->SessionEvents().ChannelCount(), 0);
         QVERIFY(FServer->Read());
     }
 
@@ -359,7 +359,7 @@ private slots:
             invite.inpChannel->setText(QStringLiteral("lobby"));
             return int(QDialog::Accepted);
         };
-        W->mnuInviteUser2Click();
+        W->Commands().mnuInviteUser2Click();
         QCOMPARE(prefilledUser, QStringLiteral("bob"));
         QCOMPARE(prefilledChannel, QString());
         QVERIFY(FServer->Read()); // the invite request
@@ -384,10 +384,10 @@ private slots:
     // ---- Dragging ----
     void droppingAContactFillsTheTarget() {
         Select(W->ui.ListView1, QStringLiteral("carol"));
-        QVERIFY(W->inpTargetDragOver(W->ui.ListView1));
-        QVERIFY(W->inpTargetDragOver(W->ui.ListView2));
-        QVERIFY(!W->inpTargetDragOver(W->ui.inpSayThis));
-        W->inpTargetDragDrop(W->ui.ListView1);
+        QVERIFY(W->Commands().inpTargetDragOver(W->ui.ListView1));
+        QVERIFY(W->Commands().inpTargetDragOver(W->ui.ListView2));
+        QVERIFY(!W->Commands().inpTargetDragOver(W->ui.inpSayThis));
+        W->Commands().inpTargetDragDrop(W->ui.ListView1);
         QCOMPARE(W->ui.inpTarget->text(), QStringLiteral("carol"));
     }
 

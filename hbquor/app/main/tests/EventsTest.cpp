@@ -276,13 +276,13 @@ private slots:
     void welcomeAsksForTheChannelList() {
         FServer->Read(); // the own profile request
         C->HandleChannelList(H, "#a", 0, 1);
-        QCOMPARE(W->ChannelCount(), 1);
+        QCOMPARE(W->SessionEvents().ChannelCount(), 1);
         C->HandleWelcome(H, "Welcome to Quor");
         QCOMPARE(F->LastLogLine(), QStringLiteral("Welcome to Quor"));
         QCOMPARE(LastLineColour(), QColor(0, 0, 255));
         QCOMPARE(LastFileLine(),
                  Stamp() + QStringLiteral(" VRT - Quor server welcome message: Welcome to Quor"));
-        QCOMPARE(W->ChannelCount(), 0);
+        QCOMPARE(W->SessionEvents().ChannelCount(), 0);
         QVERIFY(FServer->Read()); // the channel list request
     }
 

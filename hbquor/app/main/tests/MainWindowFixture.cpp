@@ -88,7 +88,7 @@ void MainWindowFixture::JoinChannel(const QString &name, int type) {
         join.SetChannelTypeIndex(type);
         return int(QDialog::Accepted);
     };
-    FWindow->mnuJoinChannelClick();
+    FWindow->Commands().mnuJoinChannelClick();
     AnswerDialog = nullptr;
 }
 

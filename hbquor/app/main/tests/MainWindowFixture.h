@@ -3,6 +3,8 @@
 #pragma once
 
 #include "UnitQuorMain.h"
+#include "UnitQuorMainCommands.h"
+#include "UnitQuorMainEvents.h"
 
 #include <QByteArray>
 #include <QDialog>

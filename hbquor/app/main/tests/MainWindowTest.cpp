@@ -446,14 +446,14 @@ private slots:
         QWidget form;
         form.resize(272, 78);
         const QSize screen(1024, 768);
-        TFormQuorMain::CenterOnMainWindow(&form, &main, screen);
+        CenterOnWindow(&form, &main, screen, 50);
         QCOMPARE(form.pos().x(), 1024 - 50);
         QCOMPARE(form.pos().y(), 768 - 50);
         main.move(100, 100);
-        TFormQuorMain::CenterOnMainWindow(&form, &main, screen);
+        CenterOnWindow(&form, &main, screen, 50);
         QCOMPARE(form.pos(), QPoint(100 + (540 - 272) / 2, 100 + (368 - 78) / 2));
         main.move(-400, -300);
-        TFormQuorMain::CenterOnMainWindow(&form, &main, screen);
+        CenterOnWindow(&form, &main, screen, 50);
         QCOMPARE(form.pos(), QPoint(0, 0));
     }
 

@@ -73,7 +73,7 @@ private slots:
         TFormQuorChannel *window = W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby"));
         QVERIFY(window != nullptr);
         QCOMPARE(window->MemberNames(), QStringList{QStringLiteral("anna")});
-        W->mnuListChannelsClick();
+        W->Commands().mnuListChannelsClick();
         QVERIFY(AwaitLogLine(QStringLiteral("There is 1 channel operating")));
         QVERIFY(LogText().contains(QStringLiteral("  Channel: #lobby - Standard - 1 user")));
     }
