@@ -89,34 +89,32 @@ void TQuorMainCommands::SendContactList(const QString &account) {
 }
 
 void TQuorMainCommands::mnuAddContact1Click() {
-    const std::optional<QString> typed =
-        AskUserName(QStringLiteral("Add Quor Contact"), QStringLiteral("Add"), QString());
-    const QString name = typed.value_or(QString()).trimmed();
-    if (name.isEmpty())
-        return;
-    if (!FWindow.Contacts().Add(name)) {
-        FWindow.ShowMessage(name + QStringLiteral(" is already on the list."));
-        return;
-    }
-    const std::string login = S(FWindow.GetLoginName());
-    if (Central().HasLogin(login) && !Central().IsIdle(login))
-        Central().AddContact(login, S(name));
+    ChangeContacts(QStringLiteral("Add Quor Contact"), QStringLiteral("Add"), QString(),
+                   &ContactListModel::Add, " is already on the list.",
+                   &hbquor::ThbQuorCentral::AddContact);
 }
 
 void TQuorMainCommands::mnuDeleteContact1Click() {
-    const std::optional<QString> typed =
-        AskUserName(QStringLiteral("Delete Quor Contact"), QStringLiteral("Delete"),
-                    SelectedCaption(FWindow.ui.ListView1));
-    const QString name = typed.value_or(QString()).trimmed();
+    ChangeContacts(QStringLiteral("Delete Quor Contact"), QStringLiteral("Delete"),
+                   SelectedCaption(FWindow.ui.ListView1), &ContactListModel::Remove,
+                   " is not on the list.", &hbquor::ThbQuorCentral::DelContact);
+}
+
+void TQuorMainCommands::ChangeContacts(const QString &title, const QString &button,
+                                       const QString &prefill, ListChange change,
+                                       const char *refusal, SessionChange request) {
+    const QString name = AskUserName(title, button, prefill).value_or(QString()).trimmed();
     if (name.isEmpty())
         return;
-    if (!FWindow.Contacts().Remove(name)) {
-        FWindow.ShowMessage(name + QStringLiteral(" is not on the list."));
+    if (!(FWindow.Contacts().*change)(name)) {
+        FWindow.ShowMessage(name + QLatin1String(refusal));
         return;
     }
+    // A session that is logging on or logged on learns of it at once; any
+    // other at the next logon, when it gets the whole list.
     const std::string login = S(FWindow.GetLoginName());
     if (Central().HasLogin(login) && !Central().IsIdle(login))
-        Central().DelContact(login, S(name));
+        (Central().*request)(login, S(name));
 }
 
 // ---- Conversations ----

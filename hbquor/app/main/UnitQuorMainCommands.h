@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+class ContactListModel;
 class EventLines;
 class QObject;
 class TFormQuorMain;
@@ -65,6 +66,12 @@ private:
     /// as typed after confirmation, or std::nullopt.
     std::optional<QString> AskUserName(const QString &title, const QString &button,
                                        const QString &prefill);
+    /// The add and delete commands: asks for a name, changes the list (a
+    /// refusal shows the name and the refusal text) and the session's list.
+    using ListChange = bool (ContactListModel::*)(const QString &);
+    using SessionChange = bool (hbquor::ThbQuorCentral::*)(std::string_view, std::string_view);
+    void ChangeContacts(const QString &title, const QString &button, const QString &prefill,
+                        ListChange change, const char *refusal, SessionChange request);
     /// A request of the session manager for (account, user name).
     using UserRequest = int (hbquor::ThbQuorCentral::*)(std::string_view, std::string_view);
     /// Shows the user-name dialog and, when it is confirmed with a name and

@@ -3,30 +3,15 @@
 #include "ContactListModel.h"
 #include "ContactIcons.h"
 #include "ContactPaneView.h"
+#include "FileBytes.h"
 
 #include "hbQuorUnit.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 using hbquor::QuorUserStatus;
-
-namespace {
-
-void WriteFile(const QString &name, const QByteArray &text) {
-    QFile file(name);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text);
-}
-
-QByteArray ReadFile(const QString &name) {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class ContactListModelTest : public QObject {
     Q_OBJECT
@@ -36,12 +21,12 @@ class ContactListModelTest : public QObject {
 
 private slots:
     void loadSortsCaseVariantsTogetherAndKeepsDuplicates() {
-        WriteFile(FFile, "zoe\r\nBob\r\nalice\r\nbob\r\nBob\r\n");
+        WriteFileBytes(FFile, "zoe\r\nBob\r\nalice\r\nbob\r\nBob\r\n");
         ContactListModel model;
         model.Load(FFile);
         QCOMPARE(model.Names(), (QStringList{"alice", "Bob", "Bob", "bob", "zoe"}));
         QVERIFY(model.IsDirty()); // the file is not in list order
-        WriteFile(FFile, "alice\r\nBob\r\n");
+        WriteFileBytes(FFile, "alice\r\nBob\r\n");
         model.Load(FFile);
         QVERIFY(!model.IsDirty());
         model.Load(FDir.filePath(QStringLiteral("missing.txt")));
@@ -85,15 +70,15 @@ private slots:
     }
 
     void savingWritesOnlyAChangedList() {
-        WriteFile(FFile, "alice\r\n");
+        WriteFileBytes(FFile, "alice\r\n");
         ContactListModel model;
         model.Load(FFile);
-        WriteFile(FFile, "alice\r\nedited elsewhere\r\n");
+        WriteFileBytes(FFile, "alice\r\nedited elsewhere\r\n");
         QVERIFY(model.Save(FFile));
-        QCOMPARE(ReadFile(FFile), QByteArray("alice\r\nedited elsewhere\r\n"));
+        QCOMPARE(ReadFileBytes(FFile), QByteArray("alice\r\nedited elsewhere\r\n"));
         model.Add(QStringLiteral("bob"));
         QVERIFY(model.Save(FFile));
-        QCOMPARE(ReadFile(FFile), QByteArray("alice\r\nbob\r\n"));
+        QCOMPARE(ReadFileBytes(FFile), QByteArray("alice\r\nbob\r\n"));
         QVERIFY(!model.IsDirty());
         model.Remove(QStringLiteral("bob"));
         QVERIFY(!model.Save(FDir.filePath(QStringLiteral("no/such/folder/Contacts.txt"))));

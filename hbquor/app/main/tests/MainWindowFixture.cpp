@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
+#include "FileBytes.h"
 #include "UnitAddChannel.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -16,20 +16,12 @@ MainWindowFixture::~MainWindowFixture() {
     Destroy();
 }
 
-namespace {
-void WriteFile(const QString &fileName, const QByteArray &text) {
-    QFile file(fileName);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text);
-}
-} // namespace
-
 void MainWindowFixture::WriteSettings(const QByteArray &text) const {
-    WriteFile(FFiles.SettingsFile, text);
+    WriteFileBytes(FFiles.SettingsFile, text);
 }
 
 void MainWindowFixture::WriteContacts(const QByteArray &text) const {
-    WriteFile(FFiles.ContactsFile, text);
+    WriteFileBytes(FFiles.ContactsFile, text);
 }
 
 TFormQuorMain &MainWindowFixture::Start() {
@@ -92,16 +84,9 @@ void MainWindowFixture::JoinChannel(const QString &name, int type) {
     AnswerDialog = nullptr;
 }
 
-QByteArray MainWindowFixture::ReadFile(const QString &fileName) const {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
 QStringList MainWindowFixture::ChatLogLines() const {
     QStringList lines =
-        QString::fromUtf8(ReadFile(FFiles.ChatLogFile)).split(QStringLiteral("\r\n"));
+        QString::fromUtf8(ReadFileBytes(FFiles.ChatLogFile)).split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;

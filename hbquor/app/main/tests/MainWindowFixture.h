@@ -52,7 +52,6 @@ public:
 
     TFormQuorMain &Window() { return *FWindow; }
     const AppFiles &Files() const { return FFiles; }
-    QByteArray ReadFile(const QString &fileName) const;
     /// Lines of the chat log file without their CR LF ends.
     QStringList ChatLogLines() const;
     /// The text of the log pane's last paragraph.

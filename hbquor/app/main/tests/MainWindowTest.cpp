@@ -4,6 +4,8 @@
 // and the log on their own are tested beside them.
 #include "MainWindowFixture.h"
 
+#include "FileBytes.h"
+
 #include "ContactIcons.h"
 #include "UnitQuorAbout.h"
 
@@ -230,7 +232,7 @@ private slots:
         QVERIFY(!w.ui.Timer1->isActive());
         QVERIFY(!w.Log().ChatLogOpen());
 
-        const QString ini = QString::fromUtf8(f.ReadFile(f.Files().SettingsFile));
+        const QString ini = QString::fromUtf8(ReadFileBytes(f.Files().SettingsFile));
         QVERIFY(ini.contains(QStringLiteral("wndMainLeft=120")));
         QVERIFY(ini.contains(QStringLiteral("wndMainTop=80")));
         QVERIFY(ini.contains(QStringLiteral("LoginName=dave\n")));
@@ -244,7 +246,7 @@ private slots:
         QVERIFY(ini.contains(QStringLiteral("[Other]")));
         QVERIFY(!ini.contains(QStringLiteral("secret")));
 
-        QCOMPARE(f.ReadFile(f.Files().ContactsFile), QByteArray("alice\r\ncarol\r\n"));
+        QCOMPARE(ReadFileBytes(f.Files().ContactsFile), QByteArray("alice\r\ncarol\r\n"));
         const QStringList log = f.ChatLogLines();
         QCOMPARE(log.size(), 6);
         QCOMPARE(log.mid(3), (QStringList{Hyphens,
@@ -258,7 +260,7 @@ private slots:
         TFormQuorMain &w = f.Start();
         w.ui.mnuLogChat->trigger();
         QVERIFY(f.CloseWithYes());
-        QVERIFY(f.ReadFile(f.Files().SettingsFile).contains("LogChat=0"));
+        QVERIFY(ReadFileBytes(f.Files().SettingsFile).contains("LogChat=0"));
     }
 
     // ---- Looks ----

@@ -4,6 +4,8 @@
 #include "QuorSettings.h"
 #include "SavedContacts.h"
 
+#include "FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -12,17 +14,8 @@
 
 namespace {
 
-QByteArray ReadAll(const QString &fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
 void WriteAll(const QString &fileName, const QByteArray &bytes) {
-    QFile file(fileName);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
+    QVERIFY(WriteFileBytes(fileName, bytes));
 }
 
 const QString P = QStringLiteral("Parameters");
@@ -106,7 +99,7 @@ private slots:
         settings.WriteInteger(P, QStringLiteral("wndMainLeft"), -5);
         settings.WriteBool(P, QStringLiteral("LogChat"), false);
         QVERIFY(settings.Save());
-        const QByteArray text = ReadAll(name);
+        const QByteArray text = ReadFileBytes(name);
         QVERIFY(text.contains("; my comment"));
         QVERIFY(text.contains("; about the name"));
         QVERIFY(text.contains("LoginName=New"));
@@ -149,7 +142,7 @@ private slots:
         const QString name = dir.filePath(QStringLiteral("Contacts.txt"));
         WriteAll(name, "old\r\n");
         QVERIFY(WriteSavedContacts(name, {QStringLiteral("alice"), QStringLiteral("Bob")}));
-        QCOMPARE(ReadAll(name), QByteArray("alice\r\nBob\r\n"));
+        QCOMPARE(ReadFileBytes(name), QByteArray("alice\r\nBob\r\n"));
     }
 
     void savedContactsOfOlderProgramsKeepTheirLetters() {
@@ -229,7 +222,7 @@ private slots:
         log.Close();
         QVERIFY(!log.IsOpen());
         QVERIFY(!log.WriteLine(QStringLiteral("lost")));
-        QCOMPARE(ReadAll(name), QByteArray("earlier\r\none\r\ntwo\r\n"));
+        QCOMPARE(ReadFileBytes(name), QByteArray("earlier\r\none\r\ntwo\r\n"));
     }
 
     void chatLogHeldElsewhereCannotBeOpened() {

@@ -3,8 +3,9 @@
 // is never replaced.
 #include "MainSettings.h"
 
+#include "FileBytes.h"
+
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,15 +13,8 @@ namespace {
 
 QString WriteIni(const QTemporaryDir &dir, const QByteArray &text) {
     const QString name = dir.filePath(QStringLiteral("hbquor.ini"));
-    QFile file(name);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(text);
+    WriteFileBytes(name, text);
     return name;
-}
-
-QByteArray ReadIni(const QString &name) {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -78,7 +72,7 @@ private slots:
         QVERIFY(!again.LogChat);
         QCOMPARE(again.QuorPort, 9000);
         QCOMPARE(again.UserTypes, s.UserTypes);
-        const QByteArray text = ReadIni(name);
+        const QByteArray text = ReadFileBytes(name);
         for (const char *kept : {"; note", "MaxUserType=2", "UserType2=Guide", "[Other]", "x=1"})
             QVERIFY2(text.contains(kept), kept);
     }
