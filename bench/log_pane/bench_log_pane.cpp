@@ -79,7 +79,7 @@ int main(int argc, char *argv[]) {
     window.show();
     const TLogStyle styles[] = {lsStatus, lsConnection, lsChat, lsTelegramBody, lsInvitation};
     Measure("main window AddLogLine",
-            [&window, &styles](int i) { window.AddLogLine(styles[i % 5], SampleText(i)); });
+            [&window, &styles](int i) { window.Log().AddLine(styles[i % 5], SampleText(i)); });
 
     TFormQuorChat chat;
     chat.SetPeerName(QStringLiteral("bob"));

@@ -1,5 +1,6 @@
 #include "load_worker.h"
 
+#include "pump_until.h"
 #include "quor.h"
 
 #include <poll.h>
@@ -64,16 +65,11 @@ void OnChannelText(QUORHANDLE, const char *, const char *, const char *text) {
     }
 }
 
-bool PumpUntil(const LoadPlan &plan, bool (*done)()) {
-    const std::uint64_t deadline =
-        NowNanoseconds() + static_cast<std::uint64_t>(plan.timeoutSeconds) * 1000000000ull;
-    while (!done() && state->failures == 0) {
-        if (NowNanoseconds() > deadline) {
-            return false;
-        }
-        quor_pump(10);
-    }
-    return state->failures == 0;
+// Pumps until done() holds or a failure is seen, within the plan's time.
+bool AwaitAll(const LoadPlan &plan, bool (*done)()) {
+    return quor::testing::PumpUntil([done] { return done() || state->failures != 0; },
+                                    plan.timeoutSeconds * 1000) &&
+           state->failures == 0;
 }
 
 // Waits for the go byte while keeping the sessions served.
@@ -123,16 +119,15 @@ WorkerResult RunWorker(const LoadPlan &plan, int worker, int readyFd, int goFd) 
     }
     WorkerResult result;
     const int sessions = plan.sessionsPerWorker;
-    if (!PumpUntil(plan,
-                   [] { return state->loggedOn == static_cast<int>(state->sessions.size()); })) {
+    if (!AwaitAll(plan,
+                  [] { return state->loggedOn == static_cast<int>(state->sessions.size()); })) {
         std::fprintf(stderr, "worker %d: logins failed\n", worker);
         return result;
     }
     for (QUORHANDLE h : handles) {
         quor_joinchannel(h, kLoadChannel, 0, nullptr);
     }
-    if (!PumpUntil(plan,
-                   [] { return state->joined == static_cast<int>(state->sessions.size()); })) {
+    if (!AwaitAll(plan, [] { return state->joined == static_cast<int>(state->sessions.size()); })) {
         std::fprintf(stderr, "worker %d: joins failed\n", worker);
         return result;
     }

@@ -11,8 +11,9 @@
 //              quor_leavechannel, quor_reqchannellist, quor_inviteuser,
 //              quor_requserprofile, quor_modifyuserprofile, quor_changeemail
 //   contacts:  quor_addcontact, quor_delcontact, quor_updatecontacts
-// On this platform the library is driven through quor_getfd and quor_pump
-// (see hbQuorPump.h).
+// On this platform the library is driven through quor_getfd and quor_pump,
+// and quor_setserver chooses its server; hbQuorPump.h wraps all three, so
+// the windows never call the library themselves.
 #pragma once
 
 #include "quor.h"

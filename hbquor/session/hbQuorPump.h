@@ -1,22 +1,26 @@
-// Drives the library on this platform: it has no window messages, so its
-// socket and timer work is delivered by quor_pump whenever the descriptor
-// from quor_getfd is readable. A front end with its own event loop watches
-// that descriptor and calls PumpPending; tests and simple programs wait
-// with PumpUntil.
+// The library on this platform, as the front end sees it: which server it
+// reaches, and how its work is delivered. There are no window messages, so
+// the library's socket and timer work is delivered by PumpPending whenever
+// LibraryDescriptor is readable; a front end with its own event loop
+// watches that descriptor and calls PumpPending.
 #pragma once
 
-#include <functional>
+#include <string>
 
 namespace hbquor {
+
+// Points the library's later connections at host and port; an empty host
+// or a port of 0 or less means the library's default.
+void SetServer(const std::string &host, int port);
+
+// The descriptor that is readable whenever the library has work: valid
+// from the session manager's Init until the library ends; -1 otherwise.
+int LibraryDescriptor();
 
 // Delivers what the library has ready (waiting up to timeoutMs for it),
 // ends the account requests whose answer is overdue, and returns. A fault
 // raised by an event handler inside a callback is kept from unwinding
 // through the library and rethrown here.
 void PumpPending(int timeoutMs = 0);
-// Pumps until cond() holds or timeoutMs passes; returns cond().
-bool PumpUntil(const std::function<bool()> &cond, int timeoutMs = 3000);
-// Pumps for the given time.
-void PumpFor(int ms);
 
 } // namespace hbquor

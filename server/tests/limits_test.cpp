@@ -27,7 +27,7 @@ TEST_F(LimitsTest, SeventeenthConnectionFromOneAddressIsClosedOthersAreServed) {
     RawClient other(server.port(), "127.0.0.4");
     EXPECT_EQ(other.Login("anna", "anna-pw"), 200);
     held.pop_back(); // a slot of 127.0.0.3 is free again once the server sees the close
-    EXPECT_TRUE(PumpUntilTrue(
+    EXPECT_TRUE(PumpUntil(
         [&] {
             RawClient again(server.port(), "127.0.0.3");
             return again.Login("bob", "bob-pw") == 200;
@@ -95,10 +95,9 @@ TEST_F(PasswordWorkTest, LoginWhoseClientLeavesDuringTheCheckIsDropped) {
         RawClient leaving(server.port());
         leaving.Send(ClientRecord(1, "anna", "", "ssdd", {"anna", "anna-pw", 14, 1}));
     }
-    EXPECT_TRUE(PumpUntilTrue([&] { return LogHas(server, "closed by the client"); }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return LogHas(server, "closed by the client"); }, 3000));
     // The check finished for nobody: anna is not online, her hash is renewed.
-    EXPECT_TRUE(
-        PumpUntilTrue([&] { return LogHas(server, "password hash of anna renewed"); }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return LogHas(server, "password hash of anna renewed"); }, 3000));
     RawClient anna(server.port());
     EXPECT_EQ(anna.Login("anna", "anna-pw"), 200);
 }

@@ -117,7 +117,7 @@ TEST_F(LoginTest, OfflineQueueHoldsFiftyTexts) {
 TEST_F(LoginTest, StopsCleanlyOnTerminate) {
     auto anna = Anna();
     EXPECT_EQ(server.Stop(), 0);
-    EXPECT_TRUE(PumpUntilTrue([&] { return anna->disconnected; }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return anna->disconnected; }, 3000));
     EXPECT_NE(server.Log().find("stopped"), std::string::npos);
 }
 

@@ -80,7 +80,7 @@ TEST_F(ProfileTest, AdministratorDisablesAndPromotes) {
     ASSERT_TRUE(boss->WaitForMore(boss->modifyResults, 1));
     EXPECT_EQ(boss->modifyResults[0].code, 0);
     EXPECT_EQ(boss->modifyResults[1].code, 0);
-    EXPECT_TRUE(PumpUntilTrue([&] { return bob->disconnected; }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return bob->disconnected; }, 3000));
     TestClient again;
     EXPECT_EQ(again.Login("bob", "bob-pw"), 3);
     RawClient anna(server.port());
@@ -90,14 +90,14 @@ TEST_F(ProfileTest, AdministratorDisablesAndPromotes) {
 TEST_F(ProfileTest, EmailChangeMailsPasswordAndCloses) {
     auto anna = Anna();
     ASSERT_EQ(quor_changeemail(anna->handle(), "anna@other.example.org"), 0);
-    ASSERT_TRUE(PumpUntilTrue([&] { return anna->changeEmailResult.has_value(); }, 3000));
+    ASSERT_TRUE(PumpUntil([&] { return anna->changeEmailResult.has_value(); }, 3000));
     EXPECT_EQ(*anna->changeEmailResult, 0);
     EXPECT_FALSE(anna->disconnected);
     EXPECT_NE(quor_sendtext(anna->handle(), "bob", "still there?"), 0);
     const std::string password = server.MailedPassword("anna@other.example.org");
     ASSERT_EQ(password.size(), 10u);
     // The server has logged the old session off, so a new login works.
-    EXPECT_TRUE(PumpUntilTrue(
+    EXPECT_TRUE(PumpUntil(
         [&] { return server.Log().find("(anna) logged off") != std::string::npos; }, 3000));
     TestClient renewed;
     EXPECT_EQ(renewed.Login("anna", password), 0);
@@ -112,9 +112,9 @@ TEST_F(ProfileTest, EmailChangeRefusals) {
     auto anna = Anna();
     quor_changeemail(anna->handle(), "bad address");
     quor_changeemail(anna->handle(), "FULL@example.org");
-    ASSERT_TRUE(PumpUntilTrue([&] { return boss->changeEmailResult.has_value(); }, 3000));
-    EXPECT_EQ(*boss->changeEmailResult, 28);                                         // 131
-    ASSERT_TRUE(PumpUntilTrue([&] { return anna->changeEmailResult == 22; }, 3000)); // 128
+    ASSERT_TRUE(PumpUntil([&] { return boss->changeEmailResult.has_value(); }, 3000));
+    EXPECT_EQ(*boss->changeEmailResult, 28);                                     // 131
+    ASSERT_TRUE(PumpUntil([&] { return anna->changeEmailResult == 22; }, 3000)); // 128
     EXPECT_NE(server.Log().find("with 127 (bad address)"), std::string::npos);
     EXPECT_TRUE(server.Mails().empty());
 }

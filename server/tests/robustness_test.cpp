@@ -104,8 +104,8 @@ TEST_F(RobustnessTest, ClientThatDoesNotReadIsDropped) {
         ASSERT_TRUE(bob.Send(text));
         Drain(bob);
     }
-    EXPECT_TRUE(PumpUntilTrue(droppedAnna, 5000));
-    EXPECT_TRUE(PumpUntilTrue(
+    EXPECT_TRUE(PumpUntil(droppedAnna, 5000));
+    EXPECT_TRUE(PumpUntil(
         [&] { return server.Log().find("(anna) logged off") != std::string::npos; }, 5000));
     RawClient again(server.port());
     EXPECT_EQ(again.Login("anna", "anna-pw"), 200);
@@ -151,7 +151,7 @@ TEST_F(MaxClientsTest, RefusesConnectionsBeyondTheLimit) {
     EXPECT_TRUE(third.WaitClosed());
     EXPECT_NE(server.Log().find("refused connection"), std::string::npos);
     first.reset();
-    EXPECT_TRUE(PumpUntilTrue(
+    EXPECT_TRUE(PumpUntil(
         [&] {
             RawClient anna(server.port());
             return anna.Login("anna", "anna-pw") == 200;

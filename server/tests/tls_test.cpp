@@ -64,7 +64,7 @@ TEST_F(TlsServerTest, FailedHandshakesAreLoggedWithTheirReason) {
     TestClient doubting;
     EXPECT_EQ(doubting.Login("anna", "anna-pw"), QUOR_ERR_TLS_UNTRUSTED);
 
-    ASSERT_TRUE(PumpUntilTrue([&] { return Logged("alert unknown ca"); }, 3000)) << server.Log();
+    ASSERT_TRUE(PumpUntil([&] { return Logged("alert unknown ca"); }, 3000)) << server.Log();
     EXPECT_TRUE(Logged("TLS handshake failed: wrong version number")) << server.Log();
 }
 

@@ -2,6 +2,7 @@
 #include "UnitUserProfile.h"
 
 #include "FormFont.h"
+#include "FormGeometry.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -53,13 +54,6 @@ QPushButton *MakeSmallButton(QWidget *parent, int top, const QString &hint) {
     return button;
 }
 
-QLabel *MakeLabel(QWidget *parent, const QString &text, int left, int top) {
-    auto *label = new QLabel(text, parent);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
 } // namespace
 
 void TFormUserProfile::BuildControls() {
@@ -88,7 +82,7 @@ void TFormUserProfile::BuildControls() {
     btChangePassword = MakeSmallButton(this, 56, QStringLiteral("change password"));
     btChangeEmail = MakeSmallButton(this, 80, QStringLiteral("change email"));
 
-    QLabel *caution = MakeLabel(this, QStringLiteral("User name may be case sensitive!"), 16, 8);
+    QLabel *caution = PlaceLabel(this, QStringLiteral("User name may be case sensitive!"), 16, 8);
     QFont bold = caution->font();
     bold.setBold(true);
     caution->setFont(bold);
@@ -98,8 +92,8 @@ void TFormUserProfile::BuildControls() {
                                    QStringLiteral("Created"),      QStringLiteral("Last login"),
                                    QStringLiteral("Self created"), QStringLiteral("Disabled")};
     for (int row = 0; row < rowLabels.size(); ++row)
-        MakeLabel(this, rowLabels[row], 16, 36 + 24 * row);
-    lbUserType = MakeLabel(this, QStringLiteral("unknown"), 128, 108);
+        PlaceLabel(this, rowLabels[row], 16, 36 + 24 * row);
+    lbUserType = PlaceLabel(this, QStringLiteral("unknown"), 128, 108);
     lbUserType->setMinimumWidth(150);
 
     pumPassword = new QMenu(this);

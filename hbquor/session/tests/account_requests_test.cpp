@@ -107,11 +107,11 @@ protected:
     void EndWithoutAnswer() {
         ASSERT_TRUE(server.AcceptOpening(0));
         GetParam().serverEnds(server);
-        PumpFor(100);
+        PumpFor(100, PumpPending);
         if (!GetParam().needsTimeout)
             return;
         now += kAccountAnswerTimeout - std::chrono::seconds(1);
-        PumpFor(20);
+        PumpFor(20, PumpPending);
         EXPECT_FALSE(events.lines().size() > 0) << "ended before its time-out";
         now += std::chrono::seconds(1);
     }
@@ -175,7 +175,7 @@ TEST_F(AccountRequestsTest, AnAnsweredRequestIsNotEndedAgainByTheTimeOut) {
     ASSERT_TRUE(AwaitEvent("PasswordRequestResult 0 bob bob@example.org "));
     ASSERT_TRUE(AwaitEvent("CreateUserResult 0 newbie new@example.org "));
     now += 2 * kAccountAnswerTimeout;
-    PumpFor(20);
+    PumpFor(20, PumpPending);
     EXPECT_EQ(events.lines().size(), 2u);
 }
 

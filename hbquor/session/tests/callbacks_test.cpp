@@ -161,11 +161,11 @@ TEST_F(CallbacksTest, AFaultInAHandlerSurfacesFromThePump) {
     central.SetOnWelcome(
         [](ThbQuorUnit *, const std::string &) { throw std::runtime_error("handler failed"); });
     server.Send(welcome);
-    EXPECT_THROW(PumpUntil([] { return false; }, 2000), std::runtime_error);
+    EXPECT_THROW(PumpUntil([] { return false; }, 2000, PumpPending), std::runtime_error);
     // Not only standard exceptions are kept from unwinding through the library.
     central.SetOnWelcome([](ThbQuorUnit *, const std::string &) { throw 42; });
     server.Send(welcome);
-    EXPECT_THROW(PumpUntil([] { return false; }, 2000), int);
+    EXPECT_THROW(PumpUntil([] { return false; }, 2000, PumpPending), int);
     // The library carries on afterwards.
     server.Send(quor::testing::MakeText("bob", "alice", "still here"));
     EXPECT_TRUE(AwaitEvent("Text alice bob still here"));

@@ -28,7 +28,7 @@ TEST(ThbQuorCentralLifetime, DestructionClearsCallbacksClosesSessionsAndTerminat
         central.SetOnDisconnected([&](ThbQuorUnit *) { ++disconnectedEvents; });
         ASSERT_EQ(central.Login("alice", "secret"), 0);
         ASSERT_TRUE(server.AcceptOpening(200));
-        ASSERT_TRUE(PumpUntil([&] { return central.IsConnected("alice"); }));
+        ASSERT_TRUE(PumpUntil([&] { return central.IsConnected("alice"); }, 3000, PumpPending));
     }
     EXPECT_EQ(RegisteredCentral(), nullptr);
     EXPECT_TRUE(AllSlotsEmpty());

@@ -50,7 +50,7 @@ TEST_F(LoginTest, ConnectingThenConnectedWithPendingContactsSent) {
     EXPECT_EQ(alice->State(), SessionState::Connecting);
     EXPECT_THAT(events.lines(), ElementsAre("Connecting alice"));
     ASSERT_TRUE(server.AcceptOpening(kLoginAccepted));
-    ASSERT_TRUE(PumpUntil([&] { return alice->IsConnected(); }));
+    ASSERT_TRUE(PumpUntil([&] { return alice->IsConnected(); }, 3000, PumpPending));
 
     EXPECT_THAT(seenAtConnected,
                 ElementsAre(QuorUserStatus::HandedToLibrary, QuorUserStatus::HandedToLibrary));
@@ -104,7 +104,7 @@ TEST_F(LoginTest, AServerThatIsNotListeningFailsTheLogin) {
 
     int result = central.Login("alice", "secret");
     if (result == 0) {
-        ASSERT_TRUE(PumpUntil([&] { return central.IsIdle("alice"); }));
+        ASSERT_TRUE(PumpUntil([&] { return central.IsIdle("alice"); }, 3000, PumpPending));
     }
     ASSERT_GE(events.lines().size(), 1u);
     EXPECT_EQ(events.lines().back().rfind("LoginFailed alice 10061 ", 0), 0u)
@@ -117,7 +117,7 @@ TEST_F(LoginTest, AnImmediateConnectFailureNamesTheSocketError) {
     quor_setserver("255.255.255.255", 8317);
     int result = central.Login("alice", "secret");
     if (result == 0) {
-        ASSERT_TRUE(PumpUntil([&] { return central.IsIdle("alice"); }));
+        ASSERT_TRUE(PumpUntil([&] { return central.IsIdle("alice"); }, 3000, PumpPending));
     }
     ASSERT_GE(events.lines().size(), 1u);
     const std::string &failed = events.lines().back();

@@ -26,7 +26,7 @@ ThbQuorUnit *SessionTest::LogIn(const std::string &name, const std::string &pass
         return nullptr;
     }
     ThbQuorUnit *session = central.FindByName(name);
-    if (!PumpUntil([&] { return session->IsConnected(); })) {
+    if (!PumpUntil([&] { return session->IsConnected(); }, 3000, PumpPending)) {
         ADD_FAILURE() << name << " never became connected";
         return nullptr;
     }
@@ -34,7 +34,7 @@ ThbQuorUnit *SessionTest::LogIn(const std::string &name, const std::string &pass
 }
 
 bool SessionTest::AwaitEvent(const std::string &line, int timeoutMs) {
-    return PumpUntil([&] { return events.Has(line); }, timeoutMs);
+    return PumpUntil([&] { return events.Has(line); }, timeoutMs, PumpPending);
 }
 
 std::optional<quor::QuorMessage> SessionTest::NextRecord(int timeoutMs) {
@@ -58,7 +58,8 @@ void SessionTest::CloseUnnoticed(ThbQuorUnit *session) {
     RegisterCallbacks(nullptr);
     server.Close();
     // Once the library has seen the close, it refuses requests.
-    const bool closed = PumpUntil([&] { return quor_isonline(session->Handle(), "probe") != 0; });
+    const bool closed = PumpUntil([&] { return quor_isonline(session->Handle(), "probe") != 0; },
+                                  3000, PumpPending);
     RegisterCallbacks(&central);
     ASSERT_TRUE(closed);
 }

@@ -5,6 +5,7 @@
 #include "event_log.h"
 #include "hbQuorClasses.h"
 #include "hbQuorPump.h"
+#include "pump_until.h"
 #include "scripted_server.h"
 
 #include <gmock/gmock.h>
@@ -15,6 +16,11 @@
 #include <vector>
 
 namespace hbquor::testing {
+
+// Waits pump through the session layer (PumpPending), so a fault raised by
+// an event handler comes out of the wait.
+using quor::testing::PumpFor;
+using quor::testing::PumpUntil;
 
 // Reply ids of the server used by the tests.
 inline constexpr std::int32_t kLoginAccepted = 200;

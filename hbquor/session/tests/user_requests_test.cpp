@@ -19,9 +19,9 @@ TEST_F(UserRequestsTest, PingAndIsOnlineReachTheServerAndTheirAnswersTheWindows)
     EXPECT_EQ(ping->recipient(), "bob");
     std::int32_t sent = static_cast<std::int32_t>(std::time(nullptr)) - 3;
     server.Send(quor::testing::MakeRecord(501, "bob", "alice", "d", {sent}));
-    ASSERT_TRUE(PumpUntil([&] {
-        return events.Has("PingReply alice bob 3") || events.Has("PingReply alice bob 4");
-    }));
+    ASSERT_TRUE(PumpUntil(
+        [&] { return events.Has("PingReply alice bob 3") || events.Has("PingReply alice bob 4"); },
+        3000, PumpPending));
 
     ASSERT_EQ(central.IsOnline("alice", "carol"), 0);
     auto question = NextRecord();
@@ -85,10 +85,12 @@ TEST_F(UserRequestsTest, AnswersRaiseTheirEvents) {
     ASSERT_TRUE(AwaitEvent("InviteResult alice 0 dave "));
     server.Send(quor::testing::MakeRecord(103, "$server", "alice", "ds",
                                           {std::int32_t{305}, std::string_view("zed")}));
-    ASSERT_TRUE(PumpUntil([&] {
-        return !events.lines().empty() &&
-               events.lines().back().rfind("UserProfile alice 20 no such user <none>", 0) == 0;
-    }));
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            return !events.lines().empty() &&
+                   events.lines().back().rfind("UserProfile alice 20 no such user <none>", 0) == 0;
+        },
+        3000, PumpPending));
 }
 
 } // namespace

@@ -17,42 +17,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <stdexcept>
 
 namespace quor::testing {
-
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-bool Expired(Clock::time_point deadline) {
-    return Clock::now() >= deadline;
-}
-
-Clock::time_point DeadlineIn(int ms) {
-    return Clock::now() + std::chrono::milliseconds(ms);
-}
-
-} // namespace
-
-bool PumpUntil(const std::function<bool()> &cond, int timeoutMs) {
-    const auto deadline = DeadlineIn(timeoutMs);
-    while (!cond()) {
-        if (Expired(deadline)) {
-            return false;
-        }
-        quor_pump(5);
-    }
-    return true;
-}
-
-void PumpFor(int ms) {
-    const auto deadline = DeadlineIn(ms);
-    while (!Expired(deadline)) {
-        quor_pump(5);
-    }
-}
 
 int UnusedLoopbackPort() {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);

@@ -5,6 +5,7 @@
 // inside TLS; each send is one TLS record.
 #pragma once
 
+#include "pump_until.h"
 #include "quor_wire/record.h"
 
 #include <cstddef>
@@ -19,11 +20,6 @@
 typedef struct ssl_ctx_st SSL_CTX;
 
 namespace quor::testing {
-
-// Pumps the library until cond() holds or timeoutMs passes; returns cond().
-bool PumpUntil(const std::function<bool()> &cond, int timeoutMs = 3000);
-// Pumps the library for the given time.
-void PumpFor(int ms);
 
 // A loopback port on which nothing listens.
 int UnusedLoopbackPort();

@@ -1,7 +1,5 @@
 #include "test_client.h"
 
-#include "scripted_server.h"
-
 #include <map>
 
 namespace quord::testing {
@@ -166,10 +164,6 @@ void StartLibrary() {
 
 } // namespace
 
-bool PumpUntilTrue(const std::function<bool()> &cond, int ms) {
-    return quor::testing::PumpUntil(cond, ms);
-}
-
 TestClient::TestClient() {
     StartLibrary();
     handle_ = quor_create();
@@ -182,7 +176,7 @@ TestClient::~TestClient() {
 }
 
 int TestClient::AwaitResult(const std::optional<int> &result) {
-    PumpUntilTrue([&] { return result.has_value(); }, 5000);
+    PumpUntil([&] { return result.has_value(); }, 5000);
     return result.value_or(-1);
 }
 

@@ -4,6 +4,7 @@
 // handle.
 #pragma once
 
+#include "pump_until.h"
 #include "quor.h"
 
 #include <functional>
@@ -100,10 +101,11 @@ private:
     QUORHANDLE handle_ = nullptr;
 };
 
-bool PumpUntilTrue(const std::function<bool()> &cond, int ms);
+// Tests wait by pumping the library until their condition holds.
+using quor::testing::PumpUntil;
 
 template <typename List> bool TestClient::WaitForMore(const List &list, std::size_t count, int ms) {
-    return PumpUntilTrue([&] { return list.size() > count; }, ms);
+    return PumpUntil([&] { return list.size() > count; }, ms);
 }
 
 } // namespace quord::testing

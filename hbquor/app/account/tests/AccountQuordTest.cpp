@@ -2,8 +2,8 @@
 // library against the real chat server, started for each test on a free
 // 127.0.0.1 port with its own data folder.
 #include "AccountCommands.h"
-#include "MainWindowStandIn.h"
 #include "ModalDialogs.h"
+#include "RoutedAccountWindows.h"
 #include "UnitCreateUser.h"
 #include "UnitUserProfile.h"
 
@@ -21,7 +21,7 @@
 using namespace hbquor::account;
 using hbquor::ThbQuorCentral;
 using hbquor::account::testing::Await;
-using hbquor::account::testing::MainWindowStandIn;
+using hbquor::account::testing::RoutedAccountWindows;
 using hbquor::account::testing::WhenModalOpens;
 
 namespace {
@@ -45,7 +45,7 @@ class AccountQuordTest : public QObject {
 
     std::unique_ptr<quord::testing::QuordProcess> server;
     std::unique_ptr<ThbQuorCentral> central;
-    std::unique_ptr<MainWindowStandIn> main;
+    std::unique_ptr<RoutedAccountWindows> windows;
 
     // Logs on and waits for the own profile, as the main window asks for
     // it after connecting; the "User Profile ..." command needs it.
@@ -75,22 +75,23 @@ private slots:
         server->UseForLibrary();
         central = std::make_unique<ThbQuorCentral>();
         QCOMPARE(central->Init(), 0);
-        main = std::make_unique<MainWindowStandIn>(*central);
+        windows = std::make_unique<RoutedAccountWindows>(*central);
     }
 
     void cleanup() {
-        main.reset();
+        windows.reset();
         central.reset();
         server.reset();
     }
 
     void createdAccountLogsOnWithTheMailedPassword() {
         AnswerRequestWindow(QStringLiteral("newbie"), QStringLiteral("newbie@example.org"));
-        RunCreateAccount(nullptr, *central, main->record);
-        QVERIFY(main->messages.isEmpty());
-        QVERIFY(Await([&] { return !main->answers.isEmpty(); }));
-        QCOMPARE(main->answers,
-                 QStringList{QStringLiteral("CreateUserResult 0 newbie newbie@example.org")});
+        RunCreateAccount(nullptr, *central, windows->record);
+        QVERIFY(windows->messages.isEmpty());
+        QVERIFY(Await([&] { return !windows->answers.isEmpty(); }));
+        QCOMPARE(windows->answers,
+                 QStringList{QStringLiteral("New Quor account created for: newbie\r"
+                                            "Password will be emailed to: newbie@example.org")});
         const std::string password = server->MailedPassword("newbie@example.org");
         QVERIFY(!password.empty());
         QVERIFY(LogOn("newbie", password.c_str()));
@@ -98,10 +99,11 @@ private slots:
 
     void forgottenPasswordIsMailed() {
         AnswerRequestWindow(QString(), QStringLiteral("anna@example.org"));
-        RunRequestPassword(nullptr, *central, QStringLiteral("anna"), main->record);
-        QVERIFY(Await([&] { return !main->answers.isEmpty(); }));
-        QCOMPARE(main->answers,
-                 QStringList{QStringLiteral("PasswordRequestResult 0 anna anna@example.org")});
+        RunRequestPassword(nullptr, *central, QStringLiteral("anna"), windows->record);
+        QVERIFY(Await([&] { return !windows->answers.isEmpty(); }));
+        QCOMPARE(windows->answers,
+                 QStringList{QStringLiteral("Password request of anna accepted\r"
+                                            "Password will be emailed to: anna@example.org")});
         const std::string password = server->MailedPassword("anna@example.org");
         QVERIFY(!password.empty());
         QVERIFY(LogOn("anna", password.c_str()));
@@ -109,31 +111,31 @@ private slots:
 
     void ownPasswordChangeRefusedThenAccepted() {
         QVERIFY(LogOn("anna", "anna-pw"));
-        TFormUserProfile *window = main->OpenProfileWindow(QStringLiteral("anna"));
+        TFormUserProfile *window = windows->OpenProfileWindow(QStringLiteral("anna"));
         QVERIFY(window->ProfileLoaded);
         const QString shown = window->inpPassword->text();
 
-        MainWindowStandIn::ChangeThrough(window->btChangePassword, QStringLiteral("abc"));
+        RoutedAccountWindows::ChangeThrough(window->btChangePassword, QStringLiteral("abc"));
         QCOMPARE(window->inpPassword->text(), QStringLiteral("abc"));
-        QVERIFY(Await([&] { return !main->messages.isEmpty(); }));
-        QVERIFY(main->messages[0].startsWith(
+        QVERIFY(Await([&] { return !windows->messages.isEmpty(); }));
+        QVERIFY(windows->messages[0].startsWith(
             QStringLiteral("Failed to modify this profile:\rReason 39: ")));
         QCOMPARE(window->inpPassword->text(), shown);
 
-        MainWindowStandIn::ChangeThrough(window->btChangePassword, QStringLiteral("fresh-pw"));
-        QVERIFY(Await([&] { return main->messages.size() == 2; }));
-        QCOMPARE(main->messages[1], QStringLiteral("Profile of anna successfully modified!"));
+        RoutedAccountWindows::ChangeThrough(window->btChangePassword, QStringLiteral("fresh-pw"));
+        QVERIFY(Await([&] { return windows->messages.size() == 2; }));
+        QCOMPARE(windows->messages[1], QStringLiteral("Profile of anna successfully modified!"));
         QVERIFY(LogsOnAgainWith("anna", "fresh-pw"));
     }
 
     void emailChangeClosesWindowAndConnection() {
         QVERIFY(LogOn("anna", "anna-pw"));
-        TFormUserProfile *window = main->OpenProfileWindow(QStringLiteral("anna"));
+        TFormUserProfile *window = windows->OpenProfileWindow(QStringLiteral("anna"));
         QSignalSpy rejected(window, &QDialog::rejected);
-        MainWindowStandIn::ChangeThrough(window->btChangeEmail,
-                                         QStringLiteral("anna@other.example.org"));
+        RoutedAccountWindows::ChangeThrough(window->btChangeEmail,
+                                            QStringLiteral("anna@other.example.org"));
         QVERIFY(Await([&] { return rejected.count() == 1; }));
-        QCOMPARE(main->messages,
+        QCOMPARE(windows->messages,
                  QStringList{QStringLiteral("Email address modified to anna@other.example.org\r"
                                             "You will be disconnected.\rA new password has been "
                                             "sent that address")});
@@ -146,22 +148,22 @@ private slots:
 
     void userIsRefusedAnotherProfile() {
         QVERIFY(LogOn("anna", "anna-pw"));
-        TFormUserProfile *window = main->OpenProfileWindow(QStringLiteral("anna"));
+        TFormUserProfile *window = windows->OpenProfileWindow(QStringLiteral("anna"));
         window->inpUserName->setText(QStringLiteral("bob"));
         window->btRequestProfile->click();
-        QCOMPARE(main->messages,
+        QCOMPARE(windows->messages,
                  QStringList{QStringLiteral("You may only request your own profile!")});
         // The own profile, in other letter case, is still granted.
         window->inpUserName->setText(QStringLiteral("ANNA"));
         window->btRequestProfile->click();
         QVERIFY(Await([&] { return window->ProfileLoaded; }));
         QCOMPARE(window->inpEmail->text(), QStringLiteral("anna@example.org"));
-        QCOMPARE(main->messages.size(), 1);
+        QCOMPARE(windows->messages.size(), 1);
     }
 
     void administratorPromotesAnotherUser() {
         QVERIFY(LogOn("boss", "boss-pw"));
-        TFormUserProfile *window = main->OpenProfileWindow(QStringLiteral("boss"));
+        TFormUserProfile *window = windows->OpenProfileWindow(QStringLiteral("boss"));
         QVERIFY(window->IsAdministrator);
         window->inpUserName->setText(QStringLiteral("bob"));
         window->btRequestProfile->click();
@@ -173,8 +175,8 @@ private slots:
         window->spUserType->setValue(1);
         QVERIFY(!window->btChangeProfile->isHidden());
         window->btChangeProfile->click();
-        QVERIFY(Await([&] { return !main->messages.isEmpty(); }));
-        QCOMPARE(main->messages,
+        QVERIFY(Await([&] { return !windows->messages.isEmpty(); }));
+        QCOMPARE(windows->messages,
                  QStringList{QStringLiteral("Profile of bob successfully modified!")});
 
         // The server now reports bob as an administrator; his password is kept.

@@ -1,9 +1,10 @@
 // The account windows driven through the program's real session manager
 // against the scripted loopback server: what goes on the wire for each
-// command and how the server's main->answers reach the windows.
+// command and how the server's answers reach the windows through the
+// program's event router.
 #include "AccountCommands.h"
-#include "MainWindowStandIn.h"
 #include "ModalDialogs.h"
+#include "RoutedAccountWindows.h"
 #include "UnitCreateUser.h"
 #include "UnitUserProfile.h"
 #include "VrtTimeText.h"
@@ -24,7 +25,7 @@ using namespace hbquor::account;
 using hbquor::ThbQuorCentral;
 using hbquor::ThbQuorUnit;
 using hbquor::account::testing::Await;
-using hbquor::account::testing::MainWindowStandIn;
+using hbquor::account::testing::RoutedAccountWindows;
 using hbquor::account::testing::WhenModalOpens;
 using quor::testing::MakeRecord;
 
@@ -68,7 +69,7 @@ class AccountServerTest : public QObject {
 
     std::unique_ptr<quor::testing::ScriptedServer> server;
     std::unique_ptr<ThbQuorCentral> central;
-    std::unique_ptr<MainWindowStandIn> main;
+    std::unique_ptr<RoutedAccountWindows> windows;
     TFormUserProfile *window = nullptr;
 
     // Logs `name` on and delivers its own profile with the user type, as
@@ -100,18 +101,18 @@ private slots:
         server->UseForLibrary();
         central = std::make_unique<ThbQuorCentral>();
         QCOMPARE(central->Init(), 0);
-        main = std::make_unique<MainWindowStandIn>(*central);
+        windows = std::make_unique<RoutedAccountWindows>(*central);
     }
 
     void cleanup() {
-        main.reset();
+        windows.reset();
         central.reset();
         server.reset();
     }
 
     void storedOwnProfileAndOwnRequest() {
         LogOn("anna", "Anna", 0);
-        window = main->OpenProfileWindow(QStringLiteral("anna"));
+        window = windows->OpenProfileWindow(QStringLiteral("anna"));
         QCOMPARE(window->inpUserName->text(), QStringLiteral("Anna"));
         QCOMPARE(window->inpEmail->text(), QStringLiteral("own@example.org"));
         QCOMPARE(window->inpSelfCreated->text(), QStringLiteral("3"));
@@ -130,18 +131,18 @@ private slots:
 
     void userIsRefusedAnotherProfile() {
         LogOn("anna", "Anna", 0);
-        window = main->OpenProfileWindow(QStringLiteral("anna"));
+        window = windows->OpenProfileWindow(QStringLiteral("anna"));
         window->inpUserName->setText(QStringLiteral("bob"));
         window->btRequestProfile->click();
-        QCOMPARE(main->messages,
+        QCOMPARE(windows->messages,
                  QStringList{QStringLiteral("You may only request your own profile!")});
         QVERIFY(server->Silent(100));
     }
 
     void refusedAndAcceptedOwnPasswordChange() {
         LogOn("anna", "Anna", 0);
-        window = main->OpenProfileWindow(QStringLiteral("anna"));
-        MainWindowStandIn::ChangeThrough(window->btChangePassword, QStringLiteral("abc"));
+        window = windows->OpenProfileWindow(QStringLiteral("anna"));
+        RoutedAccountWindows::ChangeThrough(window->btChangePassword, QStringLiteral("abc"));
         auto modify = server->Read();
         QVERIFY(modify);
         QStringList fields = Fields(*modify, Profile, "sssddddd");
@@ -151,42 +152,44 @@ private slots:
         QCOMPARE(fields.mid(5), (QStringList{"0", "0", "0"}));
         server->Send(MakeRecord(BadPasswordError, "$server", "anna", "ds",
                                 {std::int32_t(Profile), std::string_view("anna")}));
-        QVERIFY(Await([&] { return main->messages.size() == 1; }));
-        QVERIFY(main->messages[0].startsWith(
+        QVERIFY(Await([&] { return windows->messages.size() == 1; }));
+        QVERIFY(windows->messages[0].startsWith(
             QStringLiteral("Failed to modify this profile:\rReason 39: ")));
         QCOMPARE(window->inpPassword->text(), QStringLiteral("secret"));
 
-        MainWindowStandIn::ChangeThrough(window->btChangePassword, QStringLiteral("longer"));
+        RoutedAccountWindows::ChangeThrough(window->btChangePassword, QStringLiteral("longer"));
         modify = server->Read();
         QVERIFY(modify);
         QCOMPARE(Fields(*modify, Profile, "sssddddd").value(1), QStringLiteral("longer"));
         server->Send(
             MakeRecord(ProfileChanged, "$server", "anna", "s", {std::string_view("Anna")}));
-        QVERIFY(Await([&] { return main->messages.size() == 2; }));
-        QCOMPARE(main->messages[1], QStringLiteral("Profile of Anna successfully modified!"));
+        QVERIFY(Await([&] { return windows->messages.size() == 2; }));
+        QCOMPARE(windows->messages[1], QStringLiteral("Profile of Anna successfully modified!"));
         QCOMPARE(window->inpPassword->text(), QStringLiteral("longer"));
     }
 
     void emailChangeClosesTheWindow() {
         LogOn("anna", "Anna", 0);
-        window = main->OpenProfileWindow(QStringLiteral("anna"));
+        window = windows->OpenProfileWindow(QStringLiteral("anna"));
         QSignalSpy rejected(window, &QDialog::rejected);
-        MainWindowStandIn::ChangeThrough(window->btChangeEmail, QStringLiteral("new@example.org"));
+        RoutedAccountWindows::ChangeThrough(window->btChangeEmail,
+                                            QStringLiteral("new@example.org"));
         auto change = server->Read();
         QVERIFY(change);
         QCOMPARE(Fields(*change, ChangeEmailRequest, "s"),
                  QStringList{QStringLiteral("new@example.org")});
         server->Send(MakeRecord(EmailChanged, "$server", "anna"));
         QVERIFY(Await([&] { return rejected.count() == 1; }));
-        QCOMPARE(main->messages, QStringList{QStringLiteral(
-                                     "Email address modified to new@example.org\rYou will be "
-                                     "disconnected.\rA new password has been sent that address")});
+        QCOMPARE(windows->messages,
+                 QStringList{
+                     QStringLiteral("Email address modified to new@example.org\rYou will be "
+                                    "disconnected.\rA new password has been sent that address")});
         QVERIFY(server->ClientClosed());
     }
 
     void administratorReadsAndChangesAnotherProfile() {
         LogOn("root", "Root", 1);
-        window = main->OpenProfileWindow(QStringLiteral("root"));
+        window = windows->OpenProfileWindow(QStringLiteral("root"));
         QVERIFY(window->IsAdministrator);
         window->inpUserName->setText(QStringLiteral("bob"));
         window->btRequestProfile->click();
@@ -211,9 +214,24 @@ private slots:
                               QStringLiteral("bob@example.org"), QStringLiteral("2")}));
         QCOMPARE(fields.value(7), QStringLiteral("0"));
         server->Send(MakeRecord(ProfileChanged, "$server", "root", "s", {std::string_view("Bob")}));
-        QVERIFY(Await([&] { return !main->messages.isEmpty(); }));
-        QCOMPARE(main->messages,
+        QVERIFY(Await([&] { return !windows->messages.isEmpty(); }));
+        QCOMPARE(windows->messages,
                  QStringList{QStringLiteral("Profile of Bob successfully modified!")});
+    }
+
+    void routerFeedsOnlyAnOpenProfileWindow() {
+        QStringList loaded;
+        windows->router.SetOnProfileLoaded([&loaded](const QString &name) { loaded << name; });
+        LogOn("anna", "Anna", 0);
+        QCOMPARE(loaded, QStringList{QStringLiteral("Anna")});
+        QCOMPARE(windows->router.ProfileWindow(), nullptr);
+        // Without a profile window the answer to a change goes nowhere.
+        server->Send(
+            MakeRecord(ProfileChanged, "$server", "anna", "s", {std::string_view("Anna")}));
+        QVERIFY(server->Silent(100));
+        QVERIFY(windows->messages.isEmpty());
+        delete windows->OpenProfileWindow(QStringLiteral("anna"));
+        QCOMPARE(windows->router.ProfileWindow(), nullptr);
     }
 
     void createAccountAndRequestPassword() {
@@ -223,25 +241,27 @@ private slots:
             request.inpEmail2->setText(QStringLiteral("n@example.org"));
             request.btnSendRequest->click();
         });
-        RunCreateAccount(nullptr, *central, main->record);
+        RunCreateAccount(nullptr, *central, windows->record);
         auto opening = server->AcceptOpening(AccountCreated);
         QVERIFY(opening);
         QCOMPARE(Fields(*opening, 5, "ss"),
                  (QStringList{QStringLiteral("newbie"), QStringLiteral("n@example.org")}));
-        QVERIFY(Await([&] { return main->answers.size() == 1; }));
-        QCOMPARE(main->answers[0], QStringLiteral("CreateUserResult 0 newbie n@example.org"));
+        QVERIFY(Await([&] { return windows->answers.size() == 1; }));
+        QCOMPARE(windows->answers[0], QStringLiteral("New Quor account created for: newbie\r"
+                                                     "Password will be emailed to: n@example.org"));
 
         WhenModalOpens<TFormCreateUser>([](TFormCreateUser &request) {
             request.inpEmail->setText(QStringLiteral("a@example.org"));
             request.btnSendRequest->click();
         });
-        RunRequestPassword(nullptr, *central, QStringLiteral("anna"), main->record);
+        RunRequestPassword(nullptr, *central, QStringLiteral("anna"), windows->record);
         opening = server->AcceptOpening(PasswordMailed);
         QVERIFY(opening);
         QCOMPARE(Fields(*opening, 6, "ss"),
                  (QStringList{QStringLiteral("anna"), QStringLiteral("a@example.org")}));
-        QVERIFY(Await([&] { return main->answers.size() == 2; }));
-        QCOMPARE(main->answers[1], QStringLiteral("PasswordRequestResult 0 anna a@example.org"));
+        QVERIFY(Await([&] { return windows->answers.size() == 2; }));
+        QCOMPARE(windows->answers[1], QStringLiteral("Password request of anna accepted\r"
+                                                     "Password will be emailed to: a@example.org"));
 
         // A second request while the first is outstanding is refused at once.
         QCOMPARE(central->RequestPassword("x", "y"), 0);
@@ -249,8 +269,8 @@ private slots:
             request.inpEmail->setText(QStringLiteral("a@example.org"));
             request.btnSendRequest->click();
         });
-        RunRequestPassword(nullptr, *central, QStringLiteral("anna"), main->record);
-        QCOMPARE(main->messages, QStringList{QStringLiteral("Could not request password!")});
+        RunRequestPassword(nullptr, *central, QStringLiteral("anna"), windows->record);
+        QCOMPARE(windows->messages, QStringList{QStringLiteral("Could not request password!")});
     }
 };
 

@@ -1,0 +1,18 @@
+#include "FillFields.h"
+
+QString FillFields(const char *pattern, std::initializer_list<QString> args) {
+    const QString text = QString::fromLatin1(pattern);
+    QString result;
+    auto next = args.begin();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool field = text[i] == QLatin1Char('%') && i + 1 < text.size() &&
+                           (text[i + 1] == QLatin1Char('s') || text[i + 1] == QLatin1Char('d'));
+        if (field && next != args.end()) {
+            result += *next++;
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}

@@ -1,0 +1,12 @@
+// The program's texts are written as patterns with "%s" and "%d" fields,
+// filled in order. A filled-in text is never read as a pattern itself, so a
+// name or a message from the server that holds "%s" shows as it is.
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+/// Fills the "%s" and "%d" fields of pattern, in order, with args; fields
+/// beyond the last argument stay as they are.
+QString FillFields(const char *pattern, std::initializer_list<QString> args);

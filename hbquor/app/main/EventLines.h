@@ -1,0 +1,70 @@
+// EventLines: the exact words of every event the main window logs. Each
+// kind of event is one call that makes the pane paragraph and the chat log
+// line from one description and writes both through the EventLog; events
+// that the chat log does not record write the pane only.
+//
+// Most chat log lines carry the time stamp: "<stamp> VRT: " before news of
+// channels, "<stamp> VRT - " before news of the connection and the server.
+// Said texts show a tab after "name: " in the pane (lining the text up with
+// the hanging indent) and a plain blank in the file.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+class EventLog;
+
+namespace hbquor {
+enum class QuorUserStatus : std::uint8_t;
+}
+
+class EventLines {
+public:
+    explicit EventLines(EventLog &log) : FLog(log) {}
+
+    // ---- Channels ----
+    void ChannelJoined(const QString &user, const QString &channel);
+    void ChannelLeft(const QString &user, const QString &channel);
+    void ChannelOpened(const QString &own, const QString &channel);
+    /// The user closed a channel window: "left" and "closed" lines.
+    void ChannelClosed(const QString &own, const QString &channel);
+    void ChannelError(const QString &channel, const QString &account, int code,
+                      const QString &errText);
+    void ChannelText(const QString &channel, const QString &from, const QString &text);
+    void ChannelListEntry(const QString &channel, const QString &typeName, int userCount);
+    /// The end of a listing of count channels.
+    void ChannelListEnd(int count);
+    void Invitation(const QString &from, const QString &account, const QString &channel);
+
+    // ---- Private texts ----
+    /// A text from one user to another (or, said by the user, to a channel).
+    void PrivateText(const QString &from, const QString &to, const QString &text);
+    void OfflineText(const QString &from, const QString &account, double sentTime,
+                     const QString &text);
+    void TextFailed(const QString &account, const QString &target, int code,
+                    const QString &errText);
+
+    // ---- Connection, users and the server ----
+    void Connecting();
+    void Connected(const QString &account);
+    void Disconnected(const QString &account);
+    void LoginFailed(const QString &account, int code, const QString &errText);
+    void UserStatus(const QString &name, hbquor::QuorUserStatus status);
+    void PingReply(const QString &name, int seconds);
+    void Welcome(const QString &message);
+    void Broadcast(const QString &from, const QString &message);
+    /// A failure the session layer reports; account is empty without a session.
+    void Error(const QString &account, const QString &where, const QString &what, int code,
+               const QString &errText);
+
+private:
+    /// The chat log's form of a pane text: the time stamp, " VRT", the
+    /// separator, then the text.
+    QString Stamped(const char *separator, const QString &text) const;
+    /// Something said: "<head>: <tab><text>" in the pane, without the tab in
+    /// the file.
+    void Said(const QString &head, const QString &text);
+
+    EventLog &FLog;
+};

@@ -1,0 +1,88 @@
+#include "EventLog.h"
+
+#include "VrtText.h"
+
+#include <QAbstractButton>
+#include <QAction>
+
+namespace {
+
+/// A line of the chat log's frame between two lines of hyphens.
+QStringList Frame(const QString &text) {
+    const QString hyphens(45, QLatin1Char('-'));
+    return {hyphens, text, hyphens};
+}
+
+} // namespace
+
+EventLog::EventLog(const Controls &controls, QString chatLogFile, std::function<double()> vrtClock,
+                   ShowMessageFunction showMessage)
+    : FControls(controls), FPane(controls.Pane), FChatLogFile(std::move(chatLogFile)),
+      FVrtClock(std::move(vrtClock)), FShowMessage(std::move(showMessage)) {
+    SetFrozen(false);
+}
+
+void EventLog::Write(TLogStyle style, const QString &paneText,
+                     const std::optional<QString> &chatLogText) {
+    AddLine(style, paneText);
+    if (chatLogText)
+        WriteChatLog(*chatLogText);
+}
+
+void EventLog::AddLine(TLogStyle style, const QString &text) {
+    FPane.AddLine(text, LogBlockFormat(style), LogCharFormat(style));
+}
+
+void EventLog::WriteChatLog(const QString &text) {
+    FChatLog.WriteLine(text);
+}
+
+QString EventLog::TimeStamp() const {
+    return FormatLogTimeStamp(FVrtClock());
+}
+
+void EventLog::Clear() {
+    FPane.Clear();
+}
+
+void EventLog::OpenChatLog() {
+    if (FChatLog.IsOpen())
+        return;
+    QString error;
+    if (!FChatLog.Open(FChatLogFile, error)) {
+        FShowMessage(error);
+    } else {
+        const QString opened =
+            QStringLiteral("Quor Log opened %1 VRT").arg(FormatVrtDate(FVrtClock()));
+        for (const QString &line : Frame(opened))
+            if (!FChatLog.WriteLine(line)) {
+                FShowMessage(FChatLog.LastError());
+                FChatLog.Close();
+                break;
+            }
+    }
+    FControls.LogChatItem->setChecked(FChatLog.IsOpen());
+}
+
+void EventLog::CloseChatLog() {
+    if (FChatLog.IsOpen()) {
+        const QString closed =
+            QStringLiteral("Quor Log closed %1 VRT").arg(FormatVrtDate(FVrtClock()));
+        for (const QString &line : Frame(closed))
+            FChatLog.WriteLine(line);
+    }
+    FChatLog.Close();
+    FControls.LogChatItem->setChecked(false);
+}
+
+void EventLog::ToggleChatLog() {
+    if (FChatLog.IsOpen())
+        CloseChatLog();
+    else
+        OpenChatLog();
+}
+
+void EventLog::SetFrozen(bool frozen) {
+    FPane.SetFrozen(frozen);
+    FControls.ModeButton->setText(LinePane::ModeCaption(frozen));
+}

@@ -1,0 +1,73 @@
+// EventLog: the main window's log pane and its chat log file, written
+// together. Each event the window shows is one Write: a paragraph in its
+// style for the pane and, for most events, a line for the chat log file,
+// which is written only while it is open (EventLines words every event).
+//
+// The pane keeps the program's line rule and its scroll mode ("scrolling"
+// or "frozen", shown on the mode button). The chat log is framed by lines
+// of hyphens around "Quor Log opened ... VRT" and "Quor Log closed ... VRT";
+// "Log Chat" carries a check mark while it is open.
+#pragma once
+
+#include "ChatLogFile.h"
+#include "LinePane.h"
+#include "LogStyles.h"
+#include "MessageBoxes.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QAbstractButton;
+class QAction;
+class QTextEdit;
+
+class EventLog {
+public:
+    /// The controls the log shows itself in; they must outlive it.
+    struct Controls {
+        QTextEdit *Pane;
+        QAbstractButton *ModeButton;
+        QAction *LogChatItem;
+    };
+
+    /// The log, scrolling, with the chat log closed. vrtClock gives the
+    /// current VRT time of the time stamps; showMessage tells the user why
+    /// the chat log could not be opened.
+    EventLog(const Controls &controls, QString chatLogFile, std::function<double()> vrtClock,
+             ShowMessageFunction showMessage);
+
+    /// Writes one event: a paragraph in the style to the pane and, when
+    /// given, a line to the chat log.
+    void Write(TLogStyle style, const QString &paneText,
+               const std::optional<QString> &chatLogText = std::nullopt);
+    /// A paragraph for the pane only.
+    void AddLine(TLogStyle style, const QString &text);
+    /// A line for the chat log only; a failed or short write is ignored.
+    void WriteChatLog(const QString &text);
+    /// The time stamp of log lines for the current VRT time.
+    QString TimeStamp() const;
+    /// Empties the pane.
+    void Clear();
+
+    /// Starts a logging period: opens the file (an error is shown and
+    /// logging stays off) and writes the opening frame.
+    void OpenChatLog();
+    /// Ends it with the closing frame; the file is closed whatever happens.
+    void CloseChatLog();
+    /// "Log Chat": closes an open chat log, opens a closed one.
+    void ToggleChatLog();
+    bool ChatLogOpen() const { return FChatLog.IsOpen(); }
+
+    void SetFrozen(bool frozen);
+    bool IsFrozen() const { return FPane.IsFrozen(); }
+
+private:
+    Controls FControls;
+    LinePane FPane;
+    ChatLogFile FChatLog;
+    QString FChatLogFile;
+    std::function<double()> FVrtClock;
+    ShowMessageFunction FShowMessage;
+};

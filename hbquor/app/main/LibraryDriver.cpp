@@ -1,0 +1,40 @@
+#include "LibraryDriver.h"
+
+#include "hbQuorGuard.h"
+#include "hbQuorPump.h"
+
+#include <quor/adapters/qt.h>
+
+#include <QSocketNotifier>
+#include <QtGlobal>
+
+#include <exception>
+#include <string>
+
+LibraryDriver::LibraryDriver() : FDriver(std::make_unique<QuorQtDriver>(&LibraryDriver::Pump)) {}
+
+LibraryDriver::~LibraryDriver() = default;
+
+bool LibraryDriver::IsWatching() const {
+    return FDriver->isWatching();
+}
+
+int LibraryDriver::WatchedDescriptor() const {
+    const auto *notifier = FDriver->findChild<QSocketNotifier *>();
+    return IsWatching() && notifier != nullptr ? static_cast<int>(notifier->socket()) : -1;
+}
+
+void LibraryDriver::Pump() {
+    // A window handler failed inside a callback; the library itself is
+    // intact, so the program goes on, whatever was thrown.
+    std::string fault;
+    try {
+        hbquor::PumpPending(0);
+    } catch (const std::exception &exception) {
+        fault = hbquor::FaultText(exception);
+    } catch (...) {
+        fault = hbquor::UnknownFaultText();
+    }
+    if (!fault.empty())
+        qWarning("hbquor: event handler failed: %s", fault.c_str());
+}

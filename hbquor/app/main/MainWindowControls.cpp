@@ -1,0 +1,217 @@
+#include "MainWindowControls.h"
+
+#include "ContactIcons.h"
+#include "FormFont.h"
+#include "LinePane.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int MaxInputLength = 32;
+constexpr int ClientWidth = 540;
+constexpr int ClientHeight = 368;
+
+QToolButton *FlatButton(QWidget *parent, const QString &caption, const QRect &geometry) {
+    auto *button = new QToolButton(parent);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLineEdit *LimitedEdit(QWidget *parent, const QRect &geometry, const QString &hint) {
+    auto *edit = new QLineEdit(parent);
+    edit->setGeometry(geometry);
+    edit->setToolTip(hint);
+    edit->setMaxLength(MaxInputLength);
+    return edit;
+}
+
+QLabel *Label(QWidget *parent, const QString &caption, int left, int top) {
+    auto *label = new QLabel(caption, parent);
+    label->move(left, top);
+    return label;
+}
+
+/// A report-style list filling its tab page, with one column.
+QTreeWidget *ReportView(QWidget *page, const QString &column) {
+    auto *view = new QTreeWidget(page);
+    view->setColumnCount(1);
+    view->setHeaderLabels({column});
+    view->header()->resizeSection(0, 200);
+    view->setRootIsDecorated(false);
+    view->setIconSize(QSize(ContactIconSize, ContactIconSize));
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setDragEnabled(true);
+    view->setDragDropMode(QAbstractItemView::DragOnly);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto *fill = new QGridLayout(page);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(view);
+    return view;
+}
+
+/// Opens menu where the user right-clicks in view.
+void OpenOnRightClick(QTreeWidget *view, QMenu *menu) {
+    QObject::connect(
+        view, &QWidget::customContextMenuRequested, menu,
+        [view, menu](const QPoint &at) { menu->popup(view->viewport()->mapToGlobal(at)); });
+}
+
+void BuildLogin(TFormQuorMainControls &ui, QWidget *client) {
+    ui.spbLogon = FlatButton(client, QStringLiteral("Logon"), QRect(8, 8, 41, 22));
+    ui.spbLogoff = FlatButton(client, QStringLiteral("Logoff"), QRect(8, 32, 41, 22));
+    ui.pnLoginData = new QWidget(client);
+    ui.pnLoginData->setGeometry(48, 3, 81, 57);
+    ui.Label2 = Label(ui.pnLoginData, QStringLiteral("user name"), 3, -1);
+    ui.inpUserName =
+        LimitedEdit(ui.pnLoginData, QRect(3, 12, 74, 14), QStringLiteral("Login name"));
+    ui.inpUserName->setFrame(false);
+    ui.Label3 = Label(ui.pnLoginData, QStringLiteral("password"), 3, 23);
+    ui.inpPassword = LimitedEdit(ui.pnLoginData, QRect(3, 36, 74, 14), QStringLiteral("Password"));
+    ui.inpPassword->setFrame(false);
+    ui.inpPassword->setEchoMode(QLineEdit::Password);
+}
+
+void BuildPanes(TFormQuorMainControls &ui, QWidget *client) {
+    ui.PageControl1 = new QTabWidget(client);
+    ui.PageControl1->setGeometry(8, 64, 121, 297);
+    // Both tabs must show in the narrow pane: no scroll arrows, and tabs only
+    // as wide as their captions need.
+    ui.PageControl1->setUsesScrollButtons(false);
+    ui.PageControl1->tabBar()->setExpanding(false);
+    ui.PageControl1->tabBar()->setFont(FormFont(QStringLiteral("Arial"), 7));
+    ui.TabSheet1 = new QWidget;
+    ui.ListView1 = ReportView(ui.TabSheet1, QStringLiteral("Name"));
+    ui.PageControl1->addTab(ui.TabSheet1, QStringLiteral("Contacts"));
+    ui.Channels = new QWidget;
+    ui.ListView2 = ReportView(ui.Channels, QStringLiteral("In Use"));
+    ui.PageControl1->addTab(ui.Channels, QStringLiteral("Channels"));
+
+    ui.RichEdit1 = new QTextEdit(client);
+    ui.RichEdit1->setGeometry(136, 8, 393, 305);
+    ui.RichEdit1->setReadOnly(true);
+    ui.RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ui.RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui.RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ui.spbScrolling = FlatButton(client, LinePane::ModeCaption(false), QRect(424, 312, 105, 17));
+}
+
+void BuildSayLine(TFormQuorMainControls &ui, QWidget *client) {
+    ui.Label1 = Label(client, QStringLiteral("Talk / telegram to"), 136, 320);
+    ui.inpTarget =
+        LimitedEdit(client, QRect(224, 320, 113, 17),
+                    QStringLiteral("type in the name of a user or drag one of your contacts"));
+    ui.pnVRT = new QLabel(QStringLiteral("VRT..."), client);
+    ui.pnVRT->setGeometry(352, 320, 57, 17);
+    ui.pnVRT->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ui.pnVRT->setAlignment(Qt::AlignCenter);
+    ui.pnVRT->setToolTip(QStringLiteral("Virtual Reality Time"));
+    ui.Label4 = Label(client, QStringLiteral("say"), 136, 344);
+    ui.inpSayThis = new QLineEdit(client);
+    ui.inpSayThis->setGeometry(160, 344, 369, 17);
+}
+
+void BuildMenus(TFormQuorMainControls &ui, QMainWindow &window) {
+    QMenu *file = window.menuBar()->addMenu(QStringLiteral("File"));
+    ui.mnuCreateaQuoraccount = file->addAction(QStringLiteral("Create a Quor account ..."));
+    ui.mnuReqPassword = file->addAction(QStringLiteral("Forgot Password ..."));
+    ui.mnuLogChat = file->addAction(QStringLiteral("Log Chat"));
+    ui.mnuLogChat->setCheckable(true);
+    file->addSeparator();
+    ui.mnuExit = file->addAction(QStringLiteral("Exit"));
+
+    QMenu *communicate = window.menuBar()->addMenu(QStringLiteral("Communicate"));
+    ui.mnuJoinChannel = communicate->addAction(QStringLiteral("Join Channel ..."));
+    ui.mnuInviteUser1 = communicate->addAction(QStringLiteral("Invite User to Channel ..."));
+    ui.mnuListChannels = communicate->addAction(QStringLiteral("List Channels"));
+    communicate->addSeparator();
+    ui.mnuPingUser = communicate->addAction(QStringLiteral("Ping User ..."));
+    ui.mnuUserStatus = communicate->addAction(QStringLiteral("User Status ..."));
+    communicate->addSeparator();
+    ui.mnuUserProfile = communicate->addAction(QStringLiteral("User Profile ..."));
+
+    QMenu *help = window.menuBar()->addMenu(QStringLiteral("Help"));
+    ui.mnuQuorSDK = help->addAction(QStringLiteral("Quor SDK"));
+    ui.mnuQuorDelphi = help->addAction(QStringLiteral("Quor Delphi"));
+    ui.mnuContactAuthor = help->addAction(QStringLiteral("Contact Author"));
+    help->addSeparator();
+    ui.mnuAbout = help->addAction(QStringLiteral("About"));
+
+    ui.PopupMenu1 = new QMenu(&window);
+    ui.mnuOpenChat = ui.PopupMenu1->addAction(QStringLiteral("Open Chat ..."));
+    ui.mnuPingUser1 = ui.PopupMenu1->addAction(QStringLiteral("Ping User ..."));
+    ui.mnuUserStatus1 = ui.PopupMenu1->addAction(QStringLiteral("User Status ..."));
+    ui.PopupMenu1->addSeparator();
+    ui.mnuInviteUser3 = ui.PopupMenu1->addAction(QStringLiteral("Invite User to Channel ..."));
+    ui.PopupMenu1->addSeparator();
+    ui.mnuAddContact1 = ui.PopupMenu1->addAction(QStringLiteral("Add Contact ..."));
+    ui.mnuDeleteContact1 = ui.PopupMenu1->addAction(QStringLiteral("Delete Contact ..."));
+    OpenOnRightClick(ui.ListView1, ui.PopupMenu1);
+
+    ui.PopupMenu2 = new QMenu(&window);
+    ui.mnuJoinChannel2 = ui.PopupMenu2->addAction(QStringLiteral("Join Channel ..."));
+    ui.mnuInviteUser2 = ui.PopupMenu2->addAction(QStringLiteral("Invite User to Channel ..."));
+    OpenOnRightClick(ui.ListView2, ui.PopupMenu2);
+}
+
+} // namespace
+
+TFormQuorMainControls BuildMainWindowControls(QMainWindow &window) {
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint);
+    window.setFont(FormFont(QStringLiteral("Arial")));
+    auto *client = new QWidget(&window);
+    client->setFixedSize(ClientWidth, ClientHeight);
+    client->setBackgroundRole(QPalette::Button);
+    client->setAutoFillBackground(true);
+    window.setCentralWidget(client);
+
+    TFormQuorMainControls ui;
+    BuildLogin(ui, client);
+    BuildPanes(ui, client);
+    BuildSayLine(ui, client);
+    QWidget::setTabOrder(ui.inpUserName, ui.inpPassword);
+    QWidget::setTabOrder(ui.inpPassword, ui.inpTarget);
+    QWidget::setTabOrder(ui.inpTarget, ui.inpSayThis);
+    QWidget::setTabOrder(ui.inpSayThis, ui.PageControl1);
+    QWidget::setTabOrder(ui.PageControl1, ui.RichEdit1);
+    ui.Timer1 = new QTimer(&window);
+    ui.Timer1->setInterval(1000);
+    BuildMenus(ui, window);
+    return ui;
+}
+
+void EnableSessionCommands(const TFormQuorMainControls &ui, bool enabled) {
+    for (QAction *item :
+         {ui.mnuJoinChannel, ui.mnuJoinChannel2, ui.mnuListChannels, ui.mnuUserStatus,
+          ui.mnuUserStatus1, ui.mnuPingUser, ui.mnuPingUser1, ui.mnuInviteUser1, ui.mnuOpenChat})
+        item->setEnabled(enabled);
+}
+
+void SetPaneColour(const TFormQuorMainControls &ui, const QColor &colour) {
+    for (QWidget *pane :
+         {static_cast<QWidget *>(ui.RichEdit1), static_cast<QWidget *>(ui.ListView1)}) {
+        QPalette palette = pane->palette();
+        palette.setColor(QPalette::Base, colour);
+        pane->setPalette(palette);
+    }
+}
+
+QString SelectedCaption(const QTreeWidget *pane) {
+    const QList<QTreeWidgetItem *> selected = pane->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text(0);
+}

@@ -1,0 +1,159 @@
+// The main window's commands on the own account: logon and logoff (buttons
+// and Enter), the say input, account creation, the forgotten password, the
+// user profile window and the Help menu.
+#include "UnitQuorMain.h"
+
+#include "NameText.h"
+
+#include "AccountCommands.h"
+#include "AccountEventRouter.h"
+#include "UnitQuorAbout.h"
+#include "UnitQuorChannel.h"
+#include "UnitQuorChat.h"
+#include "UnitQuorMainCommands.h"
+#include "UnitUserProfile.h"
+
+#include "hbQuorClasses.h"
+
+#include <QLineEdit>
+#include <QUrl>
+
+namespace {
+
+std::string S(const QString &text) {
+    return text.toStdString();
+}
+
+bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+bool TFormQuorMain::CheckInitialised() {
+    if (FCentral && FCentral->Initialised())
+        return true;
+    ShowMessage(QStringLiteral("QuorCentral has not been initialised"));
+    return false;
+}
+
+void TFormQuorMain::spbLogonClick() {
+    if (!CheckInitialised())
+        return;
+    // At most one account at a time: every earlier session is dropped.
+    FCentral->ClearLoggins();
+    const QString login = GetLoginName();
+    const QString password = GetPassword();
+    if (!FCentral->AddLogin(S(login), S(password))) {
+        ShowMessage(QStringLiteral("check user name and password"));
+        return;
+    }
+    FCentral->DelAllContacts(S(login));
+    FCommands->SendContactList(login);
+    FCentral->Login(S(login), S(password));
+}
+
+void TFormQuorMain::spbLogoffClick() {
+    if (!CheckInitialised())
+        return;
+    if (FCentral->Logout(S(GetLoginName())) != 0)
+        ShowMessage(QStringLiteral("Cannot logoff."));
+}
+
+void TFormQuorMain::inpUserNameKeyDown(int key) {
+    if (IsEnterKey(key))
+        LoginInputEnter(ui.inpUserName, ui.inpPassword);
+}
+
+void TFormQuorMain::inpPasswordKeyDown(int key) {
+    if (IsEnterKey(key))
+        LoginInputEnter(ui.inpPassword, ui.inpUserName);
+}
+
+void TFormQuorMain::LoginInputEnter(QLineEdit *input, QLineEdit *other) {
+    if (!GetLoginName().isEmpty() && !GetPassword().isEmpty())
+        spbLogonClick();
+    else if (!input->text().trimmed().isEmpty())
+        other->setFocus();
+}
+
+bool TFormQuorMain::inpSayThisKeyDown(int key) {
+    if (!FCentral || !FCentral->Initialised()) {
+        CheckInitialised();
+        return true;
+    }
+    if (!IsEnterKey(key))
+        return false;
+    const QString login = GetLoginName();
+    const QString target = GetTarget();
+    if (hbquor::SameNameIgnoringCase(target, login))
+        return true;
+    TFormQuorChannel *channel = nullptr;
+    if (target.startsWith(QLatin1Char('#'))) {
+        channel = FTalkWindows.FindChannelWindow(target);
+        if (channel == nullptr || channel->MemberCount() < 2)
+            return true;
+    }
+    const QString text = ui.inpSayThis->text();
+    if (login.isEmpty() || target.isEmpty() || text.isEmpty())
+        return true;
+    if (FCentral->SendText(S(login), S(target), S(text)) != 0)
+        return true;
+    FLines.PrivateText(login, target, text);
+    ui.inpSayThis->clear();
+    const QString line = login + QStringLiteral(": \t") + text;
+    if (channel != nullptr)
+        channel->AddLine(line);
+    else if (TFormQuorChat *chat = FTalkWindows.FindChatWindow(target))
+        chat->AddLine(line);
+    return true;
+}
+
+void TFormQuorMain::mnuCreateaQuoraccountClick() {
+    hbquor::account::RunCreateAccount(
+        this, *FCentral, [this](QWidget *, const QString &text) { ShowMessage(text); });
+}
+
+void TFormQuorMain::mnuReqPasswordClick() {
+    hbquor::account::RunRequestPassword(
+        this, *FCentral, GetLoginName(),
+        [this](QWidget *, const QString &text) { ShowMessage(text); });
+}
+
+void TFormQuorMain::mnuUserProfileClick() {
+    const hbquor::ThbQuorUnit *session = FCentral->FindByName(S(GetLoginName()));
+    if (session == nullptr || !session->IsConnected() || session->Rights() == hbquor::kRightsNone)
+        return;
+    hbquor::account::TFormUserProfile profile(
+        FSettings.UserTypes, this, [this](QWidget *, const QString &text) { ShowMessage(text); });
+    profile.OpenForSession(*FCentral, GetLoginName());
+    FAccountEvents->SetProfileWindow(&profile);
+    ExecDialog(profile);
+    FAccountEvents->SetProfileWindow(nullptr);
+}
+
+// ---- Help menu ----
+
+void TFormQuorMain::mnuQuorSDKClick() {
+    FOptions.OpenUrl(QUrl(FSettings.UrlQuorSdk));
+}
+
+void TFormQuorMain::mnuQuorDelphiClick() {
+    FOptions.OpenUrl(QUrl(FSettings.UrlQuorDelphi));
+}
+
+void TFormQuorMain::mnuContactAuthorClick() {
+    FOptions.OpenUrl(QUrl(FSettings.ContactAuthorLink(), QUrl::TolerantMode));
+}
+
+void TFormQuorMain::SetAboutBox(TFormQuorAbout *about) {
+    FAboutBox = about;
+}
+
+void TFormQuorMain::mnuAboutClick() {
+    if (!FAboutBox)
+        return;
+    FAboutBox->SetText(TFormQuorAbout::AboutText(hbquor::kQuorApiBuild));
+    CenterOnMainWindow(FAboutBox);
+    FAboutBox->exec();
+}

@@ -1,0 +1,102 @@
+#include "MainWindowFixture.h"
+
+#include "FileBytes.h"
+#include "UnitAddChannel.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+MainWindowFixture::MainWindowFixture()
+    : FFiles(AppFiles::InFolder(FDir.path(), QStringLiteral("hbquor"))) {}
+
+MainWindowFixture::~MainWindowFixture() {
+    Destroy();
+}
+
+void MainWindowFixture::WriteSettings(const QByteArray &text) const {
+    WriteFileBytes(FFiles.SettingsFile, text);
+}
+
+void MainWindowFixture::WriteContacts(const QByteArray &text) const {
+    WriteFileBytes(FFiles.ContactsFile, text);
+}
+
+TFormQuorMain &MainWindowFixture::Start() {
+    TFormQuorMainOptions options;
+    options.Files = FFiles;
+    options.ShowMessage = [this](const QString &text) { Messages << text; };
+    options.AskYesNo = [this](const QString &text) {
+        ++ExitQuestions;
+        return text == QStringLiteral("Do you wish to exit?") && ExitAnswer;
+    };
+    if (RecordOpenedUrls)
+        options.OpenUrl = [this](const QUrl &url) { OpenedUrls << url; };
+    options.VrtClock = [this] { return Now; };
+    options.ScreenSize = QSize(ScreenWidth, ScreenHeight);
+    options.ExecDialog = [this](QDialog &dialog) {
+        DialogTitles << dialog.windowTitle();
+        return AnswerDialog ? AnswerDialog(dialog) : int(QDialog::Rejected);
+    };
+    FWindow = std::make_unique<TFormQuorMain>(std::move(options));
+    return *FWindow;
+}
+
+TFormQuorMain &MainWindowFixture::StartForServer(int port) {
+    WriteSettings(
+        QStringLiteral("[Parameters]\nQuorHost=127.0.0.1\nQuorPort=%1\n").arg(port).toUtf8());
+    WriteContacts("bob\r\ncarol\r\n");
+    return Start();
+}
+
+bool MainWindowFixture::CloseWithYes() {
+    ExitAnswer = true;
+    return FWindow->close();
+}
+
+void MainWindowFixture::Destroy() {
+    FWindow.reset();
+}
+
+void MainWindowFixture::LogOn(const QString &name, const QString &password) {
+    FWindow->ui.inpUserName->setText(name);
+    FWindow->ui.inpPassword->setText(password);
+    FWindow->spbLogonClick();
+}
+
+bool MainWindowFixture::Say(const QString &target, const QString &text) {
+    FWindow->ui.inpTarget->setText(target);
+    FWindow->ui.inpSayThis->setText(text);
+    FWindow->inpSayThisKeyDown(Qt::Key_Return);
+    return FWindow->ui.inpSayThis->text().isEmpty();
+}
+
+void MainWindowFixture::JoinChannel(const QString &name, int type) {
+    AnswerDialog = [name, type](QDialog &dialog) {
+        auto &join = dynamic_cast<TFormAddChannel &>(dialog);
+        join.inpQuorChannel->setText(name);
+        join.SetChannelTypeIndex(type);
+        return int(QDialog::Accepted);
+    };
+    FWindow->Commands().mnuJoinChannelClick();
+    AnswerDialog = nullptr;
+}
+
+QStringList MainWindowFixture::ChatLogLines() const {
+    QStringList lines =
+        QString::fromUtf8(ReadFileBytes(FFiles.ChatLogFile)).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QString MainWindowFixture::LastLogLine() const {
+    return FWindow->ui.RichEdit1->document()->lastBlock().text();
+}
+
+int MainWindowFixture::LogLineCount() const {
+    const QTextDocument *document = FWindow->ui.RichEdit1->document();
+    return document->isEmpty() ? 0 : document->blockCount();
+}

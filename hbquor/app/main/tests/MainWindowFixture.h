@@ -1,0 +1,82 @@
+// A main window in a temporary folder, with recorded message boxes, a
+// scripted exit answer, recorded opened addresses and an injected VRT clock.
+#pragma once
+
+#include "UnitQuorMain.h"
+#include "UnitQuorMainCommands.h"
+#include "UnitQuorMainEvents.h"
+
+#include <QByteArray>
+#include <QDialog>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class MainWindowFixture {
+public:
+    /// 2004-03-05 09:07:30 VRT as a day count.
+    static constexpr double StartTime = 38051.0 + (9 * 3600 + 7 * 60 + 30) / 86400.0;
+    /// The screen every window of the fixture sees.
+    static constexpr int ScreenWidth = 1024;
+    static constexpr int ScreenHeight = 768;
+
+    MainWindowFixture();
+    ~MainWindowFixture();
+
+    /// Writes a file of the fixture's folder before the window starts.
+    void WriteSettings(const QByteArray &text) const;
+    void WriteContacts(const QByteArray &text) const;
+
+    /// Creates the window (FormCreate runs).
+    TFormQuorMain &Start();
+    /// Creates a window that reaches the server on the loopback port, with
+    /// the saved contacts bob and carol.
+    TFormQuorMain &StartForServer(int port);
+    /// Closes the window answering the exit question with yes; false when
+    /// the window stayed open.
+    bool CloseWithYes();
+    /// Destroys the window (FormDestroy runs).
+    void Destroy();
+
+    /// Types the user name and password and clicks the logon button.
+    void LogOn(const QString &name, const QString &password);
+    /// Types the target and the text and presses Enter in the say input;
+    /// true when the input was emptied, that is the text was sent.
+    bool Say(const QString &target, const QString &text);
+    /// Runs the join command, answering its dialog with the channel name
+    /// and the type index.
+    void JoinChannel(const QString &name, int type = 0);
+
+    TFormQuorMain &Window() { return *FWindow; }
+    const AppFiles &Files() const { return FFiles; }
+    /// Lines of the chat log file without their CR LF ends.
+    QStringList ChatLogLines() const;
+    /// The text of the log pane's last paragraph.
+    QString LastLogLine() const;
+    /// Number of paragraphs in the log pane.
+    int LogLineCount() const;
+
+    /// Message boxes shown so far (texts with "\r" line breaks).
+    QStringList Messages;
+    /// Addresses opened so far; when false before Start, the window opens
+    /// them through the desktop services instead.
+    bool RecordOpenedUrls = true;
+    QList<QUrl> OpenedUrls;
+    /// The answer to "Do you wish to exit?" and how often it was asked.
+    bool ExitAnswer = true;
+    int ExitQuestions = 0;
+    /// Answers every modal dialog the window runs (Rejected when not set).
+    std::function<int(QDialog &)> AnswerDialog;
+    /// Titles of the dialogs run so far.
+    QStringList DialogTitles;
+    /// The current VRT time the window sees.
+    double Now = StartTime;
+
+private:
+    QTemporaryDir FDir;
+    AppFiles FFiles;
+    std::unique_ptr<TFormQuorMain> FWindow;
+};

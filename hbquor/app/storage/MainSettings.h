@@ -1,0 +1,52 @@
+// MainSettings: what the main window keeps in the settings file, all in the
+// section "Parameters": read once at start-up, written when the window
+// closes. The password is never among them.
+//
+// Keys: wndMainLeft and wndMainTop (the frame's corner), LoginName,
+// URLQuorSDK, URLQuorDelphi, ProgEmail, LogChat, QuorHost and QuorPort are
+// read and written; MaxUserType and UserType2, UserType3 ... are only read.
+// A settings file that exists but cannot be read gives the defaults and is
+// never replaced, so a file the program cannot parse loses nothing.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct MainSettings {
+    static const QString Section;
+    static const QString DefaultQuorHost;
+    static constexpr int DefaultQuorPort = 8317;
+
+    /// The frame's top-left corner: at start-up as stored (both keys present
+    /// and numbers), at close where the window is.
+    std::optional<QPoint> Frame;
+    QString LoginName;
+    QString UrlQuorSdk;
+    QString UrlQuorDelphi;
+    QString ProgEmail;
+    /// Whether the chat log is open: at start-up whether to open it, at
+    /// close whether it was open.
+    bool LogChat = true;
+    /// User-type names by number: "User", "Admin", then the UserType keys
+    /// up to MaxUserType ("unknown" where one is missing).
+    QStringList UserTypes;
+    QString QuorHost;
+    int QuorPort = DefaultQuorPort;
+    /// The file exists but could not be read.
+    bool Unreadable = false;
+
+    /// Reads every key from the file; a missing file or key gives its default.
+    static MainSettings Read(const QString &fileName);
+
+    /// Writes the kept keys into the file, leaving its other sections, keys
+    /// and comments alone. False when nothing was written: the file could
+    /// not be read (now or at start-up) or not be saved.
+    bool Write(const QString &fileName) const;
+
+    /// The mail link of "Contact Author": a message to ProgEmail with the
+    /// subject "Quor SDK (Delphi)" and a body of "Hi!" and two line breaks.
+    QString ContactAuthorLink() const;
+};

@@ -1,0 +1,102 @@
+// The main window's settings: defaults, reading every key, writing the kept
+// ones without disturbing the rest of the file, and an unreadable file that
+// is never replaced.
+#include "MainSettings.h"
+
+#include "FileBytes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString WriteIni(const QTemporaryDir &dir, const QByteArray &text) {
+    const QString name = dir.filePath(QStringLiteral("hbquor.ini"));
+    WriteFileBytes(name, text);
+    return name;
+}
+
+} // namespace
+
+class MainSettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void missingFileGivesDefaults() {
+        QTemporaryDir dir;
+        const MainSettings s = MainSettings::Read(dir.filePath(QStringLiteral("none.ini")));
+        QVERIFY(!s.Frame);
+        QVERIFY(s.LoginName.isEmpty());
+        QVERIFY(s.LogChat);
+        QCOMPARE(s.UserTypes, (QStringList{QStringLiteral("User"), QStringLiteral("Admin")}));
+        QCOMPARE(s.QuorHost, QStringLiteral("localhost"));
+        QCOMPARE(s.QuorPort, 8317);
+        QVERIFY(!s.UrlQuorSdk.isEmpty() && !s.UrlQuorDelphi.isEmpty() && !s.ProgEmail.isEmpty());
+        QVERIFY(!s.Unreadable);
+    }
+
+    void frameNeedsBothNumbers_data() {
+        QTest::addColumn<QByteArray>("keys");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("both, one in hexadecimal")
+            << QByteArray("wndMainLeft=5\nwndMainTop=0x10") << true;
+        QTest::newRow("only the left") << QByteArray("wndMainLeft=5") << false;
+        QTest::newRow("not a number") << QByteArray("wndMainLeft=five\nwndMainTop=1") << false;
+    }
+
+    void frameNeedsBothNumbers() {
+        QFETCH(QByteArray, keys);
+        QFETCH(bool, stored);
+        QTemporaryDir dir;
+        const MainSettings s = MainSettings::Read(WriteIni(dir, "[Parameters]\n" + keys + "\n"));
+        QCOMPARE(s.Frame.has_value(), stored);
+        if (stored)
+            QCOMPARE(*s.Frame, QPoint(5, 16));
+    }
+
+    void writingKeepsTheRestOfTheFileAndReadsBack() {
+        QTemporaryDir dir;
+        const QString name = WriteIni(dir, "; note\n[Parameters]\nMaxUserType=2\nUserType2=Guide\n"
+                                           "LogChat=1\n[Other]\nx=1\n");
+        MainSettings s = MainSettings::Read(name);
+        QCOMPARE(s.UserTypes.value(2), QStringLiteral("Guide"));
+        s.Frame = QPoint(-3, 40);
+        s.LoginName = QStringLiteral("dave");
+        s.LogChat = false;
+        s.QuorPort = 9000;
+        QVERIFY(s.Write(name));
+        const MainSettings again = MainSettings::Read(name);
+        QCOMPARE(again.Frame, std::optional<QPoint>(QPoint(-3, 40)));
+        QCOMPARE(again.LoginName, QStringLiteral("dave"));
+        QVERIFY(!again.LogChat);
+        QCOMPARE(again.QuorPort, 9000);
+        QCOMPARE(again.UserTypes, s.UserTypes);
+        const QByteArray text = ReadFileBytes(name);
+        for (const char *kept : {"; note", "MaxUserType=2", "UserType2=Guide", "[Other]", "x=1"})
+            QVERIFY2(text.contains(kept), kept);
+    }
+
+    void unreadableFileIsNeverReplaced() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("hbquor.ini"));
+        QVERIFY(QDir().mkpath(name)); // a folder in the file's place
+        MainSettings s = MainSettings::Read(name);
+        QVERIFY(s.Unreadable);
+        QVERIFY(!s.Frame);
+        s.LoginName = QStringLiteral("bob");
+        QVERIFY(!s.Write(name));
+        QVERIFY(QFileInfo(name).isDir());
+    }
+
+    void contactAuthorLinkJoinsThePiecesAsStored() {
+        MainSettings s;
+        s.ProgEmail = QStringLiteral(" me@example.org");
+        QCOMPARE(s.ContactAuthorLink(),
+                 QStringLiteral("mailto: me@example.org?Subject=Quor SDK (Delphi)&body=Hi!"
+                                "%0D%0A%0D%0A"));
+    }
+};
+
+QTEST_GUILESS_MAIN(MainSettingsTest)
+#include "MainSettingsTest.moc"
