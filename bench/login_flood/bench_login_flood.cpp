@@ -101,8 +101,9 @@ std::map<std::string, int> CheckedGuesses(const std::string &logPath, std::strea
 
 struct FloodResult {
     Latency latency;
-    double cpuShare = 0;       // of one core, used by the pair's quord
-    double targetCpuShare = 0; // used by the flooded quord (the same but in the control)
+    double cpuShare = 0;            // of one core, used by the pair's quord
+    double targetCpuShare = 0;      // used by the flooded quord (the same but in the control)
+    ProcessorWaits pairServerWaits; // of the pair's quord during the phase
     std::uint64_t answers = 0;
     std::map<std::string, int> checked;
 };
@@ -129,7 +130,11 @@ FloodResult RunFlood(quord::testing::QuordProcess &target,
     FloodResult result;
     const double cpuStart = CpuSeconds(pairServer.pid());
     const double targetCpuStart = CpuSeconds(target.pid());
+    const ProcessorWaits waitsStart = ProcessorWaitsOf(pairServer.pid());
     result.latency = pair.Measure(seconds);
+    const ProcessorWaits waitsEnd = ProcessorWaitsOf(pairServer.pid());
+    result.pairServerWaits = {waitsEnd.waitSeconds - waitsStart.waitSeconds,
+                              waitsEnd.runs - waitsStart.runs};
     result.cpuShare = (CpuSeconds(pairServer.pid()) - cpuStart) / seconds;
     result.targetCpuShare = (CpuSeconds(target.pid()) - targetCpuStart) / seconds;
     for (pid_t pid : children) {
@@ -150,6 +155,17 @@ void PrintLatency(const char *label, const Latency &latency) {
                 latency.p50Ms, latency.p99Ms, latency.maxMs, latency.samples);
 }
 
+// How long the pair's quord, ready to serve, waited for a processor: time
+// no order of service within quord can win back.
+void PrintProcessorWaits(const FloodResult &flood, double seconds) {
+    const ProcessorWaits &waits = flood.pairServerWaits;
+    std::printf("  the pair's quord waited for a processor %.1f ms a second, %.3f ms a run on "
+                "average (%.0f runs a second)\n",
+                1000 * waits.waitSeconds / seconds,
+                waits.runs > 0 ? 1000 * waits.waitSeconds / static_cast<double>(waits.runs) : 0.0,
+                static_cast<double>(waits.runs) / seconds);
+}
+
 void PrintAnswers(const FloodResult &flood, double seconds) {
     std::printf("  %llu answers to %d flooding processes in %.0f s (%.0f a second)\n",
                 static_cast<unsigned long long>(flood.answers), kFloodProcesses, seconds,
@@ -162,6 +178,7 @@ void ReportControl(const FloodResult &control, const Latency &quiet, double seco
     PrintLatency("through the other quord", control.latency);
     std::printf("  the flooded quord used %.0f%% of a core, the pair's %.0f%%\n",
                 100 * control.targetCpuShare, 100 * control.cpuShare);
+    PrintProcessorWaits(control, seconds);
     std::printf("  round-trip p99 %.3f ms vs %.3f ms without (%.2fx): the flood's cost on this "
                 "machine, however quord serves it\n",
                 control.latency.p99Ms, quiet.p99Ms, control.latency.p99Ms / quiet.p99Ms);
@@ -173,6 +190,7 @@ bool Report(const char *phase, const FloodResult &flood, const Latency &quiet, d
     PrintAnswers(flood, seconds);
     PrintLatency("during the flood", flood.latency);
     std::printf("  quord used %.0f%% of a core\n", 100 * flood.cpuShare);
+    PrintProcessorWaits(flood, seconds);
     double worstRate = 0;
     for (int p = 0; p < kFloodProcesses; ++p) {
         const auto it = flood.checked.find(FloodAddress(p));
