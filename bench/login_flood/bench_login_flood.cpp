@@ -12,6 +12,12 @@
 // connections with a reset so that closed connections pile up in no
 // waiting state (as a flooding client would).
 //
+// A control phase comes first: the same flood at one account, sent to a
+// second quord while the pair's quord serves only the pair. Its round trips
+// show what the flood costs on this machine however quord serves it (the
+// flooders' processor time and the kernel's work for their connections),
+// the floor beneath the goal's figure.
+//
 // Usage: bench_login_flood [FLOOD_SECONDS [BASELINE_SECONDS]]
 // Defaults: 60 s per flood phase, 20 s without a flood.
 #include "account_store.h"
@@ -29,6 +35,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -93,15 +101,19 @@ std::map<std::string, int> CheckedGuesses(const std::string &logPath, std::strea
 
 struct FloodResult {
     Latency latency;
-    double cpuShare = 0; // of one core, used by quord
+    double cpuShare = 0;            // of one core, used by the pair's quord
+    double targetCpuShare = 0;      // used by the flooded quord (the same but in the control)
+    ProcessorWaits pairServerWaits; // of the pair's quord during the phase
     std::uint64_t answers = 0;
     std::map<std::string, int> checked;
 };
 
-FloodResult RunFlood(quord::testing::QuordProcess &server, RoundTripPair &pair, double seconds,
-                     bool spray) {
-    const std::string logPath = server.dataDir() + "/quord.log";
-    const std::streamoff logStart = static_cast<std::streamoff>(server.Log().size());
+// Floods target while the pair times round trips through pairServer.
+FloodResult RunFlood(quord::testing::QuordProcess &target,
+                     const quord::testing::QuordProcess &pairServer, RoundTripPair &pair,
+                     double seconds, bool spray) {
+    const std::string logPath = target.dataDir() + "/quord.log";
+    const std::streamoff logStart = static_cast<std::streamoff>(target.Log().size());
     int answers[2];
     if (pipe(answers) != 0) {
         std::exit(1);
@@ -111,14 +123,20 @@ FloodResult RunFlood(quord::testing::QuordProcess &server, RoundTripPair &pair, 
     for (int p = 0; p < kFloodProcesses; ++p) {
         const pid_t pid = fork();
         if (pid == 0) {
-            Flood(server.port(), p, until, spray, answers[1]);
+            Flood(target.port(), p, until, spray, answers[1]);
         }
         children.push_back(pid);
     }
     FloodResult result;
-    const double cpuStart = CpuSeconds(server.pid());
+    const double cpuStart = CpuSeconds(pairServer.pid());
+    const double targetCpuStart = CpuSeconds(target.pid());
+    const ProcessorWaits waitsStart = ProcessorWaitsOf(pairServer.pid());
     result.latency = pair.Measure(seconds);
-    result.cpuShare = (CpuSeconds(server.pid()) - cpuStart) / seconds;
+    const ProcessorWaits waitsEnd = ProcessorWaitsOf(pairServer.pid());
+    result.pairServerWaits = {waitsEnd.waitSeconds - waitsStart.waitSeconds,
+                              waitsEnd.runs - waitsStart.runs};
+    result.cpuShare = (CpuSeconds(pairServer.pid()) - cpuStart) / seconds;
+    result.targetCpuShare = (CpuSeconds(target.pid()) - targetCpuStart) / seconds;
     for (pid_t pid : children) {
         std::uint64_t count = 0;
         if (read(answers[0], &count, sizeof count) == sizeof count) {
@@ -137,14 +155,42 @@ void PrintLatency(const char *label, const Latency &latency) {
                 latency.p50Ms, latency.p99Ms, latency.maxMs, latency.samples);
 }
 
-// Prints the phase's figures; returns whether both goals are met.
-bool Report(const char *phase, const FloodResult &flood, const Latency &quiet, double seconds) {
-    std::printf("%s:\n", phase);
+// How long the pair's quord, ready to serve, waited for a processor: time
+// no order of service within quord can win back.
+void PrintProcessorWaits(const FloodResult &flood, double seconds) {
+    const ProcessorWaits &waits = flood.pairServerWaits;
+    std::printf("  the pair's quord waited for a processor %.1f ms a second, %.3f ms a run on "
+                "average (%.0f runs a second)\n",
+                1000 * waits.waitSeconds / seconds,
+                waits.runs > 0 ? 1000 * waits.waitSeconds / static_cast<double>(waits.runs) : 0.0,
+                static_cast<double>(waits.runs) / seconds);
+}
+
+void PrintAnswers(const FloodResult &flood, double seconds) {
     std::printf("  %llu answers to %d flooding processes in %.0f s (%.0f a second)\n",
                 static_cast<unsigned long long>(flood.answers), kFloodProcesses, seconds,
                 flood.answers / seconds);
+}
+
+void ReportControl(const FloodResult &control, const Latency &quiet, double seconds) {
+    std::printf("control: the flood of guesses at one account sent to a second quord:\n");
+    PrintAnswers(control, seconds);
+    PrintLatency("through the other quord", control.latency);
+    std::printf("  the flooded quord used %.0f%% of a core, the pair's %.0f%%\n",
+                100 * control.targetCpuShare, 100 * control.cpuShare);
+    PrintProcessorWaits(control, seconds);
+    std::printf("  round-trip p99 %.3f ms vs %.3f ms without (%.2fx): the flood's cost on this "
+                "machine, however quord serves it\n",
+                control.latency.p99Ms, quiet.p99Ms, control.latency.p99Ms / quiet.p99Ms);
+}
+
+// Prints the phase's figures; returns whether both goals are met.
+bool Report(const char *phase, const FloodResult &flood, const Latency &quiet, double seconds) {
+    std::printf("%s:\n", phase);
+    PrintAnswers(flood, seconds);
     PrintLatency("during the flood", flood.latency);
     std::printf("  quord used %.0f%% of a core\n", 100 * flood.cpuShare);
+    PrintProcessorWaits(flood, seconds);
     double worstRate = 0;
     for (int p = 0; p < kFloodProcesses; ++p) {
         const auto it = flood.checked.find(FloodAddress(p));
@@ -171,23 +217,30 @@ bool Report(const char *phase, const FloodResult &flood, const Latency &quiet, d
 int main(int argc, char **argv) {
     const double floodSeconds = argc > 1 ? std::max(5.0, std::atof(argv[1])) : 60.0;
     const double quietSeconds = argc > 2 ? std::max(1.0, std::atof(argv[2])) : 20.0;
-    quord::testing::QuordProcess server;
-    SeedAccounts(server.dataDir());
     // The real hash cost and the default throttle.
     const quord::HashCost cost = quord::kDefaultHashCost;
-    if (!server.Start({"--hash-passes", std::to_string(cost.passes), "--hash-memory",
-                       std::to_string(cost.memoryBytes / 1024)})) {
-        std::fprintf(stderr, "quord did not start:\n%s", server.Log().c_str());
-        return 1;
+    const std::vector<std::string> arguments = {"--hash-passes", std::to_string(cost.passes),
+                                                "--hash-memory",
+                                                std::to_string(cost.memoryBytes / 1024)};
+    quord::testing::QuordProcess server;
+    quord::testing::QuordProcess other; // flooded in the control phase
+    for (quord::testing::QuordProcess *each : {&server, &other}) {
+        SeedAccounts(each->dataDir());
+        if (!each->Start(arguments)) {
+            std::fprintf(stderr, "quord did not start:\n%s", each->Log().c_str());
+            return 1;
+        }
     }
     std::printf("quord under %d wrong-password flooders (%.0f s per phase)\n", kFloodProcesses,
                 floodSeconds);
     RoundTripPair pair(server.port(), "pair_a", "pair_b", kPairPassword);
     const Latency quiet = pair.Measure(quietSeconds);
     PrintLatency("without a flood", quiet);
-    const FloodResult oneAccount = RunFlood(server, pair, floodSeconds, false);
+    ReportControl(RunFlood(other, server, pair, floodSeconds, false), quiet, floodSeconds);
+    other.Stop();
+    const FloodResult oneAccount = RunFlood(server, server, pair, floodSeconds, false);
     bool met = Report("flood of guesses at one account", oneAccount, quiet, floodSeconds);
-    const FloodResult newNames = RunFlood(server, pair, floodSeconds, true);
+    const FloodResult newNames = RunFlood(server, server, pair, floodSeconds, true);
     met = Report("flood of guesses at ever new names", newNames, quiet, floodSeconds) && met;
     std::printf("%s\n", met ? "every goal met" : "a goal is missed");
     server.Stop();

@@ -99,6 +99,18 @@ double CpuSeconds(pid_t pid) {
     return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
+ProcessorWaits ProcessorWaitsOf(pid_t pid) {
+    // Nanoseconds on a processor, nanoseconds waiting for one, runs.
+    std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
+    unsigned long long running = 0;
+    unsigned long long waiting = 0;
+    ProcessorWaits waits;
+    if (schedstat >> running >> waiting >> waits.runs) {
+        waits.waitSeconds = static_cast<double>(waiting) / 1e9;
+    }
+    return waits;
+}
+
 std::uint64_t RaiseDescriptorLimit() {
     rlimit limit{};
     getrlimit(RLIMIT_NOFILE, &limit);

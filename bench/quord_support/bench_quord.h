@@ -51,6 +51,15 @@ long ResidentKiB(pid_t pid);
 // Processor seconds a process has used so far (user and system).
 double CpuSeconds(pid_t pid);
 
+// What the scheduler says of a process's main thread so far: the seconds it
+// was ready to run but waited for a processor, and how many times it was
+// given one. Zeros when the kernel does not keep these figures.
+struct ProcessorWaits {
+    double waitSeconds = 0;
+    std::uint64_t runs = 0;
+};
+ProcessorWaits ProcessorWaitsOf(pid_t pid);
+
 // Raises this process's descriptor limit to its hard limit; returns it.
 std::uint64_t RaiseDescriptorLimit();
 

@@ -40,6 +40,10 @@ void FakeTransport::Send(quord::ConnectionId connection, const QuorMessage &reco
     }
 }
 
+void FakeTransport::LoggedOn(quord::ConnectionId connection) {
+    FUZZ_CHECK(!reported_.contains(connection));
+}
+
 void FakeTransport::CloseAfterSending(quord::ConnectionId connection) {
     if (!reported_.contains(connection)) {
         closing_.insert(connection);
@@ -104,7 +108,10 @@ void ServerHarness::Open(std::size_t slot, std::size_t address) {
     }
     s = Slot{};
     s.id = nextId_++;
-    server_->OnOpened(s.id, "10.0.0." + std::to_string(address % kAddresses + 1));
+    // A higher bit of the address byte says whether the address has used up
+    // its log budget, so that quiet sessions are fuzzed too.
+    const bool quiet = address / kAddresses % 2 == 1;
+    server_->OnOpened(s.id, "10.0.0." + std::to_string(address % kAddresses + 1), quiet);
 }
 
 void ServerHarness::ClientCloses(std::size_t slot) {

@@ -47,6 +47,8 @@ public:
     void CloseAfterSending(quord::ConnectionId connection) override;
     void Drop(quord::ConnectionId connection, const std::string &reason) override;
     void OpeningReceived(quord::ConnectionId) override {}
+    // Checks that no connection reported closed logs on.
+    void LoggedOn(quord::ConnectionId connection) override;
 
     // Connections the server closed since the last call.
     std::vector<quord::ConnectionId> TakeClosing();

@@ -18,10 +18,11 @@ ChatServer::ChatServer(Transport &network, AccountStore &store, Outbox &outbox,
       settings_(std::move(settings)),
       decoyHash_(HashPassword(GeneratePassword(), settings_.hashCost)) {}
 
-void ChatServer::OnOpened(ConnectionId connection, const std::string &peerAddress) {
+void ChatServer::OnOpened(ConnectionId connection, const std::string &peerAddress, bool quiet) {
     Session &session = sessions_[connection];
     session.connection = connection;
     session.peer = peerAddress;
+    session.quiet = quiet;
 }
 
 template <typename Step> void ChatServer::Guarded(ConnectionId connection, Step &&step) {
@@ -155,8 +156,10 @@ void ChatServer::Dispatch(Session &session, const QuorMessage &record) {
         RequestPassword(session, record);
         break;
     default:
-        LogLine("ignored record " + std::to_string(record.id()) + " before login on " +
-                Describe(session));
+        if (!session.quiet) {
+            LogLine("ignored record " + std::to_string(record.id()) + " before login on " +
+                    Describe(session));
+        }
     }
 }
 
@@ -270,10 +273,12 @@ void ChatServer::ReplyList(const Session &session, std::int32_t id,
 }
 
 void ChatServer::Refuse(const Session &session, std::int32_t error, std::int32_t request,
-                        std::string_view name, std::string_view why) {
-    LogLine("refused request " + std::to_string(request) + " of " + Describe(session) + " with " +
-            std::to_string(error) + " (" + std::string(name) + ")" +
-            (why.empty() ? "" : ": " + std::string(why)));
+                        std::string_view name, std::string_view why, Logging logging) {
+    if (!session.quiet || logging == Logging::Always) {
+        LogLine("refused request " + std::to_string(request) + " of " + Describe(session) +
+                " with " + std::to_string(error) + " (" + std::string(name) + ")" +
+                (why.empty() ? "" : ": " + std::string(why)));
+    }
     Reply(session, error, "ds", {request, name});
 }
 

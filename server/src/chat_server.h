@@ -77,7 +77,7 @@ public:
                LoginThrottle &throttle, ChatSettings settings);
 
     // peerAddress is the address key (address_table.h).
-    void OnOpened(ConnectionId connection, const std::string &peerAddress) override;
+    void OnOpened(ConnectionId connection, const std::string &peerAddress, bool quiet) override;
     void OnRecord(ConnectionId connection, const quor::QuorMessage &record) override;
     void OnClosed(ConnectionId connection) override;
     // Pings the next share of the logged-on clients; returns when to be
@@ -96,7 +96,8 @@ private:
         ConnectionId connection = 0;
         std::string peer; // the client's address key, for limits and throttling
         Phase phase = Phase::Opening;
-        WorkTicket awaiting = 0;            // password work the session waits for
+        bool quiet = false;      // its routine lines are left out of the log until it logs on
+        WorkTicket awaiting = 0; // password work the session waits for
         std::deque<quor::QuorMessage> held; // records that arrived meanwhile
         std::string user;                   // the account name as registered, once logged on
         int userType = kUserTypeUser;
@@ -141,10 +142,14 @@ private:
     void Reply(const Session &session, std::int32_t id, std::string_view signature = "",
                const std::vector<quor::FieldValue> &values = {});
     void ReplyList(const Session &session, std::int32_t id, const std::vector<std::string> &items);
+    // Whether a refusal is logged for a quiet session too: those that follow
+    // a password check are (the throttle keeps them few), routine ones not.
+    enum class Logging { Routine, Always };
     // Error reply (request id, the name concerned), logged as refused with
     // the reason when there is one.
     void Refuse(const Session &session, std::int32_t error, std::int32_t request,
-                std::string_view name, std::string_view why = "");
+                std::string_view name, std::string_view why = "",
+                Logging logging = Logging::Routine);
     // Answers a connection's single opening request and closes it.
     void AnswerAndClose(Session &session);
     Session *OnlineSession(std::string_view name);

@@ -70,7 +70,8 @@ void ChatServer::FinishLogin(Session *session, const PendingWork &pending,
         if (session != nullptr) {
             Refuse(*session, kErrLoginInvalid, kLoginRequest, name,
                    "wrong name or password from " + pending.peer +
-                       (penalty > 0 ? ", next check in " + Seconds(penalty) : ""));
+                       (penalty > 0 ? ", next check in " + Seconds(penalty) : ""),
+                   Logging::Always);
             AnswerAndClose(*session);
         }
         return;
@@ -87,7 +88,8 @@ void ChatServer::FinishLogin(Session *session, const PendingWork &pending,
         return;
     }
     if (OnlineSession(name) != nullptr) {
-        Refuse(*session, kErrAlreadyOnline, kLoginRequest, name);
+        Refuse(*session, kErrAlreadyOnline, kLoginRequest, name,
+               "right password from " + pending.peer, Logging::Always);
         AnswerAndClose(*session);
         return;
     }
@@ -96,6 +98,8 @@ void ChatServer::FinishLogin(Session *session, const PendingWork &pending,
 
 void ChatServer::CompleteLogon(Session &session, Account &account) {
     session.phase = Phase::LoggedOn;
+    session.quiet = false;
+    network_.LoggedOn(session.connection);
     session.user = account.name;
     session.userType = account.userType;
     online_[quor::FoldedName(session.user)] = session.connection;

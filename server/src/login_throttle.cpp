@@ -1,15 +1,8 @@
 #include "login_throttle.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace quord {
-
-std::int64_t SteadyMilliseconds() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 LoginThrottle::LoginThrottle(PenaltyRules rules, MillisecondClock clock)
     : clock_(std::move(clock)), addresses_(rules), accounts_(rules) {}

@@ -8,17 +8,13 @@
 // address's. The clock is injected so that tests need not wait.
 #pragma once
 
+#include "millisecond_clock.h"
 #include "penalty_table.h"
 
 #include <cstdint>
-#include <functional>
 #include <string_view>
 
 namespace quord {
-
-// Milliseconds of a monotonic clock.
-using MillisecondClock = std::function<std::int64_t()>;
-std::int64_t SteadyMilliseconds();
 
 class LoginThrottle {
 public:

@@ -59,7 +59,10 @@ int Serve(const quord::ServerOptions &options) {
     limits.maxClients = options.maxClients;
     limits.maxPerAddress = options.maxPerAddress;
     limits.logonDeadlineMs = options.logonDeadlineSeconds * 1000;
-    quord::Network network(options.listenAddress, options.port, limits);
+    quord::ConnectionLogRules logRules;
+    logRules.connections = options.logPerAddress;
+    logRules.capacity = options.throttleTable;
+    quord::Network network(options.listenAddress, options.port, limits, logRules);
     const bool tls = !options.tlsCertFile.empty();
     if (tls) {
         network.UseTls(std::make_shared<const quord::ServerTlsContext>(options.tlsCertFile,

@@ -6,6 +6,8 @@
 
 #include <fcntl.h>
 #include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/epoll.h>
 #include <sys/signalfd.h>
 #include <sys/socket.h>
@@ -26,10 +28,12 @@ namespace {
 constexpr std::uint64_t kListenerTag = 0;
 constexpr std::uint64_t kSignalTag = 1;
 constexpr std::uint64_t kTimerTag = 2;
-constexpr std::uint64_t kFirstWatcherTag = 3;
+constexpr std::uint64_t kLoggedOnTag = 3; // loggedOnEpoll_ has a connection ready
+constexpr std::uint64_t kFirstWatcherTag = 4;
 constexpr ConnectionId kFirstConnectionId = 16;
 
 constexpr std::size_t kReadChunk = 64 * 1024;
+constexpr int kEventBatch = 256;
 constexpr int kListenBacklog = 512;
 // Output storage above this is given back once it has been written, so
 // that a burst to one client does not stay with its connection.
@@ -56,6 +60,12 @@ void Watch(int epoll, int fd, std::uint32_t events, std::uint64_t tag, int op = 
     }
 }
 
+void LogSummaries(const std::vector<std::string> &lines) {
+    for (const std::string &line : lines) {
+        LogLine(line);
+    }
+}
+
 } // namespace
 
 struct Network::Connection {
@@ -71,13 +81,16 @@ struct Network::Connection {
     bool dirty = false;
     bool watchingOutput = false;
     bool opened = false;            // its opening request has arrived
+    bool loggedOn = false;          // watched on loggedOnEpoll_
+    bool quiet = false;             // its lines are left out of the log
     std::unique_ptr<TlsFilter> tls; // with TLS: between the socket and the records
 
     std::size_t pending() const { return output.size() - sent; }
 };
 
-Network::Network(const std::string &address, int port, ConnectionLimits limits)
-    : limits_(limits), perAddress_(limits.maxPerAddress),
+Network::Network(const std::string &address, int port, ConnectionLimits limits,
+                 ConnectionLogRules logRules)
+    : limits_(limits), perAddress_(limits.maxPerAddress), logBudget_(logRules),
       logonDeadlines_(std::chrono::milliseconds(limits.logonDeadlineMs)) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
@@ -113,17 +126,24 @@ Network::Network(const std::string &address, int port, ConnectionLimits limits)
     bound_ = Numeric(reinterpret_cast<sockaddr *>(&bound), length, true);
     port_ = std::stoi(bound_.substr(bound_.rfind(':') + 1));
     epoll_ = epoll_create1(EPOLL_CLOEXEC);
-    if (epoll_ < 0) {
-        ::close(listener_);
-        throw std::runtime_error(std::string("epoll: ") + std::strerror(errno));
+    loggedOnEpoll_ = epoll_create1(EPOLL_CLOEXEC);
+    if (epoll_ < 0 || loggedOnEpoll_ < 0) {
+        const int error = errno;
+        for (int fd : {listener_, epoll_, loggedOnEpoll_}) {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+        throw std::runtime_error(std::string("epoll: ") + std::strerror(error));
     }
     Watch(epoll_, listener_, EPOLLIN, kListenerTag);
+    Watch(epoll_, loggedOnEpoll_, EPOLLIN, kLoggedOnTag);
     spare_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
 }
 
 Network::~Network() {
     CloseAll();
-    for (int fd : {listener_, signals_, timer_, epoll_, spare_}) {
+    for (int fd : {listener_, signals_, timer_, loggedOnEpoll_, epoll_, spare_}) {
         if (fd >= 0) {
             ::close(fd);
         }
@@ -161,21 +181,27 @@ void Network::Run(NetworkHandler &handler, int timerMs) {
     Watch(epoll_, signals_, EPOLLIN, kSignalTag);
     Watch(epoll_, timer_, EPOLLIN, kTimerTag);
 
-    std::array<epoll_event, 256> events;
+    std::array<epoll_event, kEventBatch> events;
     bool running = true;
     while (running) {
         // Output and closes of the last turn, the deadlines' among them.
         const int timeout = ExpireDeadlines();
+        LogSummaries(logBudget_.TakeSummaries());
         FlushAndReap();
-        const int ready =
-            epoll_wait(epoll_, events.data(), static_cast<int>(events.size()), timeout);
+        const int ready = epoll_wait(epoll_, events.data(), kEventBatch, timeout);
         if (ready < 0 && errno != EINTR) {
             throw std::runtime_error(std::string("epoll_wait: ") + std::strerror(errno));
         }
+        ServeLoggedOn();
         for (int i = 0; i < ready; ++i) {
             const std::uint64_t tag = events[i].data.u64;
+            if (tag == kLoggedOnTag) {
+                continue; // served before and after every other event
+            }
             if (tag == kListenerTag) {
-                AcceptAll();
+                for (int accepted = 0; accepted < kAcceptsPerTurn && AcceptOne(); ++accepted) {
+                    ServeLoggedOn();
+                }
             } else if (tag == kSignalTag) {
                 signalfd_siginfo info{};
                 if (::read(signals_, &info, sizeof info) == sizeof info) {
@@ -194,71 +220,114 @@ void Network::Run(NetworkHandler &handler, int timerMs) {
             } else if (tag < kFirstConnectionId) {
                 watchers_.at(tag - kFirstWatcherTag)();
             } else if (auto it = connections_.find(tag); it != connections_.end()) {
-                Connection &connection = *it->second;
-                if (!connection.dead && (events[i].events & (EPOLLIN | EPOLLHUP | EPOLLERR))) {
-                    ReadFrom(connection);
-                }
-                if (!connection.dead && (events[i].events & EPOLLOUT)) {
-                    Flush(connection);
-                }
+                Serve(*it->second, events[i].events);
             }
+            ServeLoggedOn();
         }
     }
     CloseAll();
+    LogSummaries(logBudget_.TakeAllSummaries());
     handler_ = nullptr;
 }
 
-void Network::AcceptAll() {
-    for (;;) {
-        sockaddr_storage peer{};
-        socklen_t length = sizeof peer;
-        const int fd = accept4(listener_, reinterpret_cast<sockaddr *>(&peer), &length,
-                               SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (fd < 0) {
-            if (errno == EMFILE || errno == ENFILE) {
-                RefuseWithoutDescriptors();
-            } else if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR &&
-                       errno != ECONNABORTED) {
-                LogLine(std::string("cannot accept a connection: ") + std::strerror(errno));
-            }
-            return;
+void Network::ServeLoggedOn() {
+    std::array<epoll_event, kEventBatch> events;
+    const int ready = epoll_wait(loggedOnEpoll_, events.data(), kEventBatch, 0);
+    for (int i = 0; i < ready; ++i) {
+        if (auto it = connections_.find(events[i].data.u64); it != connections_.end()) {
+            Serve(*it->second, events[i].events);
         }
-        const std::string peerText = Numeric(reinterpret_cast<sockaddr *>(&peer), length, true);
-        if (connections_.size() >= limits_.maxClients) {
-            LogLine("refused connection from " + peerText + ": " +
-                    std::to_string(limits_.maxClients) + " clients connected");
-            ::close(fd);
-            continue;
-        }
-        std::string addressKey = AddressKey(reinterpret_cast<sockaddr *>(&peer));
-        if (!perAddress_.Admit(addressKey)) {
-            LogLine("refused connection from " + peerText + ": " +
-                    std::to_string(limits_.maxPerAddress) + " connections from " + addressKey);
-            ::close(fd);
-            continue;
-        }
-        auto connection = std::make_unique<Connection>();
-        connection->id = nextId_++ + kFirstConnectionId;
-        connection->fd = fd;
-        connection->peer = peerText;
-        connection->addressKey = std::move(addressKey);
-        if (tls_ && (connection->tls = TlsFilter::Create(tls_->ssl())) == nullptr) {
-            LogLine("refused connection from " + peerText + ": no memory for its TLS session");
-            perAddress_.Release(connection->addressKey);
-            ::close(fd);
-            continue;
-        }
-        Watch(epoll_, fd, EPOLLIN | EPOLLRDHUP, connection->id);
-        const ConnectionId id = connection->id;
-        const std::string &key = connection->addressKey;
-        connections_.emplace(id, std::move(connection));
-        logonDeadlines_.Start(id);
-        if (tls_) {
-            handshakeDeadlines_->Start(id);
-        }
-        LogLine("connection " + std::to_string(id) + " opened from " + peerText);
-        handler_->OnOpened(id, key);
     }
+    if (ready > 0) {
+        FlushAndReap();
+    }
+}
+
+void Network::Serve(Connection &connection, std::uint32_t events) {
+    if (!connection.dead && (events & (EPOLLIN | EPOLLHUP | EPOLLERR))) {
+        ReadFrom(connection);
+    }
+    if (!connection.dead && (events & EPOLLOUT)) {
+        Flush(connection);
+    }
+}
+
+int Network::EpollOf(const Connection &connection) const {
+    return connection.loggedOn ? loggedOnEpoll_ : epoll_;
+}
+
+void Network::Note(const Connection &connection, const std::string &text) const {
+    if (!connection.quiet) {
+        LogLine(text);
+    }
+}
+
+bool Network::AcceptOne() {
+    sockaddr_storage peer{};
+    socklen_t length = sizeof peer;
+    const int fd = accept4(listener_, reinterpret_cast<sockaddr *>(&peer), &length,
+                           SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == EINTR || error == ECONNABORTED) {
+            return true; // others may still wait
+        }
+        if (error == EMFILE || error == ENFILE) {
+            RefuseWithoutDescriptors();
+        } else if (error != EAGAIN && error != EWOULDBLOCK) {
+            LogLine(std::string("cannot accept a connection: ") + std::strerror(error));
+        }
+        return false;
+    }
+    const auto *address = reinterpret_cast<const sockaddr *>(&peer);
+    const std::string peerText = Numeric(address, length, true);
+    std::string addressKey = AddressKey(address);
+    const bool logged = logBudget_.Admit(addressKey);
+    if (connections_.size() >= limits_.maxClients) {
+        Refuse(fd, logged, peerText, std::to_string(limits_.maxClients) + " clients connected");
+        return true;
+    }
+    if (!perAddress_.Admit(addressKey)) {
+        Refuse(fd, logged, peerText,
+               std::to_string(limits_.maxPerAddress) + " connections from " + addressKey);
+        return true;
+    }
+    auto connection = std::make_unique<Connection>();
+    connection->id = nextId_++ + kFirstConnectionId;
+    connection->fd = fd;
+    connection->peer = peerText;
+    connection->addressKey = std::move(addressKey);
+    connection->quiet = !logged;
+    if (tls_ && (connection->tls = TlsFilter::Create(tls_->ssl())) == nullptr) {
+        perAddress_.Release(connection->addressKey);
+        Refuse(fd, logged, peerText, "no memory for its TLS session");
+        return true;
+    }
+    // Output is already gathered into one write per connection and loop
+    // turn; waiting for the peer's acknowledgement before sending the next
+    // small record would only hold a reply back (up to the peer's delayed
+    // acknowledgement, tens of milliseconds).
+    const int on = 1;
+    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    Watch(epoll_, fd, EPOLLIN | EPOLLRDHUP, connection->id);
+    const ConnectionId id = connection->id;
+    const std::string &key = connection->addressKey;
+    Note(*connection, "connection " + std::to_string(id) + " opened from " + peerText);
+    const bool quiet = connection->quiet;
+    connections_.emplace(id, std::move(connection));
+    logonDeadlines_.Start(id);
+    if (tls_) {
+        handshakeDeadlines_->Start(id);
+    }
+    handler_->OnOpened(id, key, quiet);
+    return true;
+}
+
+void Network::Refuse(int fd, bool logged, const std::string &peerText, const std::string &reason) {
+    if (logged) {
+        LogLine("refused connection from " + peerText + ": " + reason);
+    }
+    ::close(fd);
 }
 
 int Network::ExpireDeadlines() {
@@ -289,6 +358,23 @@ void Network::OpeningReceived(ConnectionId id) {
     if (auto it = connections_.find(id); it != connections_.end()) {
         it->second->opened = true;
     }
+}
+
+void Network::LoggedOn(ConnectionId id) {
+    auto it = connections_.find(id);
+    if (it == connections_.end() || it->second->dead || it->second->loggedOn) {
+        return;
+    }
+    Connection &connection = *it->second;
+    if (connection.quiet) {
+        // The line held back: who logs on is always worth knowing.
+        connection.quiet = false;
+        LogLine("connection " + std::to_string(id) + " opened from " + connection.peer);
+    }
+    const std::uint32_t events = EPOLLIN | EPOLLRDHUP | (connection.watchingOutput ? EPOLLOUT : 0u);
+    epoll_ctl(epoll_, EPOLL_CTL_DEL, connection.fd, nullptr);
+    Watch(loggedOnEpoll_, connection.fd, events, id);
+    connection.loggedOn = true;
 }
 
 void Network::WatchReadable(int fd, std::function<void()> onReadable) {
@@ -343,8 +429,8 @@ void Network::ReadFrom(Connection &connection) {
             return;
         }
         if (wasHandshaking && connection.tls->handshakeDone()) {
-            LogLine("connection " + std::to_string(connection.id) + " encrypted with " +
-                    connection.tls->Description());
+            Note(connection, "connection " + std::to_string(connection.id) + " encrypted with " +
+                                 connection.tls->Description());
         }
         bytes = reinterpret_cast<const std::uint8_t *>(connection.tls->plaintext().data());
         size = connection.tls->plaintext().size();
@@ -411,7 +497,7 @@ void Network::Drop(ConnectionId id, const std::string &reason) {
     }
     it->second->dead = true;
     dead_.push_back(id);
-    LogLine("connection " + std::to_string(id) + " closed: " + reason);
+    Note(*it->second, "connection " + std::to_string(id) + " closed: " + reason);
 }
 
 void Network::Flush(Connection &connection) {
@@ -450,8 +536,8 @@ void Network::Flush(Connection &connection) {
 void Network::WatchOutput(Connection &connection, bool watch) {
     if (connection.watchingOutput != watch) {
         connection.watchingOutput = watch;
-        Watch(epoll_, connection.fd, EPOLLIN | EPOLLRDHUP | (watch ? EPOLLOUT : 0u), connection.id,
-              EPOLL_CTL_MOD);
+        Watch(EpollOf(connection), connection.fd, EPOLLIN | EPOLLRDHUP | (watch ? EPOLLOUT : 0u),
+              connection.id, EPOLL_CTL_MOD);
     }
 }
 
@@ -473,7 +559,8 @@ void Network::FlushAndReap() {
             if (it == connections_.end()) {
                 continue;
             }
-            epoll_ctl(epoll_, EPOLL_CTL_DEL, it->second->fd, nullptr);
+            // Closing the descriptor (never duplicated) also takes it out
+            // of its epoll set.
             ::close(it->second->fd);
             perAddress_.Release(it->second->addressKey);
             connections_.erase(it);

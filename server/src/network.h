@@ -8,10 +8,21 @@
 // and one that sends no opening request within the logon deadline is
 // dropped. With TLS every client speaks it, and one that has not finished
 // its handshake within the handshake deadline is dropped too.
+//
+// Clients that have logged on come first: their connections sit on an
+// epoll descriptor of their own, which the loop asks again between any two
+// pieces of work for others (accepting a connection, reading from one that
+// has not logged on) and whose output it writes at once. So a flood of new
+// connections or refused logins delays a chat by at most one such piece of
+// work, however many wait. Accepting stops after a few connections per
+// turn, so that those already open get their turn as well. Lines about
+// connections that have not logged on are logged within a budget per
+// address (connection_log_budget.h).
 #pragma once
 
 #include "address_table.h"
 #include "connection_deadlines.h"
+#include "connection_log_budget.h"
 #include "tls_context.h"
 #include "transport.h"
 
@@ -33,7 +44,9 @@ namespace quord {
 class NetworkHandler {
 public:
     virtual ~NetworkHandler() = default;
-    virtual void OnOpened(ConnectionId connection, const std::string &peerAddress) = 0;
+    // quiet: the connection's lines are left out of the log until it logs
+    // on, as its address has used up its budget (connection_log_budget.h).
+    virtual void OnOpened(ConnectionId connection, const std::string &peerAddress, bool quiet) = 0;
     virtual void OnRecord(ConnectionId connection, const quor::QuorMessage &record) = 0;
     virtual void OnClosed(ConnectionId connection) = 0;
     // Returns the milliseconds until the next call.
@@ -42,6 +55,8 @@ public:
 
 // Unsent output above this closes the connection: the client does not read.
 inline constexpr std::size_t kMaxPendingOutput = 1024 * 1024;
+// New connections accepted per loop turn at most; more wait for the next.
+inline constexpr int kAcceptsPerTurn = 16;
 
 struct ConnectionLimits {
     std::size_t maxClients = 10000;
@@ -53,7 +68,8 @@ class Network : public Transport {
 public:
     // Listens on address:port (port 0 picks a free one). Throws
     // std::runtime_error when the address cannot be used.
-    Network(const std::string &address, int port, ConnectionLimits limits);
+    Network(const std::string &address, int port, ConnectionLimits limits,
+            ConnectionLogRules logRules = {});
     ~Network();
     Network(const Network &) = delete;
     Network &operator=(const Network &) = delete;
@@ -79,17 +95,31 @@ public:
     void CloseAfterSending(ConnectionId connection) override;
     void Drop(ConnectionId connection, const std::string &reason) override;
     void OpeningReceived(ConnectionId connection) override;
+    void LoggedOn(ConnectionId connection) override;
 
     std::size_t connectionCount() const { return connections_.size(); }
 
 private:
     struct Connection;
 
-    void AcceptAll();
+    // Accepts one waiting connection; false when none was waiting (or
+    // accepting failed).
+    bool AcceptOne();
+    // Serves the logged-on clients whose connections are ready and writes
+    // the output waiting; between any two pieces of work for others.
+    void ServeLoggedOn();
+    void Serve(Connection &connection, std::uint32_t events);
+    // The epoll descriptor the connection is watched on.
+    int EpollOf(const Connection &connection) const;
+    // Logs a line about the connection unless its lines are left out.
+    void Note(const Connection &connection, const std::string &text) const;
     // Drops connections past their logon or handshake deadline; the
     // milliseconds until the next deadline, or -1 when none is pending.
     int ExpireDeadlines();
     void RefuseWithoutDescriptors();
+    // Closes a connection just accepted; logged as refused when the
+    // address's log budget allows.
+    void Refuse(int fd, bool logged, const std::string &peerText, const std::string &reason);
     void ReadFrom(Connection &connection);
     // Queues bytes for the socket (through TLS, and with what TLS has to
     // say itself) and marks the connection for writing.
@@ -100,6 +130,7 @@ private:
     void CloseAll();
 
     int epoll_ = -1;
+    int loggedOnEpoll_ = -1; // the logged-on clients' connections, watched by epoll_
     int listener_ = -1;
     int signals_ = -1;
     int timer_ = -1;
@@ -108,6 +139,7 @@ private:
     std::string bound_;
     ConnectionLimits limits_;
     AddressTable perAddress_;
+    ConnectionLogBudget logBudget_;
     ConnectionId nextId_ = 1;
     NetworkHandler *handler_ = nullptr;
     std::unordered_map<ConnectionId, std::unique_ptr<Connection>> connections_;

@@ -33,6 +33,10 @@ contacts and profiles over the 476-byte record protocol.
                         client counts per /64); more are closed (default 16)
   --logon-deadline S    seconds a new connection has to send its opening
                         request before it is closed (default 10)
+  --log-per-address N   connections per address and minute whose lines are
+                        logged in full before they log on; of further ones
+                        only a count is logged, once a minute (default 20,
+                        0 logs every line)
   --tls-cert FILE       with --tls-key: every client speaks TLS; FILE holds the
                         PEM certificate chain presented to clients
   --tls-key FILE        the PEM private key of that certificate
@@ -99,6 +103,8 @@ constexpr NumberOption kNumberOptions[] = {
      [](ServerOptions &o, long n) { o.maxPerAddress = std::size_t(n); }},
     {"logon-deadline", 1, 3600, "a number of seconds",
      [](ServerOptions &o, long n) { o.logonDeadlineSeconds = int(n); }},
+    {"log-per-address", 0, 1000000, "a number",
+     [](ServerOptions &o, long n) { o.logPerAddress = std::size_t(n); }},
     {"hash-threads", 1, 256, "a number",
      [](ServerOptions &o, long n) { o.hashThreads = std::size_t(n); }},
     {"hash-queue", 1, 100000, "a number",

@@ -22,7 +22,8 @@ struct ServerOptions {
     int tlsHandshakeSeconds = 10;
     std::size_t maxPerAddress = 16;
     int logonDeadlineSeconds = 10;
-    std::size_t hashThreads = 0; // 0: one per core, at most 2
+    std::size_t logPerAddress = 20; // connections a minute logged in full before logon; 0: all
+    std::size_t hashThreads = 0;    // 0: one per core, at most 2
     std::size_t hashQueue = 64;
     unsigned long long hashPasses = 2;
     std::size_t hashMemoryKiB = 19 * 1024;

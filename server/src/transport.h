@@ -1,6 +1,7 @@
 // What the chat service needs from the network beneath it: sending records,
-// closing connections and lifting a connection's logon deadline. The event
-// loop of network.h is the real one; the fuzzer puts a recording fake here.
+// closing connections, lifting a connection's logon deadline and telling
+// which connections have logged on. The event loop of network.h is the real
+// one; the fuzzer puts a recording fake here.
 #pragma once
 
 #include "channel_registry.h" // ConnectionId
@@ -23,6 +24,9 @@ public:
     // The connection has sent its opening request in time: the deadline for
     // it no longer applies.
     virtual void OpeningReceived(ConnectionId connection) = 0;
+    // The connection's client has logged on: from now on it is served ahead
+    // of connections that have not, and its lines are always logged.
+    virtual void LoggedOn(ConnectionId connection) = 0;
 };
 
 } // namespace quord

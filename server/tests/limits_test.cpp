@@ -1,6 +1,6 @@
 // The server under attack: connections per address, the logon deadline,
-// password guessing, and password work whose client leaves or that finds
-// the queue full.
+// the log budget, password guessing, and password work whose client leaves
+// or that finds the queue full.
 #include "server_test.h"
 
 #include <thread>
@@ -48,6 +48,43 @@ TEST_F(LimitsTest, SilentConnectionIsDroppedAfterTheDeadlineALoggedOnOneIsKept) 
     EXPECT_TRUE(LogHas(server, "no opening request within 1000 ms"));
     anna.Send(ClientRecord(500, "anna", "$server", "d", {7}));
     EXPECT_TRUE(anna.ReadId(501));
+}
+
+// A budget of two connections per address and minute: the lines of later
+// ones are left out, except what password checks decide and who logs on,
+// and one line reports how many were.
+class LogBudgetTest : public ServerTest {
+    std::vector<std::string> ExtraArguments() const override { return {"--log-per-address", "2"}; }
+};
+
+std::size_t Occurrences(const std::string &text, const std::string &part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(LogBudgetTest, ConnectionsBeyondTheBudgetAreCountedInsteadOfLogged) {
+    const char *from = "127.0.3.1";
+    const auto guess = [&] {
+        RawClient client(server.port(), from);
+        EXPECT_EQ(client.Login("anna", "guess"), 100);
+    };
+    for (int i = 0; i < 4; ++i) {
+        guess(); // checked; the third and fourth in quiet connections
+    }
+    RawClient bob(server.port(), from);
+    ASSERT_EQ(bob.Login("bob", "bob-pw"), 200);
+    guess(); // the fifth failure earns a penalty
+    guess(); // refused at once during it
+    ASSERT_EQ(server.Stop(), 0);
+    const std::string log = server.Log();
+    EXPECT_EQ(Occurrences(log, "opened from 127.0.3.1"), 3u) << log; // two, then bob's at logon
+    EXPECT_EQ(Occurrences(log, "wrong name or password from 127.0.3.1"), 5u) << log;
+    EXPECT_EQ(Occurrences(log, "throttled from"), 0u) << log;
+    EXPECT_TRUE(LogHas(server, "(bob) logged on")) << log;
+    EXPECT_TRUE(LogHas(server, "5 more connections from 127.0.3.1 in the last")) << log;
 }
 
 class ThrottleTest : public ServerTest {};

@@ -36,6 +36,7 @@ TEST(OptionsTest, Defaults) {
     EXPECT_EQ(options.dataDir, DefaultDataDir());
     EXPECT_EQ(options.maxPerAddress, 16u);
     EXPECT_EQ(options.logonDeadlineSeconds, 10);
+    EXPECT_EQ(options.logPerAddress, 20u);
     EXPECT_EQ(options.hashThreads, 0u);
     EXPECT_EQ(options.hashPasses, 2u);
     EXPECT_EQ(options.hashMemoryKiB, 19456u);
@@ -63,6 +64,8 @@ TEST(OptionsTest, EveryOption) {
                      "4",
                      "--logon-deadline",
                      "2",
+                     "--log-per-address",
+                     "0",
                      "--hash-threads",
                      "3",
                      "--hash-queue",
@@ -91,6 +94,7 @@ TEST(OptionsTest, EveryOption) {
     EXPECT_EQ(options.maxClients, 3u);
     EXPECT_EQ(options.maxPerAddress, 4u);
     EXPECT_EQ(options.logonDeadlineSeconds, 2);
+    EXPECT_EQ(options.logPerAddress, 0u);
     EXPECT_EQ(options.hashThreads, 3u);
     EXPECT_EQ(options.hashQueue, 7u);
     EXPECT_EQ(options.hashPasses, 3u);
@@ -112,6 +116,7 @@ TEST(OptionsTest, BadValuesFailWithAHint) {
                                                {"--hash-memory", "7"},
                                                {"--login-failures", "101"},
                                                {"--logon-deadline", "0"},
+                                               {"--log-per-address", "-1"},
                                                {"--bogus"},
                                                {"stray"},
                                                {"--port"}}) {
@@ -130,9 +135,9 @@ TEST(OptionsTest, HelpDocumentsEachOption) {
     EXPECT_EQ(ParseOptions(2, argv, options, out, err), OptionsOutcome::ExitSuccess);
     for (const char *option :
          {"--listen", "--port", "--data", "--admin", "--ping-interval", "--no-registration",
-          "--max-clients", "--max-per-address", "--logon-deadline", "--hash-threads",
-          "--hash-queue", "--hash-passes", "--hash-memory", "--login-failures", "--login-window",
-          "--login-penalty-max", "--throttle-table"}) {
+          "--max-clients", "--max-per-address", "--logon-deadline", "--log-per-address",
+          "--hash-threads", "--hash-queue", "--hash-passes", "--hash-memory", "--login-failures",
+          "--login-window", "--login-penalty-max", "--throttle-table"}) {
         EXPECT_NE(out.str().find(option), std::string::npos) << option;
     }
 }
