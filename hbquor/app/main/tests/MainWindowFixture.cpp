@@ -36,7 +36,8 @@ TFormQuorMain &MainWindowFixture::Start() {
         options.OpenUrl = [this](const QUrl &url) { OpenedUrls << url; };
     options.VrtClock = [this] { return Now; };
     options.ScreenSize = QSize(ScreenWidth, ScreenHeight);
-    options.Notifier = Notifications;
+    if (RecordNotifications)
+        options.Notifier = Notifications;
     options.AlertHooks.ActiveWindow = [this] { return ActiveWindow; };
     options.AlertHooks.MarkUrgent = [this](QWidget *window) { UrgentWindows << window; };
     options.ExecDialog = [this](QDialog &dialog) {

@@ -89,7 +89,9 @@ public:
     QStringList DialogTitles;
     /// The current VRT time the window sees.
     double Now = StartTime;
-    /// The notifications raised so far.
+    /// The notifications raised so far; when false before Start, the
+    /// window shows them through the session bus instead.
+    bool RecordNotifications = true;
     const std::shared_ptr<RecordingNotifier> Notifications = std::make_shared<RecordingNotifier>();
     /// The window the alerts take for the active one (none unless set), and
     /// the windows they marked urgent.
