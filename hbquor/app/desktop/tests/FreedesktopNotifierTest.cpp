@@ -4,6 +4,7 @@
 // notifications that are never closed.
 #include "FreedesktopNotifier.h"
 #include "PrivateSessionBus.h"
+#include "RecordedWarnings.h"
 #include "RecordingNotificationService.h"
 
 #include <QTest>
@@ -14,13 +15,6 @@ namespace {
 
 const QStringList MarkupAndActions{QStringLiteral("body"), QStringLiteral("body-markup"),
                                    QStringLiteral("actions")};
-
-QStringList Warnings;
-
-void RecordWarnings(QtMsgType type, const QMessageLogContext &, const QString &text) {
-    if (type == QtWarningMsg)
-        Warnings << text;
-}
 
 } // namespace
 
@@ -40,19 +34,19 @@ private slots:
         const QString failure = FBus.Start();
         if (!failure.isEmpty())
             QSKIP(qPrintable(failure));
-        qInstallMessageHandler(RecordWarnings);
+        RecordWarnings();
     }
 
-    void init() { Warnings.clear(); }
+    void init() { RecordedWarnings.clear(); }
 
     void withoutAServiceOneLineThenLaterOnesGetThrough() {
         FreedesktopNotifier notifier(QStringLiteral("HB Quor"), QStringLiteral("hbquor"));
         notifier.Notify(QStringLiteral("bob"), QStringLiteral("one"), {});
-        QTRY_COMPARE(Warnings.size(), 1);
+        QTRY_COMPARE(RecordedWarnings.size(), 1);
         notifier.Notify(QStringLiteral("bob"), QStringLiteral("two"), {});
         QTest::qWait(200);
-        QCOMPARE(Warnings.size(), 1);
-        QVERIFY(Warnings.first().startsWith(
+        QCOMPARE(RecordedWarnings.size(), 1);
+        QVERIFY(RecordedWarnings.first().startsWith(
             QStringLiteral("hbquor: desktop notifications are not shown: ")));
 
         const auto service = StartService(MarkupAndActions);
@@ -96,7 +90,7 @@ private slots:
         QCOMPARE(call.Hints.value(QStringLiteral("desktop-entry")).toString(),
                  QStringLiteral("hbquor"));
         QCOMPARE(call.Timeout, -1);
-        QVERIFY(Warnings.isEmpty());
+        QVERIFY(RecordedWarnings.isEmpty());
     }
 
     void aClickRunsTheActionUntilTheNotificationCloses() {

@@ -5,20 +5,14 @@
 // scripted loopback server; events are raised through the session
 // manager's callback handlers. Runs in the zone Europe/Berlin (set by the
 // test's environment).
-#include "MainWindowFixture.h"
+#include "ScriptedLogOn.h"
 
 #include "FileBytes.h"
 #include "TimeText.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
 
-#include "hbQuorClasses.h"
-#include "hbQuorPump.h"
-#include "pump_until.h"
-#include "scripted_server.h"
-
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -30,25 +24,21 @@ class AttentionTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<quor::testing::ScriptedServer> FServer;
-    std::unique_ptr<MainWindowFixture> F;
+    std::unique_ptr<ScriptedLogOn> FLogOn;
+    MainWindowFixture *F = nullptr;
     TFormQuorMain *W = nullptr;
     hbquor::ThbQuorCentral *C = nullptr;
     QUORHANDLE H = nullptr;
 
     /// Starts the window with the settings lines and logs alice on.
     bool LogOnWith(const QByteArray &settings) {
-        FServer = std::make_unique<quor::testing::ScriptedServer>();
-        F = std::make_unique<MainWindowFixture>();
-        W = &F->StartForServer(FServer->port(), settings);
-        C = W->Central();
-        W->ui.inpUserName->setText(QStringLiteral("alice"));
-        if (C->Login("alice", "secret") != 0 || !FServer->AcceptOpening(200) ||
-            !quor::testing::PumpUntil([this] { return C->IsConnected("alice"); }, 3000,
-                                      hbquor::PumpPending))
-            return false;
-        H = C->FindByName("alice")->Handle();
-        return H != nullptr;
+        FLogOn = std::make_unique<ScriptedLogOn>();
+        F = &FLogOn->Fixture;
+        const bool loggedOn = FLogOn->Start(settings);
+        W = FLogOn->Window;
+        C = FLogOn->Central;
+        H = FLogOn->Handle;
+        return loggedOn;
     }
 
     static QStringList PaneLines(const QPlainTextEdit *pane) {
@@ -70,10 +60,7 @@ private:
     }
 
 private slots:
-    void cleanup() {
-        F.reset();
-        FServer.reset();
-    }
+    void cleanup() { FLogOn.reset(); }
 
     void whatArrivesWhileTheProgramIsInactiveNotifies() {
         QVERIFY(LogOnWith({}));

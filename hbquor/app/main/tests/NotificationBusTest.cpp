@@ -2,17 +2,10 @@
 // that arrives while no window is active reaches the notification service
 // with the program's name, the sender and the text, and a click on it
 // brings up the main window.
-#include "MainWindowFixture.h"
-
 #include "PrivateSessionBus.h"
 #include "RecordingNotificationService.h"
+#include "ScriptedLogOn.h"
 
-#include "hbQuorClasses.h"
-#include "hbQuorPump.h"
-#include "pump_until.h"
-#include "scripted_server.h"
-
-#include <QLineEdit>
 #include <QTest>
 
 class NotificationBusTest : public QObject {
@@ -32,25 +25,19 @@ private slots:
         RecordingNotificationService service(
             FBus.Address(), {QStringLiteral("body-markup"), QStringLiteral("actions")});
         QVERIFY(service.IsRegistered());
-        quor::testing::ScriptedServer server;
-        MainWindowFixture f;
-        f.RecordNotifications = false;
-        TFormQuorMain &window = f.StartForServer(server.port());
-        hbquor::ThbQuorCentral &central = *window.Central();
-        window.ui.inpUserName->setText(QStringLiteral("alice"));
-        QCOMPARE(central.Login("alice", "secret"), 0);
-        QVERIFY(server.AcceptOpening(200));
-        QVERIFY(quor::testing::PumpUntil([&central] { return central.IsConnected("alice"); }, 3000,
-                                         hbquor::PumpPending));
+        ScriptedLogOn logOn;
+        logOn.Fixture.RecordNotifications = false;
+        QVERIFY(logOn.Start());
+        TFormQuorMain &window = *logOn.Window;
 
-        central.HandleText(central.FindByName("alice")->Handle(), "bob", "hello <there>");
+        logOn.Central->HandleText(logOn.Handle, "bob", "hello <there>");
         QTRY_COMPARE(service.Calls.size(), 1);
         const RecordingNotificationService::Call &call = service.Calls.first();
         QCOMPARE(call.AppName, QStringLiteral("HB Quor"));
         QCOMPARE(call.Icon, QStringLiteral("hbquor"));
         QCOMPARE(call.Summary, QStringLiteral("bob"));
         QCOMPARE(call.Body, QStringLiteral("hello &lt;there&gt;"));
-        QCOMPARE(f.UrgentWindows, QList<QWidget *>{&window});
+        QCOMPARE(logOn.Fixture.UrgentWindows, QList<QWidget *>{&window});
 
         QVERIFY(!window.isVisible());
         QTest::qWait(100); // the service's answer reaches the program
