@@ -11,6 +11,9 @@
 #include "TimeText.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
+#include "UnitUserProfile.h"
+
+#include "hbQuorTime.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -197,6 +200,23 @@ private slots:
         QVERIFY2(file.contains(times.TimeOfDay(F->Now) + QLatin1Char(' ') + zone +
                                QStringLiteral(" - Connected: alice")),
                  qPrintable(file.join(QLatin1Char('\n'))));
+
+        // The own profile's times in the profile window the menu opens.
+        const int created = 978307200; // 1 January 2001, 00:00 UTC: winter in Berlin
+        C->HandleUserProfile(H, 0, "alice", "secret", "alice@example.org", 0, created, created, 0,
+                             0);
+        QString shownCreated;
+        F->AnswerDialog = [&shownCreated](QDialog &dialog) {
+            auto *profile = qobject_cast<hbquor::account::TFormUserProfile *>(&dialog);
+            if (profile != nullptr) {
+                profile->show();
+                shownCreated = profile->inpCreated->text();
+            }
+            return int(QDialog::Rejected);
+        };
+        W->mnuUserProfileClick();
+        QCOMPARE(shownCreated, times.DateAndTime(hbquor::UnixToVrt(created)));
+        QVERIFY2(shownCreated.endsWith(QLatin1Char(' ') + zone), qPrintable(shownCreated));
     }
 };
 
