@@ -5,7 +5,6 @@
 #include "NameText.h"
 #include "PasswordMask.h"
 #include "UnitCreateUser.h"
-#include "VrtTimeText.h"
 #include "WireText.h"
 
 #include "hbQuorTime.h"
@@ -82,8 +81,9 @@ void TFormUserProfile::FormShow() {
     ShowPassword(profile.Password);
     ShowEmail(profile.Email, profile.Email.isEmpty());
     ShowUserType(profile.UserType);
-    inpCreated->setText(profile.Created != 0 ? VrtTimeText(UnixToVrt(profile.Created)) : Unknown);
-    inpLastLogin->setText(profile.LastLogin != 0 ? VrtTimeText(UnixToVrt(profile.LastLogin))
+    inpCreated->setText(profile.Created != 0 ? FTimes.DateAndTime(UnixToVrt(profile.Created))
+                                             : Unknown);
+    inpLastLogin->setText(profile.LastLogin != 0 ? FTimes.DateAndTime(UnixToVrt(profile.LastLogin))
                                                  : Unknown);
     inpSelfCreated->setText(QString::number(profile.SelfCreated));
     SetProfileLoaded(profile.Created != 0 && profile.LastLogin != 0);
@@ -219,8 +219,8 @@ void TFormUserProfile::ShowProfileResult(const std::string &errText, int code,
     ShowPassword(WireText(password));
     ShowEmail(WireText(email), false);
     ShowUserType(userType);
-    inpCreated->setText(VrtTimeText(created));
-    inpLastLogin->setText(VrtTimeText(lastLogin));
+    inpCreated->setText(FTimes.DateAndTime(created));
+    inpLastLogin->setText(FTimes.DateAndTime(lastLogin));
     inpSelfCreated->setText(QString::number(selfCreated));
     cbDisabled->setChecked(disabled != 0);
     SetProfileLoaded(true);

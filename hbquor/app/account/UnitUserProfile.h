@@ -15,6 +15,7 @@
 
 #include "AccountSessions.h"
 #include "MessageHook.h"
+#include "TimeText.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -55,10 +56,16 @@ public:
     // The same with any provider of the session manager's services.
     void OpenForSession(TAccountSessions &sessions, const QString &loginName);
 
+    // The time base the creation and last login times are shown in (VRT
+    // unless set); set before the window shows.
+    void SetTimeText(const TimeText &times) { FTimes = times; }
+
     // Fills the fields from the session's stored own profile.
     void FormShow();
 
-    // Outcome of a profile request; the times are date-time values in VRT.
+    // Outcome of a profile request; the times are date-time values in VRT
+    // (the main window keeps the session manager in VRT), shown in the
+    // window's time base.
     void ShowProfileResult(const std::string &errText, int code, const std::string &name,
                            const std::string &password, const std::string &email, int userType,
                            double created, double lastLogin, int selfCreated, int disabled);
@@ -144,6 +151,7 @@ private:
     bool FPasswordWithheld = false;
     bool FOldEmailUnknown = false;
     MessageHook FShowMessage;
+    TimeText FTimes;
     TAccountSessions *FSessions = nullptr;
     std::unique_ptr<TAccountSessions> FOwnedSessions;
 };

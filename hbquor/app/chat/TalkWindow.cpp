@@ -92,7 +92,8 @@ bool TQuorTalkWindow::Edit1KeyDown(int key) {
     if (text.isEmpty() || !CanSend() || !OnSendText)
         return true;
     if (OnSendText(OwnName, SendTarget(), text)) {
-        AddLine(OwnName + QStringLiteral(": \t") + text);
+        const QString line = OwnName + QStringLiteral(": \t") + text;
+        AddLine(FSaidLineForm ? FSaidLineForm(line) : line);
         Edit1->clear();
     }
     return true;

@@ -54,6 +54,12 @@ public:
     /// Installs the handler Enter sends through; without one Enter does nothing.
     void SetOnSendText(SendTextHandler handler) { OnSendText = std::move(handler); }
 
+    /// Turns a line the user said into the line the pane shows (the main
+    /// window puts the time stamp before it when asked to); the line as it
+    /// is when not set.
+    using SaidLineForm = std::function<QString(const QString &line)>;
+    void SetSaidLineForm(SaidLineForm form) { FSaidLineForm = std::move(form); }
+
     /// Appends one line to the pane, following it or keeping the view still
     /// as the scroll mode says.
     void AddLine(const QString &text);
@@ -105,4 +111,5 @@ private:
 
     LinePane FPane;
     SendTextHandler OnSendText;
+    SaidLineForm FSaidLineForm;
 };

@@ -2,7 +2,6 @@
 
 #include "EventLog.h"
 #include "FillFields.h"
-#include "VrtText.h"
 
 #include "hbQuorUnit.h"
 
@@ -28,11 +27,22 @@ QString UserStatusText(hbquor::QuorUserStatus status) {
 } // namespace
 
 QString EventLines::Stamped(const char *separator, const QString &text) const {
-    return FLog.TimeStamp() + QStringLiteral(" VRT") + QLatin1String(separator) + text;
+    const double now = FLog.Now();
+    return FLog.Times().TimeOfDay(now) + QLatin1Char(' ') + FLog.Times().ZoneName(now) +
+           QLatin1String(separator) + text;
+}
+
+QString EventLines::PaneLine(const QString &line, double at) const {
+    return FChatTimes ? FLog.Times().TimeOfDay(at) + QLatin1Char(' ') + line : line;
+}
+
+QString EventLines::PaneLine(const QString &line) const {
+    return PaneLine(line, FLog.Now());
 }
 
 void EventLines::Said(const QString &head, const QString &text) {
-    FLog.Write(lsChat, head + QStringLiteral(": \t") + text, head + QStringLiteral(": ") + text);
+    FLog.Write(lsChat, PaneLine(head + QStringLiteral(": \t") + text),
+               head + QStringLiteral(": ") + text);
 }
 
 void EventLines::ChannelJoined(const QString &user, const QString &channel) {
@@ -93,8 +103,10 @@ void EventLines::PrivateText(const QString &from, const QString &to, const QStri
 
 void EventLines::OfflineText(const QString &from, const QString &account, double sentTime,
                              const QString &text) {
+    const TimeText &times = FLog.Times();
     const QString header =
-        FillFields("%s (to %s), sent on %s VRT:", {from, account, FormatVrtDate(sentTime)});
+        FillFields("%s (to %s), sent on %s %s:",
+                   {from, account, times.LongDate(sentTime), times.ZoneName(sentTime)});
     FLog.AddLine(lsTelegramHeader, header);
     FLog.Write(lsTelegramBody, QStringLiteral("\t") + text, FillFields("%s %s", {header, text}));
 }

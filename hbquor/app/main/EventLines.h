@@ -4,9 +4,12 @@
 // that the chat log does not record write the pane only.
 //
 // Most chat log lines carry the time stamp: "<stamp> VRT: " before news of
-// channels, "<stamp> VRT - " before news of the connection and the server.
-// Said texts show a tab after "name: " in the pane (lining the text up with
-// the hanging indent) and a plain blank in the file.
+// channels, "<stamp> VRT - " before news of the connection and the server
+// (the name of the user's time base in place of VRT). Said texts show a tab
+// after "name: " in the pane (lining the text up with the hanging indent)
+// and a plain blank in the file. With ChatTimes on, said lines in the panes
+// (the log pane, conversation and channel windows) start with their time
+// stamp; the chat log's lines never change with it.
 #pragma once
 
 #include <QString>
@@ -45,6 +48,15 @@ public:
     void TextFailed(const QString &account, const QString &target, int code,
                     const QString &errText);
 
+    // ---- Said lines in the panes ----
+    /// The setting ChatTimes; off unless switched on.
+    void SetChatTimes(bool on) { FChatTimes = on; }
+    /// A said line as a pane shows it: with ChatTimes on, the time stamp of
+    /// at (a VRT date-time value) and a blank before it.
+    QString PaneLine(const QString &line, double at) const;
+    /// The same for a line said now.
+    QString PaneLine(const QString &line) const;
+
     // ---- Connection, users and the server ----
     void Connecting();
     void Connected(const QString &account);
@@ -59,12 +71,13 @@ public:
                const QString &errText);
 
 private:
-    /// The chat log's form of a pane text: the time stamp, " VRT", the
-    /// separator, then the text.
+    /// The chat log's form of a pane text: the time stamp, the zone name
+    /// (" VRT"), the separator, then the text.
     QString Stamped(const char *separator, const QString &text) const;
     /// Something said: "<head>: <tab><text>" in the pane, without the tab in
     /// the file.
     void Said(const QString &head, const QString &text);
 
     EventLog &FLog;
+    bool FChatTimes = false;
 };

@@ -1,15 +1,16 @@
 #include "EventLog.h"
 
-#include "VrtText.h"
-
 #include <QAbstractButton>
 #include <QAction>
 
 namespace {
 
-/// A line of the chat log's frame between two lines of hyphens.
-QStringList Frame(const QString &text) {
+/// A line of the chat log's frame between two lines of hyphens: the event
+/// ("opened" or "closed") with the long date and the zone name of now.
+QStringList Frame(const char *event, const TimeText &times, double now) {
     const QString hyphens(45, QLatin1Char('-'));
+    const QString text = QStringLiteral("Quor Log %1 %2 %3")
+                             .arg(QLatin1String(event), times.LongDate(now), times.ZoneName(now));
     return {hyphens, text, hyphens};
 }
 
@@ -37,10 +38,6 @@ void EventLog::WriteChatLog(const QString &text) {
     FChatLog.WriteLine(text);
 }
 
-QString EventLog::TimeStamp() const {
-    return FormatLogTimeStamp(FVrtClock());
-}
-
 void EventLog::Clear() {
     FPane.Clear();
 }
@@ -52,9 +49,7 @@ void EventLog::OpenChatLog() {
     if (!FChatLog.Open(FChatLogFile, error)) {
         FShowMessage(error);
     } else {
-        const QString opened =
-            QStringLiteral("Quor Log opened %1 VRT").arg(FormatVrtDate(FVrtClock()));
-        for (const QString &line : Frame(opened))
+        for (const QString &line : Frame("opened", FTimes, FVrtClock()))
             if (!FChatLog.WriteLine(line)) {
                 FShowMessage(FChatLog.LastError());
                 FChatLog.Close();
@@ -66,9 +61,7 @@ void EventLog::OpenChatLog() {
 
 void EventLog::CloseChatLog() {
     if (FChatLog.IsOpen()) {
-        const QString closed =
-            QStringLiteral("Quor Log closed %1 VRT").arg(FormatVrtDate(FVrtClock()));
-        for (const QString &line : Frame(closed))
+        for (const QString &line : Frame("closed", FTimes, FVrtClock()))
             FChatLog.WriteLine(line);
     }
     FChatLog.Close();

@@ -5,14 +5,16 @@
 //
 // The pane keeps the program's line rule and its scroll mode ("scrolling"
 // or "frozen", shown on the mode button). The chat log is framed by lines
-// of hyphens around "Quor Log opened ... VRT" and "Quor Log closed ... VRT";
-// "Log Chat" carries a check mark while it is open.
+// of hyphens around "Quor Log opened ... VRT" and "Quor Log closed ... VRT"
+// (or the name of the time base the user chose instead of VRT); "Log Chat"
+// carries a check mark while it is open.
 #pragma once
 
 #include "ChatLogFile.h"
 #include "LinePane.h"
 #include "LogStyles.h"
 #include "MessageBoxes.h"
+#include "TimeText.h"
 
 #include <QString>
 
@@ -46,8 +48,11 @@ public:
     void AddLine(TLogStyle style, const QString &text);
     /// A line for the chat log only; a failed or short write is ignored.
     void WriteChatLog(const QString &text);
-    /// The time stamp of log lines for the current VRT time.
-    QString TimeStamp() const;
+    /// The current time as a VRT date-time value.
+    double Now() const { return FVrtClock(); }
+    /// The time base times are written in; VRT unless set.
+    void SetTimeText(const TimeText &times) { FTimes = times; }
+    const TimeText &Times() const { return FTimes; }
     /// Empties the pane.
     void Clear();
 
@@ -69,5 +74,6 @@ private:
     ChatLogFile FChatLog;
     QString FChatLogFile;
     std::function<double()> FVrtClock;
+    TimeText FTimes;
     ShowMessageFunction FShowMessage;
 };

@@ -81,7 +81,10 @@ TFormQuorChat *TalkWindowRegistry::CreateChatWindow(const QString &name) {
         window->SetOwnName(FHooks.OwnName());
         window->SetPeerName(name);
         window->SetOnSendText(FHooks.SendToUser);
+        window->SetSaidLineForm(FHooks.SaidLineForm);
         RegisterChatWindow(name, window);
+        if (FHooks.ChatOpened)
+            FHooks.ChatOpened(*window, name);
     });
 }
 
@@ -96,6 +99,7 @@ TFormQuorChannel *TalkWindowRegistry::CreateChannelWindow(const QString &own,
             made->SetChannelName(channel);
             made->SetChannelType(type);
             made->SetOnSendText(FHooks.SendToChannel);
+            made->SetSaidLineForm(FHooks.SaidLineForm);
             made->SetChatWindowHooks(
                 [this](const QString &name) { return FindChatWindow(name); },
                 [this](const QString &name) { return CreateChatWindow(name); });

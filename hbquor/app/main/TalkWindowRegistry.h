@@ -37,6 +37,10 @@ public:
         /// already gone).
         std::function<void(const QString &own, const QString &channel)> ChannelOpened;
         std::function<void(const QString &channel)> ChannelClosed;
+        /// How the windows show the lines the user says in them.
+        TQuorTalkWindow::SaidLineForm SaidLineForm;
+        /// A conversation window for peer was made and registered.
+        std::function<void(TFormQuorChat &window, const QString &peer)> ChatOpened;
         /// Where channel windows post their requests for the invite dialog.
         QObject *InviteDialogTarget = nullptr;
         /// Tells the user why a window could not be made.

@@ -2,6 +2,7 @@
 #include "UnitQuorMain.h"
 
 #include "AccountEventRouter.h"
+#include "FreedesktopNotifier.h"
 #include "LibraryDriver.h"
 #include "NameText.h"
 #include "UnitQuorMainCommands.h"
@@ -45,6 +46,9 @@ TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window)
         options.AskYesNo = [window](const QString &text) { return AskYesNoBox(window, text); };
     if (!options.OpenUrl)
         options.OpenUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    if (!options.Notifier)
+        options.Notifier = std::make_shared<FreedesktopNotifier>(QStringLiteral("HB Quor"),
+                                                                 QStringLiteral("hbquor"));
     return options;
 }
 
@@ -65,6 +69,7 @@ TFormQuorMain::TFormQuorMain(TFormQuorMainOptions options, QWidget *parent)
       FLog({ui.RichEdit1, ui.spbScrolling, ui.mnuLogChat}, FOptions.Files.ChatLogFile,
            FClock.Source(), FOptions.ShowMessage),
       FLines(FLog), FTalkWindows(ui.ListView2, TalkWindowHooks()),
+      FAlerts(std::make_unique<TextAlerts>(*FOptions.Notifier, this, FOptions.AlertHooks)),
       FCommands(std::make_unique<TQuorMainCommands>(*this, FLines)) {
     ConnectCommands();
     FormCreate();
@@ -94,6 +99,10 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
             FLines.ChannelClosed(login, channel);
         if (FCentral)
             FCentral->LeaveChannel(login.toStdString(), channel.toStdString());
+    };
+    hooks.SaidLineForm = [this](const QString &line) { return FLines.PaneLine(line); };
+    hooks.ChatOpened = [this](TFormQuorChat &window, const QString &peer) {
+        ReplayConversation(window, peer);
     };
     hooks.InviteDialogTarget = this;
     hooks.ShowMessage = [this](const QString &text) { ShowMessage(text); };
@@ -127,6 +136,7 @@ void TFormQuorMain::FormCreate() {
     // Number texts always use "." whatever the user's locale says.
     QLocale::setDefault(QLocale::c());
     ReadSettings();
+    ApplyAttentionSettings();
     FTitle = QStringLiteral("  HB Quor Client ");
 
     ui.PageControl1->setCurrentWidget(ui.TabSheet1);

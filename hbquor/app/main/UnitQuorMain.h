@@ -7,6 +7,8 @@
 // - the log pane and chat log (EventLog), worded by EventLines;
 // - the open conversation and channel windows (TalkWindowRegistry);
 // - the last invitation sent (InvitationMemory) and the clock (VrtClock);
+// - the conversations of this run (ConversationHistory) and the alerts for
+//   what arrives while the user works elsewhere (TextAlerts);
 // - the session manager, its window events (TQuorMainEvents), its account
 //   events (TAccountEventRouter) and the library's driver;
 // - the commands on users and channels (TQuorMainCommands).
@@ -15,7 +17,8 @@
 // account commands, the say input, the Help menu and the log's handlers:
 // UnitQuorMain.cpp (start-up, looks, closing), UnitQuorMainAccount.cpp
 // (logon, logoff, the say input, account commands, Help menu) and
-// UnitQuorMainLog.cpp (the log's and the clock's handlers).
+// UnitQuorMainLog.cpp (the log's and the clock's handlers) and
+// UnitQuorMainAttention.cpp (conversation lines and their history).
 //
 // The window has three looks: disconnected (login inputs shown, pale
 // yellow), connecting (pale cyan, caption with the login name) and connected
@@ -25,6 +28,8 @@
 #include "AppFiles.h"
 #include "ContactListModel.h"
 #include "ContactPaneView.h"
+#include "ConversationHistory.h"
+#include "DesktopNotifier.h"
 #include "EventLines.h"
 #include "EventLog.h"
 #include "InvitationMemory.h"
@@ -32,6 +37,7 @@
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
 #include "TalkWindowRegistry.h"
+#include "TextAlerts.h"
 #include "VrtClock.h"
 
 #include <QMainWindow>
@@ -49,6 +55,7 @@ class QDialog;
 class QLineEdit;
 class QUrl;
 class TFormQuorAbout;
+class TFormQuorChat;
 class TQuorMainCommands;
 class TQuorMainEvents;
 
@@ -78,6 +85,12 @@ struct TFormQuorMainOptions {
     /// Runs a modal dialog and returns its result; QDialog::exec when not
     /// set. Tests fill the dialog and answer instead.
     std::function<int(QDialog &)> ExecDialog;
+    /// Shows desktop notifications; the session bus's notification service
+    /// when not set.
+    std::shared_ptr<DesktopNotifier> Notifier;
+    /// How the alerts see the active window and mark a window urgent; the
+    /// application's when not set.
+    TextAlerts::Hooks AlertHooks;
 };
 
 class TFormQuorMain : public QMainWindow {
@@ -99,6 +112,8 @@ public:
     EventLog &Log() { return FLog; }
     TalkWindowRegistry &TalkWindows() { return FTalkWindows; }
     InvitationMemory &Invitations() { return FInvitations; }
+    ConversationHistory &History() { return FHistory; }
+    TextAlerts &Alerts() { return *FAlerts; }
     TQuorMainEvents &SessionEvents() { return *FEvents; }
     hbquor::account::TAccountEventRouter &AccountEvents() { return *FAccountEvents; }
     TQuorMainCommands &Commands() { return *FCommands; }
@@ -109,6 +124,12 @@ public:
     QString GetTarget() const;
     /// Whether the session of the login name exists and is connected.
     bool LoginSessionConnected() const;
+
+    /// A line said now between the user and peer ("name: <tab>text"): kept
+    /// for conversation windows opened later and, with toOpenWindow, added
+    /// to peer's open conversation window (one that shows the line already
+    /// passes false).
+    void ConversationLine(const QString &peer, const QString &line, bool toOpenWindow);
 
     // ---- Looks ----
     void ShowDisconnected();
@@ -172,6 +193,10 @@ private:
     void FormDestroy();
     /// Connects the window's own handlers to their controls.
     void ConnectCommands();
+    /// Puts the settings of times and alerts into effect.
+    void ApplyAttentionSettings();
+    /// Shows the lines kept for peer in its newly made conversation window.
+    void ReplayConversation(TFormQuorChat &window, const QString &peer);
     /// What the conversation and channel windows get from this window.
     TalkWindowRegistry::Hooks TalkWindowHooks();
     /// Enter in one of the login inputs: logs on when both are filled,
@@ -190,6 +215,8 @@ private:
     EventLines FLines;
     TalkWindowRegistry FTalkWindows;
     InvitationMemory FInvitations;
+    ConversationHistory FHistory;
+    std::unique_ptr<TextAlerts> FAlerts;
     std::unique_ptr<TQuorMainCommands> FCommands;
     // Declared before the session manager, so they outlive the manager's
     // handlers that point to them.

@@ -9,7 +9,6 @@
 #include "AccountEventRouter.h"
 #include "UnitQuorAbout.h"
 #include "UnitQuorChannel.h"
-#include "UnitQuorChat.h"
 #include "UnitQuorMainCommands.h"
 #include "UnitUserProfile.h"
 
@@ -103,9 +102,9 @@ bool TFormQuorMain::inpSayThisKeyDown(int key) {
     ui.inpSayThis->clear();
     const QString line = login + QStringLiteral(": \t") + text;
     if (channel != nullptr)
-        channel->AddLine(line);
-    else if (TFormQuorChat *chat = FTalkWindows.FindChatWindow(target))
-        chat->AddLine(line);
+        channel->AddLine(FLines.PaneLine(line));
+    else
+        ConversationLine(target, line, true);
     return true;
 }
 
@@ -127,6 +126,7 @@ void TFormQuorMain::mnuUserProfileClick() {
     hbquor::account::TFormUserProfile profile(
         FSettings.UserTypes, this, [this](QWidget *, const QString &text) { ShowMessage(text); });
     profile.OpenForSession(*FCentral, GetLoginName());
+    profile.SetTimeText(FLog.Times());
     FAccountEvents->SetProfileWindow(&profile);
     ExecDialog(profile);
     FAccountEvents->SetProfileWindow(nullptr);

@@ -154,6 +154,8 @@ bool TQuorMainCommands::ChatWindowSend(QString &own, QString &peer, const QStrin
     if (Central().SendText(S(own), S(peer), S(text)) != 0)
         return false;
     FLines.PrivateText(own, peer, text);
+    // The window adds the line itself once this returns.
+    FWindow.ConversationLine(peer, own + QStringLiteral(": \t") + text, false);
     return true;
 }
 

@@ -90,7 +90,7 @@ void TQuorMainEvents::CentralChannelText(ThbQuorUnit *sender, const std::string 
         return;
     FLines.ChannelText(Q(channel), Q(from), Q(text));
     if (TFormQuorChannel *window = FWindow.TalkWindows().FindChannelWindow(Q(channel)))
-        window->AddLine(Q(from) + QStringLiteral(": \t") + Q(text));
+        window->AddLine(FLines.PaneLine(Q(from) + QStringLiteral(": \t") + Q(text)));
 }
 
 void TQuorMainEvents::CentralContactStatus(ThbQuorUnit *sender, const std::string &name,
@@ -104,6 +104,7 @@ void TQuorMainEvents::CentralOfflineText(ThbQuorUnit *sender, const std::string 
     if (sender == nullptr)
         return;
     FLines.OfflineText(Q(from), Account(sender), sentTime, Q(text));
+    FWindow.Alerts().OfflineText(Account(sender), Q(from), Q(text));
 }
 
 void TQuorMainEvents::CentralDisconnected(ThbQuorUnit *sender) {
@@ -152,8 +153,9 @@ void TQuorMainEvents::CentralText(ThbQuorUnit *sender, const std::string &from,
     if (sender == nullptr)
         return;
     FLines.PrivateText(Q(from), Account(sender), Q(text));
-    if (TFormQuorChat *window = FWindow.TalkWindows().FindChatWindow(Q(from)))
-        window->AddLine(Q(from) + QStringLiteral(": \t") + Q(text));
+    FWindow.ConversationLine(Q(from), Q(from) + QStringLiteral(": \t") + Q(text), true);
+    FWindow.Alerts().PrivateText(Account(sender), Q(from), Q(text),
+                                 FWindow.TalkWindows().FindChatWindow(Q(from)));
 }
 
 void TQuorMainEvents::CentralWelcome(ThbQuorUnit *, const std::string &message) {
@@ -162,9 +164,11 @@ void TQuorMainEvents::CentralWelcome(ThbQuorUnit *, const std::string &message) 
     FCentral.RequestChannelList(FWindow.GetLoginName().toStdString());
 }
 
-void TQuorMainEvents::CentralBroadcast(ThbQuorUnit *, const std::string &from,
+void TQuorMainEvents::CentralBroadcast(ThbQuorUnit *sender, const std::string &from,
                                        const std::string &message) {
     FLines.Broadcast(Q(from), Q(message));
+    FWindow.Alerts().Broadcast(sender != nullptr ? Account(sender) : FWindow.GetLoginName(),
+                               Q(from), Q(message));
 }
 
 void TQuorMainEvents::CentralInviteResult(ThbQuorUnit *, const std::string &errText, int code,
@@ -190,6 +194,7 @@ void TQuorMainEvents::CentralInvitation(ThbQuorUnit *sender, const std::string &
     if (sender == nullptr)
         return;
     FLines.Invitation(Q(from), Account(sender), Q(channel));
+    FWindow.Alerts().Invitation(Account(sender), Q(from), Q(channel));
 }
 
 void TQuorMainEvents::CentralChannelListEntry(ThbQuorUnit *sender, const std::string &channel,

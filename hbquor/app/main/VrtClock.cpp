@@ -1,7 +1,5 @@
 #include "VrtClock.h"
 
-#include "VrtText.h"
-
 #include "hbQuorTime.h"
 
 #include <QLabel>
@@ -9,12 +7,19 @@
 VrtClock::VrtClock(QLabel *panel, TimeSource now)
     : FPanel(panel), FNow(now ? std::move(now) : TimeSource([] { return hbquor::VrtNow(); })) {}
 
+void VrtClock::SetTimeText(const TimeText &times) {
+    FTimes = times;
+    const double now = FNow();
+    FPanel->setText(FTimes.ZoneName(now) + QStringLiteral("..."));
+    FPanel->setToolTip(FTimes.ClockName(now));
+}
+
 void VrtClock::Tick() {
     const double now = FNow();
-    const QString caption = FormatVrtHourMinute(now);
+    const QString caption = FTimes.HourMinute(now);
     if (FPanel->text() != caption)
         FPanel->setText(caption);
-    const QString hint = QStringLiteral("Virtual Reality Time:\n") + FormatVrtDate(now);
+    const QString hint = FTimes.ClockName(now) + QStringLiteral(":\n") + FTimes.LongDate(now);
     if (FPanel->toolTip() != hint)
         FPanel->setToolTip(hint);
 }

@@ -1,9 +1,12 @@
 // VrtClock: the main window's clock. It tells the current VRT time (UTC
 // minus two hours) from a time source that tests replace, and shows it on
-// the clock panel: the hour and minute as the caption, "Virtual Reality
-// Time:" and the long date as the two-line hint, each set only when it
-// changes, so the panel changes once a minute although it ticks every second.
+// the clock panel in the time base the user chose: the hour and minute as
+// the caption, the base's name ("Virtual Reality Time:" in VRT) and the
+// long date as the two-line hint, each set only when it changes, so the
+// panel changes once a minute although it ticks every second.
 #pragma once
+
+#include "TimeText.h"
 
 #include <functional>
 
@@ -21,10 +24,15 @@ public:
     double Now() const { return FNow(); }
     const TimeSource &Source() const { return FNow; }
 
+    /// The time base the panel shows; until the first tick the panel reads
+    /// the base's zone name followed by "..." and the hint names the base.
+    void SetTimeText(const TimeText &times);
+
     /// One tick: the panel's caption and hint for the current time.
     void Tick();
 
 private:
     QLabel *FPanel;
     TimeSource FNow;
+    TimeText FTimes;
 };

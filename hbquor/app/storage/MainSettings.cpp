@@ -34,6 +34,9 @@ MainSettings MainSettings::Read(const QString &fileName) {
                                        QStringLiteral("unknown"));
     s.QuorHost = file.ReadString(p, QStringLiteral("QuorHost"), DefaultQuorHost);
     s.QuorPort = file.ReadInteger(p, QStringLiteral("QuorPort"), DefaultQuorPort);
+    s.Notify = file.ReadBool(p, QStringLiteral("Notify"), true);
+    s.TimeMode = file.ReadInteger(p, QStringLiteral("TimeMode"), 0);
+    s.ChatTimes = file.ReadBool(p, QStringLiteral("ChatTimes"), false);
     return s;
 }
 
@@ -55,6 +58,9 @@ bool MainSettings::Write(const QString &fileName) const {
     file.WriteBool(p, QStringLiteral("LogChat"), LogChat);
     file.WriteString(p, QStringLiteral("QuorHost"), QuorHost);
     file.WriteInteger(p, QStringLiteral("QuorPort"), QuorPort);
+    file.WriteBool(p, QStringLiteral("Notify"), Notify);
+    file.WriteInteger(p, QStringLiteral("TimeMode"), TimeMode);
+    file.WriteBool(p, QStringLiteral("ChatTimes"), ChatTimes);
     return file.Save();
 }
 

@@ -3,8 +3,9 @@
 // closes. The password is never among them.
 //
 // Keys: wndMainLeft and wndMainTop (the frame's corner), LoginName,
-// URLQuorSDK, URLQuorDelphi, ProgEmail, LogChat, QuorHost and QuorPort are
-// read and written; MaxUserType and UserType2, UserType3 ... are only read.
+// URLQuorSDK, URLQuorDelphi, ProgEmail, LogChat, QuorHost, QuorPort,
+// Notify, TimeMode and ChatTimes are read and written; MaxUserType and
+// UserType2, UserType3 ... are only read.
 // A settings file that exists but cannot be read gives the defaults and is
 // never replaced, so a file the program cannot parse loses nothing.
 #pragma once
@@ -35,6 +36,14 @@ struct MainSettings {
     QStringList UserTypes;
     QString QuorHost;
     int QuorPort = DefaultQuorPort;
+    /// Desktop notifications and the urgency mark for texts, offline texts,
+    /// invitations and broadcasts that arrive while the program is not active.
+    bool Notify = true;
+    /// The time base of the clock and every time stamp: 0 VRT, 1 UTC, 2 the
+    /// local time (TimeText; other values act as 0).
+    int TimeMode = 0;
+    /// Whether said lines in the panes start with their time stamp.
+    bool ChatTimes = false;
     /// The file exists but could not be read.
     bool Unreadable = false;
 

@@ -5,9 +5,9 @@
 #include "AccountCommands.h"
 #include "ModalDialogs.h"
 #include "RoutedAccountWindows.h"
+#include "TimeText.h"
 #include "UnitCreateUser.h"
 #include "UnitUserProfile.h"
-#include "VrtTimeText.h"
 
 #include "hbQuorClasses.h"
 #include "quor_wire/record.h"
@@ -116,7 +116,8 @@ private slots:
         QCOMPARE(window->inpUserName->text(), QStringLiteral("Anna"));
         QCOMPARE(window->inpEmail->text(), QStringLiteral("own@example.org"));
         QCOMPARE(window->inpSelfCreated->text(), QStringLiteral("3"));
-        QCOMPARE(window->inpCreated->text(), VrtTimeText(hbquor::UnixToVrt(ProfileCreated)));
+        QCOMPARE(window->inpCreated->text(),
+                 TimeText().DateAndTime(hbquor::UnixToVrt(ProfileCreated)));
         QVERIFY(window->ProfileLoaded);
         QVERIFY(!window->IsAdministrator);
 
@@ -126,7 +127,8 @@ private slots:
         QCOMPARE(Fields(*request, RequestProfile, "s"), QStringList{QStringLiteral("anna")});
         SendProfile("Anna", "secret2", "own@example.org", 0, 0);
         QVERIFY(Await([&] { return window->inpPassword->text() == QStringLiteral("secret2"); }));
-        QCOMPARE(window->inpCreated->text(), VrtTimeText(hbquor::UnixToVrt(ProfileCreated)));
+        QCOMPARE(window->inpCreated->text(),
+                 TimeText().DateAndTime(hbquor::UnixToVrt(ProfileCreated)));
     }
 
     void userIsRefusedAnotherProfile() {

@@ -5,9 +5,9 @@
 #include "FakeAccountSessions.h"
 #include "ModalDialogs.h"
 #include "PasswordMask.h"
+#include "TimeText.h"
 #include "UnitCreateUser.h"
 #include "UnitUserProfile.h"
-#include "VrtTimeText.h"
 
 #include "hbQuorTime.h"
 
@@ -129,8 +129,8 @@ private slots:
         QCOMPARE(w.form.inpEmail->text(), QStringLiteral("anna@example.org"));
         QCOMPARE(w.form.spUserType->text(), QStringLiteral("0"));
         QCOMPARE(w.form.lbUserType->text(), QStringLiteral("User"));
-        QCOMPARE(w.form.inpCreated->text(), VrtTimeText(hbquor::UnixToVrt(Created)));
-        QCOMPARE(w.form.inpLastLogin->text(), VrtTimeText(hbquor::UnixToVrt(LastLogin)));
+        QCOMPARE(w.form.inpCreated->text(), TimeText().DateAndTime(hbquor::UnixToVrt(Created)));
+        QCOMPARE(w.form.inpLastLogin->text(), TimeText().DateAndTime(hbquor::UnixToVrt(LastLogin)));
         QCOMPARE(w.form.inpSelfCreated->text(), QStringLiteral("2"));
         QVERIFY(w.form.ProfileLoaded);
         QVERIFY(!w.form.IsAdministrator);
@@ -236,6 +236,19 @@ private slots:
         QCOMPARE(w.form.inpPassword->text(), QStringLiteral("secret"));
     }
 
+    void timesFollowTheTimeBase() {
+        Window w(1);
+        const TimeText utc(TimeText::Utc);
+        w.form.SetTimeText(utc);
+        w.form.FormShow();
+        const QString created = w.form.inpCreated->text();
+        QCOMPARE(created, utc.DateAndTime(hbquor::UnixToVrt(Created)));
+        QVERIFY2(created.endsWith(QStringLiteral(" UTC")), qPrintable(created));
+        QVERIFY(created != TimeText().DateAndTime(hbquor::UnixToVrt(Created)));
+        w.ReceiveBobsProfile();
+        QCOMPARE(w.form.inpLastLogin->text(), utc.DateAndTime(30001.5));
+    }
+
     void administratorSeesAnotherProfile() {
         Window w(1);
         w.ReceiveBobsProfile(0, 1);
@@ -245,8 +258,8 @@ private slots:
         QCOMPARE(w.form.inpPassword->text(), QStringLiteral("bobpw"));
         QCOMPARE(w.form.inpEmail->text(), QStringLiteral("bob@example.org"));
         QCOMPARE(w.form.lbUserType->text(), QStringLiteral("User"));
-        QCOMPARE(w.form.inpCreated->text(), VrtTimeText(30000.25));
-        QCOMPARE(w.form.inpLastLogin->text(), VrtTimeText(30001.5));
+        QCOMPARE(w.form.inpCreated->text(), TimeText().DateAndTime(30000.25));
+        QCOMPARE(w.form.inpLastLogin->text(), TimeText().DateAndTime(30001.5));
         QCOMPARE(w.form.inpSelfCreated->text(), QStringLiteral("7"));
         QVERIFY(w.form.cbDisabled->isChecked());
         QVERIFY(w.form.ProfileLoaded);

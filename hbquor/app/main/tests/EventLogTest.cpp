@@ -75,7 +75,17 @@ private slots:
                      Hyphens, QStringLiteral("Quor Log opened 2004 March 5 Friday 09:07 VRT"),
                      Hyphens, QStringLiteral("file"), Hyphens,
                      QStringLiteral("Quor Log closed 2004 March 5 Friday 10:07 VRT"), Hyphens}));
-        QCOMPARE(f.Log.TimeStamp().left(5), QStringLiteral("10:07"));
+    }
+
+    void chatLogFrameFollowsTheTimeBase() {
+        LogFixture f;
+        f.Log.SetTimeText(TimeText(TimeText::Utc));
+        f.Log.OpenChatLog();
+        f.Log.CloseChatLog();
+        QCOMPARE(f.FileLines().value(1),
+                 QStringLiteral("Quor Log opened 2004 March 5 Friday 11:07 UTC"));
+        QCOMPARE(f.FileLines().value(4),
+                 QStringLiteral("Quor Log closed 2004 March 5 Friday 11:07 UTC"));
     }
 
     void chatLogInAMissingFolderStaysOff() {

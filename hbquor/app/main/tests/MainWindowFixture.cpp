@@ -36,6 +36,10 @@ TFormQuorMain &MainWindowFixture::Start() {
         options.OpenUrl = [this](const QUrl &url) { OpenedUrls << url; };
     options.VrtClock = [this] { return Now; };
     options.ScreenSize = QSize(ScreenWidth, ScreenHeight);
+    if (RecordNotifications)
+        options.Notifier = Notifications;
+    options.AlertHooks.ActiveWindow = [this] { return ActiveWindow; };
+    options.AlertHooks.MarkUrgent = [this](QWidget *window) { UrgentWindows << window; };
     options.ExecDialog = [this](QDialog &dialog) {
         DialogTitles << dialog.windowTitle();
         return AnswerDialog ? AnswerDialog(dialog) : int(QDialog::Rejected);
@@ -44,9 +48,10 @@ TFormQuorMain &MainWindowFixture::Start() {
     return *FWindow;
 }
 
-TFormQuorMain &MainWindowFixture::StartForServer(int port) {
+TFormQuorMain &MainWindowFixture::StartForServer(int port, const QByteArray &moreSettings) {
     WriteSettings(
-        QStringLiteral("[Parameters]\nQuorHost=127.0.0.1\nQuorPort=%1\n").arg(port).toUtf8());
+        QStringLiteral("[Parameters]\nQuorHost=127.0.0.1\nQuorPort=%1\n").arg(port).toUtf8() +
+        moreSettings);
     WriteContacts("bob\r\ncarol\r\n");
     return Start();
 }

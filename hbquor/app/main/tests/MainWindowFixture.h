@@ -1,5 +1,6 @@
 // A main window in a temporary folder, with recorded message boxes, a
-// scripted exit answer, recorded opened addresses and an injected VRT clock.
+// scripted exit answer, recorded opened addresses, an injected VRT clock,
+// and recorded desktop notifications and urgency marks.
 #pragma once
 
 #include "UnitQuorMain.h"
@@ -14,6 +15,20 @@
 
 #include <functional>
 #include <memory>
+
+/// Records the notifications the window raises.
+class RecordingNotifier : public DesktopNotifier {
+public:
+    struct Notification {
+        QString Summary;
+        QString Body;
+        ClickAction OnClick;
+    };
+    void Notify(const QString &summary, const QString &body, ClickAction onClick) override {
+        Shown.append({summary, body, std::move(onClick)});
+    }
+    QList<Notification> Shown;
+};
 
 class MainWindowFixture {
 public:
@@ -33,8 +48,8 @@ public:
     /// Creates the window (FormCreate runs).
     TFormQuorMain &Start();
     /// Creates a window that reaches the server on the loopback port, with
-    /// the saved contacts bob and carol.
-    TFormQuorMain &StartForServer(int port);
+    /// the saved contacts bob and carol and any further settings lines.
+    TFormQuorMain &StartForServer(int port, const QByteArray &moreSettings = {});
     /// Closes the window answering the exit question with yes; false when
     /// the window stayed open.
     bool CloseWithYes();
@@ -74,6 +89,14 @@ public:
     QStringList DialogTitles;
     /// The current VRT time the window sees.
     double Now = StartTime;
+    /// The notifications raised so far; when false before Start, the
+    /// window shows them through the session bus instead.
+    bool RecordNotifications = true;
+    const std::shared_ptr<RecordingNotifier> Notifications = std::make_shared<RecordingNotifier>();
+    /// The window the alerts take for the active one (none unless set), and
+    /// the windows they marked urgent.
+    QWidget *ActiveWindow = nullptr;
+    QList<QWidget *> UrgentWindows;
 
 private:
     QTemporaryDir FDir;

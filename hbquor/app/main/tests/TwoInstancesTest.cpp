@@ -139,28 +139,32 @@ private slots:
         QCOMPARE(W->TalkWindows().FindChatWindow(QStringLiteral("bob")), nullptr);
         QVERIFY(F->ChatLogLines().contains(QStringLiteral("bob (to anna): first from bob")));
 
-        // Anna answers from an open conversation window's peer.
+        // Anna answers from an open conversation window's peer; the window
+        // opens with the text bob sent before.
         TFormQuorChat *chat = W->TalkWindows().CreateChatWindow(QStringLiteral("bob"));
         QVERIFY(chat != nullptr);
         QVERIFY(F->Say(QStringLiteral("bob"), QStringLiteral("hello bob")));
         QCOMPARE(F->LastLogLine(), QStringLiteral("anna (to bob): \thello bob"));
-        QCOMPARE(PaneLines(chat->Memo1), QStringList{QStringLiteral("anna: \thello bob")});
+        const QStringList before{QStringLiteral("bob: \tfirst from bob"),
+                                 QStringLiteral("anna: \thello bob")};
+        QCOMPARE(PaneLines(chat->Memo1), before);
         QVERIFY(Bob->AwaitLogLine(QStringLiteral("anna (to bob): \thello bob")));
         QCOMPARE(Bob->Ask(QStringLiteral("chat anna")), QStringLiteral("none"));
 
-        // With a window open on bob's side too, each text reaches the other's
-        // window once, after the sender's own line.
+        // With a window open on bob's side too (showing both texts so far),
+        // each text reaches the other's window once, after the sender's own
+        // line.
         QCOMPARE(Bob->Ask(QStringLiteral("open anna")), QStringLiteral("ok"));
         QCOMPARE(Bob->Ask(QStringLiteral("say anna second from bob")), QStringLiteral("sent"));
-        QCOMPARE(Bob->Ask(QStringLiteral("chat anna")),
-                 QStringLiteral("lines bob: \tsecond from bob"));
+        const QString bobsLines = QStringLiteral("lines ") + before.join(kSeparator) + kSeparator +
+                                  QStringLiteral("bob: \tsecond from bob");
+        QCOMPARE(Bob->Ask(QStringLiteral("chat anna")), bobsLines);
         QVERIFY(AwaitLogLine(QStringLiteral("bob (to anna): \tsecond from bob")));
-        QCOMPARE(PaneLines(chat->Memo1), (QStringList{QStringLiteral("anna: \thello bob"),
-                                                      QStringLiteral("bob: \tsecond from bob")}));
+        QCOMPARE(PaneLines(chat->Memo1),
+                 before + QStringList{QStringLiteral("bob: \tsecond from bob")});
         QVERIFY(F->Say(QStringLiteral("bob"), QStringLiteral("last from anna")));
-        QVERIFY(Bob->AwaitAnswer(QStringLiteral("chat anna"), [](const QString &answer) {
-            return answer == QStringLiteral("lines bob: \tsecond from bob") + kSeparator +
-                                 QStringLiteral("anna: \tlast from anna");
+        QVERIFY(Bob->AwaitAnswer(QStringLiteral("chat anna"), [&bobsLines](const QString &answer) {
+            return answer == bobsLines + kSeparator + QStringLiteral("anna: \tlast from anna");
         }));
         QCOMPARE(W->TalkWindows().FindChatWindow(QStringLiteral("carol")), nullptr);
         chat->close();

@@ -89,6 +89,26 @@ private slots:
         QVERIFY(QFileInfo(name).isDir());
     }
 
+    void notifyAndTimeKeysHaveDefaultsAndReadBack() {
+        QTemporaryDir dir;
+        const QString name = WriteIni(dir, "[Parameters]\nTimeMode=0x2\n");
+        MainSettings s = MainSettings::Read(name);
+        QVERIFY(s.Notify);
+        QCOMPARE(s.TimeMode, 2);
+        QVERIFY(!s.ChatTimes);
+        s.Notify = false;
+        s.TimeMode = 1;
+        s.ChatTimes = true;
+        QVERIFY(s.Write(name));
+        const QByteArray text = ReadFileBytes(name);
+        for (const char *written : {"Notify=0", "TimeMode=1", "ChatTimes=1"})
+            QVERIFY2(text.contains(written), written);
+        const MainSettings again = MainSettings::Read(name);
+        QVERIFY(!again.Notify);
+        QCOMPARE(again.TimeMode, 1);
+        QVERIFY(again.ChatTimes);
+    }
+
     void contactAuthorLinkJoinsThePiecesAsStored() {
         MainSettings s;
         s.ProgEmail = QStringLiteral(" me@example.org");
