@@ -5,7 +5,8 @@
 // - the settings (MainSettings), read at start-up and written at close;
 // - the contact list (ContactListModel), shown by the contacts pane;
 // - the log pane and chat log (EventLog), worded by EventLines;
-// - the open conversation and channel windows (TalkWindowRegistry);
+// - the open conversation and channel windows (TalkWindowRegistry) and the
+//   sizes new ones open with (TalkWindowSizes);
 // - the last invitation sent (InvitationMemory) and the clock (VrtClock);
 // - the session manager, its window events (TQuorMainEvents), its account
 //   events (TAccountEventRouter) and the library's driver;
@@ -16,6 +17,10 @@
 // UnitQuorMain.cpp (start-up, looks, closing), UnitQuorMainAccount.cpp
 // (logon, logoff, the say input, account commands, Help menu) and
 // UnitQuorMainLog.cpp (the log's and the clock's handlers).
+//
+// The window opens with the size and state (maximised or not) it had at the
+// last close, never smaller than its layout (NormalFrame keeps the place a
+// maximised window is restored to).
 //
 // The window has three looks: disconnected (login inputs shown, pale
 // yellow), connecting (pale cyan, caption with the login name) and connected
@@ -32,6 +37,7 @@
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
 #include "TalkWindowRegistry.h"
+#include "TalkWindowSizes.h"
 #include "VrtClock.h"
 
 #include <QMainWindow>
@@ -45,6 +51,7 @@
 
 class FramePlacement;
 class LibraryDriver;
+class NormalFrame;
 class QDialog;
 class QLineEdit;
 class QUrl;
@@ -164,8 +171,10 @@ protected:
 
 private:
     void FormCreate();
-    /// Reads the settings and places the window where they say.
+    /// Reads the settings and sizes and places the window as they say.
     void ReadSettings();
+    /// The areas of the screens windows may use, the primary screen first.
+    QList<QRect> Screens() const;
     void FormPaint();
     bool FormCloseQuery();
     void FormClose();
@@ -203,5 +212,8 @@ private:
     /// The window has been through FormClose.
     bool FClosed = false;
     FramePlacement *FPlacement = nullptr;
+    NormalFrame *FNormalFrame = nullptr;
+    /// The sizes new conversation and channel windows open with.
+    std::unique_ptr<TalkWindowSizes> FTalkSizes;
     QPointer<TFormQuorAbout> FAboutBox;
 };

@@ -4,10 +4,13 @@
 //
 // Keys: wndMainLeft and wndMainTop (the frame's corner), LoginName,
 // URLQuorSDK, URLQuorDelphi, ProgEmail, LogChat, QuorHost and QuorPort are
-// read and written; MaxUserType and UserType2, UserType3 ... are only read.
+// read and written, and so are the window sizes (WindowSizeSettings);
+// MaxUserType and UserType2, UserType3 ... are only read.
 // A settings file that exists but cannot be read gives the defaults and is
 // never replaced, so a file the program cannot parse loses nothing.
 #pragma once
+
+#include "WindowSizeSettings.h"
 
 #include <QPoint>
 #include <QString>
@@ -35,6 +38,8 @@ struct MainSettings {
     QStringList UserTypes;
     QString QuorHost;
     int QuorPort = DefaultQuorPort;
+    /// The main window's size and the sizes of new talk windows.
+    WindowSizeSettings Sizes;
     /// The file exists but could not be read.
     bool Unreadable = false;
 
