@@ -1,6 +1,7 @@
 // The controls of the user profile window and their places.
 #include "UnitUserProfile.h"
 
+#include "ContextMenuKeys.h"
 #include "FormFont.h"
 #include "FormGeometry.h"
 
@@ -100,6 +101,7 @@ void TFormUserProfile::BuildControls() {
     mnuViewPassword = pumPassword->addAction(QStringLiteral("view password (admin only)"));
     mnuViewPassword->setCheckable(true);
     inpPassword->setContextMenuPolicy(Qt::CustomContextMenu);
+    OpenContextMenuFromKeyboard(inpPassword);
 
     connect(inpUserName, &QLineEdit::textChanged, this, &TFormUserProfile::inpUserNameChange);
     connect(spUserType, &QSpinBox::valueChanged, this, &TFormUserProfile::spUserTypeChange);

@@ -1,7 +1,9 @@
 #include "TalkWindow.h"
 
+#include "AnchoredControls.h"
 #include "FormFont.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFont>
 #include <QKeyEvent>
@@ -25,13 +27,15 @@ void KeepSelectionVisible(QPlainTextEdit *pane) {
 TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                           Qt::WindowCloseButtonHint),
       Edit1(new QLineEdit(this)), Memo1(new QPlainTextEdit(this)),
-      SpeedButton1(new QToolButton(this)), FPane(Memo1) {
+      SpeedButton1(new QToolButton(this)), FPane(Memo1),
+      FAnchors(new AnchoredControls(this, layout.ClientSize)) {
     setAttribute(Qt::WA_DeleteOnClose);
     // The program ends with its main window, whatever talk windows are open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(layout.ClientSize);
+    resize(layout.ClientSize);
     setFont(FormFont(layout.WindowFont));
 
     Edit1->setGeometry(layout.Edit1);
@@ -44,19 +48,36 @@ TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout)
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Text can be selected and copied from the keyboard too.
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     KeepSelectionVisible(Memo1);
 
     SpeedButton1->setGeometry(layout.SpeedButton1);
     SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab (Space toggles it); a click leaves the focus in the input.
+    SpeedButton1->setFocusPolicy(Qt::TabFocus);
     QFont tiny = font();
     tiny.setPixelSize(8);
     SpeedButton1->setFont(tiny);
     connect(SpeedButton1, &QToolButton::clicked, this, &TQuorTalkWindow::SpeedButton1Click);
 
+    Anchor(Memo1, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+    Anchor(SpeedButton1, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    Anchor(Edit1, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+
+    auto *closeWindow = new QAction(this);
+    closeWindow->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
+    addAction(closeWindow);
+
     setTabOrder(Edit1, Memo1);
+    setTabOrder(Memo1, SpeedButton1);
     setFocusProxy(Edit1);
     FormCreate();
+}
+
+void TQuorTalkWindow::Anchor(QWidget *control, Qt::Edges edges) {
+    FAnchors->Add(control, edges);
 }
 
 void TQuorTalkWindow::FormCreate() {

@@ -1,11 +1,16 @@
 // TQuorTalkWindow: what the conversation and channel windows share.
 //
-// A fixed-size window that stays on top of all others, with a read-only text
-// pane (Memo1), a thin "scrolling"/"frozen" toggle bar under it (SpeedButton1)
-// and a 400-character input line (Edit1) that has the focus. Enter sends the
+// A window that stays on top of all others, with a read-only text pane
+// (Memo1), a thin "scrolling"/"frozen" toggle bar under it (SpeedButton1) and
+// a 400-character input line (Edit1) that has the focus. Enter sends the
 // typed line through the send handler the main window installs; a sent line
 // is added to the pane as "own name: <tab>text". The pane keeps the program's
 // line rule (beyond 600 lines it is cut back to 500 in one edit).
+//
+// The designed size is the window's starting and minimum size; a larger or
+// maximised window gives the extra room to the pane, with the toggle bar and
+// the input staying at the bottom. Tab goes from the input to the pane and on
+// to the toggle bar; Esc and Ctrl+W close the window.
 //
 // The window frees itself when closed and tells the main window first. It
 // does not keep the program running once the main window has closed.
@@ -20,6 +25,7 @@
 
 #include <functional>
 
+class AnchoredControls;
 class QLineEdit;
 class QPlainTextEdit;
 class QToolButton;
@@ -91,6 +97,10 @@ public slots:
 protected:
     explicit TQuorTalkWindow(const TalkWindowLayout &layout);
 
+    /// Keeps control, now at its designed place, at its distances to the
+    /// given edges of the window as the window grows.
+    void Anchor(QWidget *control, Qt::Edges edges);
+
     /// Rebuilds the window title from the window's fields.
     virtual void UpdateCaption() = 0;
     /// The peer or channel name handed to the send handler.
@@ -112,4 +122,5 @@ private:
     LinePane FPane;
     SendTextHandler OnSendText;
     SaidLineForm FSaidLineForm;
+    AnchoredControls *FAnchors;
 };

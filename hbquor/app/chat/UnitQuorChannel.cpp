@@ -2,6 +2,7 @@
 
 #include "InviteDialogEvent.h"
 #include "NameText.h"
+#include "PaneKeys.h"
 #include "UnitQuorChat.h"
 
 #include <QAbstractItemView>
@@ -37,8 +38,8 @@ template <typename Action> void IgnoringErrors(Action action) {
 
 TFormQuorChannel::TFormQuorChannel()
     : TQuorTalkWindow(ChannelLayout), ListView1(new QTreeWidget(this)), PopupMenu1(new QMenu(this)),
-      mnuOpenChat(PopupMenu1->addAction(QStringLiteral("Open Chat"))),
-      InviteUsertoChannel1(PopupMenu1->addAction(QStringLiteral("Invite User to Channel ..."))) {
+      mnuOpenChat(PopupMenu1->addAction(QStringLiteral("&Open Chat"))),
+      InviteUsertoChannel1(PopupMenu1->addAction(QStringLiteral("&Invite User to Channel ..."))) {
     ListView1->setGeometry(8, 8, 105, 209);
     ListView1->setColumnCount(1);
     ListView1->setHeaderLabels({QStringLiteral("Joined")});
@@ -49,17 +50,20 @@ TFormQuorChannel::TFormQuorChannel()
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setDragEnabled(true);
     ListView1->setDragDropMode(QAbstractItemView::DragOnly);
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    AttachPaneKeys(ListView1, PopupMenu1);
+    // The member list takes the extra height beside the pane.
+    Anchor(ListView1, Qt::LeftEdge | Qt::TopEdge | Qt::BottomEdge);
     setTabOrder(Memo1, ListView1);
 
     connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &TFormQuorChannel::ListView1DblClick);
-    connect(ListView1, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at));
-    });
     connect(mnuOpenChat, &QAction::triggered, this, &TFormQuorChannel::mnuOpenChatClick);
     connect(InviteUsertoChannel1, &QAction::triggered, this,
             &TFormQuorChannel::InviteUsertoChannel1Click);
     UpdateCaption();
+}
+
+QSize TFormQuorChannel::StartingSize() {
+    return ChannelLayout.ClientSize;
 }
 
 QString TFormQuorChannel::ChannelTypeName(int type) {

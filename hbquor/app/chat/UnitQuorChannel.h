@@ -1,7 +1,9 @@
 // TFormQuorChannel: the window of one chat channel: the members present
 // (ListView1, sorted, one entry per name whatever its letter case), the lines
 // said while the window is open, and an input line for saying something to
-// the channel (sent only when someone else is there to hear it).
+// the channel (sent only when someone else is there to hear it). The member
+// list grows with the window's height; Enter on a member opens the
+// conversation as a double click does, and the Menu key its pop-up menu.
 //
 // The window knows nothing of the session layer. The main window creates it
 // when the user joins the channel and installs its hooks:
@@ -36,6 +38,9 @@ public:
     using ChatWindowLookup = std::function<TFormQuorChat *(const QString &name)>;
 
     TFormQuorChannel();
+
+    /// The size a channel window is designed for, its starting and minimum size.
+    static QSize StartingSize();
 
     void SetChannelName(const QString &name);
     const QString &GetChannelName() const { return ChannelName; }

@@ -16,6 +16,10 @@ TFormQuorChat::TFormQuorChat() : TQuorTalkWindow(ChatLayout) {
     UpdateCaption();
 }
 
+QSize TFormQuorChat::StartingSize() {
+    return ChatLayout.ClientSize;
+}
+
 void TFormQuorChat::SetPeerName(const QString &name) {
     PeerName = name;
     UpdateCaption();

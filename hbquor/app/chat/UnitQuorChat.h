@@ -19,6 +19,10 @@ public:
 
     TFormQuorChat();
 
+    /// The size a conversation window is designed for, its starting and
+    /// minimum size.
+    static QSize StartingSize();
+
     /// Stores the other user's name and updates the title.
     void SetPeerName(const QString &name);
     const QString &GetPeerName() const { return PeerName; }

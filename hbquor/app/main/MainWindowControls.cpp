@@ -1,11 +1,14 @@
 #include "MainWindowControls.h"
 
+#include "AnchoredControls.h"
 #include "ContactIcons.h"
 #include "FormFont.h"
 #include "LinePane.h"
+#include "PaneKeys.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -56,18 +59,10 @@ QTreeWidget *ReportView(QWidget *page, const QString &column) {
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setDragEnabled(true);
     view->setDragDropMode(QAbstractItemView::DragOnly);
-    view->setContextMenuPolicy(Qt::CustomContextMenu);
     auto *fill = new QGridLayout(page);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(view);
     return view;
-}
-
-/// Opens menu where the user right-clicks in view.
-void OpenOnRightClick(QTreeWidget *view, QMenu *menu) {
-    QObject::connect(
-        view, &QWidget::customContextMenuRequested, menu,
-        [view, menu](const QPoint &at) { menu->popup(view->viewport()->mapToGlobal(at)); });
 }
 
 void BuildLogin(TFormQuorMainControls &ui, QWidget *client) {
@@ -124,47 +119,95 @@ void BuildSayLine(TFormQuorMainControls &ui, QWidget *client) {
     ui.inpSayThis->setGeometry(160, 344, 369, 17);
 }
 
+// Every menu and item has an access key (the letter after "&", shown
+// underlined), none used twice within one menu.
 void BuildMenus(TFormQuorMainControls &ui, QMainWindow &window) {
-    QMenu *file = window.menuBar()->addMenu(QStringLiteral("File"));
-    ui.mnuCreateaQuoraccount = file->addAction(QStringLiteral("Create a Quor account ..."));
-    ui.mnuReqPassword = file->addAction(QStringLiteral("Forgot Password ..."));
-    ui.mnuLogChat = file->addAction(QStringLiteral("Log Chat"));
+    QMenu *file = window.menuBar()->addMenu(QStringLiteral("&File"));
+    ui.mnuCreateaQuoraccount = file->addAction(QStringLiteral("&Create a Quor account ..."));
+    ui.mnuReqPassword = file->addAction(QStringLiteral("&Forgot Password ..."));
+    ui.mnuLogChat = file->addAction(QStringLiteral("&Log Chat"));
     ui.mnuLogChat->setCheckable(true);
     file->addSeparator();
-    ui.mnuExit = file->addAction(QStringLiteral("Exit"));
+    ui.mnuExit = file->addAction(QStringLiteral("E&xit"));
+    // From any of the program's windows; closing asks the exit question.
+    ui.mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    ui.mnuExit->setShortcutContext(Qt::ApplicationShortcut);
 
-    QMenu *communicate = window.menuBar()->addMenu(QStringLiteral("Communicate"));
-    ui.mnuJoinChannel = communicate->addAction(QStringLiteral("Join Channel ..."));
-    ui.mnuInviteUser1 = communicate->addAction(QStringLiteral("Invite User to Channel ..."));
-    ui.mnuListChannels = communicate->addAction(QStringLiteral("List Channels"));
+    QMenu *communicate = window.menuBar()->addMenu(QStringLiteral("&Communicate"));
+    ui.mnuJoinChannel = communicate->addAction(QStringLiteral("&Join Channel ..."));
+    ui.mnuInviteUser1 = communicate->addAction(QStringLiteral("&Invite User to Channel ..."));
+    ui.mnuListChannels = communicate->addAction(QStringLiteral("&List Channels"));
     communicate->addSeparator();
-    ui.mnuPingUser = communicate->addAction(QStringLiteral("Ping User ..."));
-    ui.mnuUserStatus = communicate->addAction(QStringLiteral("User Status ..."));
+    ui.mnuPingUser = communicate->addAction(QStringLiteral("&Ping User ..."));
+    ui.mnuUserStatus = communicate->addAction(QStringLiteral("User &Status ..."));
     communicate->addSeparator();
-    ui.mnuUserProfile = communicate->addAction(QStringLiteral("User Profile ..."));
+    ui.mnuUserProfile = communicate->addAction(QStringLiteral("&User Profile ..."));
 
-    QMenu *help = window.menuBar()->addMenu(QStringLiteral("Help"));
-    ui.mnuQuorSDK = help->addAction(QStringLiteral("Quor SDK"));
-    ui.mnuQuorDelphi = help->addAction(QStringLiteral("Quor Delphi"));
-    ui.mnuContactAuthor = help->addAction(QStringLiteral("Contact Author"));
+    QMenu *help = window.menuBar()->addMenu(QStringLiteral("&Help"));
+    ui.mnuQuorSDK = help->addAction(QStringLiteral("Quor &SDK"));
+    ui.mnuQuorDelphi = help->addAction(QStringLiteral("Quor &Delphi"));
+    ui.mnuContactAuthor = help->addAction(QStringLiteral("&Contact Author"));
     help->addSeparator();
-    ui.mnuAbout = help->addAction(QStringLiteral("About"));
+    ui.mnuAbout = help->addAction(QStringLiteral("&About"));
 
     ui.PopupMenu1 = new QMenu(&window);
-    ui.mnuOpenChat = ui.PopupMenu1->addAction(QStringLiteral("Open Chat ..."));
-    ui.mnuPingUser1 = ui.PopupMenu1->addAction(QStringLiteral("Ping User ..."));
-    ui.mnuUserStatus1 = ui.PopupMenu1->addAction(QStringLiteral("User Status ..."));
+    ui.mnuOpenChat = ui.PopupMenu1->addAction(QStringLiteral("&Open Chat ..."));
+    ui.mnuPingUser1 = ui.PopupMenu1->addAction(QStringLiteral("&Ping User ..."));
+    ui.mnuUserStatus1 = ui.PopupMenu1->addAction(QStringLiteral("User &Status ..."));
     ui.PopupMenu1->addSeparator();
-    ui.mnuInviteUser3 = ui.PopupMenu1->addAction(QStringLiteral("Invite User to Channel ..."));
+    ui.mnuInviteUser3 = ui.PopupMenu1->addAction(QStringLiteral("&Invite User to Channel ..."));
     ui.PopupMenu1->addSeparator();
-    ui.mnuAddContact1 = ui.PopupMenu1->addAction(QStringLiteral("Add Contact ..."));
-    ui.mnuDeleteContact1 = ui.PopupMenu1->addAction(QStringLiteral("Delete Contact ..."));
-    OpenOnRightClick(ui.ListView1, ui.PopupMenu1);
+    ui.mnuAddContact1 = ui.PopupMenu1->addAction(QStringLiteral("&Add Contact ..."));
+    ui.mnuDeleteContact1 = ui.PopupMenu1->addAction(QStringLiteral("&Delete Contact ..."));
+    AttachPaneKeys(ui.ListView1, ui.PopupMenu1);
 
     ui.PopupMenu2 = new QMenu(&window);
-    ui.mnuJoinChannel2 = ui.PopupMenu2->addAction(QStringLiteral("Join Channel ..."));
-    ui.mnuInviteUser2 = ui.PopupMenu2->addAction(QStringLiteral("Invite User to Channel ..."));
-    OpenOnRightClick(ui.ListView2, ui.PopupMenu2);
+    ui.mnuJoinChannel2 = ui.PopupMenu2->addAction(QStringLiteral("&Join Channel ..."));
+    ui.mnuInviteUser2 = ui.PopupMenu2->addAction(QStringLiteral("&Invite User to Channel ..."));
+    AttachPaneKeys(ui.ListView2, ui.PopupMenu2);
+}
+
+/// Beyond the designed size the log pane takes the extra width and height,
+/// the panes the extra height and the two inputs the extra width; the
+/// controls under the log stay at the bottom, the clock and the scroll
+/// toggle at the right. The login controls keep their corner.
+void AnchorControls(const TFormQuorMainControls &ui, QWidget *client) {
+    auto *anchors = new AnchoredControls(client, QSize(ClientWidth, ClientHeight));
+    const Qt::Edges all = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge;
+    const Qt::Edges bottomLeft = Qt::LeftEdge | Qt::BottomEdge;
+    const Qt::Edges bottomRight = Qt::RightEdge | Qt::BottomEdge;
+    const Qt::Edges bottomWide = Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge;
+    const QList<QPair<QWidget *, Qt::Edges>> controls{
+        {ui.PageControl1, Qt::LeftEdge | Qt::TopEdge | Qt::BottomEdge},
+        {ui.RichEdit1, all},
+        {ui.spbScrolling, bottomRight},
+        {ui.Label1, bottomLeft},
+        {ui.inpTarget, bottomWide},
+        {ui.pnVRT, bottomRight},
+        {ui.Label4, bottomLeft},
+        {ui.inpSayThis, bottomWide},
+    };
+    for (const auto &[control, edges] : controls)
+        anchors->Add(control, edges);
+}
+
+/// Tab follows the described order: the login inputs, the target, the say
+/// input, the tabs and the pane on the shown page, the log; then the
+/// buttons, which have no place in it, so that they are reached too.
+/// Hidden and disabled controls are passed over.
+void SetFocusOrder(const TFormQuorMainControls &ui) {
+    // The tab widget's tab bar is the stop that stands for it; the tab
+    // widget itself, which would hand the focus to its tab bar a second
+    // time, is no stop (its policy passes on to the tab bar, whose own is
+    // set again after it).
+    ui.PageControl1->setFocusPolicy(Qt::NoFocus);
+    ui.PageControl1->tabBar()->setFocusPolicy(Qt::TabFocus);
+    const QList<QWidget *> order{
+        ui.inpUserName, ui.inpPassword, ui.inpTarget, ui.inpSayThis,   ui.PageControl1->tabBar(),
+        ui.ListView1,   ui.ListView2,   ui.RichEdit1, ui.spbScrolling, ui.spbLogon,
+        ui.spbLogoff};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 } // namespace
@@ -172,10 +215,10 @@ void BuildMenus(TFormQuorMainControls &ui, QMainWindow &window) {
 TFormQuorMainControls BuildMainWindowControls(QMainWindow &window) {
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint);
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     window.setFont(FormFont(QStringLiteral("Arial")));
     auto *client = new QWidget(&window);
-    client->setFixedSize(ClientWidth, ClientHeight);
+    client->resize(ClientWidth, ClientHeight);
     client->setBackgroundRole(QPalette::Button);
     client->setAutoFillBackground(true);
     window.setCentralWidget(client);
@@ -184,11 +227,8 @@ TFormQuorMainControls BuildMainWindowControls(QMainWindow &window) {
     BuildLogin(ui, client);
     BuildPanes(ui, client);
     BuildSayLine(ui, client);
-    QWidget::setTabOrder(ui.inpUserName, ui.inpPassword);
-    QWidget::setTabOrder(ui.inpPassword, ui.inpTarget);
-    QWidget::setTabOrder(ui.inpTarget, ui.inpSayThis);
-    QWidget::setTabOrder(ui.inpSayThis, ui.PageControl1);
-    QWidget::setTabOrder(ui.PageControl1, ui.RichEdit1);
+    AnchorControls(ui, client);
+    SetFocusOrder(ui);
     ui.Timer1 = new QTimer(&window);
     ui.Timer1->setInterval(1000);
     BuildMenus(ui, window);

@@ -1,7 +1,9 @@
 // The main window's controls and menus, as a designer would lay them out:
-// every control at its fixed place in a 540 by 368 client area, the three
-// menus and the two panes' context menus. The window holds them in one
-// struct and reaches them by the names its handlers use (ui.spbLogon).
+// every control at its place in a 540 by 368 client area (the smallest the
+// window gets; a larger one gives the log, the panes and the inputs the extra
+// room), the three menus and the two panes' context menus, all reachable from
+// the keyboard. The window holds them in one struct and reaches them by the
+// names its handlers use (ui.spbLogon).
 #pragma once
 
 class QAction;
@@ -70,10 +72,12 @@ struct TFormQuorMainControls {
     QAction *mnuInviteUser2 = nullptr;
 };
 
-/// Builds every control and menu inside window: a fixed, not resizable
-/// client area, Arial 8, the keyboard focus order of the login inputs, the
-/// target, the say input, the tabs and the log, and the context menus
-/// opening on a right click in their panes. Nothing is connected to the
+/// Builds every control and menu inside window: a client area of at least
+/// 540 by 368 whose controls follow its edges, Arial 8, the keyboard focus
+/// order of the login inputs, the target, the say input, the tabs and their
+/// panes, the log and the buttons, access keys on every menu and item,
+/// Ctrl+Q for "Exit", and the context menus opening on a right click, the
+/// Menu key or Shift+F10 in their panes. Nothing is connected to the
 /// window's handlers.
 TFormQuorMainControls BuildMainWindowControls(QMainWindow &window);
 

@@ -26,8 +26,9 @@ class TalkWindowRegistry {
 public:
     /// What the main window gives the windows the registry makes.
     struct Hooks {
-        /// Places a new window before it shows (centred over the main window).
-        std::function<void(QWidget *window)> Place;
+        /// Sizes and places a new window before it shows (centred over the
+        /// main window).
+        std::function<void(TQuorTalkWindow *window)> Place;
         /// The own name of a new conversation window.
         std::function<QString()> OwnName;
         /// The send handlers of conversation and channel windows.

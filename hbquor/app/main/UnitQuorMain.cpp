@@ -5,6 +5,7 @@
 #include "FreedesktopNotifier.h"
 #include "LibraryDriver.h"
 #include "NameText.h"
+#include "NormalFrame.h"
 #include "UnitQuorMainCommands.h"
 #include "UnitQuorMainEvents.h"
 #include "WindowPlacement.h"
@@ -81,7 +82,10 @@ TFormQuorMain::~TFormQuorMain() {
 
 TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
     TalkWindowRegistry::Hooks hooks;
-    hooks.Place = [this](QWidget *window) { CenterOnMainWindow(window); };
+    hooks.Place = [this](TQuorTalkWindow *window) {
+        FTalkSizes->Apply(window);
+        CenterOnMainWindow(window);
+    };
     hooks.OwnName = [this] { return LoginSessionConnected() ? GetLoginName() : QString(); };
     hooks.SendToUser = [this](QString &own, QString &peer, const QString &text) {
         return FCommands->ChatWindowSend(own, peer, text);
@@ -171,16 +175,26 @@ void TFormQuorMain::FormCreate() {
 void TFormQuorMain::ReadSettings() {
     FSettings = MainSettings::Read(FOptions.Files.SettingsFile);
     ui.inpUserName->setText(FSettings.LoginName);
+    const QSize room = Screens().value(0).size();
+    FTalkSizes = std::make_unique<TalkWindowSizes>(FSettings.Sizes.Chat, FSettings.Sizes.Channel,
+                                                   [this] { return Screens().value(0).size(); });
+    // The window opens with the size it had, never smaller than its layout
+    // nor larger than the screen.
+    resize(FitWindowSize(FSettings.Sizes.Main, minimumSizeHint(), room));
     // The frame goes where the user left it; without a stored place, or with
     // one on no screen, it is centred on the primary screen.
-    adjustSize(); // the size the window shows with, which the place depends on
     FPlacement = new FramePlacement(this, [this](const QSize &frame) {
-        const QList<QRect> screens = FOptions.ScreenSize
-                                         ? QList<QRect>{QRect(QPoint(0, 0), *FOptions.ScreenSize)}
-                                         : ScreenAreas();
-        return StartFramePosition(FSettings.Frame, frame, screens, StartEdgeMargin);
+        return StartFramePosition(FSettings.Frame, frame, Screens(), StartEdgeMargin);
     });
     FPlacement->Apply();
+    FNormalFrame = new NormalFrame(this);
+    if (FSettings.Sizes.MainMaximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+QList<QRect> TFormQuorMain::Screens() const {
+    return FOptions.ScreenSize ? QList<QRect>{QRect(QPoint(0, 0), *FOptions.ScreenSize)}
+                               : ScreenAreas();
 }
 
 void TFormQuorMain::showEvent(QShowEvent *event) {
@@ -260,9 +274,15 @@ void TFormQuorMain::FormClose() {
     if (FClosed)
         return;
     ui.Timer1->stop();
-    // The frame's corner, the same kind of position start-up applies. A
-    // failure is ignored: the contacts are still saved.
-    FSettings.Frame = frameGeometry().topLeft();
+    // The frame's corner, the same kind of position start-up applies, and
+    // the size, both as they are in the normal state when the window is
+    // maximised. A failure is ignored: the contacts are still saved.
+    if (const std::optional<QPoint> corner = FNormalFrame->Corner())
+        FSettings.Frame = corner;
+    FSettings.Sizes.Main = normalGeometry().size();
+    FSettings.Sizes.MainMaximized = isMaximized();
+    FSettings.Sizes.Chat = FTalkSizes->Chat();
+    FSettings.Sizes.Channel = FTalkSizes->Channel();
     FSettings.LoginName = GetLoginName();
     FSettings.LogChat = FLog.ChatLogOpen();
     FSettings.Write(FOptions.Files.SettingsFile);

@@ -5,7 +5,8 @@
 // - the settings (MainSettings), read at start-up and written at close;
 // - the contact list (ContactListModel), shown by the contacts pane;
 // - the log pane and chat log (EventLog), worded by EventLines;
-// - the open conversation and channel windows (TalkWindowRegistry);
+// - the open conversation and channel windows (TalkWindowRegistry) and the
+//   sizes new ones open with (TalkWindowSizes);
 // - the last invitation sent (InvitationMemory) and the clock (VrtClock);
 // - the conversations of this run (ConversationHistory) and the alerts for
 //   what arrives while the user works elsewhere (TextAlerts);
@@ -19,6 +20,10 @@
 // (logon, logoff, the say input, account commands, Help menu) and
 // UnitQuorMainLog.cpp (the log's and the clock's handlers) and
 // UnitQuorMainAttention.cpp (conversation lines and their history).
+//
+// The window opens with the size and state (maximised or not) it had at the
+// last close, never smaller than its layout (NormalFrame keeps the place a
+// maximised window is restored to).
 //
 // The window has three looks: disconnected (login inputs shown, pale
 // yellow), connecting (pale cyan, caption with the login name) and connected
@@ -37,6 +42,7 @@
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
 #include "TalkWindowRegistry.h"
+#include "TalkWindowSizes.h"
 #include "TextAlerts.h"
 #include "VrtClock.h"
 
@@ -51,6 +57,7 @@
 
 class FramePlacement;
 class LibraryDriver;
+class NormalFrame;
 class QDialog;
 class QLineEdit;
 class QUrl;
@@ -185,8 +192,10 @@ protected:
 
 private:
     void FormCreate();
-    /// Reads the settings and places the window where they say.
+    /// Reads the settings and sizes and places the window as they say.
     void ReadSettings();
+    /// The areas of the screens windows may use, the primary screen first.
+    QList<QRect> Screens() const;
     void FormPaint();
     bool FormCloseQuery();
     void FormClose();
@@ -230,5 +239,8 @@ private:
     /// The window has been through FormClose.
     bool FClosed = false;
     FramePlacement *FPlacement = nullptr;
+    NormalFrame *FNormalFrame = nullptr;
+    /// The sizes new conversation and channel windows open with.
+    std::unique_ptr<TalkWindowSizes> FTalkSizes;
     QPointer<TFormQuorAbout> FAboutBox;
 };

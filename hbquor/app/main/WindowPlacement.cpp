@@ -48,6 +48,11 @@ QPoint StartFramePosition(const std::optional<QPoint> &stored, const QSize &fram
                   primary.top() + std::max(0, (primary.height() - frameSize.height()) / 2));
 }
 
+QSize FitWindowSize(const QSize &wanted, const QSize &minimum, const QSize &room) {
+    QSize size = room.isValid() ? wanted.boundedTo(room) : wanted;
+    return size.expandedTo(minimum);
+}
+
 FramePlacement::FramePlacement(QWidget *window, PlaceFunction place)
     : QObject(window), FWindow(window), FPlace(std::move(place)), FWait(new QTimer(this)) {
     FWait->setInterval(FrameCheckIntervalMs);
@@ -55,7 +60,7 @@ FramePlacement::FramePlacement(QWidget *window, PlaceFunction place)
 }
 
 void FramePlacement::Apply() {
-    if (!FWindow)
+    if (!FWindow || FWindow->isMaximized())
         return;
     const QPoint wanted = FPlace(FWindow->frameGeometry().size());
     if (FWindow->frameGeometry().topLeft() != wanted)

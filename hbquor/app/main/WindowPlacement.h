@@ -29,6 +29,10 @@ class QWidget;
 QPoint StartFramePosition(const std::optional<QPoint> &stored, const QSize &frameSize,
                           const QList<QRect> &screens, int edgeMargin);
 
+/// The size a window starts with: wanted, made no larger than room (when
+/// room is valid) and then no smaller than minimum on either side.
+QSize FitWindowSize(const QSize &wanted, const QSize &minimum, const QSize &room);
+
 /// The areas of the screens windows may use, the primary screen first.
 QList<QRect> ScreenAreas();
 
@@ -48,7 +52,8 @@ public:
     FramePlacement(QWidget *window, PlaceFunction place);
 
     /// Moves the window by its current frame size (before it is shown, the
-    /// frame is taken to be the window itself).
+    /// frame is taken to be the window itself). A maximised window is left
+    /// where the window manager put it.
     void Apply();
     /// Called when the window is first shown: waits (at most a second) for
     /// the window manager's frame, then applies the position again.

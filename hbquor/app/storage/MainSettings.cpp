@@ -37,6 +37,7 @@ MainSettings MainSettings::Read(const QString &fileName) {
     s.Notify = file.ReadBool(p, QStringLiteral("Notify"), true);
     s.TimeMode = file.ReadInteger(p, QStringLiteral("TimeMode"), 0);
     s.ChatTimes = file.ReadBool(p, QStringLiteral("ChatTimes"), false);
+    s.Sizes = WindowSizeSettings::Read(file, p);
     return s;
 }
 
@@ -61,6 +62,7 @@ bool MainSettings::Write(const QString &fileName) const {
     file.WriteBool(p, QStringLiteral("Notify"), Notify);
     file.WriteInteger(p, QStringLiteral("TimeMode"), TimeMode);
     file.WriteBool(p, QStringLiteral("ChatTimes"), ChatTimes);
+    Sizes.Write(file, p);
     return file.Save();
 }
 

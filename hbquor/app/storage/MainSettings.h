@@ -4,11 +4,14 @@
 //
 // Keys: wndMainLeft and wndMainTop (the frame's corner), LoginName,
 // URLQuorSDK, URLQuorDelphi, ProgEmail, LogChat, QuorHost, QuorPort,
-// Notify, TimeMode and ChatTimes are read and written; MaxUserType and
-// UserType2, UserType3 ... are only read.
+// Notify, TimeMode and ChatTimes are read and written, and so are the window
+// sizes (WindowSizeSettings); MaxUserType and UserType2, UserType3 ... are
+// only read.
 // A settings file that exists but cannot be read gives the defaults and is
 // never replaced, so a file the program cannot parse loses nothing.
 #pragma once
+
+#include "WindowSizeSettings.h"
 
 #include <QPoint>
 #include <QString>
@@ -44,6 +47,8 @@ struct MainSettings {
     int TimeMode = 0;
     /// Whether said lines in the panes start with their time stamp.
     bool ChatTimes = false;
+    /// The main window's size and the sizes of new talk windows.
+    WindowSizeSettings Sizes;
     /// The file exists but could not be read.
     bool Unreadable = false;
 

@@ -1,5 +1,6 @@
 // The account request window: each mode's set-up and each check of its
 // entries, with the exact texts the user sees.
+#include "KeyboardTestSupport.h"
 #include "PasswordMask.h"
 #include "UnitCreateUser.h"
 
@@ -33,6 +34,15 @@ class CreateUserTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void tabFollowsTheDescribedOrder() {
+        RecordedWindow w;
+        w.form.SetupCreateAccount();
+        QVERIFY(ShowActive(w.form));
+        QCOMPARE(TabChain(w.form.inpUser, 5),
+                 (QList<QWidget *>{w.form.inpEmail, w.form.inpEmail2, w.form.btnSendRequest,
+                                   w.form.Button2, w.form.inpUser}));
+    }
+
     void createAccountSetUp() {
         RecordedWindow w;
         w.form.inpUser->setText(QStringLiteral("left over"));

@@ -1,8 +1,10 @@
 // The user profile window against a recording stand-in of the session
 // manager: showing the stored own profile, requesting profiles, the
 // results, the own password and e-mail changes, the administrator's view
-// and edits, and when the window closes.
+// and edits, when the window closes, and its Tab order and password menu
+// from the keyboard.
 #include "FakeAccountSessions.h"
+#include "KeyboardTestSupport.h"
 #include "ModalDialogs.h"
 #include "PasswordMask.h"
 #include "TimeText.h"
@@ -303,6 +305,28 @@ private slots:
         w.form.ShowModifyResult("", 0, "Bob");
         QTRY_COMPARE(w.messages.size(), 2);
         QCOMPARE(w.messages.last(), QStringLiteral("Profile of Bob successfully modified!"));
+    }
+
+    void tabFollowsTheDescribedOrderAndTheMenuOpensFromKeys() {
+        Window user;
+        QVERIFY(ShowActive(user.form));
+        TFormUserProfile &f = user.form;
+        // The hidden "Change Profile" button and the disabled check box are
+        // passed over.
+        const QList<QWidget *> expected{f.inpPassword,   f.inpEmail,       f.inpCreated,
+                                        f.inpLastLogin,  f.inpSelfCreated, f.btRequestProfile,
+                                        f.btClose,       f.spUserType,     f.btChangePassword,
+                                        f.btChangeEmail, f.inpUserName};
+        QCOMPARE(TabChain(f.inpUserName, int(expected.size())), expected);
+
+        QMenu *opened = nullptr;
+        QTimer::singleShot(10, [&] {
+            opened = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (opened != nullptr)
+                opened->close();
+        });
+        QTest::keyClick(f.inpPassword, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(opened, f.pumPassword);
     }
 
     void viewPasswordMenu() {

@@ -3,6 +3,7 @@
 // sending only with company, opening conversations from the list, the
 // invite-dialog request and the close handler.
 #include "InviteDialogEvent.h"
+#include "KeyboardTestSupport.h"
 #include "TalkTestSupport.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
@@ -129,6 +130,7 @@ private slots:
     void doubleClickCreatesMissingConversation();
     void openChatUsesCreateAndIgnoresErrors();
     void openChatWithoutSelectionDoesNothing();
+    void keyboardOpensConversationsFromTheMemberList();
     void inviteRequestIsPostedWithChannelName();
     void closeTellsHandlerOnceAndFreesWindow();
 };
@@ -136,9 +138,7 @@ private slots:
 void TestChannelWindow::windowLayoutAndMemberList() {
     TFormQuorChannel window;
     QCOMPARE(window.size(), QSize(474, 249));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
-    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(window.Edit1->geometry(), QRect(8, 224, 457, 22));
     QCOMPARE(window.Memo1->geometry(), QRect(120, 8, 345, 209));
     QCOMPARE(window.ListView1->geometry(), QRect(8, 8, 105, 209));
@@ -154,10 +154,10 @@ void TestChannelWindow::windowLayoutAndMemberList() {
     const QList<QAction *> items = window.PopupMenu1->actions();
     QCOMPARE(items.size(), 2);
     QCOMPARE(items[0], window.mnuOpenChat);
-    QCOMPARE(items[0]->text(), QStringLiteral("Open Chat"));
     QCOMPARE(items[1], window.InviteUsertoChannel1);
-    QCOMPARE(items[1]->text(), QStringLiteral("Invite User to Channel ..."));
-    QCOMPARE(window.Edit1->nextInFocusChain(), window.Memo1);
+    QCOMPARE(VisibleCaptions(window.PopupMenu1),
+             (QStringList{"Open Chat", "Invite User to Channel ..."}));
+    QVERIFY(AccessKeysUniqueAndComplete(window.PopupMenu1));
 }
 
 void TestChannelWindow::titleNamesTypeChannelInfoAndOwner_data() {
@@ -339,6 +339,24 @@ void TestChannelWindow::openChatWithoutSelectionDoesNothing() {
     f.window.ListView1DblClick();
     QVERIFY(f.registry.Created.isEmpty());
     QVERIFY(f.registry.Found.isEmpty());
+}
+
+void TestChannelWindow::keyboardOpensConversationsFromTheMemberList() {
+    MemberListFixture f;
+    QVERIFY(ShowActive(f.window));
+    f.window.ListView1->setFocus();
+    // Enter on the current member does what a double click does.
+    f.window.ListView1->setCurrentItem(f.window.ListView1->topLevelItem(0));
+    QTest::keyClick(f.window.ListView1, Qt::Key_Return);
+    QCOMPARE(f.registry.Created, QStringList{"alice"});
+    // The Menu key opens the member menu, whose access key opens the chat.
+    QVERIFY(ShowActive(f.window));
+    f.window.ListView1->setFocus();
+    f.window.ListView1->setCurrentItem(f.window.ListView1->topLevelItem(1));
+    QTest::keyClick(f.window.ListView1, Qt::Key_Menu);
+    QTRY_VERIFY(f.window.PopupMenu1->isVisible());
+    QTest::keyClick(f.window.PopupMenu1, Qt::Key_O);
+    QCOMPARE(f.registry.Created, (QStringList{"alice", "bob"}));
 }
 
 void TestChannelWindow::inviteRequestIsPostedWithChannelName() {

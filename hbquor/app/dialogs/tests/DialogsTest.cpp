@@ -1,4 +1,5 @@
 // The small dialogs: join channel, invite, user name and the about box.
+#include "KeyboardTestSupport.h"
 #include "UnitAddChannel.h"
 #include "UnitAddUser.h"
 #include "UnitInviteUser.h"
@@ -101,6 +102,30 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
+    void tabFollowsTheDescribedOrder() {
+        TFormAddChannel join;
+        QVERIFY(ShowActive(join));
+        // The password input is passed over while disabled.
+        QCOMPARE(
+            TabChain(join.inpQuorChannel, 3),
+            (QList<QWidget *>{join.rgChannelTypeItems->button(0), join.btnJoin, join.btnCancel}));
+        join.rgChannelTypeItems->button(2)->click();
+        QCOMPARE(TabChain(join.rgChannelTypeItems->button(2), 2),
+                 (QList<QWidget *>{join.inpPassword, join.btnJoin}));
+        join.close();
+
+        TFormInviteUser invite;
+        QVERIFY(ShowActive(invite));
+        QCOMPARE(TabChain(invite.inpUser, 4), (QList<QWidget *>{invite.inpChannel, invite.Button1,
+                                                                invite.Button2, invite.inpUser}));
+        invite.close();
+
+        TFormAddUser user;
+        QVERIFY(ShowActive(user));
+        QCOMPARE(TabChain(user.inpAddUser, 3),
+                 (QList<QWidget *>{user.btnAddDelete, user.Button2, user.inpAddUser}));
+    }
+
     void aboutTextLines() {
         const QStringList lines = TFormQuorAbout::AboutText(14).split(QLatin1Char('\r'));
         QCOMPARE(lines.size(), 10);
@@ -127,6 +152,13 @@ private slots:
         QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!about.isVisible());
         QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+
+    void aboutBoxClosesOnEscape() {
+        TFormQuorAbout about;
+        QVERIFY(ShowActive(about));
+        QTest::keyClick(&about, Qt::Key_Escape);
+        QVERIFY(!about.isVisible());
     }
 };
 

@@ -1,6 +1,9 @@
 // The main window's controls as the builder lays them out in a bare window:
-// places, captions and hints, input limits, focus order and the menus.
+// places at the designed size and in a larger window, captions and hints,
+// input limits, focus order, the menus and their keys.
 #include "MainWindowControls.h"
+
+#include "KeyboardTestSupport.h"
 
 #include <QAction>
 #include <QLabel>
@@ -8,6 +11,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -17,20 +22,13 @@
 
 namespace {
 
-/// The captions of a menu's items in order, a separator as "-".
-QStringList Captions(const QMenu *menu) {
-    QStringList captions;
-    for (const QAction *item : menu->actions())
-        captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
-    return captions;
-}
-
-/// The next widget that the Tab key moves to after widget.
-QWidget *NextTabStop(QWidget *widget) {
-    QWidget *next = widget->nextInFocusChain();
-    while (next != widget && !(next->focusPolicy() & Qt::TabFocus))
-        next = next->nextInFocusChain();
-    return next;
+/// The controls that follow the window's edges, with their designed places.
+QList<QPair<QWidget *, QRect>> GrowingControls(const TFormQuorMainControls &ui) {
+    return {
+        {ui.PageControl1, QRect(8, 64, 121, 297)},   {ui.RichEdit1, QRect(136, 8, 393, 305)},
+        {ui.spbScrolling, QRect(424, 312, 105, 17)}, {ui.inpTarget, QRect(224, 320, 113, 17)},
+        {ui.pnVRT, QRect(352, 320, 57, 17)},         {ui.inpSayThis, QRect(160, 344, 369, 17)},
+    };
 }
 
 } // namespace
@@ -75,29 +73,115 @@ private slots:
         QVERIFY(!ui.Timer1->isActive());
     }
 
-    void focusGoesFromTheLoginInputsToTheLog() {
-        const QList<QWidget *> order{ui.inpUserName, ui.inpPassword, ui.inpTarget, ui.inpSayThis,
-                                     ui.PageControl1};
-        for (qsizetype i = 0; i + 1 < order.size(); ++i)
-            QCOMPARE(NextTabStop(order[i]), order[i + 1]);
+    void growingWindowGivesTheRoomToLogPanesAndInputs() {
+        QMainWindow window;
+        const TFormQuorMainControls grown = BuildMainWindowControls(window);
+        window.show();
+        QWidget *client = window.centralWidget();
+        QCOMPARE(client->minimumSize(), QSize(540, 368));
+        QVERIFY(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+        const QSize extra(200, 100);
+        window.resize(window.size() + extra);
+        QTRY_COMPARE(client->size(), QSize(540, 368) + extra);
+
+        const QList<QRect> expected{
+            QRect(8, 64, 121, 397),    // the panes take the height
+            QRect(136, 8, 593, 405),   // the log both
+            QRect(624, 412, 105, 17),  // the scroll toggle stays bottom right
+            QRect(224, 420, 313, 17),  // the target takes the width
+            QRect(552, 420, 57, 17),   // the clock stays right of it
+            QRect(160, 444, 569, 17)}; // the say input takes the width
+        const QList<QPair<QWidget *, QRect>> controls = GrowingControls(grown);
+        for (qsizetype i = 0; i < controls.size(); ++i)
+            QCOMPARE(controls[i].first->geometry(), expected[i]);
+        QCOMPARE(grown.Label1->pos(), QPoint(136, 420));
+        QCOMPARE(grown.Label4->pos(), QPoint(136, 444));
+        QCOMPARE(grown.pnLoginData->geometry(), QRect(48, 3, 81, 57));
+        QCOMPARE(grown.spbLogoff->geometry(), QRect(8, 32, 41, 22));
+
+        // Back at the designed size everything is where it was designed.
+        window.resize(window.size() - extra);
+        QTRY_COMPARE(client->size(), QSize(540, 368));
+        for (const auto &[control, place] : GrowingControls(grown))
+            QCOMPARE(control->geometry(), place);
+    }
+
+    void tabFollowsTheDescribedOrderThenTheButtons() {
+        QVERIFY(ShowActive(FWindow));
+        const QList<QWidget *> expected{
+            ui.inpPassword, ui.inpTarget,  ui.inpSayThis,   ui.PageControl1->tabBar(),
+            ui.ListView1,   ui.RichEdit1,  ui.spbScrolling, ui.spbLogon,
+            ui.spbLogoff,   ui.inpUserName};
+        QCOMPARE(TabChain(ui.inpUserName, int(expected.size())), expected);
+        // On the channels page its pane takes the contacts pane's turn.
+        ui.PageControl1->setCurrentWidget(ui.Channels);
+        const QList<QWidget *> channels = TabChain(ui.PageControl1->tabBar(), 2);
+        ui.PageControl1->setCurrentWidget(ui.TabSheet1);
+        QCOMPARE(channels, (QList<QWidget *>{ui.ListView2, ui.RichEdit1}));
+    }
+
+    void everyMenuItemIsReachedByItsAccessKeys() {
+        QVERIFY(ShowActive(FWindow));
+        const QList<QAction *> menus = FWindow.menuBar()->actions();
+        QCOMPARE(QString(AccessKey(menus[0]->text())) + AccessKey(menus[1]->text()) +
+                     AccessKey(menus[2]->text()),
+                 QStringLiteral("FCH"));
+        for (QAction *menu : menus) {
+            QVERIFY2(AccessKeysUniqueAndComplete(menu->menu()), qPrintable(menu->text()));
+            for (QAction *item : MenuItems(menu->menu())) {
+                QSignalSpy triggered(item, &QAction::triggered);
+                QTest::keyClick(&FWindow, AccessKey(menu->text()).toLatin1(), Qt::AltModifier);
+                QTRY_VERIFY(menu->menu()->isVisible());
+                QTest::keyClick(menu->menu(), AccessKey(item->text()).toLatin1());
+                QVERIFY2(triggered.count() == 1, qPrintable(item->text()));
+                QTRY_VERIFY(!menu->menu()->isVisible());
+            }
+        }
+        for (const QMenu *popup : {ui.PopupMenu1, ui.PopupMenu2})
+            QVERIFY(AccessKeysUniqueAndComplete(popup));
+    }
+
+    void ctrlQAsksForExitFromAnyWindowOfTheProgram() {
+        QCOMPARE(ui.mnuExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+        QSignalSpy triggered(ui.mnuExit, &QAction::triggered);
+        QVERIFY(ShowActive(FWindow));
+        QTest::keyClick(ui.RichEdit1, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(triggered.count(), 1);
+        QWidget other;
+        QVERIFY(ShowActive(other));
+        QTest::keyClick(&other, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(triggered.count(), 2);
+    }
+
+    void menuKeyOpensThePaneMenus() {
+        QVERIFY(ShowActive(FWindow));
+        for (const auto &[pane, menu] :
+             {qMakePair(ui.ListView1, ui.PopupMenu1), qMakePair(ui.ListView2, ui.PopupMenu2)}) {
+            QTest::keyClick(pane, Qt::Key_F10, Qt::ShiftModifier);
+            QTRY_VERIFY(menu->isVisible());
+            menu->close();
+        }
     }
 
     void menusInOrderWithSeparators() {
         const QList<QAction *> menus = FWindow.menuBar()->actions();
         QCOMPARE(menus.size(), 3);
-        QCOMPARE(Captions(menus[0]->menu()),
+        QCOMPARE(VisibleCaption(menus[0]->text()), QStringLiteral("File"));
+        QCOMPARE(VisibleCaption(menus[1]->text()), QStringLiteral("Communicate"));
+        QCOMPARE(VisibleCaption(menus[2]->text()), QStringLiteral("Help"));
+        QCOMPARE(VisibleCaptions(menus[0]->menu()),
                  (QStringList{"Create a Quor account ...", "Forgot Password ...", "Log Chat", "-",
                               "Exit"}));
-        QCOMPARE(Captions(menus[1]->menu()),
+        QCOMPARE(VisibleCaptions(menus[1]->menu()),
                  (QStringList{"Join Channel ...", "Invite User to Channel ...", "List Channels",
                               "-", "Ping User ...", "User Status ...", "-", "User Profile ..."}));
-        QCOMPARE(Captions(menus[2]->menu()),
+        QCOMPARE(VisibleCaptions(menus[2]->menu()),
                  (QStringList{"Quor SDK", "Quor Delphi", "Contact Author", "-", "About"}));
-        QCOMPARE(Captions(ui.PopupMenu1),
+        QCOMPARE(VisibleCaptions(ui.PopupMenu1),
                  (QStringList{"Open Chat ...", "Ping User ...", "User Status ...", "-",
                               "Invite User to Channel ...", "-", "Add Contact ...",
                               "Delete Contact ..."}));
-        QCOMPARE(Captions(ui.PopupMenu2),
+        QCOMPARE(VisibleCaptions(ui.PopupMenu2),
                  (QStringList{"Join Channel ...", "Invite User to Channel ..."}));
         QVERIFY(ui.mnuLogChat->isCheckable());
     }

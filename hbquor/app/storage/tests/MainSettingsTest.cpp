@@ -1,6 +1,6 @@
-// The main window's settings: defaults, reading every key, writing the kept
-// ones without disturbing the rest of the file, and an unreadable file that
-// is never replaced.
+// The main window's settings: defaults, reading every key (the window sizes
+// among them), writing the kept ones without disturbing the rest of the
+// file, and an unreadable file that is never replaced.
 #include "MainSettings.h"
 
 #include "FileBytes.h"
@@ -75,6 +75,27 @@ private slots:
         const QByteArray text = ReadFileBytes(name);
         for (const char *kept : {"; note", "MaxUserType=2", "UserType2=Guide", "[Other]", "x=1"})
             QVERIFY2(text.contains(kept), kept);
+    }
+
+    void windowSizesReadAndWriteBack() {
+        QTemporaryDir dir;
+        const QString name = WriteIni(dir, "[Parameters]\nwndMainWidth=700\nwndMainHeight=-3\n"
+                                           "wndMainMaximized=1\nwndChatWidth=0x1f4\n"
+                                           "wndChatHeight=300\n");
+        MainSettings s = MainSettings::Read(name);
+        QCOMPARE(s.Sizes.Main, QSize(700, 0));
+        QVERIFY(s.Sizes.MainMaximized);
+        QCOMPARE(s.Sizes.Chat, QSize(500, 300));
+        QCOMPARE(s.Sizes.Channel, QSize(0, 0));
+        s.Sizes.Main = QSize(800, 600);
+        s.Sizes.MainMaximized = false;
+        QVERIFY(s.Write(name));
+        const QByteArray text = ReadFileBytes(name);
+        for (const char *written : {"wndMainWidth=800", "wndMainHeight=600", "wndMainMaximized=0",
+                                    "wndChatWidth=500", "wndChatHeight=300"})
+            QVERIFY2(text.contains(written), written);
+        // A size the program does not know is not written.
+        QVERIFY(!text.contains("wndChannel"));
     }
 
     void unreadableFileIsNeverReplaced() {

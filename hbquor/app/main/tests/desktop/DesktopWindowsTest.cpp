@@ -1,7 +1,8 @@
 // Every window of the program on a real window system (run under Xvfb with
 // a window manager by desktop_test.sh, at scale 1 and 2): each label shows
-// its whole text, and the window manager shows exactly the titles the
-// program sets.
+// its whole text, the window manager shows exactly the titles the program
+// sets, and the main, conversation and channel windows grow and maximise
+// through it with their panes taking the room.
 #include "MainWindowFixture.h"
 
 #include "MessageBoxes.h"
@@ -16,7 +17,9 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTest>
 #include <QTextDocument>
@@ -190,6 +193,45 @@ private slots:
         std::unique_ptr<QWidget> window = WindowCases()[std::size_t(index)].make();
         QVERIFY(ShowOnScreen(*window));
         VerifyNoneCut(*window);
+    }
+
+    void mainWindowGrowsAndMaximisesWithTheLog() {
+        MainWindowFixture fixture;
+        TFormQuorMain &main = fixture.Start();
+        QVERIFY(ShowOnScreen(main));
+        const QSize start = main.size();
+        const QSize log = main.ui.RichEdit1->size();
+        main.resize(start + QSize(60, 40));
+        QTRY_COMPARE(main.size(), start + QSize(60, 40));
+        QCOMPARE(main.ui.RichEdit1->size(), log + QSize(60, 40));
+        main.showMaximized();
+        QTRY_VERIFY(main.isMaximized());
+        QTRY_VERIFY(main.width() > start.width() + 60);
+        QCOMPARE(main.ui.RichEdit1->size(), log + main.centralWidget()->size() - QSize(540, 368));
+    }
+
+    void talkWindowsGrowAndMaximise_data() {
+        QTest::addColumn<bool>("channel");
+        QTest::newRow("conversation") << false;
+        QTest::newRow("channel") << true;
+    }
+
+    void talkWindowsGrowAndMaximise() {
+        QFETCH(bool, channel);
+        std::unique_ptr<TQuorTalkWindow> window;
+        if (channel)
+            window = std::make_unique<TFormQuorChannel>();
+        else
+            window = std::make_unique<TFormQuorChat>();
+        QVERIFY(ShowOnScreen(*window));
+        const QSize start = window->size();
+        const QSize pane = window->Memo1->size();
+        const int inputGap = start.height() - window->Edit1->geometry().bottom();
+        window->showMaximized();
+        QTRY_VERIFY(window->isMaximized());
+        QTRY_VERIFY(window->width() > start.width() && window->height() > start.height());
+        QCOMPARE(window->Memo1->size(), pane + window->size() - start);
+        QCOMPARE(window->height() - window->Edit1->geometry().bottom(), inputGap);
     }
 
     void titlesAreExactlyThoseTheProgramSets() {

@@ -4,17 +4,21 @@
 #  - a first start, and a start with a stored place that is on no screen,
 #    centre the main window's frame fully on the screen;
 #  - the frame stays exactly where it was across three restarts;
+#  - the window starts at its layout's size, grows, maximises and is
+#    restored through the window manager, and keeps its size (and being
+#    maximised) across restarts; a stored size below the layout's is raised;
 #  - the window manager shows exactly the titles the program sets, for the
 #    main window and for the exit question's box;
 #  - SIGTERM, even with the exit question open, saves the settings (the
 #    frame's place among them) and ends the program with status 0;
 #  - every label of every window shows in full, at scale 1 and at scale 2.
-# Usage: desktop_test.sh PROGRAM WINDOWS_TEST. Exits 77 (skipped) only when
-# Xvfb cannot start.
+# Usage: desktop_test.sh PROGRAM WINDOWS_TEST WINDOW_STATE. Exits 77
+# (skipped) only when Xvfb cannot start.
 set -uo pipefail
 
 program=$1
 windows_test=$2
+window_state=$3
 
 work=$(mktemp -d)
 background=()
@@ -202,6 +206,65 @@ start_program
 expect_centred "start with a place off the screen"
 terminate_program
 
+# ---- Sizes: grown, maximised and restored, kept across restarts ----
+# Sets size_w and size_h to the inside of window wid (without the frame).
+read_size() {
+  local info
+  info=$(xwininfo -id "$wid")
+  size_w=$(awk '/Width:/ { print $2 }' <<<"$info")
+  size_h=$(awk '/Height:/ { print $2 }' <<<"$info")
+}
+size_is() {
+  read_size
+  [ "$size_w,$size_h" = "$1,$2" ]
+}
+maximised() {
+  local state
+  state=$(property "$wid" _NET_WM_STATE)
+  [[ $state == *_NET_WM_STATE_MAXIMIZED_VERT* && $state == *_NET_WM_STATE_MAXIMIZED_HORZ* ]]
+}
+screen_wide() {
+  read_size
+  [ "$size_w" -eq "$screen_width" ]
+}
+expect_saved_size() {
+  local saved
+  saved="$(setting wndMainWidth)x$(setting wndMainHeight) maximised $(setting wndMainMaximized)"
+  [ "$saved" = "$1" ] || fail "$2 saved the size $saved, not $1"
+}
+
+write_settings ""
+start_program
+read_size
+start_w=$size_w
+start_h=$size_h
+[ "$start_w" -eq 540 ] || fail "the window starts ${start_w} wide, not 540"
+xdotool windowsize "$wid" 800 600
+wait_for 50 size_is 800 600 || fail "the window did not grow to 800x600: ${size_w}x${size_h}"
+terminate_program
+expect_saved_size "800x600 maximised 0" "a grown window"
+
+start_program
+wait_for 50 size_is 800 600 || fail "a restart opened ${size_w}x${size_h}, not 800x600"
+"$window_state" "$wid" maximize || fail "cannot ask the window manager to maximise"
+wait_for 50 maximised || fail "the window manager did not maximise the window"
+wait_for 50 screen_wide || fail "the maximised window is ${size_w} wide, not $screen_width"
+terminate_program
+expect_saved_size "800x600 maximised 1" "a maximised window"
+
+start_program
+wait_for 50 maximised || fail "a restart did not maximise the window again"
+"$window_state" "$wid" restore || fail "cannot ask the window manager to restore"
+wait_for 50 size_is 800 600 || fail "restored to ${size_w}x${size_h}, not 800x600"
+terminate_program
+expect_saved_size "800x600 maximised 0" "a restored window"
+
+write_settings $'wndMainWidth=200\nwndMainHeight=100\n'
+start_program
+wait_for 50 size_is "$start_w" "$start_h" ||
+  fail "a stored 200x100 opened ${size_w}x${size_h}, not the layout's ${start_w}x${start_h}"
+terminate_program
+
 # ---- Every label of every window, at scale 1 and 2, each window in a fresh program ----
 failures=0
 checks=0
@@ -218,4 +281,4 @@ for scale in 1 2; do
 done
 [ "$checks" -gt 0 ] || fail "the window test listed no checks"
 [ "$failures" -eq 0 ] || fail "$failures of $checks window checks failed"
-echo "PASS: program starts and $checks window checks on display $DISPLAY"
+echo "PASS: program starts, sizes and $checks window checks on display $DISPLAY"
