@@ -53,6 +53,12 @@ public:
 
     /// Installs the handler Enter sends through; without one Enter does nothing.
     void SetOnSendText(SendTextHandler handler) { OnSendText = std::move(handler); }
+    /// Installs the handler told (with the peer or channel name) when Enter
+    /// finds a text the window may not send (a channel where the user is
+    /// alone); the text stays.
+    void SetOnCannotSend(std::function<void(const QString &targetName)> handler) {
+        OnCannotSend = std::move(handler);
+    }
 
     /// Appends one line to the pane, following it or keeping the view still
     /// as the scroll mode says.
@@ -105,4 +111,5 @@ private:
 
     LinePane FPane;
     SendTextHandler OnSendText;
+    std::function<void(const QString &)> OnCannotSend;
 };

@@ -96,6 +96,7 @@ TFormQuorChannel *TalkWindowRegistry::CreateChannelWindow(const QString &own,
             made->SetChannelName(channel);
             made->SetChannelType(type);
             made->SetOnSendText(FHooks.SendToChannel);
+            made->SetOnCannotSend(FHooks.CannotSendToChannel);
             made->SetChatWindowHooks(
                 [this](const QString &name) { return FindChatWindow(name); },
                 [this](const QString &name) { return CreateChatWindow(name); });

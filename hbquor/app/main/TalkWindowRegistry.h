@@ -37,6 +37,8 @@ public:
         /// already gone).
         std::function<void(const QString &own, const QString &channel)> ChannelOpened;
         std::function<void(const QString &channel)> ChannelClosed;
+        /// Enter in a channel window found nobody else to send to.
+        std::function<void(const QString &channel)> CannotSendToChannel;
         /// Where channel windows post their requests for the invite dialog.
         QObject *InviteDialogTarget = nullptr;
         /// Tells the user why a window could not be made.

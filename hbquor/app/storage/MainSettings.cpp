@@ -34,6 +34,7 @@ MainSettings MainSettings::Read(const QString &fileName) {
                                        QStringLiteral("unknown"));
     s.QuorHost = file.ReadString(p, QStringLiteral("QuorHost"), DefaultQuorHost);
     s.QuorPort = file.ReadInteger(p, QStringLiteral("QuorPort"), DefaultQuorPort);
+    s.Connection = ConnectionSettings::Read(file, p);
     return s;
 }
 
@@ -55,6 +56,7 @@ bool MainSettings::Write(const QString &fileName) const {
     file.WriteBool(p, QStringLiteral("LogChat"), LogChat);
     file.WriteString(p, QStringLiteral("QuorHost"), QuorHost);
     file.WriteInteger(p, QStringLiteral("QuorPort"), QuorPort);
+    Connection.Write(file, p);
     return file.Save();
 }
 

@@ -3,11 +3,13 @@
 // closes. The password is never among them.
 //
 // Keys: wndMainLeft and wndMainTop (the frame's corner), LoginName,
-// URLQuorSDK, URLQuorDelphi, ProgEmail, LogChat, QuorHost and QuorPort are
-// read and written; MaxUserType and UserType2, UserType3 ... are only read.
-// A settings file that exists but cannot be read gives the defaults and is
-// never replaced, so a file the program cannot parse loses nothing.
+// URLQuorSDK, URLQuorDelphi, ProgEmail, LogChat, QuorHost, QuorPort and the
+// connection's keys (ConnectionSettings) are read and written; MaxUserType and UserType2, UserType3
+// ... are only read. A settings file that exists but cannot be read gives the defaults and is never
+// replaced, so a file the program cannot parse loses nothing.
 #pragma once
+
+#include "ConnectionSettings.h"
 
 #include <QPoint>
 #include <QString>
@@ -35,6 +37,8 @@ struct MainSettings {
     QStringList UserTypes;
     QString QuorHost;
     int QuorPort = DefaultQuorPort;
+    /// TLS and reconnecting.
+    ConnectionSettings Connection;
     /// The file exists but could not be read.
     bool Unreadable = false;
 
