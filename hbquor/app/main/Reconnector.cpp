@@ -67,6 +67,12 @@ void Reconnector::Connected() {
 }
 
 void Reconnector::Disconnected(bool connectionLost) {
+    // A retry's connection that closes before its logon is answered is a
+    // failed attempt.
+    if (FState == State::Attempting && connectionLost) {
+        RetryLater(QStringLiteral("the connection closed"));
+        return;
+    }
     if (FState != State::Online)
         return;
     FState = State::Idle;
@@ -93,11 +99,15 @@ Reconnector::Failure Reconnector::LoginFailed(int code, const QString &errText) 
                               {N(FAttempt), FServer, N(code), errText}));
         return Failure::GaveUp;
     }
+    RetryLater(N(code) + QLatin1Char(' ') + errText);
+    return Failure::RetryLater;
+}
+
+void Reconnector::RetryLater(const QString &reason) {
     const int failed = FAttempt;
     ScheduleNext();
-    FHooks.Log(FillFields("Reconnect attempt %d to %s failed: %d %s - next attempt in %s s",
-                          {N(failed), FServer, N(code), errText, SecondsToNext()}));
-    return Failure::RetryLater;
+    FHooks.Log(FillFields("Reconnect attempt %d to %s failed: %s - next attempt in %s s",
+                          {N(failed), FServer, reason, SecondsToNext()}));
 }
 
 bool Reconnector::WorthRetrying(int code) {

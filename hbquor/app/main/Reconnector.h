@@ -77,7 +77,8 @@ public:
     /// The logon succeeded; after a retry the channels are rejoined.
     void Connected();
     /// The session went idle; connectionLost when the server closed the
-    /// connection or it broke. Starts the retries when they apply.
+    /// connection or it broke. Starts the retries when they apply; during
+    /// a retry's logon it is that attempt failing.
     void Disconnected(bool connectionLost);
     /// A logon failed with code; a retry writes its line here.
     Failure LoginFailed(int code, const QString &errText);
@@ -99,6 +100,9 @@ private:
 
     /// Schedules the next attempt and shows the window as retrying.
     void ScheduleNext();
+    /// The running attempt failed for reason: schedules the next, with
+    /// the attempt's line.
+    void RetryLater(const QString &reason);
     /// Ends the retries; with a line when they were under way.
     void StopRetrying();
     /// Whether a logon failing with code may succeed when tried again.

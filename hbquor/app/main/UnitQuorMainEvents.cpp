@@ -109,9 +109,16 @@ void TQuorMainEvents::CentralOfflineText(ThbQuorUnit *sender, const std::string 
 void TQuorMainEvents::CentralDisconnected(ThbQuorUnit *sender) {
     if (sender == nullptr)
         return;
+    Reconnector &reconnection = FWindow.Reconnection();
+    // A retry whose connection closed before its logon was answered failed;
+    // its own line says so, and the window stays trying.
+    if (reconnection.Attempting() && sender->LostConnection()) {
+        reconnection.Disconnected(true);
+        return;
+    }
     FWindow.ShowDisconnected();
     FLines.Disconnected(Account(sender));
-    FWindow.Reconnection().Disconnected(sender->LostConnection());
+    reconnection.Disconnected(sender->LostConnection());
 }
 
 void TQuorMainEvents::CentralUserStatus(ThbQuorUnit *, const std::string &name,

@@ -4,9 +4,10 @@
 //
 // Keys: wndMainLeft and wndMainTop (the frame's corner), LoginName,
 // URLQuorSDK, URLQuorDelphi, ProgEmail, LogChat, QuorHost, QuorPort and the
-// connection's keys (ConnectionSettings) are read and written; MaxUserType and UserType2, UserType3
-// ... are only read. A settings file that exists but cannot be read gives the defaults and is never
-// replaced, so a file the program cannot parse loses nothing.
+// connection's keys (ConnectionSettings) are read and written; MaxUserType
+// and UserType2, UserType3 ... are only read. A settings file that exists
+// but cannot be read gives the defaults and is never replaced, so a file
+// the program cannot parse loses nothing.
 #pragma once
 
 #include "ConnectionSettings.h"

@@ -1,10 +1,11 @@
 // The program's connection end to end against the real chat server: a
 // server restart it logs on again after, with its channels and texts; a
 // Logoff during the retries; a refused logon and a logon elsewhere that end
-// them; TLS with QuorCaFile and a certificate it does not trust; and the
-// warning of a logon whose password would travel unencrypted. Anna's window
-// runs in this process with the retries on a clock of the test's own; bob's
-// program runs in a second process on real time.
+// them; an e-mail change that ends the session without any; TLS with
+// QuorCaFile and a certificate it does not trust; and the warning of a
+// logon whose password would travel unencrypted. Anna's window runs in this
+// process with the retries on a clock of the test's own; bob's program runs
+// in a second process on real time.
 #include "MainWindowFixture.h"
 #include "PeerInstance.h"
 #include "QuordForAnnaAndBob.h"
@@ -197,6 +198,18 @@ private slots:
         QVERIFY(!W->Reconnection().Retrying());
         WaitForRetry(1min);
         QCOMPARE(LogLines().last(), error);
+    }
+
+    void anEmailChangeEndsTheSessionWithoutRetries() {
+        StartAnna();
+        LogOnAnna();
+        QCOMPARE(W->Central()->ChangeEmail("anna", "anna@example.net"), 0);
+        QVERIFY(AwaitLogLine(QStringLiteral("Disconnected: anna")));
+        QVERIFY(!W->Reconnection().Retrying());
+        WaitForRetry(1min);
+        quor::testing::PumpFor(300, hbquor::PumpPending);
+        QCOMPARE(LogLines().last(), QStringLiteral("Disconnected: anna"));
+        QVERIFY(!W->Central()->IsConnected("anna"));
     }
 
     void logsOnOverTlsTrustingTheCaFile() {

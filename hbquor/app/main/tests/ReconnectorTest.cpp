@@ -130,6 +130,17 @@ private slots:
         QCOMPARE(R->NextAttemptAt(), FNow + 4s);
     }
 
+    void aRetryWhoseConnectionClosesBeforeTheAnswerFailed() {
+        LoseConnection();
+        Wait(1s);
+        R->Disconnected(true);
+        QCOMPARE(FLines.last(), QStringLiteral("Reconnect attempt 1 to chat.example.org:8317 "
+                                               "failed: the connection closed - next attempt in "
+                                               "2 s"));
+        Wait(2s);
+        QCOMPARE(FLogOns.size(), 2);
+    }
+
     void aSuccessfulRetryRejoinsTheChannelsWithTheirPasswords() {
         R->LoggingOn(QStringLiteral("anna"), QStringLiteral("pw"));
         R->Connected();
