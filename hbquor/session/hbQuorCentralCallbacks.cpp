@@ -39,6 +39,7 @@ void ThbQuorCentral::HandleDisconnect(QUORHANDLE h) {
         FinishCreateUser(h, std::nullopt);
     } else if (session) {
         session->SetIdle();
+        session->FLostConnection = true;
         FOnDisconnected(session);
     } else if (h != nullptr && h == FPasswordRequestHandle) {
         FinishPasswordRequest(std::nullopt);

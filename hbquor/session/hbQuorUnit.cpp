@@ -74,11 +74,13 @@ int ThbQuorUnit::CallReportingLastError(const std::string &where, const std::str
 void ThbQuorUnit::SetIdle() {
     FHandle = nullptr;
     FState = SessionState::Idle;
+    FLostConnection = false;
 }
 
 int ThbQuorUnit::Connect() {
     if (FState == SessionState::Connecting || FState == SessionState::Connected)
         return kResultAlreadyConnecting;
+    FLostConnection = false;
     MarkContactsPending();
     return FHandle ? ConnectLeftOverHandle() : ConnectNewHandle();
 }

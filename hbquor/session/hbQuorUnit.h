@@ -128,6 +128,10 @@ public:
     bool InLoginCall() const { return FInLoginCall; }
     // Code of a login result that arrived for this session.
     int LoginResult() const { return FLoginResult; }
+    // The session went idle because the server closed its connection or
+    // the connection broke, not by Logout, RemoveLogin or the close that
+    // ends a changed e-mail address. Cleared by the next Connect.
+    bool LostConnection() const { return FLostConnection; }
     // The session is the temporary one of an account creation that still
     // waits for the server's answer on its handle.
     bool AwaitsAccountCreation() const {
@@ -236,6 +240,7 @@ private:
     TErrorEvent FOnError;
     bool FInLoginCall = false;
     int FLoginResult = 0;
+    bool FLostConnection = false;
     // The handle an account creation was sent on, and when its answer is
     // overdue.
     QUORHANDLE FAccountCreationHandle = nullptr;

@@ -110,8 +110,13 @@ bool TQuorTalkWindow::Edit1KeyDown(int key) {
         return false;
     // The text goes out as typed, blanks included.
     const QString text = Edit1->text();
-    if (text.isEmpty() || !CanSend() || !OnSendText)
+    if (text.isEmpty() || !OnSendText)
         return true;
+    if (!CanSend()) {
+        if (OnCannotSend)
+            OnCannotSend(SendTarget());
+        return true;
+    }
     if (OnSendText(OwnName, SendTarget(), text)) {
         const QString line = OwnName + QStringLiteral(": \t") + text;
         AddLine(FSaidLineForm ? FSaidLineForm(line) : line);

@@ -59,6 +59,12 @@ public:
 
     /// Installs the handler Enter sends through; without one Enter does nothing.
     void SetOnSendText(SendTextHandler handler) { OnSendText = std::move(handler); }
+    /// Installs the handler told (with the peer or channel name) when Enter
+    /// finds a text the window may not send (a channel where the user is
+    /// alone); the text stays.
+    void SetOnCannotSend(std::function<void(const QString &targetName)> handler) {
+        OnCannotSend = std::move(handler);
+    }
 
     /// Turns a line the user said into the line the pane shows (the main
     /// window puts the time stamp before it when asked to); the line as it
@@ -123,4 +129,5 @@ private:
     SendTextHandler OnSendText;
     SaidLineForm FSaidLineForm;
     AnchoredControls *FAnchors;
+    std::function<void(const QString &)> OnCannotSend;
 };

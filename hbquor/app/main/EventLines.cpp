@@ -133,8 +133,10 @@ void EventLines::Disconnected(const QString &account) {
     FLog.Write(lsConnection, text, Stamped(" - ", text));
 }
 
-void EventLines::LoginFailed(const QString &account, int code, const QString &errText) {
-    FLog.AddLine(lsError, FillFields("Login error: %s - %d %s", {account, N(code), errText}));
+void EventLines::LoginFailed(const QString &account, int code, const QString &errText,
+                             const QString &server) {
+    FLog.AddLine(lsError,
+                 FillFields("Login error: %s - %d %s (%s)", {account, N(code), errText, server}));
 }
 
 void EventLines::UserStatus(const QString &name, hbquor::QuorUserStatus status) {

@@ -61,7 +61,9 @@ public:
     void Connecting();
     void Connected(const QString &account);
     void Disconnected(const QString &account);
-    void LoginFailed(const QString &account, int code, const QString &errText);
+    /// The login's line, naming the server it went to (host:port) at the end.
+    void LoginFailed(const QString &account, int code, const QString &errText,
+                     const QString &server);
     void UserStatus(const QString &name, hbquor::QuorUserStatus status);
     void PingReply(const QString &name, int seconds);
     void Welcome(const QString &message);

@@ -100,6 +100,7 @@ TFormQuorChannel *TalkWindowRegistry::CreateChannelWindow(const QString &own,
             made->SetChannelType(type);
             made->SetOnSendText(FHooks.SendToChannel);
             made->SetSaidLineForm(FHooks.SaidLineForm);
+            made->SetOnCannotSend(FHooks.CannotSendToChannel);
             made->SetChatWindowHooks(
                 [this](const QString &name) { return FindChatWindow(name); },
                 [this](const QString &name) { return CreateChatWindow(name); });

@@ -42,6 +42,8 @@ public:
         TQuorTalkWindow::SaidLineForm SaidLineForm;
         /// A conversation window for peer was made and registered.
         std::function<void(TFormQuorChat &window, const QString &peer)> ChatOpened;
+        /// Enter in a channel window found nobody else to send to.
+        std::function<void(const QString &channel)> CannotSendToChannel;
         /// Where channel windows post their requests for the invite dialog.
         QObject *InviteDialogTarget = nullptr;
         /// Tells the user why a window could not be made.

@@ -6,6 +6,7 @@
 #include "LibraryDriver.h"
 #include "NameText.h"
 #include "NormalFrame.h"
+#include "TlsSetup.h"
 #include "UnitQuorMainCommands.h"
 #include "UnitQuorMainEvents.h"
 #include "WindowPlacement.h"
@@ -97,16 +98,23 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
         FLines.ChannelOpened(own, channel);
     };
     hooks.ChannelClosed = [this](const QString &channel) {
-        // Leaving is asked for connected or not; the lines only while connected.
+        // Leaving is asked for connected or not; the lines only while
+        // connected. Windows closed by a lost connection stay among the
+        // channels to rejoin.
         const QString login = GetLoginName();
-        if (LoginSessionConnected())
+        if (LoginSessionConnected()) {
             FLines.ChannelClosed(login, channel);
+            FReconnect->Channels().Forget(channel);
+        }
         if (FCentral)
             FCentral->LeaveChannel(login.toStdString(), channel.toStdString());
     };
     hooks.SaidLineForm = [this](const QString &line) { return FLines.PaneLine(line); };
     hooks.ChatOpened = [this](TFormQuorChat &window, const QString &peer) {
         ReplayConversation(window, peer);
+    };
+    hooks.CannotSendToChannel = [this](const QString &channel) {
+        LogNotSent(SendRefusal::AloneInChannel, channel);
     };
     hooks.InviteDialogTarget = this;
     hooks.ShowMessage = [this](const QString &text) { ShowMessage(text); };
@@ -151,6 +159,15 @@ void TFormQuorMain::FormCreate() {
     ui.inpSayThis->clear();
 
     ShowDisconnected();
+
+    // The library takes its TLS settings before it starts.
+    FTls = std::make_unique<TlsSetup>(FSettings.Connection, Server());
+    if (!FTls->Problem().isEmpty())
+        FLog.AddLine(lsError, FTls->Problem());
+    FReconnect = std::make_unique<Reconnector>(ReconnectHooks(), Server().Text(),
+                                               ReconnectBackoff(FOptions.ReconnectRandom),
+                                               FOptions.ReconnectClock);
+    FReconnect->SetEnabled(FSettings.Connection.AutoReconnect);
 
     FCentral = std::make_unique<hbquor::ThbQuorCentral>();
     hbquor::SetServer(FSettings.QuorHost.toStdString(), FSettings.QuorPort);

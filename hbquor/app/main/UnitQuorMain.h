@@ -12,14 +12,18 @@
 //   what arrives while the user works elsewhere (TextAlerts);
 // - the session manager, its window events (TQuorMainEvents), its account
 //   events (TAccountEventRouter) and the library's driver;
-// - the commands on users and channels (TQuorMainCommands).
+// - the commands on users and channels (TQuorMainCommands);
+// - the TLS settings (TlsSetup) and the retries after a lost connection
+//   (Reconnector).
 //
 // The window itself keeps its lifecycle, its three looks, the logon and
 // account commands, the say input, the Help menu and the log's handlers:
 // UnitQuorMain.cpp (start-up, looks, closing), UnitQuorMainAccount.cpp
-// (logon, logoff, the say input, account commands, Help menu) and
-// UnitQuorMainLog.cpp (the log's and the clock's handlers) and
-// UnitQuorMainAttention.cpp (conversation lines and their history).
+// (logon, logoff, the say input, account commands, Help menu),
+// UnitQuorMainLog.cpp (the log's and the clock's handlers),
+// UnitQuorMainAttention.cpp (conversation lines and their history) and
+// UnitQuorMainConnection.cpp (the server, the retries' hooks, the lines on
+// texts not sent).
 //
 // The window opens with the size and state (maximised or not) it had at the
 // last close, never smaller than its layout (NormalFrame keeps the place a
@@ -41,6 +45,9 @@
 #include "MainSettings.h"
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
+#include "Reconnector.h"
+#include "SendRefusal.h"
+#include "ServerAddress.h"
 #include "TalkWindowRegistry.h"
 #include "TalkWindowSizes.h"
 #include "TextAlerts.h"
@@ -65,6 +72,7 @@ class TFormQuorAbout;
 class TFormQuorChat;
 class TQuorMainCommands;
 class TQuorMainEvents;
+class TlsSetup;
 
 namespace hbquor {
 class ThbQuorCentral;
@@ -98,6 +106,10 @@ struct TFormQuorMainOptions {
     /// How the alerts see the active window and mark a window urgent; the
     /// application's when not set.
     TextAlerts::Hooks AlertHooks;
+    /// The clock and the random draw of the retries after a lost
+    /// connection; the steady clock and a seeded generator when not set.
+    Reconnector::Clock ReconnectClock;
+    ReconnectBackoff::Random ReconnectRandom;
 };
 
 class TFormQuorMain : public QMainWindow {
@@ -124,6 +136,7 @@ public:
     TQuorMainEvents &SessionEvents() { return *FEvents; }
     hbquor::account::TAccountEventRouter &AccountEvents() { return *FAccountEvents; }
     TQuorMainCommands &Commands() { return *FCommands; }
+    Reconnector &Reconnection() { return *FReconnect; }
 
     /// The trimmed texts of the user name, password and target inputs.
     QString GetLoginName() const;
@@ -131,6 +144,10 @@ public:
     QString GetTarget() const;
     /// Whether the session of the login name exists and is connected.
     bool LoginSessionConnected() const;
+    /// The chat server the settings choose.
+    ServerAddress Server() const;
+    /// Logs why a text to target was not sent.
+    void LogNotSent(SendRefusal reason, const QString &target);
 
     /// A line said now between the user and peer ("name: <tab>text"): kept
     /// for conversation windows opened later and, with toOpenWindow, added
@@ -211,6 +228,11 @@ private:
     /// Enter in one of the login inputs: logs on when both are filled,
     /// otherwise moves to the other input when this one is filled.
     void LoginInputEnter(QLineEdit *input, QLineEdit *other);
+    /// Hands the contact list to the session AddLogin made for login and
+    /// logs it on; returns the session manager's Login result.
+    int LogOnAddedSession(const QString &login, const QString &password);
+    /// What the retries after a lost connection do through this window.
+    Reconnector::Hooks ReconnectHooks();
     /// Shows the message when the session manager is not initialised;
     /// returns whether it is.
     bool CheckInitialised();
@@ -233,6 +255,8 @@ private:
     std::unique_ptr<hbquor::account::TAccountEventRouter> FAccountEvents;
     std::unique_ptr<hbquor::ThbQuorCentral> FCentral;
     std::unique_ptr<LibraryDriver> FLibraryDriver;
+    std::unique_ptr<TlsSetup> FTls;
+    std::unique_ptr<Reconnector> FReconnect;
     /// The fixed title text the captions start with.
     QString FTitle;
     bool FFirstPaintDone = false;

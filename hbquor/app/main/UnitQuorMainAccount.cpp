@@ -4,6 +4,7 @@
 #include "UnitQuorMain.h"
 
 #include "NameText.h"
+#include "TlsSetup.h"
 
 #include "AccountCommands.h"
 #include "AccountEventRouter.h"
@@ -16,6 +17,8 @@
 
 #include <QLineEdit>
 #include <QUrl>
+
+#include <optional>
 
 namespace {
 
@@ -39,22 +42,33 @@ bool TFormQuorMain::CheckInitialised() {
 void TFormQuorMain::spbLogonClick() {
     if (!CheckInitialised())
         return;
-    // At most one account at a time: every earlier session is dropped.
-    FCentral->ClearLoggins();
     const QString login = GetLoginName();
     const QString password = GetPassword();
+    // The user's logon ends any retries and is the one later ones repeat.
+    FReconnect->LoggingOn(login, password);
+    // At most one account at a time: every earlier session is dropped.
+    FCentral->ClearLoggins();
     if (!FCentral->AddLogin(S(login), S(password))) {
         ShowMessage(QStringLiteral("check user name and password"));
         return;
     }
+    const QString tlsLine = FTls->LogonLine();
+    if (!tlsLine.isEmpty())
+        FLog.AddLine(lsError, tlsLine);
+    if (FTls->Usable())
+        LogOnAddedSession(login, password);
+}
+
+int TFormQuorMain::LogOnAddedSession(const QString &login, const QString &password) {
     FCentral->DelAllContacts(S(login));
     FCommands->SendContactList(login);
-    FCentral->Login(S(login), S(password));
+    return FCentral->Login(S(login), S(password));
 }
 
 void TFormQuorMain::spbLogoffClick() {
     if (!CheckInitialised())
         return;
+    FReconnect->LoggingOff();
     if (FCentral->Logout(S(GetLoginName())) != 0)
         ShowMessage(QStringLiteral("Cannot logoff."));
 }
@@ -85,17 +99,30 @@ bool TFormQuorMain::inpSayThisKeyDown(int key) {
         return false;
     const QString login = GetLoginName();
     const QString target = GetTarget();
-    if (hbquor::SameNameIgnoringCase(target, login))
-        return true;
-    TFormQuorChannel *channel = nullptr;
-    if (target.startsWith(QLatin1Char('#'))) {
-        channel = FTalkWindows.FindChannelWindow(target);
-        if (channel == nullptr || channel->MemberCount() < 2)
-            return true;
-    }
     const QString text = ui.inpSayThis->text();
-    if (login.isEmpty() || target.isEmpty() || text.isEmpty())
+    TFormQuorChannel *channel = nullptr;
+    std::optional<SendRefusal> refusal;
+    if (target.isEmpty())
+        refusal = SendRefusal::NoRecipient;
+    else if (!LoginSessionConnected())
+        refusal = SendRefusal::NotLoggedOn;
+    else if (hbquor::SameNameIgnoringCase(target, login))
+        refusal = SendRefusal::OwnName;
+    else if (target.startsWith(QLatin1Char('#'))) {
+        channel = FTalkWindows.FindChannelWindow(target);
+        if (channel == nullptr)
+            refusal = SendRefusal::ChannelNotOpen;
+        else if (channel->MemberCount() < 2)
+            refusal = SendRefusal::AloneInChannel;
+    }
+    // Nothing typed, nothing refused; a refused text stays in the input.
+    if (text.isEmpty())
         return true;
+    if (refusal) {
+        LogNotSent(*refusal, target);
+        return true;
+    }
+    // A failure here is reported by the session layer itself.
     if (FCentral->SendText(S(login), S(target), S(text)) != 0)
         return true;
     FLines.PrivateText(login, target, text);

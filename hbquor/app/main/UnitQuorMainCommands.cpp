@@ -151,12 +151,24 @@ void TQuorMainCommands::ListView1DblClick() {
 bool TQuorMainCommands::ChatWindowSend(QString &own, QString &peer, const QString &text) {
     if (own.isEmpty())
         own = FWindow.GetLoginName();
+    if (!SendAllowed(own, peer))
+        return false;
     if (Central().SendText(S(own), S(peer), S(text)) != 0)
         return false;
     FLines.PrivateText(own, peer, text);
     // The window adds the line itself once this returns.
     FWindow.ConversationLine(peer, own + QStringLiteral(": \t") + text, false);
     return true;
+}
+
+bool TQuorMainCommands::SendAllowed(const QString &own, const QString &target) {
+    if (!Central().IsConnected(S(own)))
+        FWindow.LogNotSent(SendRefusal::NotLoggedOn, target);
+    else if (Same(own, target))
+        FWindow.LogNotSent(SendRefusal::OwnName, target);
+    else
+        return true;
+    return false;
 }
 
 // ---- Ping and online status ----
@@ -215,8 +227,11 @@ void TQuorMainCommands::mnuJoinChannelClick() {
     if (channel.isEmpty())
         return;
     channel = WithChannelMark(channel);
-    const int type = dialog.ChannelTypeIndex();
-    const QString password = dialog.inpPassword->text().trimmed();
+    OpenAndJoinChannel(channel, dialog.ChannelTypeIndex(), dialog.inpPassword->text().trimmed());
+}
+
+void TQuorMainCommands::OpenAndJoinChannel(const QString &channel, int type,
+                                           const QString &password) {
     TFormQuorChannel *window = FWindow.TalkWindows().FindChannelWindow(channel);
     if (window == nullptr)
         window = FWindow.TalkWindows().CreateChannelWindow(FWindow.GetLoginName(), channel, type);
@@ -225,11 +240,15 @@ void TQuorMainCommands::mnuJoinChannelClick() {
     window->ShowInFront(true);
     if (Central().JoinChannel(S(FWindow.GetLoginName()), S(channel), type, S(password)) != 0)
         window->close();
+    else
+        FWindow.Reconnection().Channels().Remember({channel, type, password});
 }
 
 bool TQuorMainCommands::ChannelWindowSend(QString &own, QString &channel, const QString &text) {
     if (own.isEmpty())
         own = FWindow.GetLoginName();
+    if (!SendAllowed(own, channel))
+        return false;
     if (Central().SendText(S(own), S(channel), S(text)) != 0)
         return false;
     FLines.ChannelText(channel, own, text);

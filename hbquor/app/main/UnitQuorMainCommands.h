@@ -49,6 +49,10 @@ public:
 
     // ---- Channels and invitations ----
     void mnuJoinChannelClick();
+    /// Opens the channel's window (or shows the open one) and asks to join;
+    /// a join handed to the server is remembered for rejoining after a
+    /// lost connection, a refused one closes the window.
+    void OpenAndJoinChannel(const QString &channel, int type, const QString &password);
     void ListView2DblClick();
     void mnuListChannelsClick();
     void mnuInviteUser1Click();
@@ -62,6 +66,9 @@ public:
 
 private:
     hbquor::ThbQuorCentral &Central();
+    /// Whether a window's text from own to target may go out; if not, the
+    /// reason is logged.
+    bool SendAllowed(const QString &own, const QString &target);
     /// Shows the user-name dialog set up for one command; returns the input
     /// as typed after confirmation, or std::nullopt.
     std::optional<QString> AskUserName(const QString &title, const QString &button,

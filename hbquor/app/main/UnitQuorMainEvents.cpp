@@ -110,8 +110,16 @@ void TQuorMainEvents::CentralOfflineText(ThbQuorUnit *sender, const std::string 
 void TQuorMainEvents::CentralDisconnected(ThbQuorUnit *sender) {
     if (sender == nullptr)
         return;
+    Reconnector &reconnection = FWindow.Reconnection();
+    // A retry whose connection closed before its logon was answered failed;
+    // its own line says so, and the window stays trying.
+    if (reconnection.Attempting() && sender->LostConnection()) {
+        reconnection.Disconnected(true);
+        return;
+    }
     FWindow.ShowDisconnected();
     FLines.Disconnected(Account(sender));
+    reconnection.Disconnected(sender->LostConnection());
 }
 
 void TQuorMainEvents::CentralUserStatus(ThbQuorUnit *, const std::string &name,
@@ -125,14 +133,20 @@ void TQuorMainEvents::CentralConnected(ThbQuorUnit *sender) {
         FLines.Connected(Account(sender));
     }
     FWindow.ShowConnected();
+    FWindow.Reconnection().Connected();
 }
 
 void TQuorMainEvents::CentralLoginFailed(ThbQuorUnit *sender, const std::string &errText,
                                          int code) {
     if (sender == nullptr)
         return;
+    // A failed retry writes its own line, and the window stays trying.
+    const Reconnector::Failure failure = FWindow.Reconnection().LoginFailed(code, Q(errText));
+    if (failure == Reconnector::Failure::RetryLater)
+        return;
     FWindow.ShowDisconnected();
-    FLines.LoginFailed(Account(sender), code, Q(errText));
+    if (failure == Reconnector::Failure::NotARetry)
+        FLines.LoginFailed(Account(sender), code, Q(errText), FWindow.Server().Text());
 }
 
 void TQuorMainEvents::CentralPingReply(ThbQuorUnit *sender, const std::string &name, int seconds) {
@@ -216,6 +230,8 @@ void TQuorMainEvents::CentralError(ThbQuorUnit *sender, const std::string &where
 }
 
 void TQuorMainEvents::CentralConnecting(ThbQuorUnit *) {
-    FLines.Connecting();
+    // A retry's own line stands for its progress.
+    if (!FWindow.Reconnection().Attempting())
+        FLines.Connecting();
     FWindow.ShowConnecting();
 }

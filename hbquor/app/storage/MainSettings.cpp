@@ -38,6 +38,7 @@ MainSettings MainSettings::Read(const QString &fileName) {
     s.TimeMode = file.ReadInteger(p, QStringLiteral("TimeMode"), 0);
     s.ChatTimes = file.ReadBool(p, QStringLiteral("ChatTimes"), false);
     s.Sizes = WindowSizeSettings::Read(file, p);
+    s.Connection = ConnectionSettings::Read(file, p);
     return s;
 }
 
@@ -63,6 +64,7 @@ bool MainSettings::Write(const QString &fileName) const {
     file.WriteInteger(p, QStringLiteral("TimeMode"), TimeMode);
     file.WriteBool(p, QStringLiteral("ChatTimes"), ChatTimes);
     Sizes.Write(file, p);
+    Connection.Write(file, p);
     return file.Save();
 }
 

@@ -5,12 +5,13 @@
 // Keys: wndMainLeft and wndMainTop (the frame's corner), LoginName,
 // URLQuorSDK, URLQuorDelphi, ProgEmail, LogChat, QuorHost, QuorPort,
 // Notify, TimeMode and ChatTimes are read and written, and so are the window
-// sizes (WindowSizeSettings); MaxUserType and UserType2, UserType3 ... are
-// only read.
+// sizes (WindowSizeSettings) and the connection's keys (ConnectionSettings);
+// MaxUserType and UserType2, UserType3 ... are only read.
 // A settings file that exists but cannot be read gives the defaults and is
 // never replaced, so a file the program cannot parse loses nothing.
 #pragma once
 
+#include "ConnectionSettings.h"
 #include "WindowSizeSettings.h"
 
 #include <QPoint>
@@ -49,6 +50,8 @@ struct MainSettings {
     bool ChatTimes = false;
     /// The main window's size and the sizes of new talk windows.
     WindowSizeSettings Sizes;
+    /// TLS and reconnecting.
+    ConnectionSettings Connection;
     /// The file exists but could not be read.
     bool Unreadable = false;
 

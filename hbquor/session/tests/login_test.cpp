@@ -141,8 +141,10 @@ TEST_F(LoginTest, LostConnectionRaisesDisconnected) {
     EXPECT_EQ(alice->Handle(), nullptr);
     EXPECT_THAT(events.lines(),
                 ElementsAre("Connecting alice", "Connected alice", "Disconnected alice"));
+    EXPECT_TRUE(alice->LostConnection());
     // The next login starts with a new handle and all contacts pending.
     ASSERT_TRUE(LogIn("alice"));
+    EXPECT_FALSE(alice->LostConnection());
 }
 
 TEST_F(LoginTest, AChangedEmailAddressEndsTheConnection) {
@@ -156,6 +158,7 @@ TEST_F(LoginTest, AChangedEmailAddressEndsTheConnection) {
     ASSERT_TRUE(AwaitEvent("Disconnected alice"));
     EXPECT_THAT(events.lines(), ElementsAre("Connecting alice", "Connected alice",
                                             "EmailChanged alice 0 ", "Disconnected alice"));
+    EXPECT_FALSE(alice->LostConnection());
     EXPECT_TRUE(alice->IsIdle());
     EXPECT_EQ(alice->Handle(), nullptr);
     // A refused change keeps the connection.
@@ -228,6 +231,7 @@ TEST_F(LoginTest, LogoutKeepsTheSessionIdle) {
     EXPECT_TRUE(central.HasLogin("alice"));
     EXPECT_TRUE(central.IsIdle("alice"));
     EXPECT_FALSE(central.IsConnected("alice"));
+    EXPECT_FALSE(alice->LostConnection());
     EXPECT_TRUE(server.ClientClosed());
 }
 

@@ -62,20 +62,31 @@ std::string QuordProcess::StoredHash(const std::string &name) const {
 }
 
 bool QuordProcess::Start(const std::vector<std::string> &extraArguments) {
+    extraArguments_ = extraArguments;
+    return Launch(0);
+}
+
+bool QuordProcess::Restart() {
+    const int port = port_;
+    Stop();
+    return Launch(port);
+}
+
+bool QuordProcess::Launch(int port) {
     const std::string logPath = dataDir_ + "/quord.log";
     const std::size_t logStart = Log().size();
     std::vector<std::string> arguments = {QUORD_PATH,
                                           "--listen",
                                           "127.0.0.1",
                                           "--port",
-                                          "0",
+                                          std::to_string(port),
                                           "--data",
                                           dataDir_,
                                           "--hash-passes",
                                           std::to_string(kCheapHashCost.passes),
                                           "--hash-memory",
                                           std::to_string(kCheapHashCost.memoryBytes / 1024)};
-    arguments.insert(arguments.end(), extraArguments.begin(), extraArguments.end());
+    arguments.insert(arguments.end(), extraArguments_.begin(), extraArguments_.end());
     pid_ = fork();
     if (pid_ == 0) {
         const int log = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);

@@ -33,6 +33,10 @@ public:
     bool Start(const std::vector<std::string> &extraArguments = {});
     // SIGTERM and wait; returns the exit status, or -1 when it was killed.
     int Stop();
+    // Stops the server and starts it again on the same port, data folder
+    // and arguments, as a server restart looks to its clients; false when
+    // it did not report listening again.
+    bool Restart();
 
     bool running() const { return pid_ > 0; }
     pid_t pid() const { return pid_; }
@@ -49,6 +53,10 @@ public:
     std::string MailedPassword(const std::string &address) const;
 
 private:
+    // Starts quord on port (0 for a free one) with the arguments given.
+    bool Launch(int port);
+
+    std::vector<std::string> extraArguments_;
     std::string dataDir_;
     pid_t pid_ = -1;
     int port_ = 0;

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTreeWidget>
 
 #include <memory>
@@ -168,19 +169,52 @@ private slots:
         QCOMPARE(W->ui.inpSayThis->text(), QString());
     }
 
-    void sayToOneselfOrAnEmptyChannelDoesNothing() {
+    void textsThatCannotGoOutStayAndTheLogSaysWhy() {
         LogOn();
-        const int lines = F->LogLineCount();
-        W->ui.inpTarget->setText(QStringLiteral("ALICE"));
-        W->ui.inpSayThis->setText(QStringLiteral("me"));
-        W->inpSayThisKeyDown(Qt::Key_Return);
-        QCOMPARE(W->ui.inpSayThis->text(), QStringLiteral("me"));
         F->JoinChannel(QStringLiteral("lobby"));
-        W->ui.inpTarget->setText(QStringLiteral("#lobby"));
+        const QList<QPair<QString, QString>> refusals{
+            {QStringLiteral("ALICE"), QStringLiteral("Not sent to ALICE: that is your own name")},
+            {QStringLiteral("#lobby"),
+             QStringLiteral("Not sent to #lobby: nobody else is in the channel")},
+            {QStringLiteral("#den"), QStringLiteral("Not sent to #den: join the channel first")},
+            {QString(), QStringLiteral("Not sent: no user or channel to send to")},
+        };
+        for (const auto &[target, line] : refusals) {
+            W->ui.inpTarget->setText(target);
+            W->ui.inpSayThis->setText(QStringLiteral("me"));
+            QVERIFY(W->inpSayThisKeyDown(Qt::Key_Return));
+            QCOMPARE(W->ui.inpSayThis->text(), QStringLiteral("me"));
+            QCOMPARE(F->LastLogLine(), line);
+        }
+        // Enter in the channel window where alice is alone says the same.
+        TFormQuorChannel *channel = W->TalkWindows().FindChannelWindow(QStringLiteral("#lobby"));
+        channel->Edit1->setText(QStringLiteral("anyone?"));
+        QVERIFY(channel->Edit1KeyDown(Qt::Key_Return));
+        QCOMPARE(channel->Edit1->text(), QStringLiteral("anyone?"));
+        QCOMPARE(F->LastLogLine(),
+                 QStringLiteral("Not sent to #lobby: nobody else is in the channel"));
+        // Nothing typed is nothing refused.
+        const int lines = F->LogLineCount();
+        W->ui.inpSayThis->clear();
         W->inpSayThisKeyDown(Qt::Key_Return);
-        QCOMPARE(W->ui.inpSayThis->text(), QStringLiteral("me"));
-        QCOMPARE(F->LogLineCount(), lines + 1); // only "opened channel"
+        QCOMPARE(F->LogLineCount(), lines);
         QVERIFY(!W->inpSayThisKeyDown(Qt::Key_A));
+    }
+
+    void textsWhileNotLoggedOnStayAndTheLogSaysWhy() {
+        F->Say(QStringLiteral("bob"), QStringLiteral("hello?"));
+        QCOMPARE(W->ui.inpSayThis->text(), QStringLiteral("hello?"));
+        QCOMPARE(F->LastLogLine(), QStringLiteral("Not sent to bob: you are not logged on"));
+        // A conversation window stays open across a lost connection.
+        LogOn();
+        TFormQuorChat *chat = W->TalkWindows().CreateChatWindow(QStringLiteral("carol"));
+        W->spbLogoffClick();
+        chat->Edit1->setText(QStringLiteral("still there?"));
+        QVERIFY(chat->Edit1KeyDown(Qt::Key_Return));
+        QCOMPARE(chat->Edit1->text(), QStringLiteral("still there?"));
+        QCOMPARE(chat->LineCount(), 0);
+        QCOMPARE(F->LastLogLine(), QStringLiteral("Not sent to carol: you are not logged on"));
+        chat->close();
     }
 
     void sayToAChannelWithMembers() {
@@ -334,8 +368,14 @@ private slots:
         F->JoinChannel(QStringLiteral("lobby"));
         C->HandleDisconnect(C->FindByName("alice")->Handle());
         QCOMPARE(W->ui.ListView2->topLevelItemCount(), 0);
-        QCOMPARE(F->LastLogLine(), QStringLiteral("Disconnected: alice"));
-        QCOMPARE(F->LogLineCount(), 4); // Connecting, Connected, opened, Disconnected
+        // Connecting, Connected, opened, Disconnected, and the retries start.
+        const QStringList lines = W->ui.RichEdit1->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[3], QStringLiteral("Disconnected: alice"));
+        QCOMPARE(lines[4], QStringLiteral("Connection lost - reconnecting to 127.0.0.1:%1 in 1 s")
+                               .arg(FServer->port()));
+        // The channel closed by the lost connection is kept for rejoining.
+        QCOMPARE(W->Reconnection().Channels().List().size(), 1);
     }
 
     void listChannelsResetsTheCount() {

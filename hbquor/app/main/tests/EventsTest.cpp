@@ -217,7 +217,9 @@ private slots:
     void loginFailedShowsTheError() {
         C->HandleLogin(H, 3);
         const QString errText = QString::fromStdString(hbquor::ErrorText(3));
-        QCOMPARE(F->LastLogLine(), QStringLiteral("Login error: alice - 3 ") + errText);
+        // The server it went to ends the line.
+        QCOMPARE(F->LastLogLine(), QStringLiteral("Login error: alice - 3 ") + errText +
+                                       QStringLiteral(" (127.0.0.1:%1)").arg(FServer->port()));
         QCOMPARE(LastLineColour(), QColor(255, 0, 0));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));
     }

@@ -44,6 +44,10 @@ TFormQuorMain &MainWindowFixture::Start() {
         DialogTitles << dialog.windowTitle();
         return AnswerDialog ? AnswerDialog(dialog) : int(QDialog::Rejected);
     };
+    if (ReconnectNow) {
+        options.ReconnectClock = [this] { return *ReconnectNow; };
+        options.ReconnectRandom = [] { return 0.0; };
+    }
     FWindow = std::make_unique<TFormQuorMain>(std::move(options));
     return *FWindow;
 }
@@ -78,11 +82,12 @@ bool MainWindowFixture::Say(const QString &target, const QString &text) {
     return FWindow->ui.inpSayThis->text().isEmpty();
 }
 
-void MainWindowFixture::JoinChannel(const QString &name, int type) {
-    AnswerDialog = [name, type](QDialog &dialog) {
+void MainWindowFixture::JoinChannel(const QString &name, int type, const QString &password) {
+    AnswerDialog = [name, type, password](QDialog &dialog) {
         auto &join = dynamic_cast<TFormAddChannel &>(dialog);
         join.inpQuorChannel->setText(name);
         join.SetChannelTypeIndex(type);
+        join.inpPassword->setText(password);
         return int(QDialog::Accepted);
     };
     FWindow->Commands().mnuJoinChannelClick();

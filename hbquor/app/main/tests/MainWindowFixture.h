@@ -13,8 +13,10 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 /// Records the notifications the window raises.
 class RecordingNotifier : public DesktopNotifier {
@@ -61,9 +63,9 @@ public:
     /// Types the target and the text and presses Enter in the say input;
     /// true when the input was emptied, that is the text was sent.
     bool Say(const QString &target, const QString &text);
-    /// Runs the join command, answering its dialog with the channel name
-    /// and the type index.
-    void JoinChannel(const QString &name, int type = 0);
+    /// Runs the join command, answering its dialog with the channel name,
+    /// the type index and the password.
+    void JoinChannel(const QString &name, int type = 0, const QString &password = {});
 
     TFormQuorMain &Window() { return *FWindow; }
     const AppFiles &Files() const { return FFiles; }
@@ -97,6 +99,9 @@ public:
     /// the windows they marked urgent.
     QWidget *ActiveWindow = nullptr;
     QList<QWidget *> UrgentWindows;
+    /// When set before Start, the clock of the retries after a lost
+    /// connection, which then wait exactly 1, 2, 4 ... seconds.
+    std::optional<std::chrono::steady_clock::time_point> ReconnectNow;
 
 private:
     QTemporaryDir FDir;

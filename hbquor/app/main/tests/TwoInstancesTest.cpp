@@ -3,6 +3,7 @@
 // one library with one callback table, so one session manager). Private
 // texts both ways, a shared channel, and a join the server refuses.
 #include "MainWindowFixture.h"
+#include "PeerInstance.h"
 #include "QuordForAnnaAndBob.h"
 
 #include "UnitQuorChannel.h"
@@ -22,66 +23,6 @@
 #include <memory>
 
 namespace {
-
-const QChar kSeparator(0x1F);
-
-/// Bob's program instance: the peer window process, asked one command at a
-/// time while this process keeps its own library running.
-class PeerInstance {
-public:
-    explicit PeerInstance(int port) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        FProcess.setProcessEnvironment(environment);
-        FProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        FProcess.start(QStringLiteral(HBQUOR_PEER_PATH), {QString::number(port)});
-    }
-
-    bool Started() { return FProcess.waitForStarted(5000); }
-
-    /// Sends one command and returns its one-line answer (empty on time-out).
-    QString Ask(const QString &command) {
-        FProcess.write(command.toUtf8() + '\n');
-        const bool answered = quor::testing::PumpUntil(
-            [this] {
-                if (!FProcess.canReadLine())
-                    FProcess.waitForReadyRead(5);
-                return FProcess.canReadLine();
-            },
-            5000, hbquor::PumpPending);
-        return answered ? QString::fromUtf8(FProcess.readLine()).chopped(1) : QString();
-    }
-
-    /// Asks until the answer passes the check; false when it never did.
-    bool AwaitAnswer(const QString &command, const std::function<bool(const QString &)> &check) {
-        for (int round = 0; round < 100; ++round) {
-            if (check(Ask(command)))
-                return true;
-            quor::testing::PumpFor(20, hbquor::PumpPending);
-        }
-        return false;
-    }
-
-    bool AwaitLogLine(const QString &line) {
-        return AwaitAnswer(QStringLiteral("log"), [&](const QString &log) {
-            return log.split(kSeparator).contains(line);
-        });
-    }
-
-    /// Closes its input and waits for a clean exit.
-    int Finish() {
-        FProcess.closeWriteChannel();
-        if (!FProcess.waitForFinished(10000)) {
-            FProcess.kill();
-            FProcess.waitForFinished();
-            return -1;
-        }
-        return FProcess.exitStatus() == QProcess::NormalExit ? FProcess.exitCode() : -1;
-    }
-
-private:
-    QProcess FProcess;
-};
 
 QString Joined(const QStringList &items) {
     return items.join(kSeparator);

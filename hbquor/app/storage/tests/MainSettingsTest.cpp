@@ -32,6 +32,9 @@ private slots:
         QCOMPARE(s.UserTypes, (QStringList{QStringLiteral("User"), QStringLiteral("Admin")}));
         QCOMPARE(s.QuorHost, QStringLiteral("localhost"));
         QCOMPARE(s.QuorPort, 8317);
+        QVERIFY(!s.Connection.Tls);
+        QVERIFY(s.Connection.CaFile.isEmpty());
+        QVERIFY(s.Connection.AutoReconnect);
         QVERIFY(!s.UrlQuorSdk.isEmpty() && !s.UrlQuorDelphi.isEmpty() && !s.ProgEmail.isEmpty());
         QVERIFY(!s.Unreadable);
     }
@@ -65,15 +68,20 @@ private slots:
         s.LoginName = QStringLiteral("dave");
         s.LogChat = false;
         s.QuorPort = 9000;
+        s.Connection = {true, QStringLiteral("/etc/quord/ca.pem"), false};
         QVERIFY(s.Write(name));
         const MainSettings again = MainSettings::Read(name);
         QCOMPARE(again.Frame, std::optional<QPoint>(QPoint(-3, 40)));
         QCOMPARE(again.LoginName, QStringLiteral("dave"));
         QVERIFY(!again.LogChat);
         QCOMPARE(again.QuorPort, 9000);
+        QVERIFY(again.Connection.Tls);
+        QCOMPARE(again.Connection.CaFile, QStringLiteral("/etc/quord/ca.pem"));
+        QVERIFY(!again.Connection.AutoReconnect);
         QCOMPARE(again.UserTypes, s.UserTypes);
         const QByteArray text = ReadFileBytes(name);
-        for (const char *kept : {"; note", "MaxUserType=2", "UserType2=Guide", "[Other]", "x=1"})
+        for (const char *kept : {"; note", "MaxUserType=2", "UserType2=Guide", "[Other]", "x=1",
+                                 "QuorTls=1", "AutoReconnect=0"})
             QVERIFY2(text.contains(kept), kept);
     }
 
