@@ -11,6 +11,9 @@ int main(int argc, char *argv[]) {
     // Only the name of files and folders: a display name would be appended
     // to every window title, and the titles are exactly those the windows set.
     QApplication::setApplicationName(QStringLiteral("hbquor"));
+    // The menu entry's name (hbquor.desktop), by which a Wayland compositor
+    // and the notification service match the windows to their icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("hbquor"));
     // Watched from the start, so a signal during start-up is not lost.
     ShutdownSignals shutdownSignals;
 
