@@ -1,7 +1,7 @@
 # Debian packages, one per install component, by `make package` into the
 # build folder. Dependencies on system libraries come from dpkg-shlibdeps;
 # the one on libquor, which no installed package provides yet, is declared.
-# Each package's Debian files (changelog, maintainer scripts) are
+# Each package's Debian files (changelog, maintainer scripts, triggers) are
 # in debian/<package>/.
 get_target_property(QUOR_SOVERSION quor SOVERSION)
 set(QUOR_LIBRARY_PACKAGE libquor${QUOR_SOVERSION})
@@ -33,6 +33,12 @@ include(DebianDocs.cmake)
 set(CPACK_COMPONENTS_ALL Library Development)
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME ${QUOR_LIBRARY_PACKAGE})
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_SECTION libs)
+# The loader's cache follows the library through dpkg's ldconfig trigger,
+# not through the ldconfig calls CPack would add.
+set(CPACK_DEBIAN_LIBRARY_PACKAGE_CONTROL_EXTRA
+  ${CMAKE_CURRENT_SOURCE_DIR}/debian/${QUOR_LIBRARY_PACKAGE}/triggers)
+set(CPACK_QUOR_LIBRARY_PACKAGE ${QUOR_LIBRARY_PACKAGE})
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/LdconfigTrigger.cmake)
 quor_debian_docs(Library ${QUOR_LIBRARY_PACKAGE})
 # A shlibs file for every package with a shared library: only libquor14.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
