@@ -1,6 +1,8 @@
 # Debian packages, one per install component, by `make package` into the
 # build folder. Dependencies on system libraries come from dpkg-shlibdeps;
 # the one on libquor, which no installed package provides yet, is declared.
+# Each package's Debian files (changelog, maintainer scripts, triggers) are
+# in debian/<package>/.
 get_target_property(QUOR_SOVERSION quor SOVERSION)
 set(QUOR_LIBRARY_PACKAGE libquor${QUOR_SOVERSION})
 
@@ -26,10 +28,18 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/quor)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/hbquor")
+include(DebianDocs.cmake)
 
 set(CPACK_COMPONENTS_ALL Library Development)
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME ${QUOR_LIBRARY_PACKAGE})
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_SECTION libs)
+# The loader's cache follows the library through dpkg's ldconfig trigger,
+# not through the ldconfig calls CPack would add.
+set(CPACK_DEBIAN_LIBRARY_PACKAGE_CONTROL_EXTRA
+  ${CMAKE_CURRENT_SOURCE_DIR}/debian/${QUOR_LIBRARY_PACKAGE}/triggers)
+set(CPACK_QUOR_LIBRARY_PACKAGE ${QUOR_LIBRARY_PACKAGE})
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/LdconfigTrigger.cmake)
+quor_debian_docs(Library ${QUOR_LIBRARY_PACKAGE})
 # A shlibs file for every package with a shared library: only libquor14.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
@@ -40,6 +50,7 @@ through callbacks. It runs on the caller's thread, driven by one descriptor.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libquor-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+quor_debian_docs(Development libquor-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "${QUOR_LIBRARY_PACKAGE} (= ${PROJECT_VERSION})")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "development files for libquor, the Quor chat client library
 The header quor.h, the event-loop adapters for poll, GLib, libuv and Qt,
@@ -49,6 +60,7 @@ if(TARGET hbquor)
   list(APPEND CPACK_COMPONENTS_ALL Program)
   set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME hbquor)
   set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION net)
+  quor_debian_docs(Program hbquor)
   set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "${QUOR_LIBRARY_PACKAGE} (>= ${PROJECT_VERSION})")
   set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "desktop client for the Quor text chat service
 HB Quor logs on to a Quor chat server, keeps a contact list with online
@@ -62,9 +74,10 @@ if(TARGET quord)
   set(CPACK_DEBIAN_SERVER_PACKAGE_NAME quord)
   set(CPACK_DEBIAN_SERVER_PACKAGE_SECTION net)
   set(CPACK_DEBIAN_SERVER_PACKAGE_CONTROL_EXTRA
-    ${CMAKE_CURRENT_SOURCE_DIR}/debian-quord/postinst
-    ${CMAKE_CURRENT_SOURCE_DIR}/debian-quord/prerm
-    ${CMAKE_CURRENT_SOURCE_DIR}/debian-quord/postrm)
+    ${CMAKE_CURRENT_SOURCE_DIR}/debian/quord/postinst
+    ${CMAKE_CURRENT_SOURCE_DIR}/debian/quord/prerm
+    ${CMAKE_CURRENT_SOURCE_DIR}/debian/quord/postrm)
+  quor_debian_docs(Server quord)
   set(CPACK_DEBIAN_SERVER_DESCRIPTION "reference chat server for the Quor text chat service
 quord serves accounts, private and offline texts, channels, contacts and
 profiles. It keeps its data in SQLite and writes mails as files. A systemd
