@@ -53,12 +53,12 @@ void ChatServer::StoreOfflineText(Session &session, const QuorMessage &record) {
         Refuse(session, kErrUserUnavailable, kText, recipient);
         return;
     }
-    // One sender's share is refused the same way as a full queue, the one
-    // refusal the client knows for it.
     if (store_.CountOfflineTexts(account->name) >= kMaxOfflineTexts) {
         Refuse(session, kErrOfflineQueueFull, kText, recipient);
         return;
     }
+    // One sender's share is refused the same way as a full queue, the one
+    // refusal the client knows for it.
     if (store_.CountOfflineTextsFrom(account->name, session.user) >= kMaxOfflineTextsPerSender) {
         Refuse(session, kErrOfflineQueueFull, kText, recipient,
                std::to_string(kMaxOfflineTextsPerSender) + " texts from the sender wait");
