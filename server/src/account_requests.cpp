@@ -4,9 +4,9 @@
 // ready, as other clients may have taken the name or the address meanwhile.
 #include "chat_server.h"
 
+#include "log_text.h"
 #include "mailed_passwords.h"
 #include "names.h"
-#include "server_log.h"
 
 namespace quord {
 
@@ -71,7 +71,7 @@ void ChatServer::FinishCreateAccount(Session &session, PendingWork &pending,
         account.createdFrom = session.peer;
         MailPassword(outbox_, account, pending.password, NewAccountSubject(account.name));
         store_.Add(account);
-        LogLine("account " + account.name + " created by " + Describe(session));
+        Note(session, "account " + LogText(account.name) + " created by " + Describe(session));
         Reply(session, kAccountCreated);
     }
     AnswerAndClose(session);
@@ -151,7 +151,8 @@ void ChatServer::FinishRequestPassword(Session &session, PendingWork &pending,
         account->passwordHash = hash;
         MailPassword(outbox_, *account, pending.password, "Your new password");
         store_.Update(*account);
-        LogLine("new password for " + account->name + " mailed on request of " + Describe(session));
+        Note(session, "new password for " + LogText(account->name) + " mailed on request of " +
+                          Describe(session));
         Reply(session, kPasswordMailed);
     }
     AnswerAndClose(session);
@@ -202,7 +203,7 @@ void ChatServer::FinishChangeEmail(Session &session, PendingWork &pending,
     account->passwordHash = hash;
     MailPassword(outbox_, *account, pending.password, "Your e-mail address was changed");
     store_.Update(*account);
-    LogLine(Describe(session) + " changed the e-mail address; a new password was mailed");
+    Note(session, Describe(session) + " changed the e-mail address; a new password was mailed");
     Reply(session, kEmailChanged);
     AnswerAndClose(session);
 }

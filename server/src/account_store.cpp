@@ -127,6 +127,13 @@ int AccountStore::CountOfflineTexts(std::string_view recipient) {
     return static_cast<int>(count.Int(0));
 }
 
+int AccountStore::CountOfflineTextsFrom(std::string_view recipient, std::string_view sender) {
+    SqliteStatement count(
+        db_, "SELECT COUNT(*) FROM offline_texts WHERE recipient = ?1 AND sender = ?2");
+    count.Bind(recipient).Bind(sender).Step();
+    return static_cast<int>(count.Int(0));
+}
+
 void AccountStore::StoreOfflineText(std::string_view recipient, const OfflineText &text) {
     SqliteStatement insert(
         db_, "INSERT INTO offline_texts (recipient, sender, sent, text) VALUES (?1, ?2, ?3, ?4)");

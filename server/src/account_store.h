@@ -53,6 +53,7 @@ public:
     int CountCreatedFromSince(std::string_view address, std::int64_t since);
 
     int CountOfflineTexts(std::string_view recipient);
+    int CountOfflineTextsFrom(std::string_view recipient, std::string_view sender);
     void StoreOfflineText(std::string_view recipient, const OfflineText &text);
     // The stored texts, oldest first; they are deleted from the store.
     std::vector<OfflineText> TakeOfflineTexts(std::string_view recipient);

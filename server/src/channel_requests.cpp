@@ -1,9 +1,9 @@
 // Joining, leaving, listing channels and invitations.
 #include "chat_server.h"
 
+#include "log_text.h"
 #include "names.h"
 #include "quor_wire/protocol_ids.h"
-#include "server_log.h"
 
 namespace quord {
 
@@ -60,7 +60,7 @@ void ChatServer::JoinChannel(Session &session, const std::string &name, std::int
         channel->members.push_back(member);
     }
     session.channels.insert(quor::FoldedName(name));
-    LogLine(Describe(session) + " joined " + channel->name);
+    Note(session, Describe(session) + " joined " + LogText(channel->name));
 
     std::vector<std::string> names{channel->name};
     for (const ChannelMember &m : channel->members) {
@@ -83,7 +83,7 @@ void ChatServer::LeaveChannel(Session &session, const std::string &name) {
     const std::string channelName = channel->name;
     channels_.RemoveMember(channelName, session.connection);
     session.channels.erase(quor::FoldedName(channelName));
-    LogLine(Describe(session) + " left " + channelName);
+    Note(session, Describe(session) + " left " + LogText(channelName));
     if (const Channel *rest = channels_.Find(channelName)) {
         QuorMessage left = ServerRecord(session, kMembershipChange, "dss",
                                         {kLeaveChannel, session.user, channelName});
@@ -130,7 +130,8 @@ void ChatServer::Invite(Session &session, const QuorMessage &record) {
         return;
     }
     channel->invited.insert(quor::FoldedName(account->name));
-    LogLine(Describe(session) + " invited " + account->name + " to " + channel->name);
+    Note(session, Describe(session) + " invited " + LogText(account->name) + " to " +
+                      LogText(channel->name));
     QuorMessage accepted = ServerRecord(session, kInviteAccepted);
     accepted.setRawText(account->name);
     Send(session.connection, accepted);

@@ -1,5 +1,6 @@
 #include "chat_server.h"
 
+#include "log_text.h"
 #include "names.h"
 #include "server_log.h"
 
@@ -16,7 +17,8 @@ ChatServer::ChatServer(Transport &network, AccountStore &store, Outbox &outbox,
                        PasswordWorkers &workers, LoginThrottle &throttle, ChatSettings settings)
     : network_(network), store_(store), outbox_(outbox), workers_(workers), throttle_(throttle),
       settings_(std::move(settings)),
-      decoyHash_(HashPassword(GeneratePassword(), settings_.hashCost)) {}
+      decoyHash_(HashPassword(GeneratePassword(), settings_.hashCost)),
+      lineBudget_(settings_.logLines) {}
 
 void ChatServer::OnOpened(ConnectionId connection, const std::string &peerAddress, bool quiet) {
     Session &session = sessions_[connection];
@@ -156,10 +158,12 @@ void ChatServer::Dispatch(Session &session, const QuorMessage &record) {
         RequestPassword(session, record);
         break;
     default:
-        if (!session.quiet) {
-            LogLine("ignored record " + std::to_string(record.id()) + " before login on " +
-                    Describe(session));
-        }
+        // Nothing but an opening request has any meaning before logging on,
+        // and answering more would let anyone fill the log without an
+        // account.
+        session.phase = Phase::Closing;
+        network_.Drop(session.connection,
+                      "record " + std::to_string(id) + " before an opening request");
     }
 }
 
@@ -199,7 +203,8 @@ void ChatServer::DispatchLoggedOn(Session &session, const QuorMessage &record) {
         RelayPingReply(session, record);
         break;
     default:
-        LogLine("ignored record " + std::to_string(record.id()) + " from " + Describe(session));
+        Note(session,
+             "ignored record " + std::to_string(record.id()) + " from " + Describe(session));
     }
 }
 
@@ -211,10 +216,14 @@ void ChatServer::OnClosed(ConnectionId connection) {
     if (!it->second.user.empty()) {
         LogOff(it->second);
     }
+    if (const auto leftOut = lineBudget_.Forget(connection)) {
+        LogLine(LeftOutReport(it->second, *leftOut));
+    }
     sessions_.erase(it);
 }
 
 int ChatServer::OnTimer() {
+    Housekeep();
     const auto now = static_cast<std::int32_t>(std::time(nullptr));
     // Each tick earns the pings of its share of the interval; fractions
     // add up over the ticks, so that few clients are pinged as seldom as
@@ -274,12 +283,18 @@ void ChatServer::ReplyList(const Session &session, std::int32_t id,
 
 void ChatServer::Refuse(const Session &session, std::int32_t error, std::int32_t request,
                         std::string_view name, std::string_view why, Logging logging) {
-    if (!session.quiet || logging == Logging::Always) {
-        LogLine("refused request " + std::to_string(request) + " of " + Describe(session) +
-                " with " + std::to_string(error) + " (" + std::string(name) + ")" +
-                (why.empty() ? "" : ": " + std::string(why)));
-    }
+    Note(session,
+         "refused request " + std::to_string(request) + " of " + Describe(session) + " with " +
+             std::to_string(error) + " (" + LogText(name) + ")" +
+             (why.empty() ? "" : ": " + std::string(why)),
+         logging);
     Reply(session, error, "ds", {request, name});
+}
+
+void ChatServer::Note(const Session &session, const std::string &text, Logging logging) {
+    if (logging == Logging::Always || (!session.quiet && lineBudget_.Admit(session.connection))) {
+        LogLine(text);
+    }
 }
 
 void ChatServer::AnswerAndClose(Session &session) {
@@ -306,7 +321,7 @@ std::uint8_t ChatServer::StatusOf(std::string_view name) {
 std::string ChatServer::Describe(const Session &session) const {
     std::string text = "connection " + std::to_string(session.connection);
     if (!session.user.empty()) {
-        text += " (" + session.user + ")";
+        text += " (" + LogText(session.user) + ")";
     }
     return text;
 }

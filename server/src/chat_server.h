@@ -13,6 +13,7 @@
 
 #include "account_store.h"
 #include "channel_registry.h"
+#include "connection_line_budget.h"
 #include "login_throttle.h"
 #include "network.h"
 #include "outbox.h"
@@ -36,6 +37,7 @@ struct ChatSettings {
     std::string welcomeText = "Welcome to quord.";
     HashCost hashCost = kDefaultHashCost; // of every new hash
     int pingIntervalMs = 20000;           // between two pings of one client
+    LineBudgetRules logLines;             // per connection
 };
 
 // Pings are spread over the ping interval: each timer tick pings the share
@@ -50,6 +52,9 @@ inline constexpr std::size_t kPingsPerTick = 2;
 
 // Limits the service enforces.
 inline constexpr int kMaxOfflineTexts = 50;
+// Of a recipient's offline texts, those one sender may have waiting, so
+// that one sender cannot fill the queue for everyone.
+inline constexpr int kMaxOfflineTextsPerSender = 10;
 inline constexpr std::size_t kMaxChannelsPerUser = 20;
 inline constexpr int kMaxAccountsPerEmail = 3;
 inline constexpr int kMaxAccountsPerAddressPerHour = 5;
@@ -80,8 +85,8 @@ public:
     void OnOpened(ConnectionId connection, const std::string &peerAddress, bool quiet) override;
     void OnRecord(ConnectionId connection, const quor::QuorMessage &record) override;
     void OnClosed(ConnectionId connection) override;
-    // Pings the next share of the logged-on clients; returns when to be
-    // called again (see kPingsPerTick).
+    // Pings the next share of the logged-on clients and does the
+    // housekeeping; returns when to be called again (see kPingsPerTick).
     int OnTimer() override;
 
     // Completes the requests whose password work is done. Work of a
@@ -142,9 +147,12 @@ private:
     void Reply(const Session &session, std::int32_t id, std::string_view signature = "",
                const std::vector<quor::FieldValue> &values = {});
     void ReplyList(const Session &session, std::int32_t id, const std::vector<std::string> &items);
-    // Whether a refusal is logged for a quiet session too: those that follow
-    // a password check are (the throttle keeps them few), routine ones not.
+    // Whether a line is logged for a quiet session too and beyond the
+    // connection's line budget: those that tell what a password check
+    // decided are (the throttle keeps them few), routine ones not.
     enum class Logging { Routine, Always };
+    // Logs a line about the session within its connection's line budget.
+    void Note(const Session &session, const std::string &text, Logging logging = Logging::Routine);
     // Error reply (request id, the name concerned), logged as refused with
     // the reason when there is one.
     void Refuse(const Session &session, std::int32_t error, std::int32_t request,
@@ -155,6 +163,13 @@ private:
     Session *OnlineSession(std::string_view name);
     std::uint8_t StatusOf(std::string_view name);
     std::string Describe(const Session &session) const;
+
+    // housekeeping.cpp
+    // Reports the lines that connections' budgets left out in windows that
+    // have ended, and removes old mails once an hour.
+    void Housekeep();
+    std::string LeftOutReport(const Session &session,
+                              const ConnectionLineBudget::LeftOut &leftOut) const;
 
     // login_requests.cpp
     void Login(Session &session, const quor::QuorMessage &record);
@@ -239,6 +254,8 @@ private:
     // name key -> the sessions whose contact list holds it, with their spelling
     std::unordered_map<std::string, std::unordered_map<ConnectionId, std::string>> watchers_;
     ChannelRegistry channels_;
+    ConnectionLineBudget lineBudget_;
+    std::time_t nextMailExpiry_ = 0; // at the first tick, then hourly
 };
 
 } // namespace quord

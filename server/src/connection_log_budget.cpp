@@ -1,5 +1,7 @@
 #include "connection_log_budget.h"
 
+#include "server_log.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -54,13 +56,8 @@ void ConnectionLogBudget::CloseEnded(std::int64_t nowMs) {
 
 void ConnectionLogBudget::Close(Windows::iterator window, std::int64_t nowMs) {
     if (window->leftOut > 0) {
-        const std::int64_t seconds =
-            std::max<std::int64_t>((nowMs - window->startMs + 999) / 1000, 1);
-        const char *noun =
-            window->leftOut == 1 ? " more connection from " : " more connections from ";
-        summaries_.push_back(std::to_string(window->leftOut) + noun + window->address +
-                             " in the last " + std::to_string(seconds) +
-                             " s, not logged one by one");
+        summaries_.push_back(LeftOutLine(window->leftOut, "connection", "connections",
+                                         "from " + window->address, nowMs - window->startMs));
     }
     index_.erase(window->address);
     windows_.erase(window);

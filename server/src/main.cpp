@@ -2,6 +2,7 @@
 // folder and serves until SIGINT or SIGTERM.
 #include "account_store.h"
 #include "chat_server.h"
+#include "data_folder.h"
 #include "hash_pool.h"
 #include "login_throttle.h"
 #include "mailed_passwords.h"
@@ -11,9 +12,9 @@
 #include "server_log.h"
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <exception>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -47,9 +48,10 @@ int Serve(const quord::ServerOptions &options) {
     settings.registrationOpen = options.registrationOpen;
     settings.pingIntervalMs = options.pingIntervalSeconds * 1000;
     settings.hashCost = {options.hashPasses, options.hashMemoryKiB * 1024};
-    std::filesystem::create_directories(options.dataDir);
-    quord::AccountStore store(options.dataDir + "/quord.db");
-    quord::Outbox outbox(options.dataDir + "/outbox");
+    settings.logLines.lines = options.logPerConnection;
+    quord::PrepareDataFolder(options.dataDir);
+    quord::AccountStore store(options.dataDir + "/" + quord::kDatabaseFile);
+    quord::Outbox outbox(options.dataDir + "/" + quord::kOutboxFolder);
     if (!options.adminName.empty()) {
         quord::EnsureAdministrator(store, outbox, options.adminName, options.adminEmail,
                                    settings.hashCost);
@@ -96,6 +98,9 @@ int main(int argc, char **argv) {
     case quord::OptionsOutcome::Run:
         break;
     }
+    // Whatever the server makes (the database and SQLite's files beside it,
+    // mails) holds secrets: private to its account from the start.
+    umask(S_IRWXG | S_IRWXO);
     try {
         return Serve(options);
     } catch (const std::exception &e) {

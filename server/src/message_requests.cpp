@@ -57,6 +57,13 @@ void ChatServer::StoreOfflineText(Session &session, const QuorMessage &record) {
         Refuse(session, kErrOfflineQueueFull, kText, recipient);
         return;
     }
+    // One sender's share is refused the same way as a full queue, the one
+    // refusal the client knows for it.
+    if (store_.CountOfflineTextsFrom(account->name, session.user) >= kMaxOfflineTextsPerSender) {
+        Refuse(session, kErrOfflineQueueFull, kText, recipient,
+               std::to_string(kMaxOfflineTextsPerSender) + " texts from the sender wait");
+        return;
+    }
     store_.StoreOfflineText(account->name, {session.user, std::time(nullptr), record.rawText()});
 }
 

@@ -388,14 +388,18 @@ void Network::WatchReadable(int fd, std::function<void()> onReadable) {
 void Network::RefuseWithoutDescriptors() {
     // Out of descriptors: the spare one makes room to accept the waiting
     // client and close it at once, instead of leaving it in the backlog
-    // where it would wake the loop again and again.
+    // where it would wake the loop again and again. Logged within the
+    // address's budget like every other refusal, as a flood can cause it.
     ::close(spare_);
-    const int fd = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+    sockaddr_storage peer{};
+    socklen_t length = sizeof peer;
+    const int fd = accept4(listener_, reinterpret_cast<sockaddr *>(&peer), &length, SOCK_CLOEXEC);
     if (fd >= 0) {
-        ::close(fd);
+        const auto *address = reinterpret_cast<const sockaddr *>(&peer);
+        Refuse(fd, logBudget_.Admit(AddressKey(address)), Numeric(address, length, true),
+               "out of file descriptors");
     }
     spare_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    LogLine("refused a connection: out of file descriptors");
 }
 
 void Network::ReadFrom(Connection &connection) {

@@ -37,9 +37,16 @@ contacts and profiles over the 476-byte record protocol.
                         logged in full before they log on; of further ones
                         only a count is logged, once a minute (default 20,
                         0 logs every line)
+  --log-per-connection N
+                        lines about one connection logged per minute; of
+                        further ones only a count is logged, once a minute
+                        and when it closes (default 20, 0 logs every line;
+                        what password checks decide is always logged)
   --tls-cert FILE       with --tls-key: every client speaks TLS; FILE holds the
                         PEM certificate chain presented to clients
-  --tls-key FILE        the PEM private key of that certificate
+  --tls-key FILE        the PEM private key of that certificate (default with
+                        --tls-cert under systemd: the credential quord-key.pem
+                        in $CREDENTIALS_DIRECTORY)
   --tls-handshake-timeout S
                         seconds a client has to finish its TLS handshake before
                         it is dropped (default 10, 1 to 3600)
@@ -68,8 +75,12 @@ account; account creations and password requests against the address.
 
   --help                show this help and exit
 
-Mail is not sent: each mail is written as a text file into DIR/outbox/.
-The log goes to stderr, one line per event, with UTC time stamps.
+Mail is not sent: each mail is written as a text file into DIR/outbox/,
+kept for 30 days. DIR and everything quord keeps in it are private to the
+account that runs it (modes 0700 and 0600, tightened at start if wider).
+The log goes to stderr, one line per event, with UTC time stamps; strings
+from clients appear escaped (\xNN, \uNNNN) and cut after 256 bytes. A
+connection that sends anything before its opening request is closed.
 SIGINT or SIGTERM closes all clients and exits with status 0.
 )";
 
@@ -105,6 +116,8 @@ constexpr NumberOption kNumberOptions[] = {
      [](ServerOptions &o, long n) { o.logonDeadlineSeconds = int(n); }},
     {"log-per-address", 0, 1000000, "a number",
      [](ServerOptions &o, long n) { o.logPerAddress = std::size_t(n); }},
+    {"log-per-connection", 0, 1000000, "a number",
+     [](ServerOptions &o, long n) { o.logPerConnection = std::size_t(n); }},
     {"hash-threads", 1, 256, "a number",
      [](ServerOptions &o, long n) { o.hashThreads = std::size_t(n); }},
     {"hash-queue", 1, 100000, "a number",
@@ -232,6 +245,13 @@ OptionsOutcome ParseOptions(int argc, char **argv, ServerOptions &options, std::
     }
     if (optind < argc) {
         return fail(std::string("unexpected argument '") + argv[optind] + "'");
+    }
+    // systemd's LoadCredential= hands the service a key that stays private
+    // to root on disk.
+    const char *credentials = std::getenv("CREDENTIALS_DIRECTORY");
+    if (!options.tlsCertFile.empty() && options.tlsKeyFile.empty() && credentials != nullptr &&
+        *credentials != '\0') {
+        options.tlsKeyFile = std::string(credentials) + "/" + kTlsKeyCredential;
     }
     if (options.tlsCertFile.empty() != options.tlsKeyFile.empty()) {
         return fail("--tls-cert and --tls-key go together");

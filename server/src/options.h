@@ -22,8 +22,9 @@ struct ServerOptions {
     int tlsHandshakeSeconds = 10;
     std::size_t maxPerAddress = 16;
     int logonDeadlineSeconds = 10;
-    std::size_t logPerAddress = 20; // connections a minute logged in full before logon; 0: all
-    std::size_t hashThreads = 0;    // 0: one per core, at most 2
+    std::size_t logPerAddress = 20;    // connections a minute logged in full before logon; 0: all
+    std::size_t logPerConnection = 20; // lines a minute about one connection; 0: all
+    std::size_t hashThreads = 0;       // 0: one per core, at most 2
     std::size_t hashQueue = 64;
     unsigned long long hashPasses = 2;
     std::size_t hashMemoryKiB = 19 * 1024;
@@ -32,6 +33,10 @@ struct ServerOptions {
     int loginPenaltyMaxSeconds = 15 * 60;
     std::size_t throttleTable = 10000;
 };
+
+// The name of the TLS key among the credentials systemd passes
+// ($CREDENTIALS_DIRECTORY), taken when --tls-cert comes without --tls-key.
+inline constexpr const char *kTlsKeyCredential = "quord-key.pem";
 
 enum class OptionsOutcome { Run, ExitSuccess, ExitFailure };
 

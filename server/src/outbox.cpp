@@ -1,12 +1,15 @@
 #include "outbox.h"
 
+#include "log_text.h"
 #include "server_log.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <ctime>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 namespace quord {
@@ -25,11 +28,28 @@ std::string FileNamePart(const std::string &text) {
     return part.substr(0, 64);
 }
 
+bool WriteAll(int fd, const std::string &text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 } // namespace
 
 Outbox::Outbox(std::string folder) : folder_(std::move(folder)) {
-    std::error_code ec;
-    std::filesystem::create_directories(folder_, ec);
+    if (::mkdir(folder_.c_str(), 0700) != 0 && errno != EEXIST) {
+        throw std::runtime_error("cannot create the outbox folder " + folder_ + ": " +
+                                 std::strerror(errno));
+    }
     if (!std::filesystem::is_directory(folder_)) {
         throw std::runtime_error("cannot create the outbox folder " + folder_);
     }
@@ -42,14 +62,40 @@ std::string Outbox::Send(const std::string &to, const std::string &subject,
     std::erase(stamp, ':');
     const std::string path = folder_ + "/" + stamp + "-" + std::to_string(::getpid()) + "-" +
                              std::to_string(++sequence_) + "-" + FileNamePart(to) + ".txt";
-    std::ofstream file(path, std::ios::out | std::ios::trunc);
-    file << "To: " << to << "\nDate: " << IsoUtc(now) << "\nSubject: " << subject << "\n\n" << body;
-    file.close();
-    if (!file) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        throw std::runtime_error("cannot write the mail " + path + ": " + std::strerror(errno));
+    }
+    const bool written = WriteAll(fd, "To: " + to + "\nDate: " + IsoUtc(now) +
+                                          "\nSubject: " + subject + "\n\n" + body);
+    if (::close(fd) != 0 || !written) {
+        ::unlink(path.c_str());
         throw std::runtime_error("cannot write the mail " + path);
     }
-    LogLine("mail to " + to + " (" + subject + ") written to " + path);
+    LogLine("mail to " + LogText(to) + " (" + LogText(subject) + ") written to " + path);
     return path;
+}
+
+std::size_t Outbox::RemoveExpired(std::time_t now) {
+    std::size_t removed = 0;
+    std::error_code ec;
+    // Never throws: a folder that cannot be read keeps its mails until the
+    // next attempt.
+    for (std::filesystem::directory_iterator it(folder_, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        struct stat status {};
+        const std::string path = it->path().string();
+        if (it->path().extension() == ".txt" && ::lstat(path.c_str(), &status) == 0 &&
+            S_ISREG(status.st_mode) && now - status.st_mtime > kMailKeepSeconds &&
+            ::unlink(path.c_str()) == 0) {
+            ++removed;
+        }
+    }
+    if (removed > 0) {
+        LogLine("removed " + std::to_string(removed) + (removed == 1 ? " mail" : " mails") +
+                " older than 30 days from " + folder_);
+    }
+    return removed;
 }
 
 } // namespace quord

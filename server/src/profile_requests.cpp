@@ -2,8 +2,8 @@
 // its hash from the password workers and is checked again once it is made.
 #include "chat_server.h"
 
+#include "log_text.h"
 #include "names.h"
-#include "server_log.h"
 
 namespace quord {
 
@@ -112,7 +112,7 @@ void ChatServer::ApplyProfileChange(Session &session, Account &account, const Ac
     account.userType = wanted.userType;
     account.disabled = wanted.disabled;
     store_.Update(account);
-    LogLine("profile of " + account.name + " changed by " + Describe(session));
+    Note(session, "profile of " + LogText(account.name) + " changed by " + Describe(session));
     Reply(session, kProfileChanged, "s", {account.name});
     if (Session *target = OnlineSession(account.name)) {
         target->userType = account.userType;

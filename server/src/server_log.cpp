@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace quord {
 
 std::string IsoUtc(std::time_t t) {
@@ -10,6 +12,14 @@ std::string IsoUtc(std::time_t t) {
     char buffer[32];
     std::strftime(buffer, sizeof buffer, "%Y-%m-%dT%H:%M:%SZ", &utc);
     return buffer;
+}
+
+std::string LeftOutLine(std::size_t count, std::string_view noun, std::string_view nouns,
+                        std::string_view about, std::int64_t ms) {
+    const std::int64_t seconds = std::max<std::int64_t>((ms + 999) / 1000, 1);
+    return std::to_string(count) + " more " + std::string(count == 1 ? noun : nouns) + " " +
+           std::string(about) + " in the last " + std::to_string(seconds) +
+           " s, not logged one by one";
 }
 
 namespace {

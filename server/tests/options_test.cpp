@@ -37,6 +37,7 @@ TEST(OptionsTest, Defaults) {
     EXPECT_EQ(options.maxPerAddress, 16u);
     EXPECT_EQ(options.logonDeadlineSeconds, 10);
     EXPECT_EQ(options.logPerAddress, 20u);
+    EXPECT_EQ(options.logPerConnection, 20u);
     EXPECT_EQ(options.hashThreads, 0u);
     EXPECT_EQ(options.hashPasses, 2u);
     EXPECT_EQ(options.hashMemoryKiB, 19456u);
@@ -66,6 +67,8 @@ TEST(OptionsTest, EveryOption) {
                      "2",
                      "--log-per-address",
                      "0",
+                     "--log-per-connection",
+                     "5",
                      "--hash-threads",
                      "3",
                      "--hash-queue",
@@ -95,6 +98,7 @@ TEST(OptionsTest, EveryOption) {
     EXPECT_EQ(options.maxPerAddress, 4u);
     EXPECT_EQ(options.logonDeadlineSeconds, 2);
     EXPECT_EQ(options.logPerAddress, 0u);
+    EXPECT_EQ(options.logPerConnection, 5u);
     EXPECT_EQ(options.hashThreads, 3u);
     EXPECT_EQ(options.hashQueue, 7u);
     EXPECT_EQ(options.hashPasses, 3u);
@@ -117,6 +121,7 @@ TEST(OptionsTest, BadValuesFailWithAHint) {
                                                {"--login-failures", "101"},
                                                {"--logon-deadline", "0"},
                                                {"--log-per-address", "-1"},
+                                               {"--log-per-connection", "x"},
                                                {"--bogus"},
                                                {"stray"},
                                                {"--port"}}) {
@@ -136,8 +141,9 @@ TEST(OptionsTest, HelpDocumentsEachOption) {
     for (const char *option :
          {"--listen", "--port", "--data", "--admin", "--ping-interval", "--no-registration",
           "--max-clients", "--max-per-address", "--logon-deadline", "--log-per-address",
-          "--hash-threads", "--hash-queue", "--hash-passes", "--hash-memory", "--login-failures",
-          "--login-window", "--login-penalty-max", "--throttle-table"}) {
+          "--log-per-connection", "--hash-threads", "--hash-queue", "--hash-passes",
+          "--hash-memory", "--login-failures", "--login-window", "--login-penalty-max",
+          "--throttle-table"}) {
         EXPECT_NE(out.str().find(option), std::string::npos) << option;
     }
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 namespace quord {
@@ -41,6 +42,12 @@ TEST(TlsOptionsTest, CertificateAndKeyComeTogether) {
         ServerOptions options;
         EXPECT_EQ(Parse(bad, options), OptionsOutcome::ExitFailure) << bad[0] << " " << bad[1];
     }
+    // Under systemd the key may come as a credential.
+    setenv("CREDENTIALS_DIRECTORY", "/run/credentials/quord.service", 1);
+    ServerOptions credential;
+    ASSERT_EQ(Parse({"--tls-cert", "c.pem"}, credential), OptionsOutcome::Run);
+    EXPECT_EQ(credential.tlsKeyFile, "/run/credentials/quord.service/quord-key.pem");
+    unsetenv("CREDENTIALS_DIRECTORY");
 }
 
 TEST(ConnectionDeadlinesTest, DeadlinesPassInTheOrderClientsCame) {

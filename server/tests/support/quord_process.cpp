@@ -94,6 +94,9 @@ bool QuordProcess::Launch(int port) {
         dup2(log, STDERR_FILENO);
         dup2(null, STDOUT_FILENO);
         dup2(null, STDIN_FILENO);
+        // Only the standard descriptors reach the server, so that a test
+        // can tell which ones it holds.
+        close_range(3, ~0U, 0);
         std::vector<char *> argv;
         for (std::string &argument : arguments) {
             argv.push_back(argument.data());
