@@ -19,6 +19,32 @@ std::string Seconds(std::int64_t ms) {
     return std::to_string((ms + 999) / 1000) + " s";
 }
 
+// Ends a login check as failed unless told otherwise, also when a database
+// failure throws: else its address and account would wait for it forever.
+class CheckEnd {
+public:
+    CheckEnd(LoginThrottle &throttle, const LoginCheck &check)
+        : throttle_(throttle), check_(check) {}
+    ~CheckEnd() {
+        if (!ended_) {
+            throttle_.FinishLoginCheck(check_, false);
+        }
+    }
+    CheckEnd(const CheckEnd &) = delete;
+    CheckEnd &operator=(const CheckEnd &) = delete;
+
+    // The penalty left for the next attempt.
+    std::int64_t End(bool succeeded) {
+        ended_ = true;
+        return throttle_.FinishLoginCheck(check_, succeeded);
+    }
+
+private:
+    LoginThrottle &throttle_;
+    const LoginCheck &check_;
+    bool ended_ = false;
+};
+
 } // namespace
 
 void ChatServer::Login(Session &session, const QuorMessage &record) {
@@ -101,6 +127,7 @@ void ChatServer::ResumeWaitingLogins() {
 
 void ChatServer::FinishLogin(Session *session, const PendingWork &pending,
                              const PasswordOutcome &outcome) {
+    CheckEnd check(throttle_, pending.check);
     const std::string &name = pending.account.name;
     std::optional<Account> account = store_.Find(name);
     const std::time_t now = std::time(nullptr);
@@ -111,7 +138,7 @@ void ChatServer::FinishLogin(Session *session, const PendingWork &pending,
     const bool valid = outcome.verified && account && !account->disabled &&
                        (matched == account->passwordHash || matched == account->mailedPasswordHash);
     if (!valid) {
-        const std::int64_t penalty = throttle_.FinishLoginCheck(pending.check, false);
+        const std::int64_t penalty = check.End(false);
         if (session != nullptr) {
             Refuse(*session, kErrLoginInvalid, kLoginRequest, name,
                    "wrong name or password from " + pending.peer +
@@ -121,7 +148,7 @@ void ChatServer::FinishLogin(Session *session, const PendingWork &pending,
         }
         return;
     }
-    throttle_.FinishLoginCheck(pending.check, true);
+    check.End(true);
     logonAddresses_.Remember(account->name, pending.peer, now);
     // Stored even if the client has gone, as the password was right.
     const bool adopted = matched == account->mailedPasswordHash;
