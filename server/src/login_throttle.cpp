@@ -1,6 +1,7 @@
 #include "login_throttle.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quord {
 
@@ -8,11 +9,7 @@ namespace {
 
 using Outcome = PenaltyTable::Outcome;
 
-void MarkRunning(LoginThrottle::RunningChecks &running, const std::string &key) {
-    ++running[key];
-}
-
-void UnmarkRunning(LoginThrottle::RunningChecks &running, const std::string &key) {
+void EndRunning(std::unordered_map<std::string, int> &running, const std::string &key) {
     const auto it = running.find(key);
     if (it != running.end() && --it->second <= 0) {
         running.erase(it);
@@ -45,15 +42,15 @@ LoginHold LoginThrottle::HoldFor(std::string_view address, std::string_view acco
 
 std::int64_t LoginThrottle::StartLoginCheck(const LoginCheck &check) {
     const std::int64_t now = clock_();
-    MarkRunning(addressesChecking_, check.address);
-    MarkRunning(accountsChecking_, check.accountKey);
+    ++addressesChecking_[check.address];
+    ++accountsChecking_[check.accountKey];
     return std::max(addresses_.RecordFailure(check.address, now, Outcome::Provisional),
                     accounts_.RecordFailure(check.accountKey, now));
 }
 
 std::int64_t LoginThrottle::FinishLoginCheck(const LoginCheck &check, bool succeeded) {
-    UnmarkRunning(addressesChecking_, check.address);
-    UnmarkRunning(accountsChecking_, check.accountKey);
+    EndRunning(addressesChecking_, check.address);
+    EndRunning(accountsChecking_, check.accountKey);
     if (succeeded) {
         addresses_.Withdraw(check.address);
         accounts_.Clear(check.accountKey);

@@ -67,9 +67,9 @@ public:
     std::size_t addressesTracked() const { return addresses_.size(); }
     std::size_t accountsTracked() const { return accounts_.size(); }
 
-    using RunningChecks = std::unordered_map<std::string, int>; // by key
-
 private:
+    using RunningChecks = std::unordered_map<std::string, int>; // checks by key
+
     MillisecondClock clock_;
     PenaltyTable addresses_;
     PenaltyTable accounts_;
