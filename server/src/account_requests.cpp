@@ -1,5 +1,6 @@
 // Account creation, password requests and e-mail changes: each mails a
-// password the server makes up, whose hash the password workers make.
+// password the server makes up, whose hash the password workers make. A
+// requested one works beside the old one for a while (mailed_passwords.h).
 // Everything is checked when the request comes and again when the hash is
 // ready, as other clients may have taken the name or the address meanwhile.
 #include "chat_server.h"
@@ -55,7 +56,8 @@ bool ChatServer::StartMailedPassword(Session &session, std::int32_t request, Wor
     pending.password = GeneratePassword();
     pending.account.name = name;
     pending.account.email = email;
-    PasswordTask task{pending.password, "", {}};
+    PasswordTask task;
+    task.password = pending.password;
     return StartPasswordWork(session, request, std::move(task), std::move(pending));
 }
 
@@ -88,11 +90,8 @@ std::int32_t ChatServer::CheckNewAccount(const Session &session, const std::stri
     if (store_.Find(name)) {
         return kErrNameTaken;
     }
-    if (!IsValidEmail(email)) {
-        return kErrEmailInvalid;
-    }
-    if (store_.CountWithEmail(email) >= kMaxAccountsPerEmail) {
-        return kErrTooManyPerEmail;
+    if (const std::int32_t error = CheckEmailAddress(email, ""); error != 0) {
+        return error;
     }
     const std::int64_t hourAgo = std::time(nullptr) - 3600;
     if (store_.CountCreatedFromSince(session.peer, hourAgo) >= kMaxAccountsPerAddressPerHour) {
@@ -147,9 +146,7 @@ void ChatServer::FinishRequestPassword(Session &session, PendingWork &pending,
         error != 0) {
         Refuse(session, error, kPasswordRequest, pending.account.name);
     } else {
-        account->passwordMailed = std::time(nullptr);
-        account->passwordHash = hash;
-        MailPassword(outbox_, *account, pending.password, "Your new password");
+        MailRequestedPassword(outbox_, *account, pending.password, hash, std::time(nullptr));
         store_.Update(*account);
         Note(session, "new password for " + LogText(account->name) + " mailed on request of " +
                           Describe(session));
@@ -178,10 +175,14 @@ std::int32_t ChatServer::CheckEmailChange(const Account &account, const std::str
     if (account.userType == kUserTypeAdministrator) {
         return kErrIsAdministrator;
     }
+    return CheckEmailAddress(email, account.email);
+}
+
+std::int32_t ChatServer::CheckEmailAddress(std::string_view email, std::string_view current) {
     if (!IsValidEmail(email)) {
         return kErrEmailInvalid;
     }
-    if (!quor::SameNameIgnoringCase(email, account.email) &&
+    if (!quor::SameNameIgnoringCase(email, current) &&
         store_.CountWithEmail(email) >= kMaxAccountsPerEmail) {
         return kErrTooManyPerEmail;
     }
@@ -201,6 +202,7 @@ void ChatServer::FinishChangeEmail(Session &session, PendingWork &pending,
     }
     account->email = email;
     account->passwordHash = hash;
+    account->mailedPasswordHash.clear(); // the session is authenticated: the new one alone
     MailPassword(outbox_, *account, pending.password, "Your e-mail address was changed");
     store_.Update(*account);
     Note(session, Describe(session) + " changed the e-mail address; a new password was mailed");

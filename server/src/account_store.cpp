@@ -20,7 +20,8 @@ CREATE TABLE IF NOT EXISTS accounts (
     last_login INTEGER NOT NULL DEFAULT 0,
     password_mailed INTEGER NOT NULL DEFAULT 0,
     disabled INTEGER NOT NULL DEFAULT 0,
-    created_from TEXT NOT NULL DEFAULT ''
+    created_from TEXT NOT NULL DEFAULT '',
+    mailed_password_hash TEXT NOT NULL DEFAULT ''
 );
 CREATE INDEX IF NOT EXISTS accounts_by_email ON accounts(email);
 CREATE TABLE IF NOT EXISTS offline_texts (
@@ -35,7 +36,25 @@ CREATE INDEX IF NOT EXISTS offline_texts_by_recipient ON offline_texts(recipient
 
 constexpr const char *kAccountColumns =
     "name, password_hash, email, user_type, created, last_login, password_mailed, disabled, "
-    "created_from";
+    "created_from, mailed_password_hash";
+
+bool HasColumn(sqlite3 *db, const char *table, std::string_view column) {
+    SqliteStatement columns(db, std::string("PRAGMA table_info(") + table + ")");
+    while (columns.Step()) {
+        if (columns.Text(1) == column) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Databases of older servers have the tables, without the later columns.
+void AddMissingColumns(sqlite3 *db) {
+    if (!HasColumn(db, "accounts", "mailed_password_hash")) {
+        SqliteExecute(
+            db, "ALTER TABLE accounts ADD COLUMN mailed_password_hash TEXT NOT NULL DEFAULT ''");
+    }
+}
 
 } // namespace
 
@@ -49,6 +68,7 @@ AccountStore::AccountStore(const std::string &path) {
     try {
         SqliteExecute(db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
         SqliteExecute(db_, kSchema);
+        AddMissingColumns(db_);
     } catch (...) {
         sqlite3_close(db_);
         throw;
@@ -76,12 +96,13 @@ std::optional<Account> AccountStore::Find(std::string_view name) {
     account.passwordMailed = select.Int(6);
     account.disabled = select.Int(7) != 0;
     account.createdFrom = select.Text(8);
+    account.mailedPasswordHash = select.Text(9);
     return account;
 }
 
 void AccountStore::Add(const Account &account) {
     SqliteStatement insert(db_, std::string("INSERT INTO accounts (") + kAccountColumns +
-                                    ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+                                    ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
     insert.Bind(account.name)
         .Bind(account.passwordHash)
         .Bind(account.email)
@@ -91,19 +112,21 @@ void AccountStore::Add(const Account &account) {
         .Bind(account.passwordMailed)
         .Bind(account.disabled ? 1 : 0)
         .Bind(account.createdFrom)
+        .Bind(account.mailedPasswordHash)
         .Run();
 }
 
 void AccountStore::Update(const Account &account) {
     SqliteStatement update(db_, "UPDATE accounts SET password_hash = ?1, email = ?2, "
                                 "user_type = ?3, last_login = ?4, password_mailed = ?5, "
-                                "disabled = ?6 WHERE name = ?7");
+                                "disabled = ?6, mailed_password_hash = ?7 WHERE name = ?8");
     update.Bind(account.passwordHash)
         .Bind(account.email)
         .Bind(account.userType)
         .Bind(account.lastLogin)
         .Bind(account.passwordMailed)
         .Bind(account.disabled ? 1 : 0)
+        .Bind(account.mailedPasswordHash)
         .Bind(account.name)
         .Run();
 }

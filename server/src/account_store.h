@@ -1,5 +1,6 @@
 // The accounts and the texts stored for offline users, kept in one SQLite
-// database that survives restarts; the schema is created on first open.
+// database that survives restarts; the schema is created on first open and
+// a database of an older server gets what it lacks.
 // Names and e-mail addresses are matched without regard to the case of A
 // to Z. Every operation throws std::runtime_error on a database failure.
 #pragma once
@@ -25,6 +26,10 @@ struct Account {
     std::int64_t created = 0;        // seconds since 1970
     std::int64_t lastLogin = 0;      // 0 before the first login
     std::int64_t passwordMailed = 0; // last password mail on request
+    // The password mailed on request, valid beside passwordHash until it is
+    // used or the old one's time runs out (mailed_passwords.h); empty when
+    // none waits.
+    std::string mailedPasswordHash;
     bool disabled = false;
     std::string createdFrom; // the client address that created it; empty for --admin
 };
@@ -57,6 +62,9 @@ public:
     void StoreOfflineText(std::string_view recipient, const OfflineText &text);
     // The stored texts, oldest first; they are deleted from the store.
     std::vector<OfflineText> TakeOfflineTexts(std::string_view recipient);
+
+    // For the tables kept beside the accounts (logon_addresses.h).
+    sqlite3 *database() const { return db_; }
 
 private:
     sqlite3 *db_ = nullptr;

@@ -1,8 +1,10 @@
-// Joining, leaving, listing channels and invitations.
+// Joining, leaving, listing channels and invitations. Wrong channel
+// passwords are throttled per account and channel like logins.
 #include "chat_server.h"
 
 #include "log_text.h"
 #include "names.h"
+#include "passwords.h"
 #include "quor_wire/protocol_ids.h"
 
 namespace quord {
@@ -34,6 +36,7 @@ void ChatServer::JoinChannel(Session &session, const std::string &name, std::int
     }
     Channel *channel = channels_.Find(name);
     std::int32_t error = 0;
+    std::string why;
     if (channel != nullptr && channel->HasMember(session.connection)) {
         error = kErrAlreadyJoined;
     } else if (session.channels.size() >= kMaxChannelsPerUser) {
@@ -42,12 +45,11 @@ void ChatServer::JoinChannel(Session &session, const std::string &name, std::int
                !channel->invited.contains(quor::FoldedName(session.user)) &&
                !quor::SameNameIgnoringCase(channel->owner, session.user)) {
         error = kErrInviteOnly;
-    } else if (channel != nullptr && channel->type == kChannelPassworded &&
-               password != channel->password) {
-        error = kErrChannelPassword;
+    } else if (channel != nullptr && channel->type == kChannelPassworded) {
+        error = CheckChannelPassword(session, *channel, password, why);
     }
     if (error != 0) {
-        Refuse(session, error, kChannelRequest, name);
+        Refuse(session, error, kChannelRequest, name, why);
         return;
     }
     const ChannelMember member{session.connection, session.user};
@@ -72,6 +74,24 @@ void ChatServer::JoinChannel(Session &session, const std::string &name, std::int
     QuorMessage joined = ServerRecord(session, kMembershipChange, "dss",
                                       {kJoinChannel, session.user, channel->name});
     SendToMembers(*channel, joined, session.connection);
+}
+
+std::int32_t ChatServer::CheckChannelPassword(const Session &session, const Channel &channel,
+                                              const std::string &password, std::string &why) {
+    const std::string accountKey = quor::FoldedName(session.user);
+    const std::string channelKey = quor::FoldedName(channel.name);
+    if (const std::int64_t wait = throttle_.ChannelPenaltyLeft(accountKey, channelKey); wait > 0) {
+        // Refused unchecked, and not counted, as a login during a penalty.
+        why = "throttled, " + std::to_string((wait + 999) / 1000) + " s left";
+        return kErrChannelPassword;
+    }
+    if (!SameSecret(password, channel.password)) {
+        throttle_.ChannelPasswordFailed(accountKey, channelKey);
+        why = "wrong password";
+        return kErrChannelPassword;
+    }
+    throttle_.ChannelPasswordAccepted(accountKey, channelKey);
+    return 0;
 }
 
 void ChatServer::LeaveChannel(Session &session, const std::string &name) {

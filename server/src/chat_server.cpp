@@ -17,7 +17,7 @@ ChatServer::ChatServer(Transport &network, AccountStore &store, Outbox &outbox,
                        PasswordWorkers &workers, LoginThrottle &throttle, ChatSettings settings)
     : network_(network), store_(store), outbox_(outbox), workers_(workers), throttle_(throttle),
       settings_(std::move(settings)),
-      decoyHash_(HashPassword(GeneratePassword(), settings_.hashCost)),
+      decoyHash_(HashPassword(GeneratePassword(), settings_.hashCost)), logonAddresses_(store),
       lineBudget_(settings_.logLines) {}
 
 void ChatServer::OnOpened(ConnectionId connection, const std::string &peerAddress, bool quiet) {
@@ -71,6 +71,7 @@ void ChatServer::FinishPasswordWork() {
             ReleaseHeld(session->second);
         }
     }
+    ResumeWaitingLogins();
 }
 
 void ChatServer::FinishWork(PendingWork &pending, const PasswordOutcome &outcome) {

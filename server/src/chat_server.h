@@ -8,13 +8,15 @@
 // password requests, e-mail and password changes) hand that work to the
 // password workers and finish when FinishPasswordWork finds it done; the
 // client's later records wait for it, so its requests keep their order.
-// Logins and the requests that mail passwords pass the login throttle first.
+// Logins and the requests that mail passwords pass the login throttle first;
+// a login waits while another check of its address or account runs.
 #pragma once
 
 #include "account_store.h"
 #include "channel_registry.h"
 #include "connection_line_budget.h"
 #include "login_throttle.h"
+#include "logon_addresses.h"
 #include "network.h"
 #include "outbox.h"
 #include "password_work.h"
@@ -62,6 +64,9 @@ inline constexpr std::time_t kPasswordMailPause = 5 * 60;
 // Records a client may send while its password work runs; beyond that it
 // is dropped.
 inline constexpr std::size_t kMaxHeldRecords = 256;
+// What a session waits for while its login waits for another check of its
+// address or account to finish; its records are held meanwhile.
+inline constexpr WorkTicket kWaitingForCheck = ~WorkTicket{0};
 // The answer when the password workers' queue is full. The client reads a
 // login refusal only as 100, 107 or 113; of these 100 ("login invalid")
 // misleads least, as trying again is the right reaction. For the other
@@ -121,6 +126,8 @@ private:
         ConnectionId connection = 0;
         std::string peer;       // the requesting client's address key
         std::string storedHash; // Login: the hash the password was checked against
+        std::string mailedHash; // Login: and the hash of a password mailed on request
+        LoginCheck check;       // Login: as the throttle counts it
         std::string password;   // made up by the server, to be mailed
         Account account;        // the account as requested: name, e-mail, type, disabled
     };
@@ -173,6 +180,12 @@ private:
 
     // login_requests.cpp
     void Login(Session &session, const quor::QuorMessage &record);
+    // The throttle's hold on a login, the account's share of it waived for
+    // an address the account has logged on from recently.
+    LoginHold HoldLogin(const Session &session, const std::string &name,
+                        const std::string &accountKey);
+    // Runs the logins that waited for a check again, in their order.
+    void ResumeWaitingLogins();
     void FinishLogin(Session *session, const PendingWork &pending, const PasswordOutcome &outcome);
     void CompleteLogon(Session &session, Account &account);
     void DeliverOfflineTexts(const Session &session);
@@ -190,6 +203,10 @@ private:
     void FinishCreateAccount(Session &session, PendingWork &pending, const std::string &hash);
     std::int32_t CheckNewAccount(const Session &session, const std::string &name,
                                  const std::string &email);
+    // 0 when an account whose address is `current` may take `email`, else
+    // the error: the same rules for a new account, an e-mail change and a
+    // profile change.
+    std::int32_t CheckEmailAddress(std::string_view email, std::string_view current);
     void RequestPassword(Session &session, const quor::QuorMessage &record);
     std::int32_t CheckPasswordRequest(const std::optional<Account> &account,
                                       const std::string &email);
@@ -226,6 +243,10 @@ private:
     void ChannelRequest(Session &session, const quor::QuorMessage &record);
     void JoinChannel(Session &session, const std::string &name, std::int32_t inviteOnly,
                      const std::string &password);
+    // 0 when the password opens the passworded channel, else the error
+    // and why.
+    std::int32_t CheckChannelPassword(const Session &session, const Channel &channel,
+                                      const std::string &password, std::string &why);
     void LeaveChannel(Session &session, const std::string &name);
     void LeaveAllChannels(Session &session);
     void SendChannelList(Session &session);
@@ -244,6 +265,10 @@ private:
     std::string decoyHash_;
     WorkTicket nextTicket_ = 1;
     std::unordered_map<WorkTicket, PendingWork> pending_;
+    // Sessions whose login waits for a check (kWaitingForCheck), oldest
+    // first; no more than there are connections.
+    std::deque<ConnectionId> waitingLogins_;
+    LogonAddresses logonAddresses_;
     std::unordered_map<ConnectionId, Session> sessions_;
     std::unordered_map<std::string, ConnectionId> online_; // by name key
     // Logged-on connections in the order of their next ping; connections

@@ -1,9 +1,13 @@
 // Logging on and off. The password check runs on the password workers; the
-// login throttle decides first whether it runs at all.
+// login throttle decides first whether it runs now, later or not at all.
 #include "chat_server.h"
 
+#include "log_text.h"
+#include "mailed_passwords.h"
 #include "names.h"
 #include "server_log.h"
+
+#include <utility>
 
 namespace quord {
 
@@ -15,6 +19,32 @@ namespace {
 std::string Seconds(std::int64_t ms) {
     return std::to_string((ms + 999) / 1000) + " s";
 }
+
+// Ends a login check as failed unless told otherwise, also when a database
+// failure throws: else its address and account would wait for it forever.
+class CheckEnd {
+public:
+    CheckEnd(LoginThrottle &throttle, const LoginCheck &check)
+        : throttle_(throttle), check_(check) {}
+    ~CheckEnd() {
+        if (!ended_) {
+            throttle_.FinishLoginCheck(check_, false);
+        }
+    }
+    CheckEnd(const CheckEnd &) = delete;
+    CheckEnd &operator=(const CheckEnd &) = delete;
+
+    // The penalty left for the next attempt.
+    std::int64_t End(bool succeeded) {
+        ended_ = true;
+        return throttle_.FinishLoginCheck(check_, succeeded);
+    }
+
+private:
+    LoginThrottle &throttle_;
+    const LoginCheck &check_;
+    bool ended_ = false;
+};
 
 } // namespace
 
@@ -37,36 +67,79 @@ void ChatServer::Login(Session &session, const QuorMessage &record) {
         return;
     }
     const std::string accountKey = quor::FoldedName(name);
-    if (const std::int64_t wait = throttle_.LoginPenaltyLeft(session.peer, accountKey); wait > 0) {
+    const LoginHold hold = HoldLogin(session, name, accountKey);
+    if (hold.penaltyLeftMs > 0) {
         Refuse(session, kErrLoginInvalid, kLoginRequest, name,
-               "throttled from " + session.peer + ", " + Seconds(wait) + " left");
+               "throttled from " + session.peer + ", " + Seconds(hold.penaltyLeftMs) + " left");
         AnswerAndClose(session);
         return;
     }
-    const std::optional<Account> account = store_.Find(name);
+    if (hold.checkRunning) {
+        // Waits rather than being refused, so that several users behind one
+        // address who log on together (after a restart of the server, say)
+        // all get in. It costs a connection that an address has only so many
+        // of, and the check it waits for counted already: once that earned a
+        // penalty, the waiting logins are refused when they run again.
+        session.held.push_front(record);
+        session.awaiting = kWaitingForCheck;
+        waitingLogins_.push_back(session.connection);
+        return;
+    }
+    std::optional<Account> account = store_.Find(name);
+    const bool usable = account && !account->disabled;
+    if (usable) {
+        RetireOldPassword(*account, std::time(nullptr));
+    }
     PasswordTask task;
     task.password = std::move(password);
-    task.storedHash = account && !account->disabled ? account->passwordHash : decoyHash_;
+    task.storedHash = usable ? account->passwordHash : decoyHash_;
+    task.mailedHash = usable ? account->mailedPasswordHash : "";
     PendingWork pending;
     pending.kind = WorkKind::Login;
     pending.account.name = name;
     pending.storedHash = task.storedHash;
+    pending.mailedHash = task.mailedHash;
+    pending.check = {session.peer, accountKey};
+    const LoginCheck check = pending.check;
     if (!StartPasswordWork(session, kLoginRequest, std::move(task), std::move(pending))) {
         AnswerAndClose(session);
+        return;
+    }
+    throttle_.StartLoginCheck(check);
+}
+
+LoginHold ChatServer::HoldLogin(const Session &session, const std::string &name,
+                                const std::string &accountKey) {
+    const LoginHold all = throttle_.HoldFor(session.peer, accountKey, AccountLimits::Apply);
+    const LoginHold own = throttle_.HoldFor(session.peer, accountKey, AccountLimits::Waived);
+    // The database is asked only when the answer matters.
+    return all != own && logonAddresses_.Knows(name, session.peer, std::time(nullptr)) ? own : all;
+}
+
+void ChatServer::ResumeWaitingLogins() {
+    for (const ConnectionId connection : std::exchange(waitingLogins_, {})) {
+        auto it = sessions_.find(connection);
+        if (it != sessions_.end() && it->second.awaiting == kWaitingForCheck) {
+            it->second.awaiting = 0;
+            ReleaseHeld(it->second);
+        }
     }
 }
 
 void ChatServer::FinishLogin(Session *session, const PendingWork &pending,
                              const PasswordOutcome &outcome) {
+    CheckEnd check(throttle_, pending.check);
     const std::string &name = pending.account.name;
-    const std::string accountKey = quor::FoldedName(name);
     std::optional<Account> account = store_.Find(name);
-    // The account must still be the one checked: not disabled and with the
-    // same password since.
+    const std::time_t now = std::time(nullptr);
+    const bool retired = account && RetireOldPassword(*account, now);
+    // The account must still be the one checked: not disabled, and the hash
+    // that matched still one of its passwords.
+    const std::string &matched = outcome.matchedMailed ? pending.mailedHash : pending.storedHash;
     const bool valid = outcome.verified && account && !account->disabled &&
-                       account->passwordHash == pending.storedHash;
+                       (matched == account->passwordHash || matched == account->mailedPasswordHash);
     if (!valid) {
-        const std::int64_t penalty = throttle_.LoginFailed(pending.peer, accountKey);
+        const std::int64_t penalty = check.End(false);
         if (session != nullptr) {
             Refuse(*session, kErrLoginInvalid, kLoginRequest, name,
                    "wrong name or password from " + pending.peer +
@@ -76,13 +149,20 @@ void ChatServer::FinishLogin(Session *session, const PendingWork &pending,
         }
         return;
     }
-    throttle_.LoginSucceeded(accountKey);
+    check.End(true);
+    logonAddresses_.Remember(account->name, pending.peer, now);
+    // Stored even if the client has gone, as the password was right.
+    const bool adopted = matched == account->mailedPasswordHash;
+    if (adopted) {
+        account->passwordHash = std::exchange(account->mailedPasswordHash, "");
+        LogLine("the password mailed to " + LogText(account->name) + " replaced the old one");
+    }
     if (!outcome.newHash.empty()) {
-        // Made at the current cost; stored even if the client has gone, as
-        // the password was right.
-        account->passwordHash = outcome.newHash;
+        account->passwordHash = outcome.newHash; // made at the current cost
+        LogLine("password hash of " + LogText(account->name) + " renewed at the current cost");
+    }
+    if (retired || adopted || !outcome.newHash.empty()) {
         store_.Update(*account);
-        LogLine("password hash of " + account->name + " renewed at the current cost");
     }
     if (session == nullptr) {
         return;

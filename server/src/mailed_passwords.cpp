@@ -7,16 +7,41 @@
 
 #include <ctime>
 #include <stdexcept>
+#include <utility>
 
 namespace quord {
 
 using namespace quor::wire;
 
 void MailPassword(Outbox &outbox, const Account &account, const std::string &password,
-                  const std::string &subject) {
+                  const std::string &subject, std::string_view note) {
     outbox.Send(account.email, subject,
-                "Hello " + account.name + ",\n\nyour password for the chat service is: " +
-                    password + "\n\nYou can change it in your profile after logging on.\n");
+                "Hello " + account.name +
+                    ",\n\nyour password for the chat service is: " + password + "\n\n" +
+                    std::string(note) + "You can change it in your profile after logging on.\n");
+}
+
+void MailRequestedPassword(Outbox &outbox, Account &account, const std::string &password,
+                           const std::string &hash, std::int64_t now) {
+    RetireOldPassword(account, now);
+    account.mailedPasswordHash = hash;
+    account.passwordMailed = now;
+    const std::string hours = std::to_string(kOldPasswordGraceSeconds / 3600);
+    MailPassword(outbox, account, password, "Your new password",
+                 "Your old password keeps working until you log on with this new one, for " +
+                     hours +
+                     " hours at most; from then on only the new one works. If you did "
+                     "not ask for a new password, someone who knows your name and "
+                     "e-mail address did: keep this mail all the same.\n\n");
+}
+
+bool RetireOldPassword(Account &account, std::int64_t now) {
+    if (account.mailedPasswordHash.empty() ||
+        now - account.passwordMailed < kOldPasswordGraceSeconds) {
+        return false;
+    }
+    account.passwordHash = std::exchange(account.mailedPasswordHash, "");
+    return true;
 }
 
 std::string NewAccountSubject(const std::string &name) {

@@ -62,22 +62,30 @@ Passwords are checked and hashed (argon2id) on threads of their own:
                         the next successful login. Lower values make stored
                         passwords easier to crack: for tests and benchmarks.
 
-Login throttling: failed logins count against the client's address and the
-account; account creations and password requests against the address.
-  --login-failures N    failures within the window after which the address
-                        or account waits 1 s before its next attempt is
-                        checked, doubling with every further failure
-                        (default 5)
+Login throttling: every login whose password is checked counts against the
+client's address and the account as it starts (a success takes it back);
+one check runs at a time per address and per account, later logins wait
+for it. An address the account logged on from in the last 30 days is held
+back by its own count only, not the account's. Account creations and
+password requests count against the address, wrong channel passwords
+against the account and channel.
+  --login-failures N    failures within the window after which the address,
+                        account or account and channel waits 1 s before its
+                        next attempt is checked, doubling with every further
+                        failure (default 5)
   --login-window S      the window in seconds (default 900)
   --login-penalty-max S the longest penalty in seconds (default 900)
-  --throttle-table N    addresses and accounts remembered each; the least
-                        recently seen make room (default 10000)
+  --throttle-table N    addresses, accounts and accounts' channels
+                        remembered each; the least recently seen make room
+                        (default 10000)
 
   --help                show this help and exit
 
 Mail is not sent: each mail is written as a text file into DIR/outbox/,
-kept for 30 days. DIR and everything quord keeps in it are private to the
-account that runs it (modes 0700 and 0600, tightened at start if wider).
+kept for 30 days. A password mailed on request works beside the old one,
+which stays valid until the new one is used or for 24 hours. DIR and
+everything quord keeps in it are private to the account that runs it
+(modes 0700 and 0600, tightened at start if wider).
 The log goes to stderr, one line per event, with UTC time stamps; strings
 from clients appear escaped (\xNN, \uNNNN) and cut after 256 bytes. A
 connection that sends anything before its opening request is closed.

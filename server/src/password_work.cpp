@@ -8,9 +8,14 @@ PasswordOutcome RunPasswordTask(PasswordTask &task) {
     PasswordOutcome outcome;
     if (task.storedHash.empty()) {
         outcome.newHash = HashPassword(task.password, task.cost);
-    } else if (VerifyPassword(task.storedHash, task.password)) {
-        outcome.verified = true;
-        if (NeedsRehash(task.storedHash, task.cost)) {
+    } else {
+        outcome.verified = VerifyPassword(task.storedHash, task.password);
+        if (!outcome.verified && !task.mailedHash.empty()) {
+            outcome.verified = outcome.matchedMailed =
+                VerifyPassword(task.mailedHash, task.password);
+        }
+        const std::string &matched = outcome.matchedMailed ? task.mailedHash : task.storedHash;
+        if (outcome.verified && NeedsRehash(matched, task.cost)) {
             outcome.newHash = HashPassword(task.password, task.cost);
         }
     }

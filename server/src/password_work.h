@@ -16,12 +16,14 @@ struct PasswordTask {
     std::string password;
     std::string storedHash; // when not empty, the password is checked against it first
     HashCost cost;          // of a new hash
+    std::string mailedHash; // when not empty, checked when the stored hash does not match
 };
 
 struct PasswordOutcome {
-    bool verified = false; // the stored hash matched (never without one)
+    bool verified = false;      // a stored hash matched (never without one)
+    bool matchedMailed = false; // it was the mailed one
     // A new hash of the password: always when there was no stored hash;
-    // after a match only when the stored hash was made at another cost.
+    // after a match only when the hash matched was made at another cost.
     std::string newHash;
 };
 

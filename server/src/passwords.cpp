@@ -19,6 +19,19 @@ void StartSodium() {
 
 } // namespace
 
+bool SameSecret(std::string_view given, std::string_view secret) {
+    StartSodium();
+    // Digests of equal length, so that the comparison runs over as many
+    // bytes whatever the lengths.
+    unsigned char a[crypto_generichash_BYTES];
+    unsigned char b[crypto_generichash_BYTES];
+    crypto_generichash(a, sizeof a, reinterpret_cast<const unsigned char *>(given.data()),
+                       given.size(), nullptr, 0);
+    crypto_generichash(b, sizeof b, reinterpret_cast<const unsigned char *>(secret.data()),
+                       secret.size(), nullptr, 0);
+    return sodium_memcmp(a, b, sizeof a) == 0;
+}
+
 std::string HashPassword(std::string_view password, HashCost cost) {
     StartSodium();
     char hash[crypto_pwhash_STRBYTES];

@@ -31,6 +31,10 @@ bool VerifyPassword(const std::string &hash, std::string_view password);
 // verified password should be hashed again.
 bool NeedsRehash(const std::string &hash, HashCost cost);
 
+// Whether two secrets (channel passwords) are equal, compared in a time
+// that tells nothing of where they differ or how long the right one is.
+bool SameSecret(std::string_view given, std::string_view secret);
+
 // A random password of 10 letters and digits, without look-alikes.
 std::string GeneratePassword();
 

@@ -1,6 +1,7 @@
 #include "penalty_table.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quord {
 
@@ -23,19 +24,25 @@ PenaltyTable::Entry &PenaltyTable::Insert(std::string_view key) {
         index_.erase(order_.back().key);
         order_.pop_back();
     }
-    order_.push_front(Entry{std::string(key), {}, 0, 0});
+    order_.push_front(Entry{std::string(key), {}, std::nullopt});
     index_.emplace(order_.front().key, order_.begin());
     return order_.front();
 }
 
 std::int64_t PenaltyTable::PenaltyLeft(std::string_view key, std::int64_t nowMs) {
     const Entry *entry = Touch(key);
-    return entry == nullptr ? 0 : std::max<std::int64_t>(entry->penaltyEndMs - nowMs, 0);
+    return entry == nullptr ? 0 : std::max<std::int64_t>(entry->count.penaltyEndMs - nowMs, 0);
 }
 
-std::int64_t PenaltyTable::RecordFailure(std::string_view key, std::int64_t nowMs) {
+std::int64_t PenaltyTable::RecordFailure(std::string_view key, std::int64_t nowMs,
+                                         Outcome outcome) {
     Entry *found = Touch(key);
-    Entry &entry = found != nullptr ? *found : Insert(key);
+    Entry &record = found != nullptr ? *found : Insert(key);
+    record.beforeProvisional.reset();
+    if (outcome == Outcome::Provisional) {
+        record.beforeProvisional = record.count;
+    }
+    Count &entry = record.count;
     if (!entry.failures.empty() && nowMs - entry.failures.back() >= rules_.windowMs) {
         entry.failures.clear(); // a quiet window: start afresh
         entry.strikes = 0;
@@ -63,6 +70,13 @@ std::int64_t PenaltyTable::PenaltyFor(int strikes) const {
         penalty *= 2;
     }
     return std::min(penalty, rules_.maxPenaltyMs);
+}
+
+void PenaltyTable::Withdraw(std::string_view key) {
+    const auto it = index_.find(key);
+    if (it != index_.end() && it->second->beforeProvisional) {
+        it->second->count = *std::exchange(it->second->beforeProvisional, std::nullopt);
+    }
 }
 
 void PenaltyTable::Clear(std::string_view key) {

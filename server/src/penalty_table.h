@@ -2,14 +2,17 @@
 // sliding time window, and the penalty they earn: once `failures` attempts
 // have failed within the window, every further failure makes the key wait
 // a penalty that starts at firstPenalty and doubles up to maxPenalty. A key
-// without a failure for a whole window starts afresh. The table holds at
-// most `capacity` keys; the least recently used one makes room for a new
-// one, so a flood of keys cannot exhaust memory.
+// without a failure for a whole window starts afresh. A failure counted
+// before its outcome is known (a password check that has just started) can
+// be taken back if it turns out a success. The table holds at most
+// `capacity` keys; the least recently used one makes room for a new one, so
+// a flood of keys cannot exhaust memory.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -31,19 +34,29 @@ public:
 
     // Milliseconds until the key may try again; 0 when it may now.
     std::int64_t PenaltyLeft(std::string_view key, std::int64_t nowMs);
+    enum class Outcome { Final, Provisional };
     // Counts a failure at nowMs; returns the penalty it earned (0 for none).
-    std::int64_t RecordFailure(std::string_view key, std::int64_t nowMs);
+    // A provisional one may be withdrawn until the next failure of the key.
+    std::int64_t RecordFailure(std::string_view key, std::int64_t nowMs,
+                               Outcome outcome = Outcome::Final);
+    // Takes back the key's latest failure, penalty included, when it was
+    // provisional; does nothing when another failure was counted since.
+    void Withdraw(std::string_view key);
     // Forgets the key's failures and penalty.
     void Clear(std::string_view key);
 
     std::size_t size() const { return index_.size(); }
 
 private:
-    struct Entry {
-        std::string key;
+    struct Count {
         std::vector<std::int64_t> failures; // the latest ones, oldest first
         int strikes = 0;                    // failures that earned a penalty in a row
         std::int64_t penaltyEndMs = 0;
+    };
+    struct Entry {
+        std::string key;
+        Count count;
+        std::optional<Count> beforeProvisional; // what a withdrawal restores
     };
     using Order = std::list<Entry>; // most recently used first
 

@@ -91,10 +91,8 @@ std::int32_t ChatServer::CheckProfileChange(const Session &session, const Accoun
         (password.size() < kMinPasswordLength || password.size() > kMaxPasswordLength)) {
         return kErrBadPassword;
     }
-    if (!IsValidEmail(wanted.email)) {
-        return kErrEmailInvalid;
-    }
-    return 0;
+    // A new address obeys the limits it would meet at the account's creation.
+    return CheckEmailAddress(wanted.email, account.email);
 }
 
 void ChatServer::ApplyProfileChange(Session &session, Account &account, const Account &wanted,
@@ -107,6 +105,7 @@ void ChatServer::ApplyProfileChange(Session &session, Account &account, const Ac
     }
     if (!newHash.empty()) {
         account.passwordHash = newHash;
+        account.mailedPasswordHash.clear(); // chosen now: no mailed one works beside it
     }
     account.email = wanted.email;
     account.userType = wanted.userType;

@@ -1,5 +1,6 @@
 // Account creation and password requests, each on a connection of its own
 // that the server closes after its single answer.
+#include "account_store.h"
 #include "server_test.h"
 
 namespace quord::testing {
@@ -64,10 +65,40 @@ TEST_F(AccountRequestTest, ConnectionIsClosedAfterTheAnswer) {
     EXPECT_TRUE(client.WaitClosed());
 }
 
-TEST_F(AccountRequestTest, PasswordRequestMailsANewPassword) {
+// A stranger who knows a name and its address cannot lock the owner out:
+// the old password works beside the mailed one until that is used.
+TEST_F(AccountRequestTest, PasswordRequestMailsANewPasswordAndKeepsTheOldOneUntilItIsUsed) {
     EXPECT_EQ(AskPassword("ANNA", "Anna@example.org"), 0);
     const std::string password = server.MailedPassword("anna@example.org");
     ASSERT_EQ(password.size(), 10u);
+    EXPECT_NE(server.Mails().back().find("old password keeps working until you log on with "
+                                         "this new one, for 24 hours at most"),
+              std::string::npos);
+    std::size_t logons = 0;
+    const auto logOn = [&](const std::string &with) {
+        const int result = TestClient().Login("anna", with);
+        if (result == 0) { // and off at once: wait until the server knows
+            ++logons;
+            EXPECT_TRUE(PumpUntil(
+                [&] { return Occurrences(server.Log(), "(anna) logged off") == logons; }, 3000));
+        }
+        return result;
+    };
+    EXPECT_EQ(logOn("anna-pw"), 0);
+    EXPECT_EQ(logOn(password), 0);
+    EXPECT_EQ(logOn("anna-pw"), 3);
+    EXPECT_EQ(logOn(password), 0);
+}
+
+TEST_F(AccountRequestTest, AfterADayOnlyTheMailedPasswordWorks) {
+    ASSERT_EQ(AskPassword("anna", "anna@example.org"), 0);
+    const std::string password = server.MailedPassword("anna@example.org");
+    {
+        AccountStore store(server.dataDir() + "/quord.db");
+        Account anna = *store.Find("anna");
+        anna.passwordMailed -= 24 * 3600;
+        store.Update(anna);
+    }
     TestClient old;
     EXPECT_EQ(old.Login("anna", "anna-pw"), 3);
     TestClient renewed;

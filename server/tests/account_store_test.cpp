@@ -1,7 +1,9 @@
 #include "account_store.h"
+#include "logon_addresses.h"
 #include "passwords.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 
@@ -100,6 +102,48 @@ TEST_F(AccountStoreTest, OfflineTextsComeOutOldestFirstOnce) {
     EXPECT_EQ(texts[1].text, "second");
     EXPECT_TRUE(store.TakeOfflineTexts("bob").empty());
     EXPECT_EQ(store.CountOfflineTexts("dora"), 1);
+}
+
+TEST_F(AccountStoreTest, OpensTheDatabaseOfAnOlderServerAndKeepsItsAccounts) {
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(path().c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, R"(
+        CREATE TABLE accounts (
+            name TEXT PRIMARY KEY COLLATE NOCASE, password_hash TEXT NOT NULL,
+            email TEXT NOT NULL COLLATE NOCASE, user_type INTEGER NOT NULL DEFAULT 0,
+            created INTEGER NOT NULL, last_login INTEGER NOT NULL DEFAULT 0,
+            password_mailed INTEGER NOT NULL DEFAULT 0, disabled INTEGER NOT NULL DEFAULT 0,
+            created_from TEXT NOT NULL DEFAULT '');
+        INSERT INTO accounts (name, password_hash, email, created) VALUES
+            ('anna', 'old-hash', 'anna@example.org', 1000);)",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    AccountStore store(path());
+    Account anna = *store.Find("anna");
+    EXPECT_EQ(anna.passwordHash, "old-hash");
+    EXPECT_EQ(anna.mailedPasswordHash, "");
+    anna.mailedPasswordHash = "mailed-hash";
+    store.Update(anna);
+    EXPECT_EQ(AccountStore(path()).Find("anna")->mailedPasswordHash, "mailed-hash");
+}
+
+TEST_F(AccountStoreTest, LogonAddressesAreKeptForAWhileAndWithinBounds) {
+    AccountStore store(path());
+    LogonAddresses known(store, {.keepSeconds = 100, .perAccount = 2, .total = 3});
+    known.Remember("anna", "10.0.0.1", 1000);
+    EXPECT_TRUE(known.Knows("Anna", "10.0.0.1", 1100));
+    EXPECT_FALSE(known.Knows("anna", "10.0.0.1", 1101)); // too long ago
+    EXPECT_FALSE(known.Knows("bob", "10.0.0.1", 1000));
+    known.Remember("anna", "10.0.0.2", 1001);
+    known.Remember("anna", "10.0.0.3", 1002); // the account's oldest makes room
+    EXPECT_FALSE(known.Knows("anna", "10.0.0.1", 1002));
+    known.Remember("bob", "10.0.0.9", 1003);
+    known.Remember("carl", "10.0.0.9", 1004); // the oldest of all makes room
+    EXPECT_EQ(known.size(), 3u);
+    EXPECT_FALSE(known.Knows("anna", "10.0.0.2", 1004));
+    known.Remember("anna", "10.0.0.3", 1200); // renewed; the others run out
+    EXPECT_EQ(known.size(), 1u);
 }
 
 TEST_F(AccountStoreTest, UnopenableFileThrows) {

@@ -78,6 +78,25 @@ TEST_F(ChannelTest, JoinRefusals) {
     EXPECT_EQ(bob->channelInfos[0].type, 2);
 }
 
+TEST_F(ChannelTest, WrongChannelPasswordsAreThrottledPerAccountAndChannel) {
+    auto bob = Bob();
+    quor_joinchannel(bob->handle(), "#locked", 0, "key");
+    ASSERT_TRUE(bob->WaitForMore(bob->channelInfos, 0));
+    auto anna = Anna();
+    for (int i = 0; i < 5; ++i) {
+        quor_joinchannel(anna->handle(), "#locked", 0, "guess");
+    }
+    // The fifth guess earned a penalty: even the right password is refused.
+    quor_joinchannel(anna->handle(), "#locked", 0, "key");
+    ASSERT_TRUE(anna->WaitForMore(anna->channelErrors, 5));
+    EXPECT_EQ(anna->channelErrors.back(), (NameCode{"#locked", 15})); // 120
+    EXPECT_TRUE(anna->channelInfos.empty());
+    EXPECT_EQ(Occurrences(server.Log(), "with 120 (#locked): throttled"), 1u);
+    auto boss = Boss(); // another account is not concerned
+    quor_joinchannel(boss->handle(), "#locked", 0, "key");
+    ASSERT_TRUE(boss->WaitForMore(boss->channelInfos, 0));
+}
+
 TEST_F(ChannelTest, AtMostTwentyChannelsPerUser) {
     auto anna = Anna();
     for (int i = 0; i < 21; ++i) {

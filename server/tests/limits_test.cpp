@@ -57,14 +57,6 @@ class LogBudgetTest : public ServerTest {
     std::vector<std::string> ExtraArguments() const override { return {"--log-per-address", "2"}; }
 };
 
-std::size_t Occurrences(const std::string &text, const std::string &part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
-}
-
 TEST_F(LogBudgetTest, ConnectionsBeyondTheBudgetAreCountedInsteadOfLogged) {
     const char *from = "127.0.3.1";
     const auto guess = [&] {
@@ -117,6 +109,68 @@ TEST_F(ThrottleTest, AccountRequestsFromOneAddressAreThrottledToo) {
     EXPECT_EQ(answers, (std::vector<std::int32_t>{130, 130, 130, 130, 130, 135}));
 }
 
+TEST_F(ThrottleTest, GuessesAtANameDoNotLockOutAnAddressItsOwnerLoggedOnFrom) {
+    const char *home = "127.0.4.1";
+    std::size_t logons = 0;
+    const auto ownerLogsOn = [&] {
+        const std::int32_t answer = RawClient(server.port(), home).Login("anna", "anna-pw");
+        logons += answer == 200 ? 1 : 0; // and off at once
+        EXPECT_TRUE(PumpUntil(
+            [&] { return Occurrences(server.Log(), "(anna) logged off") == logons; }, 3000));
+        return answer;
+    };
+    const auto strangersGuess = [&] {
+        for (int i = 0; i < 5; ++i) {
+            RawClient guess(server.port(), ("127.0.4." + std::to_string(10 + i)).c_str());
+            EXPECT_EQ(guess.Login("anna", "guess"), 100) << i;
+        }
+        RawClient stranger(server.port(), "127.0.4.20");
+        EXPECT_EQ(stranger.Login("anna", "anna-pw"), 100);
+    };
+    ASSERT_EQ(ownerLogsOn(), 200);
+    strangersGuess();
+    EXPECT_EQ(ownerLogsOn(), 200);
+    ASSERT_TRUE(server.Restart()) << server.Log();
+    strangersGuess(); // the address is remembered over a restart
+    EXPECT_EQ(ownerLogsOn(), 200);
+}
+
+// Password checks at about their real cost (32 MiB), so that logins sent
+// at once find each other's checks running, as on a real server.
+class ParallelGuessTest : public ServerTest {
+    std::vector<std::string> ExtraArguments() const override {
+        return {"--hash-memory", "32768", "--hash-passes", "1"};
+    }
+};
+
+TEST_F(ParallelGuessTest, WrongLoginsSentAtOnceStartNoMoreChecksThanTheRulesAllow) {
+    struct Case {
+        const char *network; // each of its addresses sends 16 logins
+        int addresses;
+        bool oneAccount; // else a name of its own for each login
+    };
+    for (const Case &c : {Case{"127.0.6.", 1, false}, Case{"127.0.7.", 4, true}}) {
+        std::vector<std::unique_ptr<RawClient>> clients;
+        for (int i = 0; i < 16 * c.addresses; ++i) {
+            const std::string from = c.network + std::to_string(1 + i / 16);
+            clients.push_back(std::make_unique<RawClient>(server.port(), from.c_str()));
+        }
+        for (std::size_t i = 0; i < clients.size(); ++i) {
+            const std::string name = c.oneAccount ? "ghost" : "ghost" + std::to_string(i);
+            clients[i]->Send(ClientRecord(1, name, "", "ssdd", {name, "guess", 14, 1}));
+        }
+        for (auto &client : clients) {
+            const auto answer = client->Read(10000);
+            EXPECT_EQ(answer ? answer->id() : 0, 100) << c.network;
+        }
+        // Every login was answered; only the first five were checked.
+        const std::size_t checks =
+            Occurrences(server.Log(), std::string("wrong name or password from ") + c.network);
+        EXPECT_GE(checks, 1u) << c.network;
+        EXPECT_LE(checks, 5u) << c.network;
+    }
+}
+
 // Password work at more than its real cost (64 MiB), so that renewing a
 // hash takes long enough for the client to leave or for the queue to fill
 // meanwhile.
@@ -142,8 +196,10 @@ TEST_F(PasswordWorkTest, LoginWhoseClientLeavesDuringTheCheckIsDropped) {
 TEST_F(PasswordWorkTest, FullQueueIsAnsweredBusyAndOldHashesAreRenewed) {
     EXPECT_NE(server.StoredHash("anna").find("m=8,t=1"), std::string::npos);
     std::vector<std::unique_ptr<RawClient>> clients;
+    // From addresses of their own, as one address has one check at a time.
     for (const char *name : {"anna", "bob", "boss", "nobody"}) {
-        clients.push_back(std::make_unique<RawClient>(server.port()));
+        const std::string from = "127.0.5." + std::to_string(clients.size() + 1);
+        clients.push_back(std::make_unique<RawClient>(server.port(), from.c_str()));
         clients.back()->Send(
             ClientRecord(1, name, "", "ssdd", {name, std::string(name) + "-pw", 14, 1}));
         if (clients.size() == 1) {

@@ -72,6 +72,18 @@ TEST_F(ProfileTest, ModifyRefusals) {
     EXPECT_EQ(bob.Login("bob", "bob-pw"), 0);
 }
 
+TEST_F(ProfileTest, ProfileChangeObeysTheAddressLimitsOfCreation) {
+    for (const char *name : {"c1", "c2", "c3"}) {
+        server.AddAccount(name, "pw-c", "full@example.org");
+    }
+    auto anna = Anna();
+    quor_modifyuserprofile(anna->handle(), "anna", "", "FULL@example.org", 0, 0);
+    ASSERT_TRUE(anna->WaitForMore(anna->modifyResults, 0));
+    // 128, which the client's table for this request lacks: "connection could not be established"
+    EXPECT_EQ(anna->modifyResults[0].code, 5);
+    EXPECT_EQ(Occurrences(server.Log(), "(anna) with 128 (anna)"), 1u);
+}
+
 TEST_F(ProfileTest, AdministratorDisablesAndPromotes) {
     auto bob = Bob();
     auto boss = Boss();

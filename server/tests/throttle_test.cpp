@@ -81,33 +81,61 @@ struct FakeClock {
     }
 };
 
+// A whole check that failed or succeeded.
+void Check(LoginThrottle &throttle, const std::string &address, const std::string &account,
+           bool succeeded = false) {
+    throttle.StartLoginCheck({address, account});
+    throttle.FinishLoginCheck({address, account}, succeeded);
+}
+
+std::int64_t PenaltyLeft(LoginThrottle &throttle, const std::string &address,
+                         const std::string &account, AccountLimits limits = AccountLimits::Apply) {
+    return throttle.HoldFor(address, account, limits).penaltyLeftMs;
+}
+
 TEST(LoginThrottleTest, AccountIsThrottledFromEveryAddressAndClearedBySuccess) {
     FakeClock time;
     LoginThrottle throttle(Rules(), time.clock());
     for (int i = 0; i < 5; ++i) {
-        throttle.LoginFailed("10.0.0." + std::to_string(i), "anna");
+        Check(throttle, "10.0.0." + std::to_string(i), "anna");
     }
-    EXPECT_EQ(throttle.LoginPenaltyLeft("10.0.0.9", "anna"), kSecond);
-    EXPECT_EQ(throttle.LoginPenaltyLeft("10.0.0.9", "bob"), 0);
+    EXPECT_EQ(PenaltyLeft(throttle, "10.0.0.9", "anna"), kSecond);
+    EXPECT_EQ(PenaltyLeft(throttle, "10.0.0.9", "bob"), 0);
     EXPECT_EQ(throttle.AddressPenaltyLeft("10.0.0.1"), 0); // one failure each
+    // An address the account trusts is held back by its own limits only.
+    EXPECT_EQ(PenaltyLeft(throttle, "10.0.0.9", "anna", AccountLimits::Waived), 0);
     time.now += kSecond;
-    throttle.LoginSucceeded("anna");
-    EXPECT_EQ(throttle.LoginFailed("10.0.0.9", "anna"), 0); // counting starts afresh
+    Check(throttle, "10.0.0.9", "anna", true);
+    EXPECT_EQ(throttle.StartLoginCheck({"10.0.0.9", "anna"}), 0); // counting starts afresh
 }
 
-TEST(LoginThrottleTest, AddressIsThrottledForEveryAccountAndSuccessDoesNotClearIt) {
+TEST(LoginThrottleTest, AddressIsThrottledForEveryAccountAndSuccessTakesBackOnlyItself) {
     FakeClock time;
     LoginThrottle throttle(Rules(), time.clock());
-    for (const char *name : {"a", "b", "c", "d"}) {
-        throttle.LoginFailed("10.0.0.1", name);
+    for (const char *name : {"a", "b", "c"}) {
+        Check(throttle, "10.0.0.1", name);
     }
+    for (int i = 0; i < 10; ++i) {
+        Check(throttle, "10.0.0.1", "d", true); // users behind one address log on freely
+    }
+    Check(throttle, "10.0.0.1", "e");
     EXPECT_EQ(throttle.AddressAttempt("10.0.0.1"), kSecond); // an account request counts too
-    throttle.LoginSucceeded("a");
-    EXPECT_EQ(throttle.LoginPenaltyLeft("10.0.0.1", "zed"), kSecond);
-    EXPECT_EQ(throttle.AddressPenaltyLeft("10.0.0.1"), kSecond);
+    EXPECT_EQ(PenaltyLeft(throttle, "10.0.0.1", "zed"), kSecond);
+    EXPECT_EQ(PenaltyLeft(throttle, "10.0.0.1", "zed", AccountLimits::Waived), kSecond);
     time.now += 400;
     EXPECT_EQ(throttle.AddressPenaltyLeft("10.0.0.1"), 600);
-    EXPECT_EQ(throttle.LoginPenaltyLeft("10.0.0.2", "zed"), 0);
+    EXPECT_EQ(PenaltyLeft(throttle, "10.0.0.2", "zed"), 0);
+}
+
+TEST(LoginThrottleTest, ChecksCountAsTheyStartAndHoldTheirAddressAndAccount) {
+    FakeClock time;
+    LoginThrottle throttle(Rules(), time.clock());
+    for (int i = 0; i < 5; ++i) {
+        throttle.StartLoginCheck({"10.0.1." + std::to_string(i), "anna"});
+    }
+    EXPECT_EQ(PenaltyLeft(throttle, "10.0.1.9", "anna"), kSecond); // none has finished
+    EXPECT_TRUE(throttle.HoldFor("10.0.1.0", "bob", AccountLimits::Apply).checkRunning);
+    EXPECT_FALSE(throttle.HoldFor("10.0.1.9", "anna", AccountLimits::Waived).checkRunning);
 }
 
 } // namespace

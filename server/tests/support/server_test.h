@@ -15,6 +15,15 @@
 
 namespace quord::testing {
 
+// How often part occurs in text (lines of the server's log, say).
+inline std::size_t Occurrences(const std::string &text, const std::string &part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
 class ServerTest : public ::testing::Test {
 protected:
     void SetUp() override {
