@@ -1,5 +1,7 @@
 #include "ChatLogFile.h"
 
+#include "PrivateFiles.h"
+
 #include <QByteArray>
 #include <QFile>
 
@@ -17,7 +19,7 @@ bool ChatLogFile::Open(const QString &fileName, QString &error) {
     if (IsOpen())
         return true;
     const QByteArray path = QFile::encodeName(fileName);
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
     if (fd < 0) {
         error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
@@ -27,6 +29,7 @@ bool ChatLogFile::Open(const QString &fileName, QString &error) {
         ::close(fd);
         return false;
     }
+    KeepPrivate(fd);
     FFd = fd;
     return true;
 }
