@@ -1,5 +1,6 @@
 #include "ChatLogFile.h"
 
+#include "DisplayText.h"
 #include "PrivateFiles.h"
 
 #include <QByteArray>
@@ -37,7 +38,7 @@ bool ChatLogFile::Open(const QString &fileName, QString &error) {
 bool ChatLogFile::WriteLine(const QString &text) {
     if (!IsOpen())
         return false;
-    const QByteArray bytes = text.toUtf8() + QByteArrayLiteral("\r\n");
+    const QByteArray bytes = hbquor::FileLine(text).toUtf8() + QByteArrayLiteral("\r\n");
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {

@@ -235,10 +235,14 @@ private slots:
         QVERIFY(log.IsOpen());
         QVERIFY(log.WriteLine(QStringLiteral("one")));
         QVERIFY(log.WriteLine(QStringLiteral("two")));
+        // Each entry is one line, without direction controls.
+        QVERIFY(log.WriteLine(QStringLiteral("bob: hi\r\n12:00 VRT - Disconnected: anna") +
+                              QChar(0x2068) + QChar(0x202E) + QStringLiteral("x") + QChar(0x2069)));
         log.Close();
         QVERIFY(!log.IsOpen());
         QVERIFY(!log.WriteLine(QStringLiteral("lost")));
-        QCOMPARE(ReadFileBytes(name), QByteArray("earlier\r\none\r\ntwo\r\n"));
+        QCOMPARE(ReadFileBytes(name), QByteArray("earlier\r\none\r\ntwo\r\n"
+                                                 "bob: hi  12:00 VRT - Disconnected: annax\r\n"));
     }
 
     void chatLogHeldElsewhereCannotBeOpened() {
