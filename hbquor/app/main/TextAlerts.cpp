@@ -48,9 +48,10 @@ void TextAlerts::Raise(const QString &account, const QString &from, const QStrin
     if (window == nullptr)
         return;
     FHooks.MarkUrgent(window);
-    FNotifier.Notify(summary, body, [window = QPointer<QWidget>(window), mainWindow = FMainWindow] {
-        BringUp(window ? window.data() : mainWindow.data());
-    });
+    FNotifier.Notify(
+        {from, summary, body, [window = QPointer<QWidget>(window), mainWindow = FMainWindow] {
+             BringUp(window ? window.data() : mainWindow.data());
+         }});
 }
 
 void TextAlerts::BringUp(QWidget *window) {
