@@ -2,6 +2,7 @@
 
 #include "AccountText.h"
 #include "CentralAccountSessions.h"
+#include "FillFields.h"
 #include "NameText.h"
 #include "PasswordMask.h"
 #include "UnitCreateUser.h"
@@ -238,7 +239,7 @@ void TFormUserProfile::ShowModifyResult(const std::string &errText, int code,
     // What the field shows is now the server's password.
     OldPassword = TrimBlanks(inpPassword->text());
     PostMessage(this, FShowMessage,
-                QStringLiteral("Profile of %1 successfully modified!").arg(WireText(name)));
+                FillFields("Profile of %s successfully modified!", {WireText(name)}));
 }
 
 void TFormUserProfile::ShowEmailChangeResult(const std::string &errText, int code) {

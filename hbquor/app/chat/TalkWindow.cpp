@@ -1,6 +1,7 @@
 #include "TalkWindow.h"
 
 #include "AnchoredControls.h"
+#include "DisplayText.h"
 #include "FormFont.h"
 
 #include <QAction>
@@ -118,7 +119,7 @@ bool TQuorTalkWindow::Edit1KeyDown(int key) {
         return true;
     }
     if (OnSendText(OwnName, SendTarget(), text)) {
-        const QString line = OwnName + QStringLiteral(": \t") + text;
+        const QString line = hbquor::SaidLine(OwnName, text);
         AddLine(FSaidLineForm ? FSaidLineForm(line) : line);
         Edit1->clear();
     }

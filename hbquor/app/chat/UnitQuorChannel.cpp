@@ -1,5 +1,6 @@
 #include "UnitQuorChannel.h"
 
+#include "FillFields.h"
 #include "InviteDialogEvent.h"
 #include "NameText.h"
 #include "PaneKeys.h"
@@ -100,11 +101,9 @@ void TFormQuorChannel::SetChannelInfoExtra(const QString &info) {
 }
 
 void TFormQuorChannel::UpdateCaption() {
-    const QString info =
-        ChannelInfo.isEmpty() ? QString() : QStringLiteral("(%1) ").arg(ChannelInfo);
-    // One multi-argument arg() so that a "%" inside a name is never expanded.
-    setWindowTitle(QStringLiteral("%1 channel %2 %3- %4")
-                       .arg(ChannelTypeName(ChannelType), ChannelName, info, OwnName));
+    const QString info = ChannelInfo.isEmpty() ? QString() : FillFields("(%s) ", {ChannelInfo});
+    setWindowTitle(FillFields("%s channel %s %s- %s",
+                              {ChannelTypeName(ChannelType), ChannelName, info, OwnName}));
 }
 
 int TFormQuorChannel::FindMember(const QString &name) const {
@@ -116,7 +115,7 @@ int TFormQuorChannel::FindMember(const QString &name) const {
 }
 
 void TFormQuorChannel::MemberJoined(const QString &user) {
-    AddLine(QStringLiteral("* %1 joined").arg(user));
+    AddLine(FillFields("* %s joined", {user}));
     if (FindMember(user) >= 0)
         return;
     // Inserting at the sorted place keeps the whole list sorted.
@@ -130,7 +129,7 @@ void TFormQuorChannel::MemberJoined(const QString &user) {
 }
 
 void TFormQuorChannel::MemberLeft(const QString &user) {
-    AddLine(QStringLiteral("* %1 left").arg(user));
+    AddLine(FillFields("* %s left", {user}));
     const int at = FindMember(user);
     if (at < 0)
         return;

@@ -1,5 +1,7 @@
 #include "FillFields.h"
 
+#include "DisplayText.h"
+
 QString FillFields(const char *pattern, std::initializer_list<QString> args) {
     const QString text = QString::fromLatin1(pattern);
     QString result;
@@ -8,7 +10,7 @@ QString FillFields(const char *pattern, std::initializer_list<QString> args) {
         const bool field = text[i] == QLatin1Char('%') && i + 1 < text.size() &&
                            (text[i + 1] == QLatin1Char('s') || text[i + 1] == QLatin1Char('d'));
         if (field && next != args.end()) {
-            result += *next++;
+            result += hbquor::LineField(*next++);
             ++i;
         } else {
             result += text[i];

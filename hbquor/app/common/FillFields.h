@@ -1,6 +1,9 @@
 // The program's texts are written as patterns with "%s" and "%d" fields,
 // filled in order. A filled-in text is never read as a pattern itself, so a
-// name or a message from the server that holds "%s" shows as it is.
+// name or a message from the server that holds "%s" shows as it is. Each
+// field is placed as a line field (DisplayText): it adds no line break, and
+// one holding right-to-left text or direction controls is isolated, so that
+// it cannot turn the pattern's own words around.
 #pragma once
 
 #include <QString>

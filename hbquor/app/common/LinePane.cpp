@@ -1,5 +1,7 @@
 #include "LinePane.h"
 
+#include "DisplayText.h"
+
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
@@ -78,7 +80,7 @@ void LinePane::AppendParagraph(const QString &text, const QTextBlockFormat &bloc
     } else {
         cursor.insertBlock(block, chars);
     }
-    cursor.insertText(text, chars);
+    cursor.insertText(hbquor::OneLine(text, hbquor::Tabs::Keep), chars);
     cursor.endEditBlock();
 }
 

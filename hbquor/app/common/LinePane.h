@@ -39,7 +39,9 @@ public:
     explicit LinePane(QPlainTextEdit *view);
 
     /// Appends one line (paragraph) in the given formats, trimming first and
-    /// keeping or following the view as the mode says. If the document fails
+    /// keeping or following the view as the mode says. Whatever the text
+    /// holds, it stays one paragraph: its line breaks and control characters
+    /// other than tabs show as blanks. If the document fails
     /// while being edited, the pane is emptied and the program goes on.
     void AddLine(const QString &text, const QTextBlockFormat &block = QTextBlockFormat(),
                  const QTextCharFormat &chars = QTextCharFormat());

@@ -1,5 +1,7 @@
 // Message boxes of the program. Texts use "\r" for a line break, as the
-// program's messages are written; the box shows it as a new line.
+// program's messages are written; the box shows it as a new line. A box
+// shows its text as plain text, never as rich text, so that a name or a
+// message from the server holding "<b>" or "<a href=...>" shows as typed.
 //
 // Windows take their message box as a replaceable function so that tests can
 // record the texts instead of showing modal boxes.

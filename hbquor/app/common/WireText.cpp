@@ -1,5 +1,7 @@
 #include "WireText.h"
 
+#include "DisplayText.h"
+
 #include <QStringDecoder>
 
 #include <array>
@@ -32,5 +34,5 @@ QString FromWindows1252(std::string_view bytes) {
 QString WireText(std::string_view bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    return utf8.hasError() ? FromWindows1252(bytes) : text;
+    return hbquor::OneLine(utf8.hasError() ? FromWindows1252(bytes) : text);
 }

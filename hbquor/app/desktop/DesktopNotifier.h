@@ -12,10 +12,19 @@ public:
     /// Runs when the user clicks the notification.
     using ClickAction = std::function<void()>;
 
+    struct Notification {
+        /// Whom it is from: a sender's newer notification replaces his
+        /// older one while that is still shown.
+        QString Sender;
+        /// A summary line and a body, both plain text.
+        QString Summary;
+        QString Body;
+        ClickAction OnClick;
+    };
+
     virtual ~DesktopNotifier() = default;
 
-    /// Shows a notification with a summary line and a body, both plain
-    /// text. Returns at once; a desktop without a notification service
-    /// simply shows nothing.
-    virtual void Notify(const QString &summary, const QString &body, ClickAction onClick) = 0;
+    /// Shows a notification. Returns at once; a desktop without a
+    /// notification service simply shows nothing.
+    virtual void Notify(Notification notification) = 0;
 };

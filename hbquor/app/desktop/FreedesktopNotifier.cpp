@@ -1,11 +1,15 @@
 #include "FreedesktopNotifier.h"
 
+#include "DisplayText.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QVariantMap>
 
+#include <algorithm>
+#include <chrono>
 #include <utility>
 
 namespace {
@@ -24,19 +28,21 @@ QDBusMessage MethodCall(const QString &method) {
     return QDBusMessage::createMethodCall(Service, Path, Interface, method);
 }
 
-/// The text with control characters other than line breaks and tabs as
-/// blanks: nothing a server sent can make the message invalid.
-QString PlainText(QString text) {
-    for (QChar &c : text)
-        if (c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\t'))
-            c = QLatin1Char(' ');
-    return text;
+qint64 SteadyMilliseconds() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 } // namespace
 
-FreedesktopNotifier::FreedesktopNotifier(QString appName, QString desktopName, QObject *parent)
-    : QObject(parent), FAppName(std::move(appName)), FDesktopName(std::move(desktopName)) {}
+FreedesktopNotifier::FreedesktopNotifier(QString appName, QString desktopName, QObject *parent,
+                                         Clock now)
+    : QObject(parent), FAppName(std::move(appName)), FDesktopName(std::move(desktopName)),
+      FNow(now ? std::move(now) : Clock(SteadyMilliseconds)) {
+    FDueTimer.setSingleShot(true);
+    connect(&FDueTimer, &QTimer::timeout, this, &FreedesktopNotifier::SendDue);
+}
 
 FreedesktopNotifier::~FreedesktopNotifier() {
     if (!FConnected)
@@ -48,18 +54,17 @@ FreedesktopNotifier::~FreedesktopNotifier() {
                    SLOT(NotificationClosed(uint, uint)));
 }
 
-void FreedesktopNotifier::Notify(const QString &summary, const QString &body, ClickAction onClick) {
+void FreedesktopNotifier::Notify(Notification notification) {
     if (!Connect())
         return;
-    Waiting notification{PlainText(summary), PlainText(body), std::move(onClick)};
-    if (FKnowsCapabilities) {
-        Send(notification);
-        return;
-    }
-    FWaiting.append(std::move(notification));
-    if (FWaiting.size() > MaxWaiting)
-        FWaiting.removeFirst();
-    AskCapabilities();
+    // Nothing a server sent can make the message invalid or add a line.
+    notification.Summary = hbquor::OneLine(notification.Summary);
+    notification.Body = hbquor::OneLine(notification.Body);
+    FQueue.Add(std::move(notification));
+    if (FKnowsCapabilities)
+        SendDue();
+    else
+        AskCapabilities();
 }
 
 bool FreedesktopNotifier::Connect() {
@@ -100,63 +105,62 @@ void FreedesktopNotifier::CapabilitiesAnswered(QDBusPendingCallWatcher *call) {
     if (reply.isError()) {
         // No service now; the next notification asks again.
         LogOnce(FLoggedNoService, reply.error().message());
-        FWaiting.clear();
+        FQueue.DropWaiting();
         return;
     }
     FKnowsCapabilities = true;
     FBodyMarkup = reply.value().contains(QStringLiteral("body-markup"));
     FActions = reply.value().contains(QStringLiteral("actions"));
-    for (const Waiting &notification : std::exchange(FWaiting, {}))
-        Send(notification);
+    SendDue();
 }
 
-void FreedesktopNotifier::Send(const Waiting &notification) {
+void FreedesktopNotifier::SendDue() {
+    const qint64 now = FNow();
+    for (const NotificationQueue::Call &call : FQueue.Due(now))
+        Send(call);
+    if (const std::optional<qint64> next = FQueue.NextDue())
+        FDueTimer.start(int(std::clamp<qint64>(*next - now, 0, NotificationQueue::MinuteMs)));
+}
+
+void FreedesktopNotifier::Send(const NotificationQueue::Call &call) {
     QDBusMessage message = MethodCall(QStringLiteral("Notify"));
-    const QStringList actions = FActions && notification.OnClick
+    const QStringList actions = FActions && call.Clickable
                                     ? QStringList{DefaultAction, QStringLiteral("Show")}
                                     : QStringList();
     const QVariantMap hints{{QStringLiteral("category"), QStringLiteral("im.received")},
                             {QStringLiteral("desktop-entry"), FDesktopName}};
-    message << FAppName << uint(0) << FDesktopName << notification.Summary
-            << (FBodyMarkup ? notification.Body.toHtmlEscaped() : notification.Body) << actions
-            << hints << ServiceChoosesTimeout;
-    auto *call = new QDBusPendingCallWatcher(
+    message << FAppName << call.ReplacesId << FDesktopName << call.Summary
+            << (FBodyMarkup ? call.Body.toHtmlEscaped() : call.Body) << actions << hints
+            << ServiceChoosesTimeout;
+    auto *watcher = new QDBusPendingCallWatcher(
         QDBusConnection::sessionBus().asyncCall(message, CallTimeoutMs), this);
-    connect(call, &QDBusPendingCallWatcher::finished, this,
-            [this, onClick = notification.OnClick](QDBusPendingCallWatcher *answered) {
-                Sent(answered, onClick);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, ticket = call.Ticket](QDBusPendingCallWatcher *answered) {
+                Sent(answered, ticket);
             });
 }
 
-void FreedesktopNotifier::Sent(QDBusPendingCallWatcher *call, const ClickAction &onClick) {
+void FreedesktopNotifier::Sent(QDBusPendingCallWatcher *call, quint64 ticket) {
     call->deleteLater();
     const QDBusPendingReply<uint> reply = *call;
-    if (reply.isError()) {
+    if (reply.isError())
         LogOnce(FLoggedNoService, reply.error().message());
-        return;
-    }
-    if (!onClick)
-        return;
-    const uint id = reply.value();
-    if (!FClickActions.contains(id))
-        FClickOrder.append(id);
-    FClickActions.insert(id, onClick);
-    while (FClickOrder.size() > MaxClickable)
-        FClickActions.remove(FClickOrder.takeFirst());
+    FQueue.Answered(ticket, reply.isError() ? 0 : reply.value());
+    // The sender's newer notification may wait for this id.
+    SendDue();
 }
 
 void FreedesktopNotifier::ActionInvoked(uint id, const QString &actionKey) {
     if (actionKey != DefaultAction)
         return;
     // A copy: the action may show a window, which may close notifications.
-    const ClickAction action = FClickActions.value(id);
+    const ClickAction action = FQueue.ClickActionOf(id);
     if (action)
         action();
 }
 
 void FreedesktopNotifier::NotificationClosed(uint id, uint) {
-    if (FClickActions.remove(id) > 0)
-        FClickOrder.removeOne(id);
+    FQueue.Closed(id);
 }
 
 void FreedesktopNotifier::LogOnce(bool &logged, const QString &text) {

@@ -5,17 +5,22 @@
 // never notifies never connects. Every call is asynchronous: a missing bus,
 // a missing service or a service that never answers cannot stall the
 // program. The service's capabilities are asked for first: bodies are
-// escaped when it reads markup, so a text is never taken for markup, and a
-// click ("default" action) runs the notification's click action. Each kind
-// of failure is logged once.
+// escaped when it reads markup, so a text is never taken for markup (the
+// summary is never markup to the service), and a click ("default" action)
+// runs the notification's click action. Summary and body are each shown on
+// one line. The NotificationQueue decides what is sent: one open
+// notification per sender, replaced in place, and at most ten calls a
+// minute, the rest counted in a summary. Each kind of failure is logged once.
 #pragma once
 
 #include "DesktopNotifier.h"
+#include "NotificationQueue.h"
 
-#include <QHash>
-#include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+
+#include <functional>
 
 class QDBusPendingCallWatcher;
 
@@ -23,43 +28,40 @@ class FreedesktopNotifier : public QObject, public DesktopNotifier {
     Q_OBJECT
 
 public:
+    /// Milliseconds of a steady clock.
+    using Clock = std::function<qint64()>;
+
     /// appName is the name the notifications come from; desktopName names
-    /// the program's icon and its desktop entry.
-    FreedesktopNotifier(QString appName, QString desktopName, QObject *parent = nullptr);
+    /// the program's icon and its desktop entry; now is the clock of the
+    /// limit per minute (the system's steady clock unless given).
+    FreedesktopNotifier(QString appName, QString desktopName, QObject *parent = nullptr,
+                        Clock now = {});
     ~FreedesktopNotifier() override;
 
-    void Notify(const QString &summary, const QString &body, ClickAction onClick) override;
-
-    /// Notifications kept waiting for the service's capabilities; beyond it
-    /// the oldest waiting one is dropped.
-    static constexpr int MaxWaiting = 16;
-    /// Click actions kept for notifications still shown; beyond it the
-    /// oldest is forgotten (a service need not report every close).
-    static constexpr int MaxClickable = 64;
+    void Notify(Notification notification) override;
 
 private slots:
     void ActionInvoked(uint id, const QString &actionKey);
     void NotificationClosed(uint id, uint reason);
 
 private:
-    struct Waiting {
-        QString Summary;
-        QString Body;
-        ClickAction OnClick;
-    };
-
     /// Connects to the session bus and its signals once; false when there
     /// is no bus.
     bool Connect();
     void AskCapabilities();
     void CapabilitiesAnswered(QDBusPendingCallWatcher *call);
-    void Send(const Waiting &notification);
-    void Sent(QDBusPendingCallWatcher *call, const ClickAction &onClick);
+    /// Makes the calls the queue has due and sets the timer for its next.
+    void SendDue();
+    void Send(const NotificationQueue::Call &call);
+    void Sent(QDBusPendingCallWatcher *call, quint64 ticket);
     /// Writes one log line for a kind of failure, the first time only.
     void LogOnce(bool &logged, const QString &text);
 
     QString FAppName;
     QString FDesktopName;
+    Clock FNow;
+    NotificationQueue FQueue;
+    QTimer FDueTimer;
     bool FConnected = false;
     bool FNoBus = false;
     bool FAsking = false;
@@ -68,8 +70,4 @@ private:
     bool FActions = false;
     bool FLoggedNoBus = false;
     bool FLoggedNoService = false;
-    QList<Waiting> FWaiting;
-    QHash<uint, ClickAction> FClickActions;
-    /// Ids of FClickActions, oldest first.
-    QList<uint> FClickOrder;
 };

@@ -1,5 +1,6 @@
 #include "EventLines.h"
 
+#include "DisplayText.h"
 #include "EventLog.h"
 #include "FillFields.h"
 
@@ -41,8 +42,9 @@ QString EventLines::PaneLine(const QString &line) const {
 }
 
 void EventLines::Said(const QString &head, const QString &text) {
-    FLog.Write(lsChat, PaneLine(head + QStringLiteral(": \t") + text),
-               head + QStringLiteral(": ") + text);
+    const QString said = hbquor::LineField(text);
+    FLog.Write(lsChat, PaneLine(head + QStringLiteral(": \t") + said),
+               head + QStringLiteral(": ") + said);
 }
 
 void EventLines::ChannelJoined(const QString &user, const QString &channel) {
@@ -74,7 +76,7 @@ void EventLines::ChannelError(const QString &channel, const QString &account, in
 }
 
 void EventLines::ChannelText(const QString &channel, const QString &from, const QString &text) {
-    Said(channel + QStringLiteral(" - ") + from, text);
+    Said(FillFields("%s - %s", {channel, from}), text);
 }
 
 void EventLines::ChannelListEntry(const QString &channel, const QString &typeName, int userCount) {
@@ -108,7 +110,8 @@ void EventLines::OfflineText(const QString &from, const QString &account, double
         FillFields("%s (to %s), sent on %s %s:",
                    {from, account, times.LongDate(sentTime), times.ZoneName(sentTime)});
     FLog.AddLine(lsTelegramHeader, header);
-    FLog.Write(lsTelegramBody, QStringLiteral("\t") + text, FillFields("%s %s", {header, text}));
+    FLog.Write(lsTelegramBody, QStringLiteral("\t") + hbquor::LineField(text),
+               FillFields("%s %s", {header, text}));
 }
 
 void EventLines::TextFailed(const QString &account, const QString &target, int code,
@@ -124,12 +127,12 @@ void EventLines::Connecting() {
 }
 
 void EventLines::Connected(const QString &account) {
-    const QString text = QStringLiteral("Connected: ") + account;
+    const QString text = FillFields("Connected: %s", {account});
     FLog.Write(lsConnection, text, Stamped(" - ", text));
 }
 
 void EventLines::Disconnected(const QString &account) {
-    const QString text = QStringLiteral("Disconnected: ") + account;
+    const QString text = FillFields("Disconnected: %s", {account});
     FLog.Write(lsConnection, text, Stamped(" - ", text));
 }
 
@@ -140,7 +143,7 @@ void EventLines::LoginFailed(const QString &account, int code, const QString &er
 }
 
 void EventLines::UserStatus(const QString &name, hbquor::QuorUserStatus status) {
-    FLog.AddLine(lsStatus, name + QStringLiteral(" ") + UserStatusText(status));
+    FLog.AddLine(lsStatus, FillFields("%s %s", {name, UserStatusText(status)}));
 }
 
 void EventLines::PingReply(const QString &name, int seconds) {
@@ -151,18 +154,18 @@ void EventLines::PingReply(const QString &name, int seconds) {
 }
 
 void EventLines::Welcome(const QString &message) {
-    FLog.Write(lsServer, message,
-               Stamped(" - ", QStringLiteral("Quor server welcome message: ") + message));
+    FLog.Write(lsServer, hbquor::LineField(message),
+               Stamped(" - ", FillFields("Quor server welcome message: %s", {message})));
 }
 
 void EventLines::Broadcast(const QString &from, const QString &message) {
-    FLog.Write(lsServer, from + QStringLiteral(": ") + message,
-               Stamped(" - ", QStringLiteral("Quor server broadcast message: ") + message));
+    FLog.Write(lsServer, FillFields("%s: %s", {from, message}),
+               Stamped(" - ", FillFields("Quor server broadcast message: %s", {message})));
 }
 
 void EventLines::Error(const QString &account, const QString &where, const QString &what, int code,
                        const QString &errText) {
-    const QString who = account.isEmpty() ? QString() : account + QStringLiteral(" - ");
+    const QString who = account.isEmpty() ? QString() : FillFields("%s - ", {account});
     FLog.AddLine(lsError,
                  FillFields("Error: %s%s, %s, %d %s", {who, where, what, N(code), errText}));
 }

@@ -9,7 +9,9 @@
 // after "name: " in the pane (lining the text up with the hanging indent)
 // and a plain blank in the file. With ChatTimes on, said lines in the panes
 // (the log pane, conversation and channel windows) start with their time
-// stamp; the chat log's lines never change with it.
+// stamp; the chat log's lines never change with it. Names and texts enter
+// the lines as line fields (DisplayText), so none can add a line or turn the
+// words around it.
 #pragma once
 
 #include <QString>

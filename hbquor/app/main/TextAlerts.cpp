@@ -1,5 +1,6 @@
 #include "TextAlerts.h"
 
+#include "FillFields.h"
 #include "NameText.h"
 
 #include <QApplication>
@@ -18,18 +19,17 @@ void TextAlerts::PrivateText(const QString &account, const QString &from, const 
 }
 
 void TextAlerts::OfflineText(const QString &account, const QString &from, const QString &text) {
-    Raise(account, from, QStringLiteral("%1 (while you were away)").arg(from), Excerpt(text),
+    Raise(account, from, FillFields("%s (while you were away)", {from}), Excerpt(text),
           FMainWindow);
 }
 
 void TextAlerts::Invitation(const QString &account, const QString &from, const QString &channel) {
-    Raise(account, from, from,
-          Excerpt(QStringLiteral("invites you to join channel %1").arg(channel)), FMainWindow);
+    Raise(account, from, from, Excerpt(FillFields("invites you to join channel %s", {channel})),
+          FMainWindow);
 }
 
 void TextAlerts::Broadcast(const QString &account, const QString &from, const QString &message) {
-    Raise(account, from, QStringLiteral("%1 (to everyone)").arg(from), Excerpt(message),
-          FMainWindow);
+    Raise(account, from, FillFields("%s (to everyone)", {from}), Excerpt(message), FMainWindow);
 }
 
 QString TextAlerts::Excerpt(const QString &text) {
@@ -48,9 +48,10 @@ void TextAlerts::Raise(const QString &account, const QString &from, const QStrin
     if (window == nullptr)
         return;
     FHooks.MarkUrgent(window);
-    FNotifier.Notify(summary, body, [window = QPointer<QWidget>(window), mainWindow = FMainWindow] {
-        BringUp(window ? window.data() : mainWindow.data());
-    });
+    FNotifier.Notify(
+        {from, summary, body, [window = QPointer<QWidget>(window), mainWindow = FMainWindow] {
+             BringUp(window ? window.data() : mainWindow.data());
+         }});
 }
 
 void TextAlerts::BringUp(QWidget *window) {

@@ -3,6 +3,7 @@
 // user profile window and the Help menu.
 #include "UnitQuorMain.h"
 
+#include "DisplayText.h"
 #include "NameText.h"
 #include "TlsSetup.h"
 
@@ -127,7 +128,7 @@ bool TFormQuorMain::inpSayThisKeyDown(int key) {
         return true;
     FLines.PrivateText(login, target, text);
     ui.inpSayThis->clear();
-    const QString line = login + QStringLiteral(": \t") + text;
+    const QString line = hbquor::SaidLine(login, text);
     if (channel != nullptr)
         channel->AddLine(FLines.PaneLine(line));
     else

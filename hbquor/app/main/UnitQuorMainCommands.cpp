@@ -1,5 +1,6 @@
 #include "UnitQuorMainCommands.h"
 
+#include "DisplayText.h"
 #include "EventLines.h"
 #include "FillFields.h"
 #include "NameText.h"
@@ -157,7 +158,7 @@ bool TQuorMainCommands::ChatWindowSend(QString &own, QString &peer, const QStrin
         return false;
     FLines.PrivateText(own, peer, text);
     // The window adds the line itself once this returns.
-    FWindow.ConversationLine(peer, own + QStringLiteral(": \t") + text, false);
+    FWindow.ConversationLine(peer, hbquor::SaidLine(own, text), false);
     return true;
 }
 

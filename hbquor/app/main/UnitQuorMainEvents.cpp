@@ -1,6 +1,8 @@
 #include "UnitQuorMainEvents.h"
 
+#include "DisplayText.h"
 #include "EventLines.h"
+#include "FillFields.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
 #include "UnitQuorMain.h"
@@ -90,7 +92,7 @@ void TQuorMainEvents::CentralChannelText(ThbQuorUnit *sender, const std::string 
         return;
     FLines.ChannelText(Q(channel), Q(from), Q(text));
     if (TFormQuorChannel *window = FWindow.TalkWindows().FindChannelWindow(Q(channel)))
-        window->AddLine(FLines.PaneLine(Q(from) + QStringLiteral(": \t") + Q(text)));
+        window->AddLine(FLines.PaneLine(hbquor::SaidLine(Q(from), Q(text))));
 }
 
 void TQuorMainEvents::CentralContactStatus(ThbQuorUnit *sender, const std::string &name,
@@ -167,7 +169,7 @@ void TQuorMainEvents::CentralText(ThbQuorUnit *sender, const std::string &from,
     if (sender == nullptr)
         return;
     FLines.PrivateText(Q(from), Account(sender), Q(text));
-    FWindow.ConversationLine(Q(from), Q(from) + QStringLiteral(": \t") + Q(text), true);
+    FWindow.ConversationLine(Q(from), hbquor::SaidLine(Q(from), Q(text)), true);
     FWindow.Alerts().PrivateText(Account(sender), Q(from), Q(text),
                                  FWindow.TalkWindows().FindChatWindow(Q(from)));
 }
@@ -195,7 +197,7 @@ void TQuorMainEvents::CentralChannelInfo(ThbQuorUnit *, const std::string &chann
                                          const std::string &text3) {
     TFormQuorChannel *window = FWindow.TalkWindows().FindChannelWindow(Q(channel));
     if (window == nullptr) {
-        FWindow.QueueMessage(Q(channel) + QStringLiteral(" not found"));
+        FWindow.QueueMessage(FillFields("%s not found", {Q(channel)}));
         return;
     }
     window->SetChannelType(type);

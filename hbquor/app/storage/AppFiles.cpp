@@ -1,5 +1,7 @@
 #include "AppFiles.h"
 
+#include "PrivateFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -41,8 +43,8 @@ AppFiles AppFiles::ForProgram(const QString &programPath, bool programFolderWrit
 
     const QString configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(configDir);
-    QDir().mkpath(dataDir);
+    MakePrivateFolder(configDir);
+    MakePrivateFolder(dataDir);
     return AppFiles{InDir(configDir, baseName + QStringLiteral(".ini")),
                     InDir(dataDir, QStringLiteral("Contacts.txt")),
                     InDir(dataDir, QStringLiteral("Log.txt"))};

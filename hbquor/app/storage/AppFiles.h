@@ -6,7 +6,8 @@
 // as in a build tree or a portable copy. An installed program's folder is
 // not writable, or is marked as installed by the menu entry beside it; then
 // the per-user configuration folder holds the settings file and the per-user
-// application data folder the other two, with the same file names.
+// application data folder the other two, with the same file names; those
+// folders are made, when missing, for the user alone.
 #pragma once
 
 #include <QString>

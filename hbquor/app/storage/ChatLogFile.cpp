@@ -1,5 +1,8 @@
 #include "ChatLogFile.h"
 
+#include "DisplayText.h"
+#include "PrivateFiles.h"
+
 #include <QByteArray>
 #include <QFile>
 
@@ -17,7 +20,7 @@ bool ChatLogFile::Open(const QString &fileName, QString &error) {
     if (IsOpen())
         return true;
     const QByteArray path = QFile::encodeName(fileName);
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
     if (fd < 0) {
         error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
@@ -27,6 +30,7 @@ bool ChatLogFile::Open(const QString &fileName, QString &error) {
         ::close(fd);
         return false;
     }
+    KeepPrivate(fd);
     FFd = fd;
     return true;
 }
@@ -34,7 +38,7 @@ bool ChatLogFile::Open(const QString &fileName, QString &error) {
 bool ChatLogFile::WriteLine(const QString &text) {
     if (!IsOpen())
         return false;
-    const QByteArray bytes = text.toUtf8() + QByteArrayLiteral("\r\n");
+    const QByteArray bytes = hbquor::FileLine(text).toUtf8() + QByteArrayLiteral("\r\n");
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {

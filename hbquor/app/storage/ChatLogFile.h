@@ -2,8 +2,12 @@
 //
 // Opening appends to the existing file (creating it when missing) and takes
 // an exclusive advisory lock, so a second copy of the program cannot write
-// into it while other programs may still read it. Each entry is written as
-// UTF-8 followed by a carriage return and a line feed.
+// into it while other programs may still read it. The file is the user's
+// alone: it is created with mode 0600, and an older one readable by others
+// loses their rights when it is opened. Each entry is written as one line
+// (FileLine: line breaks and control characters as blanks, no direction
+// controls) in UTF-8, followed by a carriage return and a line feed, so no
+// entry can pass for another.
 #pragma once
 
 #include <QString>

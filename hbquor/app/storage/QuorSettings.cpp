@@ -1,8 +1,9 @@
 #include "QuorSettings.h"
 
+#include "PrivateFiles.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <string>
 
@@ -119,13 +120,5 @@ bool QuorSettings::Save() const {
     std::string text;
     if (FStore->Ini.Save(text) < 0)
         return false;
-    QSaveFile file(FFileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SavePrivateFile(FFileName, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }

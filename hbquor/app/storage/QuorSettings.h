@@ -7,7 +7,8 @@
 // Strings are read up to MaxStringLength characters. Sections, keys and
 // comments the program does not know are kept when the file is written, and
 // writing goes through a temporary file renamed over the old one, so a crash
-// or a full disk never leaves a half-written file.
+// or a full disk never leaves a half-written file; the file written is the
+// user's alone (mode 0600).
 #pragma once
 
 #include <QString>

@@ -1,10 +1,10 @@
 #include "SavedContacts.h"
 
 #include "NameText.h"
+#include "PrivateFiles.h"
 #include "WireText.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -44,15 +44,7 @@ QStringList ReadSavedContacts(const QString &fileName) {
 }
 
 bool WriteSavedContacts(const QString &fileName, const QStringList &names) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = SavedContactsText(names);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SavePrivateFile(fileName, SavedContactsText(names));
 }
 
 bool SavedContactsFileHolds(const QString &fileName, const QStringList &names) {

@@ -11,7 +11,8 @@
 QStringList ReadSavedContacts(const QString &fileName);
 
 /// Writes the names one per line in UTF-8, each ending in carriage return
-/// and line feed, through a temporary file renamed over the old one.
+/// and line feed, through a temporary file renamed over the old one; the
+/// file written is the user's alone (mode 0600).
 /// Returns false (leaving the old file untouched) when writing fails.
 bool WriteSavedContacts(const QString &fileName, const QStringList &names);
 

@@ -1,7 +1,8 @@
 // Desktop notifications over a private session bus, against a recording
 // notification service: what each call carries, markup escaped only for a
-// service that reads it, clicks, a missing service, and a flood of
-// notifications that are never closed.
+// service that reads it, clicks, a missing service, and a flood of texts
+// from a few senders, which the service sees as one notification each,
+// replaced in place, and one summary.
 #include "FreedesktopNotifier.h"
 #include "PrivateSessionBus.h"
 #include "RecordedWarnings.h"
@@ -15,6 +16,11 @@ namespace {
 
 const QStringList MarkupAndActions{QStringLiteral("body"), QStringLiteral("body-markup"),
                                    QStringLiteral("actions")};
+
+DesktopNotifier::Notification From(const QString &sender, const QString &body,
+                                   DesktopNotifier::ClickAction onClick = {}) {
+    return {sender, sender, body, std::move(onClick)};
+}
 
 } // namespace
 
@@ -41,9 +47,9 @@ private slots:
 
     void withoutAServiceOneLineThenLaterOnesGetThrough() {
         FreedesktopNotifier notifier(QStringLiteral("HB Quor"), QStringLiteral("hbquor"));
-        notifier.Notify(QStringLiteral("bob"), QStringLiteral("one"), {});
+        notifier.Notify(From(QStringLiteral("bob"), QStringLiteral("one")));
         QTRY_COMPARE(RecordedWarnings.size(), 1);
-        notifier.Notify(QStringLiteral("bob"), QStringLiteral("two"), {});
+        notifier.Notify(From(QStringLiteral("bob"), QStringLiteral("two")));
         QTest::qWait(200);
         QCOMPARE(RecordedWarnings.size(), 1);
         QVERIFY(RecordedWarnings.first().startsWith(
@@ -51,7 +57,7 @@ private slots:
 
         const auto service = StartService(MarkupAndActions);
         QVERIFY(service);
-        notifier.Notify(QStringLiteral("bob"), QStringLiteral("three"), {});
+        notifier.Notify(From(QStringLiteral("bob"), QStringLiteral("three")));
         QTRY_COMPARE(service->Calls.size(), 1);
         QCOMPARE(service->Calls.first().Body, QStringLiteral("three"));
     }
@@ -61,10 +67,10 @@ private slots:
         QTest::addColumn<QString>("body");
         QTest::addColumn<QStringList>("actions");
         QTest::newRow("markup and actions")
-            << MarkupAndActions << QStringLiteral("1 &lt; 2 &amp;&amp; &lt;b&gt;? no\nyes")
+            << MarkupAndActions << QStringLiteral("1 &lt; 2 &amp;&amp; &lt;b&gt;? no yes")
             << QStringList{QStringLiteral("default"), QStringLiteral("Show")};
         QTest::newRow("plain, no actions")
-            << QStringList{QStringLiteral("body")} << QStringLiteral("1 < 2 && <b>? no\nyes")
+            << QStringList{QStringLiteral("body")} << QStringLiteral("1 < 2 && <b>? no yes")
             << QStringList();
     }
 
@@ -73,16 +79,17 @@ private slots:
         const auto service = StartService(capabilities);
         QVERIFY(service);
         FreedesktopNotifier notifier(QStringLiteral("HB Quor"), QStringLiteral("hbquor"));
-        // What a server sent is never markup, and its control characters
-        // other than line breaks become blanks.
-        notifier.Notify(QStringLiteral("<i>bob</i>"), QStringLiteral("1 < 2 && <b>?\x01no\nyes"),
-                        [] {});
+        // What a server sent is never markup, and its line breaks and other
+        // control characters become blanks; the summary is plain text to
+        // the service.
+        notifier.Notify({QStringLiteral("bob"), QStringLiteral("<a href=\"x\"><i>bob</i></a>\r\n"),
+                         QStringLiteral("1 < 2 && <b>?\x01no\nyes"), [] {}});
         QTRY_COMPARE(service->Calls.size(), 1);
         const RecordingNotificationService::Call &call = service->Calls.first();
         QCOMPARE(call.AppName, QStringLiteral("HB Quor"));
         QCOMPARE(call.ReplacesId, 0u);
         QCOMPARE(call.Icon, QStringLiteral("hbquor"));
-        QCOMPARE(call.Summary, QStringLiteral("<i>bob</i>"));
+        QCOMPARE(call.Summary, QStringLiteral("<a href=\"x\"><i>bob</i></a>  "));
         QTEST(call.Body, "body");
         QTEST(call.Actions, "actions");
         QCOMPARE(call.Hints.value(QStringLiteral("category")).toString(),
@@ -98,7 +105,7 @@ private slots:
         QVERIFY(service);
         FreedesktopNotifier notifier(QStringLiteral("HB Quor"), QStringLiteral("hbquor"));
         int clicks = 0;
-        notifier.Notify(QStringLiteral("bob"), QStringLiteral("hi"), [&clicks] { ++clicks; });
+        notifier.Notify(From(QStringLiteral("bob"), QStringLiteral("hi"), [&clicks] { ++clicks; }));
         QTRY_COMPARE(service->Calls.size(), 1);
         QTest::qWait(100); // the answer with the id reaches the notifier
         service->Click(1, QStringLiteral("other"));
@@ -110,27 +117,33 @@ private slots:
         QCOMPARE(clicks, 1);
     }
 
-    void notificationsNeverClosedKeepOnlyTheNewestActions() {
+    void aFloodFromThreeSendersShowsFourNotificationsAtTenCallsAMinute() {
         const auto service = StartService(MarkupAndActions);
         QVERIFY(service);
-        FreedesktopNotifier notifier(QStringLiteral("HB Quor"), QStringLiteral("hbquor"));
-        const int sent = FreedesktopNotifier::MaxClickable + 10;
+        qint64 now = 0;
+        FreedesktopNotifier notifier(QStringLiteral("HB Quor"), QStringLiteral("hbquor"), nullptr,
+                                     [&now] { return now; });
+        const QStringList senders{QStringLiteral("bob"), QStringLiteral("carol"),
+                                  QStringLiteral("dave")};
         QList<int> clicked;
-        for (int i = 1; i <= sent; ++i)
-            notifier.Notify(QStringLiteral("bob"), QString::number(i),
-                            [&clicked, i] { clicked << i; });
-        // Until the service has answered, the notifications wait, and only
-        // the newest of them.
-        QTRY_COMPARE(service->Calls.size(), FreedesktopNotifier::MaxWaiting);
-        QCOMPARE(service->Calls.last().Body, QString::number(sent));
-        for (int i = 1; i <= sent; ++i)
-            notifier.Notify(QStringLiteral("carol"), QString::number(i),
-                            [&clicked, i] { clicked << 1000 + i; });
-        QTRY_COMPARE(service->Calls.size(), FreedesktopNotifier::MaxWaiting + sent);
-        QTest::qWait(200);
-        service->Click(FreedesktopNotifier::MaxWaiting + 1);    // carol's first: forgotten
-        service->Click(FreedesktopNotifier::MaxWaiting + sent); // carol's last
-        QTRY_COMPARE(clicked, QList<int>{1000 + sent});
+        for (int i = 0; i < 30; ++i, now += 1000) {
+            notifier.Notify(
+                From(senders[i % 3], QString::number(i), [&clicked, i] { clicked << i; }));
+            QTRY_COMPARE(service->Calls.size(), qMin(i + 1, 10));
+            QTest::qWait(20); // the answer reaches the notifier before the next text
+        }
+        QCOMPARE(service->Calls.size(), 10);
+        QCOMPARE(service->OpenIds.size(), 4);
+        QCOMPARE(service->Calls[6].ReplacesId, 1u);
+
+        now = 70000; // the minute of those calls is over
+        notifier.Notify(From(QStringLiteral("bob"), QStringLiteral("later")));
+        QTRY_COMPARE(service->Calls.size(), 12);
+        QCOMPARE(service->Calls[11].Summary, QStringLiteral("21 more texts"));
+        QCOMPARE(service->OpenIds.size(), 4);
+        QTest::qWait(100);
+        service->Click(4); // the summary: what the newest text in it would do
+        QTRY_COMPARE(clicked, QList<int>{29});
     }
 };
 

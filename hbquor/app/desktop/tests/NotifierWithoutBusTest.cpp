@@ -17,7 +17,8 @@ private slots:
         RecordWarnings();
         FreedesktopNotifier notifier(QStringLiteral("HB Quor"), QStringLiteral("hbquor"));
         for (int i = 0; i < 3; ++i)
-            notifier.Notify(QStringLiteral("bob"), QStringLiteral("hi"), [] {});
+            notifier.Notify(
+                {QStringLiteral("bob"), QStringLiteral("bob"), QStringLiteral("hi"), [] {}});
         QTest::qWait(100);
         qInstallMessageHandler(nullptr);
         QCOMPARE(RecordedWarnings.size(), 1);

@@ -41,7 +41,9 @@ uint RecordingNotificationService::Notify(const QString &appName, uint replacesI
                                           const QString &body, const QStringList &actions,
                                           const QVariantMap &hints, int timeout) {
     Calls.append({appName, replacesId, icon, summary, body, actions, hints, timeout});
-    return uint(Calls.size());
+    const uint id = OpenIds.contains(replacesId) ? replacesId : ++FLastId;
+    OpenIds.insert(id);
+    return id;
 }
 
 void RecordingNotificationService::CloseNotification(uint id) {
@@ -54,6 +56,7 @@ void RecordingNotificationService::Click(uint id, const QString &actionKey) {
 }
 
 void RecordingNotificationService::Close(uint id) {
+    OpenIds.remove(id);
     FBus.send(QDBusMessage::createSignal(Path, Interface, QStringLiteral("NotificationClosed"))
               << id << uint(3));
 }

@@ -1,11 +1,13 @@
 // A notification service for tests: owns org.freedesktop.Notifications on
 // its own connection to the bus, answers with the capabilities it is given,
-// records every Notify call and sends the signals a desktop would.
+// records every Notify call, replaces an open notification in place as a
+// desktop does, and sends the signals a desktop would.
 #pragma once
 
 #include <QDBusConnection>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -31,8 +33,11 @@ public:
 
     /// Whether the service name is owned.
     bool IsRegistered() const { return FRegistered; }
-    /// The Notify calls so far; the n-th answered with the id n + 1.
+    /// The Notify calls so far. A call that replaces an open notification
+    /// is answered with its id, any other with the next new id (1, 2, ...).
     QList<Call> Calls;
+    /// The notifications shown now.
+    QSet<uint> OpenIds;
 
     /// Sends the signal of a click on the notification id (action key
     /// "default" unless another is given) and of its closing.
@@ -50,4 +55,5 @@ private:
     QDBusConnection FBus;
     QStringList FCapabilities;
     bool FRegistered = false;
+    uint FLastId = 0;
 };

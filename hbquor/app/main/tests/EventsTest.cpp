@@ -15,6 +15,7 @@
 #include "hbQuorClasses.h"
 #include "hbQuorPump.h"
 #include "pump_until.h"
+#include "quor_wire/protocol_ids.h"
 #include "scripted_server.h"
 
 #include <QAction>
@@ -273,6 +274,45 @@ private slots:
         QCOMPARE(LastFileLine(), QStringLiteral("böb (to alice): Grüß dich €\uFFFD"));
         C->HandleWelcome(H, "Willkommen, \xE4lter Freund");
         QCOMPARE(LogLine(0), QStringLiteral("Willkommen, älter Freund"));
+    }
+
+    void aTextForgingLinesIsOneIsolatedLineEverywhere() {
+        auto *chat = new TFormQuorChat;
+        W->TalkWindows().RegisterChatWindow(QStringLiteral("bob"), chat);
+        const int paneLines = F->LogLineCount();
+        const qsizetype fileLines = F->ChatLogLines().size();
+        // Through the library, as a server would relay it.
+        using namespace std::string_literals;
+        FServer->Send(quor::testing::MakeText("bob", "alice",
+                                              "hi\r\n12:00 VRT - Disconnected: anna\n\xE2\x80\xA8"
+                                              "admin (to anna): re-enter your password \xE2\x80\xAE"
+                                              "drow\x1B[2J\0hidden"s));
+        QVERIFY(quor::testing::PumpUntil([&] { return F->LogLineCount() > paneLines; }, 3000,
+                                         hbquor::PumpPending));
+        const QString text = QStringLiteral("hi  12:00 VRT - Disconnected: anna  admin (to anna): "
+                                            "re-enter your password ");
+        const QString tail = QStringLiteral("drow [2J");
+        const QString isolated = QChar(0x2068) + text + QChar(0x202E) + tail + QChar(0x2069);
+        QCOMPARE(F->LogLineCount(), paneLines + 1);
+        QCOMPARE(F->LastLogLine(), QStringLiteral("bob (to alice): \t") + isolated);
+        QCOMPARE(F->ChatLogLines().size(), fileLines + 1);
+        QCOMPARE(LastFileLine(), QStringLiteral("bob (to alice): ") + text + tail);
+        QCOMPARE(chat->LineCount(), 1);
+        QCOMPARE(chat->Memo1->document()->lastBlock().text(), QStringLiteral("bob: \t") + isolated);
+        QCOMPARE(F->Notifications->Shown.last().Body, text + QChar(0x202E) + tail);
+
+        // Pasted line breaks in the own text show the same way; what goes
+        // out is the session layer's business, as before.
+        QVERIFY(F->Say(QStringLiteral("bob"), QStringLiteral("one\r\ntwo")));
+        QCOMPARE(F->LastLogLine(), QStringLiteral("alice (to bob): \tone  two"));
+        QCOMPARE(chat->Memo1->document()->lastBlock().text(), QStringLiteral("alice: \tone  two"));
+        std::optional<quor::QuorMessage> sent;
+        do
+            sent = FServer->Read();
+        while (sent && sent->id() != quor::wire::kText);
+        QVERIFY(sent);
+        QCOMPARE(sent->rawText(), std::string("one  two"));
+        chat->close();
     }
 
     void welcomeAsksForTheChannelList() {

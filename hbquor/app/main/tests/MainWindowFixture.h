@@ -21,14 +21,7 @@
 /// Records the notifications the window raises.
 class RecordingNotifier : public DesktopNotifier {
 public:
-    struct Notification {
-        QString Summary;
-        QString Body;
-        ClickAction OnClick;
-    };
-    void Notify(const QString &summary, const QString &body, ClickAction onClick) override {
-        Shown.append({summary, body, std::move(onClick)});
-    }
+    void Notify(Notification notification) override { Shown.append(std::move(notification)); }
     QList<Notification> Shown;
 };
 

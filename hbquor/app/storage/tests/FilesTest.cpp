@@ -8,9 +8,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -19,6 +22,19 @@ void WriteAll(const QString &fileName, const QByteArray &bytes) {
 }
 
 const QString P = QStringLiteral("Parameters");
+
+/// The file's rights for owner, group and others.
+mode_t ModeOf(const QString &path) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777 : 0;
+}
+
+/// Sets the umask for the scope, as a careless desktop session might.
+struct Umask {
+    explicit Umask(mode_t mask) : Old(::umask(mask)) {}
+    ~Umask() { ::umask(Old); }
+    mode_t Old;
+};
 
 } // namespace
 
@@ -219,10 +235,14 @@ private slots:
         QVERIFY(log.IsOpen());
         QVERIFY(log.WriteLine(QStringLiteral("one")));
         QVERIFY(log.WriteLine(QStringLiteral("two")));
+        // Each entry is one line, without direction controls.
+        QVERIFY(log.WriteLine(QStringLiteral("bob: hi\r\n12:00 VRT - Disconnected: anna") +
+                              QChar(0x2068) + QChar(0x202E) + QStringLiteral("x") + QChar(0x2069)));
         log.Close();
         QVERIFY(!log.IsOpen());
         QVERIFY(!log.WriteLine(QStringLiteral("lost")));
-        QCOMPARE(ReadFileBytes(name), QByteArray("earlier\r\none\r\ntwo\r\n"));
+        QCOMPARE(ReadFileBytes(name), QByteArray("earlier\r\none\r\ntwo\r\n"
+                                                 "bob: hi  12:00 VRT - Disconnected: annax\r\n"));
     }
 
     void chatLogHeldElsewhereCannotBeOpened() {
@@ -240,6 +260,45 @@ private slots:
         QVERIFY(reader.open(QIODevice::ReadOnly));
         first.Close();
         QVERIFY(second.Open(name, error));
+    }
+
+    // ---- The user's files are his alone ----
+    void filesAreWrittenForTheUserAloneWhateverTheUmask() {
+        QTemporaryDir dir;
+        const Umask none(0);
+        const QStringList files{dir.filePath(QStringLiteral("hbquor.ini")),
+                                dir.filePath(QStringLiteral("Contacts.txt")),
+                                dir.filePath(QStringLiteral("Log.txt"))};
+        // New files, then older ones that everyone could read and write.
+        for (const bool older : {false, true}) {
+            for (const QString &file : files)
+                QVERIFY(!older || ::chmod(QFile::encodeName(file).constData(), 0666) == 0);
+            QVERIFY(QuorSettings(files[0]).Save());
+            QVERIFY(WriteSavedContacts(files[1], {QStringLiteral("bob")}));
+            ChatLogFile log;
+            QString error;
+            QVERIFY(log.Open(files[2], error));
+            for (const QString &file : files)
+                QCOMPARE(ModeOf(file), mode_t(0600));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        }
+    }
+
+    void missingUserFoldersAreMadeForTheUserAlone() {
+        QTemporaryDir dir;
+        QStandardPaths::setTestModeEnabled(false);
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("share/data")).toUtf8());
+        const Umask none(0);
+        const AppFiles files = AppFiles::ForProgram(QStringLiteral("/usr/bin/hbquor"));
+        for (QString folder :
+             {QFileInfo(files.SettingsFile).path(), QFileInfo(files.ChatLogFile).path()}) {
+            QVERIFY(folder.startsWith(dir.path() + QLatin1Char('/')));
+            for (; folder != dir.path(); folder = QFileInfo(folder).path())
+                QCOMPARE(ModeOf(folder), mode_t(0700));
+        }
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_DATA_HOME");
     }
 
     void chatLogInMissingFolderReportsTheSystemError() {
