@@ -33,7 +33,7 @@ CREATE TABLE lines(
 CREATE INDEX lines_by_conversation ON lines(conversation_id, id);
 CREATE VIRTUAL TABLE lines_text USING fts5(text, conversation_id,
   content='lines', content_rowid='id',
-  tokenize='unicode61 remove_diacritics 2', columnsize=0);
+  tokenize='unicode61 remove_diacritics 2', prefix='2 3', columnsize=0);
 PRAGMA user_version = 1;
 )";
 

@@ -29,7 +29,10 @@
 //                   in one conversation is an index intersection, not a scan.
 //                   Kept in step by the writer, not by triggers: deleting a
 //                   whole history is then one 'delete-all'. Tokenizer
-//                   unicode61 with diacritics removed (cafe finds café).
+//                   unicode61 with diacritics removed (cafe finds café);
+//                   prefixes of 2 and 3 characters indexed, so to* and
+//                   tom* are one lookup rather than a merge of every word
+//                   they begin (longer prefixes begin few words).
 //
 // PRAGMA user_version is the schema's version (1); a file of a newer
 // version is left alone. The file runs in WAL mode with synchronous=NORMAL.

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <pthread.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -79,6 +80,7 @@ HistoryWriter::~HistoryWriter() {
 void HistoryWriter::Run() {
     // Background work: the program's own thread goes first for a processor.
     setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), WriterNiceness);
+    pthread_setname_np(pthread_self(), "history writer");
     for (;;) {
         WriterWork work = FQueue.Take(MaxBatch, BatchDelay);
         Handle(work);
@@ -278,6 +280,9 @@ void HistoryWriter::DeleteWhere(const char *condition,
 }
 
 void HistoryWriter::Prune(qint64 beforeMs) {
+    // The rows are wiped; their words leave the index as its segments merge.
+    FDb.Execute("PRAGMA secure_delete = ON");
+    const SecureDeleteOff off{FDb};
     DeleteWhere("at_ms < ?1", [&](Statement &s) { s.Bind(beforeMs); });
     FConversations.clear();
 }

@@ -44,9 +44,9 @@ QString MatchExpression(const QString &input) {
             qsizetype stem = word.size();
             while (stem > 0 && word[stem - 1] == QLatin1Char('*'))
                 --stem;
+            const bool prefix = stem < word.size() && word.left(stem).toUcs4().size() >= 2;
             if (stem > 0)
-                terms << Quoted(word.left(stem)) +
-                             (stem < word.size() ? QStringLiteral("*") : QString());
+                terms << Quoted(word.left(stem)) + (prefix ? QStringLiteral("*") : QString());
             i = end;
         }
     }

@@ -2,7 +2,9 @@
 // cannot be a syntax error: words, "phrases in quotes" and prefix* are each
 // one quoted FTS5 string (a '"' inside doubled), all required. Anything else
 // FTS5 would read as syntax (AND, OR, NEAR(, ^, column filters) is searched
-// as plain words.
+// as plain words. A prefix needs two characters (the index keeps prefixes of
+// two and three): "a*" would match most lines at great cost, so it is the
+// word "a".
 #pragma once
 
 #include <QString>

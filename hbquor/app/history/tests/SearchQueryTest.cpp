@@ -24,8 +24,10 @@ private slots:
                                 << "\"say\" \"good night\" \"now\"";
         QTest::newRow("unclosed phrase") << "x \"good night"
                                          << "\"x\" \"good night\"";
-        QTest::newRow("prefix") << "hel* wor**"
-                                << "\"hel\"* \"wor\"*";
+        QTest::newRow("prefix") << "hel* wor** ok*"
+                                << "\"hel\"* \"wor\"* \"ok\"*";
+        QTest::newRow("one-letter prefix") << "a* 𝄞*"
+                                           << "\"a\" \"𝄞\"";
         QTest::newRow("star alone") << "* ** \"\" \" \""
                                     << "";
         QTest::newRow("operators are words") << "a AND b OR NOT c"
