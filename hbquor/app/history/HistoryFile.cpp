@@ -72,11 +72,10 @@ QString NoHistory(const QString &what) {
 } // namespace
 
 bool IsDamage(int code) {
-    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB || code == SQLITE_CANTOPEN;
+    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
 }
 
 OpenedFile OpenForWriting(const QString &path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
     try {
         return OpenAndPrepare(path);
     } catch (const NewerFile &) {
@@ -86,7 +85,10 @@ OpenedFile OpenForWriting(const QString &path) {
     } catch (const ForeignFile &) {
         return ReplaceDamaged(path);
     } catch (const SqliteError &error) {
-        if (IsDamage(error.Code()) && QFileInfo::exists(path))
+        // An existing file that cannot be opened (a folder, say) is no
+        // better than a damaged one.
+        const bool unusable = IsDamage(error.Code()) || error.Code() == SQLITE_CANTOPEN;
+        if (unusable && QFileInfo::exists(path))
             return ReplaceDamaged(path);
         return {{},
                 NoHistory(QStringLiteral("%1 cannot be opened (%2)")

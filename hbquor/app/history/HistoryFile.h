@@ -32,7 +32,7 @@ enum class Access { Query, Delete };
 /// the deletions of a copy of the program that writes no lines. Throws.
 Connection OpenExisting(const QString &path, Access access);
 
-/// True for result codes that say the file itself is unusable.
+/// True for result codes that say the file itself is damaged.
 bool IsDamage(int code);
 
 /// An advisory lock on "<path>.lock", taken without waiting and released

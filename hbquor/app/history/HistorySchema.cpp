@@ -6,8 +6,6 @@
 
 #include <QStringList>
 
-#include <cstdint>
-
 namespace hbquor::history {
 
 namespace {
@@ -40,19 +38,13 @@ PRAGMA user_version = 1;
 const QStringList OurTables = {QStringLiteral("conversations"), QStringLiteral("lines"),
                                QStringLiteral("lines_text")};
 
-// Waits for another connection's lock in steps, up to the limit in ms that
-// the context holds. The writer waits a few seconds and then retries later;
-// a reader runs on the window's thread and waits very little.
-int WaitWhileBusy(void *limitMs, int attempt) {
-    constexpr int StepMs = 10;
-    if (attempt * StepMs >= int(reinterpret_cast<std::intptr_t>(limitMs)))
-        return 0;
-    sqlite3_sleep(StepMs);
-    return 1;
-}
+// The writer waits a few seconds for another copy's lock and then retries
+// later; a reader runs on the window's thread and waits very little.
+constexpr BusyWait WriterOpenWait{4000, 4000, nullptr};
+constexpr BusyWait ReaderWait{250, 250, nullptr};
 
-void SetCommonPragmas(Connection &db, std::intptr_t busyLimitMs) {
-    sqlite3_busy_handler(db.Handle(), WaitWhileBusy, reinterpret_cast<void *>(busyLimitMs));
+void SetCommonPragmas(Connection &db, const BusyWait &wait) {
+    SetBusyWait(db.Handle(), wait);
     // Reading the schema is the first read of the file: a file that is not
     // a database fails here.
     if (db.Word("PRAGMA journal_mode = WAL").compare(QLatin1String("wal"), Qt::CaseInsensitive))
@@ -63,7 +55,7 @@ void SetCommonPragmas(Connection &db, std::intptr_t busyLimitMs) {
 } // namespace
 
 void PrepareSchema(Connection &db) {
-    SetCommonPragmas(db, 4000);
+    SetCommonPragmas(db, WriterOpenWait);
     // Keeps the WAL file small after a large write.
     db.Execute("PRAGMA journal_size_limit = 8388608; PRAGMA cache_size = -32768");
     db.Execute("BEGIN IMMEDIATE");
@@ -90,7 +82,7 @@ void PrepareSchema(Connection &db) {
 }
 
 void PrepareReader(Connection &db, bool queryOnly) {
-    SetCommonPragmas(db, 250);
+    SetCommonPragmas(db, ReaderWait);
     db.Execute("PRAGMA cache_size = -16384");
     if (queryOnly)
         db.Execute("PRAGMA query_only = 1");

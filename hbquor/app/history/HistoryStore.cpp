@@ -7,6 +7,8 @@
 #include "WriteQueue.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QThread>
 
 #include <limits>
@@ -16,7 +18,6 @@ namespace hbquor::history {
 namespace {
 
 constexpr qint64 NoId = std::numeric_limits<qint64>::max();
-constexpr int ShutdownWaitMs = 5000;
 
 } // namespace
 
@@ -24,9 +25,7 @@ HistoryStore::HistoryStore(QObject *parent)
     : QObject(parent), FQueue(std::make_unique<WriteQueue>()) {}
 
 HistoryStore::~HistoryStore() {
-    if (FWriter)
-        FQueue->WaitIdle(std::chrono::milliseconds(ShutdownWaitMs));
-    // The writer ends before the queue it reads goes.
+    // The writer writes what is queued and ends before the queue goes.
     FWriter.reset();
 }
 
@@ -34,6 +33,7 @@ bool HistoryStore::Open(const QString &path) {
     if (FWriter)
         return Keeps();
     OpenedFile file;
+    QDir().mkpath(QFileInfo(path).absolutePath());
     FLock = std::make_unique<WriterLock>(path);
     const bool owner = FLock->GetState() == WriterLock::State::Held;
     if (owner) {

@@ -35,7 +35,8 @@ public:
     static constexpr int WindowLines = 200;
 
     explicit HistoryStore(QObject *parent = nullptr);
-    /// Writes what is still queued (waiting a few seconds at most).
+    /// Writes what is still queued; waits for another program's lock on the
+    /// file half a second at most.
     ~HistoryStore() override;
 
     /// Opens the file at path, creating it and its folder when missing. True

@@ -15,7 +15,6 @@ namespace {
 
 constexpr int WriterNiceness = 10;
 constexpr auto BusyRetryDelay = std::chrono::milliseconds(500);
-constexpr int BusyTriesWhenStopping = 3;
 // Deletions go in slices, so each transaction stays short.
 constexpr int DeleteSlice = 5000;
 
@@ -65,16 +64,25 @@ struct HistoryWriter::Statements {
 
 HistoryWriter::HistoryWriter(QString path, Connection db, bool ownsFile, WriteQueue &queue,
                              Report report)
-    : FPath(std::move(path)), FDb(std::move(db)), FOwnsFile(ownsFile), FQueue(queue),
-      FReport(std::move(report)) {
-    if (FDb.IsOpen())
-        FStatements = std::make_unique<Statements>(FDb);
+    : FPath(std::move(path)), FOwnsFile(ownsFile), FQueue(queue), FReport(std::move(report)) {
+    UseConnection(std::move(db));
     FThread = std::thread([this] { Run(); });
 }
 
 HistoryWriter::~HistoryWriter() {
+    FEnding = true;
     FQueue.Stop();
     FThread.join();
+}
+
+void HistoryWriter::UseConnection(Connection db) {
+    FStatements.reset();
+    FConversations.clear();
+    FDb = std::move(db);
+    if (!FDb.IsOpen())
+        return;
+    SetBusyWait(FDb.Handle(), FBusyWait);
+    FStatements = std::make_unique<Statements>(FDb);
 }
 
 void HistoryWriter::Run() {
@@ -97,7 +105,7 @@ void HistoryWriter::Handle(WriterWork &work) {
         Replace();
     // Deletions first: lines written in this turn were appended after them.
     if (!work.Deletes.empty()) {
-        Attempt(work, [&] {
+        Attempt([&] {
             FDb.Execute("PRAGMA secure_delete = ON");
             const SecureDeleteOff off{FDb};
             for (const DeleteRequest &request : work.Deletes)
@@ -109,15 +117,15 @@ void HistoryWriter::Handle(WriterWork &work) {
         });
     }
     if (work.Lines && !work.Lines->empty())
-        Attempt(work, [&] { WriteLines(*work.Lines); });
+        Attempt([&] { WriteLines(*work.Lines); });
     // After the lines, so old lines that came with them go too.
     if (work.PruneBeforeMs)
-        Attempt(work, [&] { Prune(*work.PruneBeforeMs); });
+        Attempt([&] { Prune(*work.PruneBeforeMs); });
 }
 
-bool HistoryWriter::Attempt(const WriterWork &work, const std::function<void()> &step) {
+bool HistoryWriter::Attempt(const std::function<void()> &step) {
     bool replaced = false;
-    for (int busyTries = 0;;) {
+    for (;;) {
         try {
             step();
             return true;
@@ -126,45 +134,46 @@ bool HistoryWriter::Attempt(const WriterWork &work, const std::function<void()> 
             FConversations.clear();
             const int code = error.Code();
             if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
-                // Another program holds the file; the lines wait in memory.
-                const bool stopping = work.Stopping || FQueue.IsStopping();
-                if (stopping && ++busyTries >= BusyTriesWhenStopping)
+                // Another program holds the file: the lines wait in memory,
+                // unless the program is closing.
+                if (FEnding) {
+                    FQueue.StopWriting();
                     return false;
+                }
                 FQueue.WaitForStop(BusyRetryDelay);
                 continue;
             }
-            if (IsDamage(code) && !FOwnsFile)
-                return false; // the copy that writes the file replaces it
-            if (IsDamage(code) && !replaced) {
+            if (IsDamage(code)) {
+                // The copy of the program that writes the file replaces it.
+                if (!FOwnsFile || replaced)
+                    return false;
                 replaced = true;
                 Replace();
                 if (FStatements)
                     continue;
                 return false;
             }
+            // The connection stays, so that deleting (which may free room)
+            // still works; lines are no longer taken.
             FQueue.StopWriting();
-            FStatements.reset();
-            FReport(
-                error.IsFull()
-                    ? QStringLiteral("History: the disk is full; no more lines are kept this run")
-                    : QStringLiteral("History: lines cannot be written (%1); no more lines are "
-                                     "kept this run")
-                          .arg(QString::fromUtf8(error.what())));
+            if (!std::exchange(FLinesStopped, true))
+                FReport(error.IsFull()
+                            ? QStringLiteral("History: the disk is full; no more lines are kept "
+                                             "this run")
+                            : QStringLiteral("History: lines cannot be written (%1); no more "
+                                             "lines are kept this run")
+                                  .arg(QString::fromUtf8(error.what())));
             return false;
         }
     }
 }
 
 void HistoryWriter::Replace() {
-    FStatements.reset();
-    FConversations.clear();
-    FDb = Connection();
+    UseConnection(Connection());
     OpenedFile fresh = ReplaceDamaged(FPath);
-    FDb = std::move(fresh.Db);
+    UseConnection(std::move(fresh.Db));
     ++FGeneration;
-    if (FDb.IsOpen())
-        FStatements = std::make_unique<Statements>(FDb);
-    else
+    if (!FStatements)
         FQueue.StopWriting();
     FReport(fresh.Fault);
 }
@@ -200,11 +209,11 @@ qint64 HistoryWriter::ConversationId(const QueuedLine &queued) {
     if (found == FConversations.end()) {
         Statement &find = FStatements->FindConversation.Reset();
         if (find.Bind(key.Server).Bind(key.User).Bind(key.Peer).Step()) {
-            found = FConversations
-                        .emplace(CacheKey(key),
-                                 std::pair{find.Int(0),
-                                           QStringList{find.Text(1), find.Text(2), find.Text(3)}})
-                        .first;
+            std::pair known{find.Int(0), QStringList{find.Text(1), find.Text(2), find.Text(3)}};
+            // Done with the row: a statement left on it would hold the
+            // table against the index's rewrite after a deletion.
+            find.Reset();
+            found = FConversations.emplace(CacheKey(key), std::move(known)).first;
         } else {
             Statement &add = FStatements->AddConversation.Reset();
             add.Bind(key.Server).Bind(key.User).Bind(key.Peer);

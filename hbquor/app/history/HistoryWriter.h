@@ -51,7 +51,8 @@ private:
     void Prune(qint64 beforeMs);
     void Replace();
     /// Runs step, retrying while the file is busy; false when it failed.
-    bool Attempt(const WriterWork &work, const std::function<void()> &step);
+    bool Attempt(const std::function<void()> &step);
+    void UseConnection(Connection db);
 
     QString FPath;
     Connection FDb;
@@ -63,6 +64,12 @@ private:
     /// the batch being written.
     std::map<std::string, std::pair<qint64, QStringList>> FConversations;
     std::atomic<int> FGeneration{0};
+    /// Set when the store closes: waits for another copy's lock are cut
+    /// short, and lines that cannot be written then are given up.
+    std::atomic<bool> FEnding{false};
+    const BusyWait FBusyWait{4000, 500, &FEnding};
+    /// Writing lines failed; the fault has been reported.
+    bool FLinesStopped = false;
     std::thread FThread;
 };
 

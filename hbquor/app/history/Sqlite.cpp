@@ -18,6 +18,24 @@ bool SqliteError::IsFull() const {
             (FSystemError == ENOSPC || FSystemError == EFBIG || FSystemError == EDQUOT));
 }
 
+namespace {
+
+int WaitWhileBusy(void *context, int attempt) {
+    constexpr int StepMs = 10;
+    const auto &wait = *static_cast<const BusyWait *>(context);
+    const bool ending = wait.Ending != nullptr && wait.Ending->load();
+    if (attempt * StepMs >= (ending ? wait.EndingLimitMs : wait.LimitMs))
+        return 0;
+    sqlite3_sleep(StepMs);
+    return 1;
+}
+
+} // namespace
+
+void SetBusyWait(sqlite3 *db, const BusyWait &wait) {
+    sqlite3_busy_handler(db, WaitWhileBusy, const_cast<BusyWait *>(&wait));
+}
+
 void Check(sqlite3 *db, int code, std::string_view what) {
     if (code == SQLITE_OK)
         return;

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -79,6 +80,18 @@ private:
     sqlite3_stmt *FStatement = nullptr;
     int FNextParameter = 1;
 };
+
+/// How long a connection waits for another connection's lock before its
+/// statement fails with SQLITE_BUSY: LimitMs, or EndingLimitMs once *Ending
+/// is set (the program is closing and should not wait long).
+struct BusyWait {
+    int LimitMs = 0;
+    int EndingLimitMs = 0;
+    const std::atomic<bool> *Ending = nullptr;
+};
+
+/// The connection waits as wait says; wait must outlive the connection.
+void SetBusyWait(sqlite3 *db, const BusyWait &wait);
 
 /// Throws SqliteError for a result code other than SQLITE_OK.
 void Check(sqlite3 *db, int code, std::string_view what);

@@ -142,6 +142,10 @@ private slots:
         QCOMPARE(faults, QStringList{"History: the disk is full; no more lines are kept this run"});
         QCOMPARE(open.Store->Append(Said(QStringLiteral("bob"), QStringLiteral("later"))), 0);
         QVERIFY(open.Store->Recent(Anna, QStringLiteral("bob"), 1000).size() >= 10);
+        // Deleting (which frees room) still works.
+        open.Store->Delete(Anna, QStringLiteral("bob"));
+        QVERIFY(open.Store->Flush(10000));
+        QVERIFY(open.Store->Recent(Anna, QStringLiteral("bob")).isEmpty());
     }
 
     void aStalledWriterDropsLinesBeyondItsQueue() {

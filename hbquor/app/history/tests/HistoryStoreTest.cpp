@@ -262,16 +262,17 @@ private slots:
 
     void theFilesArePrivateWhateverTheUmask() {
         QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("new/folder/history.sqlite"));
         const mode_t previous = umask(0);
         {
-            OpenStore open(dir);
-            open.Store->Append(Said(QStringLiteral("bob"), QStringLiteral("x")));
-            QVERIFY(open.Store->Flush(5000));
+            HistoryStore store;
+            QVERIFY(store.Open(path));
+            store.Append(Said(QStringLiteral("bob"), QStringLiteral("x")));
+            QVERIFY(store.Flush(5000));
             for (const char *suffix : {"", "-wal", "-shm", ".lock"}) {
                 struct stat status {};
-                QCOMPARE(
-                    stat(QFile::encodeName(open.Path + QLatin1String(suffix)).constData(), &status),
-                    0);
+                QCOMPARE(stat(QFile::encodeName(path + QLatin1String(suffix)).constData(), &status),
+                         0);
                 QCOMPARE(status.st_mode & 0777, mode_t(0600));
             }
         }
