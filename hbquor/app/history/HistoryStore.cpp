@@ -4,6 +4,7 @@
 #include "HistoryReader.h"
 #include "HistoryWriter.h"
 #include "NameKeys.h"
+#include "NameText.h"
 #include "WriteQueue.h"
 
 #include <QDateTime>
@@ -79,9 +80,9 @@ bool HistoryStore::Keeps() const {
 
 qint64 HistoryStore::Append(const Line &line) {
     Line trimmed = line;
-    trimmed.Owner = {line.Owner.Server.trimmed(), NameText(line.Owner.User)};
-    trimmed.Peer = NameText(line.Peer);
-    trimmed.Sender = NameText(line.Sender);
+    trimmed.Owner = {line.Owner.Server.trimmed(), TrimBlanks(line.Owner.User)};
+    trimmed.Peer = TrimBlanks(line.Peer);
+    trimmed.Sender = TrimBlanks(line.Sender);
     bool firstDrop = false;
     const qint64 id = FQueue->Push(std::move(trimmed), KeyOf(line.Owner, line.Peer), firstDrop);
     if (firstDrop)

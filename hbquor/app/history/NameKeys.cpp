@@ -1,26 +1,13 @@
 #include "NameKeys.h"
 
+#include "NameText.h"
 #include "quor_names/names.h"
 
 namespace hbquor::history {
 
-namespace {
-
-std::string_view View(const QByteArray &bytes) {
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
-} // namespace
-
-QString NameText(const QString &name) {
-    const QByteArray bytes = name.toUtf8();
-    const std::string_view trimmed = quor::TrimName(View(bytes));
-    return QString::fromUtf8(trimmed.data(), qsizetype(trimmed.size()));
-}
-
 std::string NameKey(const QString &name) {
-    const QByteArray bytes = name.toUtf8();
-    return quor::FoldedName(quor::TrimName(View(bytes)));
+    const QByteArray bytes = TrimBlanks(name).toUtf8();
+    return quor::FoldedName({bytes.constData(), std::size_t(bytes.size())});
 }
 
 std::string ServerKey(const QString &server) {

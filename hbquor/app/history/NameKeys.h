@@ -1,6 +1,7 @@
 // The keys the history files lines under: user and channel names trimmed and
-// with A to Z folded, as the service compares them, so "Bob" and "bob " are
-// one conversation; the server as "host:port" trimmed and without case.
+// with A to Z folded, as the service compares them (NameText), so "Bob" and
+// "bob " are one conversation; the server as "host:port" trimmed and
+// without case.
 #pragma once
 
 #include "HistoryTypes.h"
@@ -19,8 +20,6 @@ struct ConversationKey {
     }
 };
 
-/// The name trimmed as the service trims it, for showing.
-QString NameText(const QString &name);
 std::string NameKey(const QString &name);
 std::string ServerKey(const QString &server);
 ConversationKey KeyOf(const Account &account, const QString &peer);

@@ -34,6 +34,7 @@ void WriteQueue::StopWriting() {
     const std::lock_guard lock(FMutex);
     FAble = false;
     FQueue.clear();
+    FIdle.notify_all();
 }
 
 void WriteQueue::SetKeep(bool keep) {
