@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
 #include <sys/stat.h>
 
 using namespace hbquor::history;
@@ -198,6 +199,13 @@ private slots:
         QVERIFY(!FileBytes(open.Path + QStringLiteral("-wal")).contains("zanzibarsecret"));
 
         OpenStore again(dir);
+        const Account bert{QStringLiteral("localhost:8317"), QStringLiteral("Bert")};
+        again.Store->Append(Said(QStringLiteral("carol"), QStringLiteral("bert's"), 0,
+                                 LineDirection::Sent, LineKind::Text, bert));
+        again.Store->DeleteAccount({QStringLiteral("localhost:8317 "), QStringLiteral("bert")});
+        QVERIFY(again.Store->Flush(10000));
+        QVERIFY(again.Store->Recent(bert, QStringLiteral("carol")).isEmpty());
+        QCOMPARE(Texts(again.Store->Recent(Anna, QStringLiteral("carol"))), QStringList{"stays"});
         again.Store->DeleteEverything();
         QVERIFY(again.Store->Recent(Anna, QStringLiteral("carol")).isEmpty());
         QVERIFY(again.Store->Flush(10000));
@@ -258,6 +266,22 @@ private slots:
         QVERIFY(kept.isEmpty() || kept == QStringList{"queued"});
         open.Store->SetKeep(true);
         QVERIFY(open.Store->Append(Said(QStringLiteral("bob"), QStringLiteral("on"))) > 0);
+    }
+
+    void vrtDayCountsAndUtcMilliseconds_data() {
+        QTest::addColumn<double>("vrt");
+        QTest::addColumn<qint64>("ms");
+        // VRT is UTC minus two hours: midnight VRT on 1 January 1970 is 02:00 UTC.
+        QTest::newRow("epoch in VRT") << 25569.0 << qint64(7200000);
+        QTest::newRow("epoch in UTC") << 25569.0 - 1.0 / 12 << qint64(0);
+        QTest::newRow("2004-03-05 09:07:30.250 VRT") << 38051.38021122685 << qint64(1078484850250);
+    }
+
+    void vrtDayCountsAndUtcMilliseconds() {
+        QFETCH(double, vrt);
+        QFETCH(qint64, ms);
+        QVERIFY(std::abs(UtcMsFromVrt(vrt) - ms) <= 1);
+        QVERIFY(std::abs(VrtFromUtcMs(ms) - vrt) < 1e-7);
     }
 
     void theFilesArePrivateWhateverTheUmask() {
