@@ -99,10 +99,10 @@ QList<Line> HistoryReader::PageOf(const Account &account, const ConversationKey 
     // both, and never in neither.
     const PendingView pending = FQueue.View(key, afterId, beforeId);
     std::map<qint64, Line> lines;
-    Guarded(0, [&](Connection &db) {
+    Guarded(false, [&](Connection &db) {
         const auto conversation = Find(db, key);
         if (!conversation)
-            return 0;
+            return false;
         Statement page(db, std::string("SELECT ") + LineColumns +
                                " FROM lines l WHERE l.conversation_id = ?1 AND l.id > ?2 AND "
                                "l.id < ?3 ORDER BY l.id " +
@@ -111,7 +111,7 @@ QList<Line> HistoryReader::PageOf(const Account &account, const ConversationKey 
         while (page.Step())
             if (!pending.Hides(key, page.Int(0)))
                 lines.emplace(page.Int(0), LineFrom(page, 0, account, conversation->Peer));
-        return 0;
+        return true;
     });
     for (const Line &line : pending.Lines)
         if (!pending.Hides(key, line.Id))
