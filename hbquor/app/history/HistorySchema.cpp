@@ -32,6 +32,7 @@ CREATE INDEX lines_by_conversation ON lines(conversation_id, id);
 CREATE VIRTUAL TABLE lines_text USING fts5(text, conversation_id,
   content='lines', content_rowid='id',
   tokenize='unicode61 remove_diacritics 2', prefix='2 3', columnsize=0);
+INSERT INTO lines_text (lines_text, rank) VALUES ('automerge', 8);
 PRAGMA user_version = 1;
 )";
 

@@ -32,7 +32,9 @@
 //                   unicode61 with diacritics removed (cafe finds café);
 //                   prefixes of 2 and 3 characters indexed, so to* and
 //                   tom* are one lookup rather than a merge of every word
-//                   they begin (longer prefixes begin few words).
+//                   they begin (longer prefixes begin few words). Parts of
+//                   the index merge 8 at a time (automerge), not 4: less
+//                   work per line written, for searches that stay fast.
 //
 // PRAGMA user_version is the schema's version (1); a file of a newer
 // version is left alone. The file runs in WAL mode with synchronous=NORMAL.
