@@ -17,7 +17,8 @@ QString InDir(const QString &folder, const QString &name) {
 AppFiles AppFiles::InFolder(const QString &folder, const QString &baseName) {
     return AppFiles{InDir(folder, baseName + QStringLiteral(".ini")),
                     InDir(folder, QStringLiteral("Contacts.txt")),
-                    InDir(folder, QStringLiteral("Log.txt"))};
+                    InDir(folder, QStringLiteral("Log.txt")),
+                    InDir(folder, QStringLiteral("history.sqlite"))};
 }
 
 bool AppFiles::IsPortableFolder(const QString &folder) {
@@ -47,5 +48,6 @@ AppFiles AppFiles::ForProgram(const QString &programPath, bool programFolderWrit
     MakePrivateFolder(dataDir);
     return AppFiles{InDir(configDir, baseName + QStringLiteral(".ini")),
                     InDir(dataDir, QStringLiteral("Contacts.txt")),
-                    InDir(dataDir, QStringLiteral("Log.txt"))};
+                    InDir(dataDir, QStringLiteral("Log.txt")),
+                    InDir(dataDir, QStringLiteral("history.sqlite"))};
 }

@@ -39,6 +39,7 @@ MainSettings MainSettings::Read(const QString &fileName) {
     s.ChatTimes = file.ReadBool(p, QStringLiteral("ChatTimes"), false);
     s.Sizes = WindowSizeSettings::Read(file, p);
     s.Connection = ConnectionSettings::Read(file, p);
+    s.History = HistorySettings::Read(file, p);
     return s;
 }
 
@@ -65,6 +66,7 @@ bool MainSettings::Write(const QString &fileName) const {
     file.WriteBool(p, QStringLiteral("ChatTimes"), ChatTimes);
     Sizes.Write(file, p);
     Connection.Write(file, p);
+    History.Write(file, p);
     return file.Save();
 }
 

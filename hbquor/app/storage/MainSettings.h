@@ -5,13 +5,15 @@
 // Keys: wndMainLeft and wndMainTop (the frame's corner), LoginName,
 // URLQuorSDK, URLQuorDelphi, ProgEmail, LogChat, QuorHost, QuorPort,
 // Notify, TimeMode and ChatTimes are read and written, and so are the window
-// sizes (WindowSizeSettings) and the connection's keys (ConnectionSettings);
+// sizes (WindowSizeSettings), the connection's keys (ConnectionSettings) and
+// the history's (HistorySettings);
 // MaxUserType and UserType2, UserType3 ... are only read.
 // A settings file that exists but cannot be read gives the defaults and is
 // never replaced, so a file the program cannot parse loses nothing.
 #pragma once
 
 #include "ConnectionSettings.h"
+#include "HistorySettings.h"
 #include "WindowSizeSettings.h"
 
 #include <QPoint>
@@ -52,6 +54,8 @@ struct MainSettings {
     WindowSizeSettings Sizes;
     /// TLS and reconnecting.
     ConnectionSettings Connection;
+    /// Keeping history and for how long.
+    HistorySettings History;
     /// The file exists but could not be read.
     bool Unreadable = false;
 

@@ -194,6 +194,7 @@ private slots:
         QCOMPARE(files.SettingsFile, dir.filePath(QStringLiteral("hbquor.ini")));
         QCOMPARE(files.ContactsFile, dir.filePath(QStringLiteral("Contacts.txt")));
         QCOMPARE(files.ChatLogFile, dir.filePath(QStringLiteral("Log.txt")));
+        QCOMPARE(files.HistoryFile, dir.filePath(QStringLiteral("history.sqlite")));
     }
 
     void filesOfAnInstalledProgramGoToUserFolders() {
@@ -208,6 +209,9 @@ private slots:
         QCOMPARE(files.ChatLogFile,
                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                      QStringLiteral("/Log.txt"));
+        QCOMPARE(files.HistoryFile,
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                     QStringLiteral("/history.sqlite"));
         QVERIFY(!AppFiles::IsPortableFolder(QStringLiteral("/usr/bin")));
         QTemporaryDir dir;
         QVERIFY(AppFiles::IsPortableFolder(dir.path()));

@@ -35,6 +35,8 @@ private slots:
         QVERIFY(!s.Connection.Tls);
         QVERIFY(s.Connection.CaFile.isEmpty());
         QVERIFY(s.Connection.AutoReconnect);
+        QVERIFY(s.History.Keep);
+        QCOMPARE(s.History.Days, 0);
         QVERIFY(!s.UrlQuorSdk.isEmpty() && !s.UrlQuorDelphi.isEmpty() && !s.ProgEmail.isEmpty());
         QVERIFY(!s.Unreadable);
     }
@@ -69,6 +71,7 @@ private slots:
         s.LogChat = false;
         s.QuorPort = 9000;
         s.Connection = {true, QStringLiteral("/etc/quord/ca.pem"), false};
+        s.History = {false, 30};
         QVERIFY(s.Write(name));
         const MainSettings again = MainSettings::Read(name);
         QCOMPARE(again.Frame, std::optional<QPoint>(QPoint(-3, 40)));
@@ -78,6 +81,8 @@ private slots:
         QVERIFY(again.Connection.Tls);
         QCOMPARE(again.Connection.CaFile, QStringLiteral("/etc/quord/ca.pem"));
         QVERIFY(!again.Connection.AutoReconnect);
+        QVERIFY(!again.History.Keep);
+        QCOMPARE(again.History.Days, 30);
         QCOMPARE(again.UserTypes, s.UserTypes);
         const QByteArray text = ReadFileBytes(name);
         for (const char *kept : {"; note", "MaxUserType=2", "UserType2=Guide", "[Other]", "x=1",
@@ -136,6 +141,22 @@ private slots:
         QVERIFY(!again.Notify);
         QCOMPARE(again.TimeMode, 1);
         QVERIFY(again.ChatTimes);
+    }
+
+    void historyDaysOutOfRangeAreBounded_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("days");
+        QTest::newRow("negative") << QByteArray("-5") << 0;
+        QTest::newRow("too many") << QByteArray("99999999") << HistorySettings::MaxDays;
+        QTest::newRow("not a number") << QByteArray("week") << 0;
+    }
+
+    void historyDaysOutOfRangeAreBounded() {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, days);
+        QTemporaryDir dir;
+        const QString name = WriteIni(dir, "[Parameters]\nHistoryDays=" + stored + "\n");
+        QCOMPARE(MainSettings::Read(name).History.Days, days);
     }
 
     void contactAuthorLinkJoinsThePiecesAsStored() {
