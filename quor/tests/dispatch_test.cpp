@@ -1,7 +1,7 @@
 // Server messages reaching the callbacks: every message kind, the error
 // translations, lists, and the one-answer account connections.
-#include "dispatcher.h"
 #include "library_fixture.h"
+#include "list_parts.h"
 
 #include "library.h"
 
@@ -230,14 +230,15 @@ TEST_F(DispatchTest, AListWithoutEndIsDroppedOnceItOutgrowsItsBound) {
     ASSERT_NE(session, nullptr);
     auto part = MakeList(206, {"x"})[0];
     part.bytes[kDataOffset] = 0;
-    // Feed parts straight into the session: a real stream would take minutes.
-    for (std::size_t i = 0; i < kMaxListParts; ++i) {
-        session->Received(part.bytes.data(), part.bytes.size());
+    std::vector<std::uint8_t> parts;
+    for (std::size_t i = 1; i < kMaxListParts; ++i) {
+        parts.insert(parts.end(), part.bytes.begin(), part.bytes.end());
     }
+    server.SendRaw(parts.data(), parts.size());
+    Check({{"the last part that fits", part, {}}});
     EXPECT_EQ(session->listParts.size(), kMaxListParts);
-    session->Received(part.bytes.data(), part.bytes.size());
+    Check({{"one part too many", part, {}}});
     EXPECT_TRUE(session->listParts.empty());
-    EXPECT_TRUE(Recorded().empty());
     Check({{"a fresh list after the drop",
             MakeList(206, {"a"})[0],
             {Ev(10, h, {"a"}), Ev(10, h, {"(null)"})}}});
