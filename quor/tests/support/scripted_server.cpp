@@ -241,11 +241,15 @@ void ScriptedServer::Send(const QuorMessage &record, int client) {
     SendRaw(record.bytes.data(), record.bytes.size(), client);
 }
 
+bool ScriptedServer::TrySendRaw(const void *data, std::size_t n, int client) {
+    return SendAll(clientAt(client).fd, static_cast<const std::uint8_t *>(data), n);
+}
+
 void ScriptedServer::SendRaw(const void *data, std::size_t n, int client) {
     Client &c = clientAt(client);
     const auto *p = static_cast<const std::uint8_t *>(data);
     if (c.ssl == nullptr) {
-        if (!SendAll(c.fd, p, n)) {
+        if (!TrySendRaw(p, n, client)) {
             throw std::runtime_error("scripted server: send failed");
         }
         return;

@@ -67,6 +67,9 @@ public:
     void Send(const QuorMessage &record, int client = -1);
     // Sends the bytes in one write (in TLS mode: one TLS record, up to 16 KiB).
     void SendRaw(const void *data, std::size_t n, int client = -1);
+    // Sends plain bytes, pumping the library while the socket is full; false
+    // when the client hung up before it had taken them all.
+    bool TrySendRaw(const void *data, std::size_t n, int client = -1);
     // Reads one whole record from the client while pumping the library.
     std::optional<QuorMessage> Read(int timeoutMs = 3000, int client = -1);
     // True when no byte arrives from the client within ms (pumping meanwhile).
