@@ -52,7 +52,7 @@ TEST_F(LibraryTest, RefusedLoginsAreTranslatedAndLeaveTheSessionIdle) {
         ASSERT_TRUE(WaitForEvents(1));
         PumpFor(30);
         EXPECT_EQ(Recorded(), std::vector<RaisedEvent>{Ev(QUOR_CB_LOGIN, h, {code})});
-        EXPECT_EQ(FindSession(reinterpret_cast<std::uintptr_t>(h))->state(), STATE_IDLE);
+        EXPECT_EQ(StateOf(h), STATE_IDLE);
         EXPECT_EQ(FindSession(reinterpret_cast<std::uintptr_t>(h))->lastError(), reply);
         EXPECT_TRUE(server.ClientClosed());
         EXPECT_EQ(quor_login(h, "me", "pw"), 1);

@@ -293,7 +293,7 @@ protected:
         server.SendRaw(stream.data(), std::min(bytes, stream.size()));
         EXPECT_TRUE(server.ClientClosed());
         PumpFor(30);
-        EXPECT_EQ(FindSession(reinterpret_cast<std::uintptr_t>(h))->state(), STATE_IDLE);
+        EXPECT_EQ(StateOf(h), STATE_IDLE);
     }
     QUORHANDLE h = nullptr;
 };

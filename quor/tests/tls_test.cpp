@@ -17,19 +17,6 @@ using namespace quor::testing;
 
 namespace {
 
-const int kPurposeSlots[] = {QUOR_CB_LOGIN, QUOR_CB_CREATEUSER, QUOR_CB_REQPASSWORD};
-
-// Starts the connect request of a purpose (0 login, 1 account, 2 password).
-int StartConnect(QUORHANDLE h, int purpose) {
-    return purpose == 0   ? quor_login(h, "me", "pw")
-           : purpose == 1 ? quor_createuser(h, "me", "me@example.org")
-                          : quor_reqpassword(h, "me", "me@example.org");
-}
-
-int StateOf(QUORHANDLE h) {
-    return FindSession(reinterpret_cast<std::uintptr_t>(h))->state();
-}
-
 class TlsTest : public LibraryTest {
 protected:
     void SetUp() override {
