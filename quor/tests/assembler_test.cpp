@@ -5,27 +5,9 @@
 #include <gtest/gtest.h>
 
 using namespace quor;
+using quor::testing::Joined;
 using quor::testing::MakeRecord;
-using quor::testing::MakeText;
-
-namespace {
-
-std::vector<std::uint8_t> Texts(std::size_t count) {
-    const QuorMessage text = MakeText("anna", "me", "too early");
-    std::vector<std::uint8_t> bytes;
-    for (std::size_t i = 0; i < count; ++i) {
-        bytes.insert(bytes.end(), text.bytes.begin(), text.bytes.end());
-    }
-    return bytes;
-}
-
-void FeedInPieces(ReceiveAssembler &a, const std::vector<std::uint8_t> &bytes, std::size_t piece) {
-    for (std::size_t at = 0; at < bytes.size(); at += piece) {
-        a.feed(bytes.data() + at, std::min(piece, bytes.size() - at));
-    }
-}
-
-} // namespace
+using quor::testing::NumberedTexts;
 
 TEST(ReceiveAssembler, RecordSplitOverThreeReadsIsQueuedOnTheThird) {
     ReceiveAssembler a;
@@ -112,24 +94,21 @@ TEST(RecordQueue, KeepsOrderWhileReclaimingTakenRecords) {
 }
 
 // A server that floods the client before answering cannot make it keep more
-// than the cap, however the bytes arrive.
+// than the cap, however the bytes arrive; its answer lifts the cap.
 TEST(ReceiveAssembler, KeepsNoMoreThanTheCapBeforeAReply) {
-    const std::vector<std::uint8_t> flood = Texts(10000);
+    const std::vector<std::uint8_t> flood = Joined(NumberedTexts(10000));
     for (std::size_t piece : {kRecordSize, std::size_t{1000}, flood.size()}) {
         ReceiveAssembler a;
-        FeedInPieces(a, flood, piece);
+        for (std::size_t at = 0; at < flood.size(); at += piece) {
+            a.feed(flood.data() + at, std::min(piece, flood.size() - at));
+        }
         EXPECT_EQ(a.queue().size(), kMaxRecordsBeforeReply) << piece;
         EXPECT_TRUE(a.overflowed()) << piece;
     }
-}
-
-TEST(ReceiveAssembler, TheCapIsReachedOnlyPastItsLastRecordAndEndsWithTheReply) {
-    ReceiveAssembler full;
-    FeedInPieces(full, Texts(kMaxRecordsBeforeReply), kRecordSize);
-    EXPECT_FALSE(full.overflowed());
+    ReceiveAssembler answered;
     const QuorMessage accepted = MakeRecord(200, "$server", "me");
-    full.feed(accepted.bytes.data(), kRecordSize);
-    FeedInPieces(full, Texts(100), kRecordSize);
-    EXPECT_FALSE(full.overflowed());
-    EXPECT_EQ(full.queue().size(), kMaxRecordsBeforeReply + 100);
+    answered.feed(accepted.bytes.data(), kRecordSize);
+    answered.feed(flood.data(), 100 * kRecordSize);
+    EXPECT_FALSE(answered.overflowed());
+    EXPECT_EQ(answered.queue().size(), 100u);
 }

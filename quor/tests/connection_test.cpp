@@ -250,11 +250,7 @@ TEST_F(LibraryTest, PumpInsideACallbackReturnsAtOnce) {
 TEST_F(LibraryTest, AStreamOnOneSessionNeverStarvesAnother) {
     QUORHANDLE busy = LogOn("busy");
     QUORHANDLE quiet = LogOn("quiet");
-    std::vector<std::uint8_t> flood;
-    for (int i = 0; i < 200; ++i) {
-        const QuorMessage m = MakeText("anna", "busy", std::to_string(i));
-        flood.insert(flood.end(), m.bytes.begin(), m.bytes.end());
-    }
+    const std::vector<std::uint8_t> flood = Joined(NumberedTexts(200, "busy"));
     server.SendRaw(flood.data(), flood.size(), 0);
     server.Send(MakeText("bob", "quiet", "me too"), 1);
     ASSERT_TRUE(PumpUntil([&] {

@@ -230,10 +230,7 @@ TEST_F(DispatchTest, AListWithoutEndIsDroppedOnceItOutgrowsItsBound) {
     ASSERT_NE(session, nullptr);
     auto part = MakeList(206, {"x"})[0];
     part.bytes[kDataOffset] = 0;
-    std::vector<std::uint8_t> parts;
-    for (std::size_t i = 1; i < kMaxListParts; ++i) {
-        parts.insert(parts.end(), part.bytes.begin(), part.bytes.end());
-    }
+    const auto parts = Joined(std::vector<QuorMessage>(kMaxListParts - 1, part));
     server.SendRaw(parts.data(), parts.size());
     Check({{"the last part that fits", part, {}}});
     EXPECT_EQ(session->listParts.size(), kMaxListParts);
@@ -286,10 +283,7 @@ protected:
                              : quor_reqpassword(h, "newbie", "n@x.y"),
                   0);
         ASSERT_TRUE(server.AcceptOpening(0));
-        std::vector<std::uint8_t> stream;
-        for (const auto &r : records) {
-            stream.insert(stream.end(), r.bytes.begin(), r.bytes.end());
-        }
+        const std::vector<std::uint8_t> stream = Joined(records);
         server.SendRaw(stream.data(), std::min(bytes, stream.size()));
         EXPECT_TRUE(server.ClientClosed());
         PumpFor(30);

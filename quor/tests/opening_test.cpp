@@ -43,15 +43,6 @@ private:
     int filler_ = -1;
 };
 
-std::vector<std::uint8_t> Texts(int count) {
-    std::vector<std::uint8_t> bytes;
-    for (int i = 0; i < count; ++i) {
-        const QuorMessage m = MakeText("anna", "me", std::to_string(i));
-        bytes.insert(bytes.end(), m.bytes.begin(), m.bytes.end());
-    }
-    return bytes;
-}
-
 } // namespace
 
 // Each way an opening can stall, for each purpose, runs at once on one fake
@@ -110,10 +101,11 @@ TEST_F(LibraryTest, RecordsBeforeTheAnswerAreKeptUpToTheCap) {
         QUORHANDLE h = quor_create();
         ASSERT_EQ(quor_login(h, "me", "pw"), 0);
         ASSERT_TRUE(server.AcceptOpening(0));
-        std::vector<std::uint8_t> stream = Texts(c.before);
-        const QuorMessage accepted = MakeRecord(200, "$server", "me");
-        stream.insert(stream.end(), accepted.bytes.begin(),
-                      c.answered ? accepted.bytes.end() : accepted.bytes.begin());
+        std::vector<QuorMessage> records = NumberedTexts(c.before);
+        if (c.answered) {
+            records.push_back(MakeRecord(200, "$server", "me"));
+        }
+        const std::vector<std::uint8_t> stream = Joined(records);
         server.TrySendRaw(stream.data(), stream.size()); // the client may hang up on it
 
         std::vector<RaisedEvent> expected{Ev(QUOR_CB_LOGIN, h, {c.before > cap ? "44" : "0"})};

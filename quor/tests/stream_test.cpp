@@ -11,14 +11,6 @@ using namespace quor::testing;
 
 namespace {
 
-std::vector<std::uint8_t> Joined(const std::vector<QuorMessage> &records) {
-    std::vector<std::uint8_t> bytes;
-    for (const QuorMessage &m : records) {
-        bytes.insert(bytes.end(), m.bytes.begin(), m.bytes.end());
-    }
-    return bytes;
-}
-
 class StreamTest : public LibraryTest, public ::testing::WithParamInterface<bool> {
 protected:
     void SetUp() override {
@@ -61,10 +53,7 @@ TEST_P(StreamTest, RecordsWaitingInsideTheStreamNeedNoFurtherSocketData) {
 
 TEST_P(StreamTest, ACallerThatPumpsOnlyWhenTheDescriptorIsReadableGetsEveryRecord) {
     QUORHANDLE h = LogOn();
-    std::vector<QuorMessage> records;
-    for (int i = 0; i < 300; ++i) { // more than one chunk and many TLS records
-        records.push_back(MakeText("anna", "me", std::to_string(i)));
-    }
+    const std::vector<QuorMessage> records = NumberedTexts(300); // chunks, TLS records
     const auto bytes = Joined(records);
     server.SendRaw(bytes.data(), bytes.size());
     pollfd ready{quor_getfd(), POLLIN, 0};

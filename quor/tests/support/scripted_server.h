@@ -35,6 +35,10 @@ QuorMessage MakeRecord(std::int32_t id, std::string_view sender, std::string_vie
 QuorMessage MakeText(std::string_view sender, std::string_view recipient, std::string_view text);
 // The parts of a multi-part list with the given items.
 std::vector<QuorMessage> MakeList(std::int32_t id, const std::vector<std::string> &items);
+// Texts "0", "1", ... from anna to the recipient.
+std::vector<QuorMessage> NumberedTexts(int count, std::string_view recipient = "me");
+// The records' bytes one after the other, as a server sends them.
+std::vector<std::uint8_t> Joined(const std::vector<QuorMessage> &records);
 
 class TestCertificate;
 
