@@ -2,8 +2,10 @@
 // callbacks, against the fastest a client of this framing can read the same
 // stream: blocking recv calls of one record each, and over TLS blocking
 // SSL_read calls of one record each. Each reads 1,000,000 texts of 100
-// characters from a local server; the library should reach at least 0.8 of
-// the plain reader's rate, over plain TCP and over TLS alike.
+// characters from a local server. The library reads its socket in chunks,
+// so over plain TCP it should be at least as fast as the reader that only
+// reads (ratio 1.0); over TLS, where both readers share the decryption, at
+// least 0.8 of it.
 //
 //   bench_dispatch [RECORDS [ROUNDS]]
 //
@@ -28,7 +30,8 @@ namespace {
 constexpr std::size_t kDefaultRecords = 1000000;
 constexpr int kDefaultRounds = 3;
 constexpr std::size_t kTextLength = 100;
-constexpr double kTargetRatio = 0.8;
+constexpr double kPlainTarget = 1.0;
+constexpr double kTlsTarget = 0.8;
 
 struct Best {
     double rate = 0;
@@ -52,6 +55,7 @@ bool Report(const char *name, const ReadResult &r, bool served) {
 // One pair of readers of one server: the plain reader and the library.
 struct Comparison {
     const char *transport;
+    double target; // the least ratio of library to plain reader
     TextStreamServer &server;
     std::function<ReadResult(int)> plainReader;
     const char *plainName;
@@ -78,8 +82,8 @@ struct Comparison {
         const double ratio = library.rate / plain.rate;
         std::printf("best %s: library %.0f records/s, %s %.0f records/s, ratio %.2f "
                     "(target %.2f): %s\n",
-                    transport, library.rate, plainName, plain.rate, ratio, kTargetRatio,
-                    ratio >= kTargetRatio ? "met" : "NOT met");
+                    transport, library.rate, plainName, plain.rate, ratio, target,
+                    ratio >= target ? "met" : "NOT met");
     }
 };
 
@@ -103,6 +107,7 @@ int main(int argc, char **argv) {
     TextStreamServer tlsServer(records, "bench", kTextLength, serverTls);
     Comparison comparisons[] = {
         {"plain",
+         kPlainTarget,
          plainServer,
          [&](int port) { return ReadWithPlainRecv(port, records); },
          "plain 476-byte recv",
@@ -110,6 +115,7 @@ int main(int argc, char **argv) {
          {},
          {}},
         {"TLS",
+         kTlsTarget,
          tlsServer,
          [&](int port) { return ReadWithSslRead(port, records, ca); },
          "plain 476-byte SSL_read",

@@ -106,6 +106,7 @@ ProcessorWaits ProcessorWaitsOf(pid_t pid) {
     unsigned long long waiting = 0;
     ProcessorWaits waits;
     if (schedstat >> running >> waiting >> waits.runs) {
+        waits.runSeconds = static_cast<double>(running) / 1e9;
         waits.waitSeconds = static_cast<double>(waiting) / 1e9;
     }
     return waits;

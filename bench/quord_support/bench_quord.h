@@ -52,11 +52,13 @@ long ResidentKiB(pid_t pid);
 double CpuSeconds(pid_t pid);
 
 // What the scheduler says of a process's main thread so far: the seconds it
-// was ready to run but waited for a processor, and how many times it was
-// given one. Zeros when the kernel does not keep these figures.
+// was ready to run but waited for a processor, how many times it was given
+// one, and the seconds it ran on one (to the nanosecond, unlike
+// CpuSeconds). Zeros when the kernel does not keep these figures.
 struct ProcessorWaits {
     double waitSeconds = 0;
     std::uint64_t runs = 0;
+    double runSeconds = 0;
 };
 ProcessorWaits ProcessorWaitsOf(pid_t pid);
 

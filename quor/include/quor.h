@@ -22,10 +22,10 @@
  * - Every export returns 0 on success and 1 on failure, leaving the reason in
  *   the library-wide last-error code (quor_getlasterror()). quor_create()
  *   returns NULL on failure instead; the getters return their value.
- * - Error codes 0 to 39, and 40 to 43 for encrypted connections, have texts
- *   (quor_geterrortext()). When a connection fails, a socket error number
- *   (10000 and above, see \ref quor_socket_errors) can stand in place of a
- *   library code.
+ * - Error codes 0 to 39, 40 to 43 for encrypted connections and 44 for a
+ *   server that floods a new connection have texts (quor_geterrortext()).
+ *   When a connection fails, a socket error number (10000 and above, see
+ *   \ref quor_socket_errors) can stand in place of a library code.
  * - A NULL string argument counts as the empty string. Strings are copied
  *   before an export returns; strings passed to callbacks are valid only
  *   during the call.
@@ -119,7 +119,11 @@ typedef void (*QUORCALLBACK)(void);
  *               #QUOR_ERR_API_BUILD or #QUOR_ERR_CONNECT refused; a socket
  *               error number, or #QUOR_ERR_TLS_HANDSHAKE,
  *               #QUOR_ERR_TLS_UNTRUSTED or #QUOR_ERR_TLS_HOST_MISMATCH for an
- *               encrypted connection, when the connect failed
+ *               encrypted connection, when the connect failed;
+ *               #QUOR_ERR_SOCKET_TIMED_OUT when the connect, the handshake
+ *               and the server's answer took more than 30 seconds together;
+ *               #QUOR_ERR_TOO_MUCH_BEFORE_REPLY when the server sent more
+ *               than 64 records before its answer
  */
 typedef void (*QUOR_CB_LOGIN_FN)(QUORHANDLE h, int result);
 /**
@@ -308,7 +312,7 @@ typedef void (*QUOR_CB_INVITATION_FN)(QUORHANDLE h, const char *inviter, const c
  * \defgroup quor_errors Library error codes
  * \brief The codes of quor_getlasterror() and of callback results.
  *
- * Each code from 0 to 43 has a text (quor_geterrortext()). Codes 0 to 7, 12,
+ * Each code from 0 to 44 has a text (quor_geterrortext()). Codes 0 to 7, 12,
  * 25 and 29 to 31 are set by the exports themselves; the others reach the
  * caller as results of callbacks, translated from server replies.
  * @{
@@ -361,6 +365,13 @@ typedef void (*QUOR_CB_INVITATION_FN)(QUORHANDLE h, const char *inviter, const c
 #define QUOR_ERR_TLS_UNTRUSTED 41     /**< "server certificate not trusted" */
 #define QUOR_ERR_TLS_HOST_MISMATCH 42 /**< "server certificate does not match the host name" */
 #define QUOR_ERR_TLS_SETUP 43         /**< "TLS could not be set up" */
+/**
+ * A connect request fails through its callback with this code when the
+ * server sends more than 64 records before its answer to the opening
+ * request: the library keeps no more than that for a server that has not
+ * answered yet.
+ */
+#define QUOR_ERR_TOO_MUCH_BEFORE_REPLY 44 /**< "server sent too much before its answer" */
 /** @} */
 
 /**
@@ -377,11 +388,12 @@ typedef void (*QUOR_CB_INVITATION_FN)(QUORHANDLE h, const char *inviter, const c
 #define QUOR_ERR_SOCKET_INVALID                                                                    \
     10022 /**< Invalid argument; also a host name that does not resolve. */
 #define QUOR_ERR_SOCKET_ADDRESS_IN_USE 10048      /**< Local address in use. */
+#define QUOR_ERR_SOCKET_ADDRESS_UNAVAILABLE 10049 /**< Address unavailable; a port above 65535. */
 #define QUOR_ERR_SOCKET_NETWORK_DOWN 10050        /**< The network is down. */
 #define QUOR_ERR_SOCKET_NETWORK_UNREACHABLE 10051 /**< The network cannot be reached. */
 #define QUOR_ERR_SOCKET_ABORTED 10053             /**< The connection was aborted. */
 #define QUOR_ERR_SOCKET_RESET 10054               /**< The peer reset the connection. */
-#define QUOR_ERR_SOCKET_TIMED_OUT 10060           /**< The connect timed out. */
+#define QUOR_ERR_SOCKET_TIMED_OUT 10060           /**< The opening took over 30 seconds. */
 #define QUOR_ERR_SOCKET_REFUSED 10061             /**< Nothing listens on the server's port. */
 #define QUOR_ERR_SOCKET_HOST_DOWN 10064           /**< The host is down. */
 #define QUOR_ERR_SOCKET_HOST_UNREACHABLE 10065    /**< The host cannot be reached. */
@@ -466,6 +478,15 @@ QUOR_API int quor_getuserdata(QUORHANDLE h);
  * #QUOR_ERR_TLS_SETUP when TLS is on and cannot be set up). The
  * outcome arrives on slot 0, 15 or 16. A session is used for one connection
  * only; to connect again, create a new one.
+ *
+ * The opening of a connection, from the connect request through the TCP
+ * connect and the TLS handshake to the server's answer, has 30 seconds; an
+ * opening that takes longer fails on the request's callback with
+ * #QUOR_ERR_SOCKET_TIMED_OUT (checked by the once-a-second housekeeping, so
+ * within 32 seconds). A server that sends more than 64 records before its
+ * answer fails it with #QUOR_ERR_TOO_MUCH_BEFORE_REPLY; records up to that
+ * number are delivered once the login is accepted. Either way the session
+ * is idle afterwards, like any session whose connect failed.
  * @{
  */
 
@@ -633,7 +654,9 @@ QUOR_API int quor_updatecontacts(QUORHANDLE h);
  * Chooses the server for later connect requests. Works before quor_init()
  * and leaves the last error unchanged.
  * \param host a host name or address; NULL or "" means "localhost"
- * \param port a TCP port; 0 or less means #QUOR_DEFAULT_PORT
+ * \param port a TCP port; 0 or less means #QUOR_DEFAULT_PORT. A port above
+ *             65535 makes the connect requests fail at once with
+ *             #QUOR_ERR_SOCKET_ADDRESS_UNAVAILABLE.
  * \return 0
  */
 QUOR_API int quor_setserver(const char *host, int port);
@@ -669,11 +692,11 @@ QUOR_API int quor_pump(int timeout_ms);
  * certificates in that file (a CA, or the server's own self-signed
  * certificate), and must name the host given to quor_setserver() (its IP
  * entries for a numeric address); a host name is also sent to the server
- * (SNI). There is no mode without these checks. The connect notification
- * comes once the handshake is done; a handshake that fails, or has not
- * finished 30 seconds after the TCP connect, fails the connect request on
- * its callback with #QUOR_ERR_TLS_HANDSHAKE, #QUOR_ERR_TLS_UNTRUSTED or
- * #QUOR_ERR_TLS_HOST_MISMATCH. Works before quor_init() and between
+ * (SNI). There is no mode without these checks. A handshake that fails
+ * fails the connect request on its callback with #QUOR_ERR_TLS_HANDSHAKE,
+ * #QUOR_ERR_TLS_UNTRUSTED or #QUOR_ERR_TLS_HOST_MISMATCH; one that has not
+ * finished when the opening's 30 seconds are up (\ref quor_connect) with
+ * #QUOR_ERR_SOCKET_TIMED_OUT. Works before quor_init() and between
  * connections; the setting outlives quor_term().
  * \param mode    #QUOR_TLS_OFF or #QUOR_TLS_ON
  * \param ca_file a PEM file of further trusted certificates, or NULL or ""

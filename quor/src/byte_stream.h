@@ -21,8 +21,8 @@ struct StreamResult {
     int error = 0;
     // kFailed: the stream cannot carry anything any more.
     bool lost = false;
-    // Reads: where the bytes are, in the caller's buffer or in the stream's
-    // own, valid until the stream is used again.
+    // Reads: where the bytes are, in the stream's own buffer, valid until
+    // the stream is used again.
     const std::uint8_t *data = nullptr;
 };
 
@@ -41,18 +41,15 @@ public:
     // the first record (the TLS handshake); repeated on the readiness asked
     // for until it is done or has failed.
     virtual OpenResult Open() = 0;
-    // Reads at most size bytes, into buffer or (sparing a copy) not.
-    virtual StreamResult Read(std::uint8_t *buffer, std::size_t size) = 0;
+    // Reads at most size bytes. Both streams take larger chunks from the
+    // socket and hand them out from their own buffer, without a copy.
+    virtual StreamResult Read(std::size_t size) = 0;
     // A write that would block must be repeated with the same bytes.
     virtual StreamResult Write(const std::uint8_t *data, std::size_t size) = 0;
 
     // True while received bytes wait inside the stream, where the socket's
     // readiness does not announce them.
     virtual bool Buffered() const { return false; }
-    // True when each read takes its bytes straight from the socket, so that a
-    // read that filled its buffer suggests more waiting there. A stream that
-    // reads ahead knows exactly (Buffered) and needs no guess.
-    virtual bool ReadsFromSocket() const { return true; }
     // The last read could not go on before the socket takes a write.
     virtual bool ReadWaitsForWrite() const { return false; }
     // The last write could not go on before the socket has bytes to read.

@@ -59,8 +59,7 @@ bool ResolveHost(const std::string &host, int port, sockaddr_storage &addr, sock
 } // namespace
 
 QuorConnection::QuorConnection(Reactor &reactor, std::uint64_t tag, EventFunction onEvent)
-    : reactor_(reactor), tag_(tag), onEvent_(onEvent), lastReceiveTick_(TickNow()),
-      lastSendTick_(lastReceiveTick_) {}
+    : reactor_(reactor), tag_(tag), onEvent_(onEvent), lastReceiveTick_(TickNow()) {}
 
 QuorConnection::~QuorConnection() {
     CloseSocket();
@@ -86,7 +85,11 @@ int QuorConnection::StartConnect(const ConnectRequest &request) {
     email_ = request.email;
     purpose_ = request.purpose;
     state_ = STATE_CONNECTING;
+    openingSinceTick_ = TickNow();
 
+    if (request.port > 65535) {
+        return FailAtOnce(kWsaAddressNotAvailable); // not cut to 16 bits: another port
+    }
     sockaddr_storage addr{};
     socklen_t len = 0;
     if (!ResolveHost(request.host, request.port, addr, len)) {
@@ -145,7 +148,6 @@ void QuorConnection::OnReady(std::uint32_t events) {
                 return;
             }
             opening_ = true;
-            openingSinceTick_ = TickNow();
         }
         ContinueOpening();
     } else if ((events & EPOLLOUT) != 0 && !sendQueue_.empty() && !stream_->WriteWaitsForRead()) {
@@ -177,17 +179,22 @@ void QuorConnection::ContinueOpening() {
 }
 
 bool QuorConnection::OpeningOverdue(std::uint32_t now) const {
-    return opening_ && state_ == STATE_CONNECTING &&
+    return fd_ >= 0 && (state_ == STATE_CONNECTING || state_ == STATE_AWAITING_REPLY) &&
            TickElapsed(openingSinceTick_, now) / 1000 > kOpeningLimitSeconds;
+}
+
+void QuorConnection::FailOpening(int error) {
+    CloseSocket();
+    assembler_ = ReceiveAssembler{}; // nothing of it will ever be dispatched
+    lastError_ = error;
+    state_ = STATE_IDLE;
+    Raise(EV_CONNECT_FAILED);
 }
 
 void QuorConnection::OnConnect(int error) {
     sendOffset_ = 0;
     if (error != 0) {
-        CloseSocket();
-        lastError_ = error;
-        state_ = STATE_IDLE;
-        Raise(EV_CONNECT_FAILED);
+        FailOpening(error);
         return;
     }
     opening_ = false;
@@ -213,13 +220,18 @@ void QuorConnection::OnReceive() {
 }
 
 bool QuorConnection::ReadAndDispatch() {
-    const StreamResult read = stream_->Read(receiveBuffer_.data(), receiveBuffer_.size());
+    // At most one record's bytes, so that one notification completes at most
+    // one record: the queue never grows faster than it is dispatched.
+    const StreamResult read = stream_->Read(kRecordSize);
     if (read.kind == StreamResult::kWouldBlock) {
-        // Nothing for the records yet (a TLS record not complete, or one
-        // that carried no data): no notification.
-        readAhead_ = false;
-        NoteStreamState();
-        return false;
+        if (!Backlogged()) {
+            // Nothing for the records yet (a TLS record not complete, or one
+            // that carried no data): no notification.
+            NoteStreamState();
+            return false;
+        }
+        Deliver();
+        return true;
     }
     lastReceiveTick_ = TickNow();
     if (read.kind != StreamResult::kBytes) {
@@ -227,17 +239,16 @@ bool QuorConnection::ReadAndDispatch() {
         OnClose();
         return true;
     }
-    readAhead_ = read.bytes == receiveBuffer_.size() && stream_->ReadsFromSocket();
-    // The bytes may be the stream's own: taken before anything can close it.
-    assembler_.feed(read.data, read.bytes);
-    // Before the events, whose callbacks may close the connection.
-    NoteStreamState();
-    RaiseReceived();
+    Received(read.data, read.bytes);
     return true;
 }
 
+bool QuorConnection::Backlogged() const {
+    return state_ == STATE_LOGGED_ON && !assembler_.queue().empty();
+}
+
 void QuorConnection::NoteStreamState() {
-    const bool buffered = stream_->Buffered();
+    const bool buffered = stream_->Buffered() || Backlogged();
     if (buffered != bufferedMarked_) {
         bufferedMarked_ = buffered;
         reactor_.setBuffered(tag_, buffered);
@@ -246,11 +257,23 @@ void QuorConnection::NoteStreamState() {
 }
 
 void QuorConnection::Received(const std::uint8_t *data, std::size_t n) {
+    // The bytes may be the stream's own: taken before anything can close it.
     assembler_.feed(data, n);
+    Deliver();
+}
+
+void QuorConnection::Deliver() {
     RaiseReceived();
+    if (fd_ >= 0 && !destroyed_) {
+        NoteStreamState();
+    }
 }
 
 void QuorConnection::RaiseReceived() {
+    if (state_ == STATE_AWAITING_REPLY && assembler_.overflowed()) {
+        FailOpening(QUOR_ERR_TOO_MUCH_BEFORE_REPLY);
+        return;
+    }
     if (state_ == STATE_AWAITING_REPLY) {
         if (purpose_ == MODE_CREATEUSER || purpose_ == MODE_REQPASSWORD) {
             // These connections end with the server's single answer, which the
@@ -313,7 +336,6 @@ void QuorConnection::CloseSocket() {
     ::close(fd_);
     fd_ = -1;
     interest_ = 0;
-    readAhead_ = false;
     opening_ = false;
     if (bufferedMarked_) {
         bufferedMarked_ = false;
@@ -340,7 +362,6 @@ void QuorConnection::SendPump() {
         sendOffset_ = 0;
         return;
     }
-    lastSendTick_ = TickNow();
     while (!sendQueue_.empty()) {
         // A write that would block is repeated later from the same offset
         // with the same bytes, as TLS requires; records keep their order.

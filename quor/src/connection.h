@@ -44,9 +44,11 @@ enum ConnectionEvent {
 };
 
 inline constexpr int kLoginConstant = 1;
-// A connection whose TLS handshake has not finished more than this many
-// whole seconds after its TCP connect fails (a server that accepts and
-// then says nothing would otherwise hold the request for ever).
+// A connection whose opening (the TCP connect, the TLS handshake and the
+// server's answer to the opening request) has not finished more than this
+// many whole seconds after its connect request fails with 10060: a host
+// that drops the connect, or a server that accepts and then says nothing,
+// would otherwise hold the request for minutes or for ever.
 inline constexpr std::uint32_t kOpeningLimitSeconds = 30;
 
 struct ConnectRequest {
@@ -73,8 +75,8 @@ public:
     virtual ~QuorConnection();
 
     // Opens the socket and starts connecting. Returns 0 while the connect is
-    // under way, otherwise a socket error number or 43 for a TLS set-up that
-    // failed (the state is then idle).
+    // under way, otherwise a socket error number (10049 for a port above
+    // 65535) or 43 for a TLS set-up that failed (the state is then idle).
     int StartConnect(const ConnectRequest &request);
     // Queues a copy of the record (sender and time stamped) and sends as far
     // as the socket takes it.
@@ -92,28 +94,31 @@ public:
     void OnReceive();
     void OnSend(int error);
     void OnClose();
-    // The part of a read notification after the read: feeds the bytes (none
-    // when the read failed) and raises the events they complete.
+    // The part of a read notification after the read: feeds the bytes read
+    // and raises the events they complete.
     void Received(const std::uint8_t *data, std::size_t n);
-    // Puts a socketless connection into a state, so that fuzzers and tests
-    // can feed it bytes through Received.
+    // Puts a socketless connection into a state, so that the fuzzer can feed
+    // it bytes through Received: no socket can make a server's stream
+    // arrive in exactly the pieces that it chooses.
     void AssumeStateForTesting(int state, std::string_view userName, ConnectionMode purpose);
     // Routes one epoll readiness report to the matching notification.
     void OnReady(std::uint32_t events);
-    // A read that filled the whole buffer suggests more bytes are waiting,
-    // and bytes held inside the stream are sure to: reads again without
-    // asking epoll first. True when that delivered a read notification;
-    // false (and nothing happened) when nothing waited.
-    bool ReadAhead() { return (readAhead_ || bufferedMarked_) && fd_ >= 0 && ReadAndDispatch(); }
-    // True while the stream's opening has gone on for too long.
+    // Bytes held inside the stream, or records received before the login
+    // answer that still wait, get their read notification without asking
+    // epoll first. True when one was delivered; false (and nothing
+    // happened) when nothing waited.
+    bool ReadAhead() { return bufferedMarked_ && fd_ >= 0 && ReadAndDispatch(); }
+    // True while the opening has gone on for too long.
     bool OpeningOverdue(std::uint32_t now) const;
+    // Ends an opening that cannot succeed: closes, drops what was received
+    // and raises the connect failure with error as the last error.
+    void FailOpening(int error);
 
     int state() const { return state_; }
     ConnectionMode purpose() const { return purpose_; }
     int lastError() const { return lastError_; }
     const std::string &userName() const { return userName_; }
     std::uint32_t lastReceiveTick() const { return lastReceiveTick_; }
-    std::uint32_t lastSendTick() const { return lastSendTick_; }
     std::uint64_t tag() const { return tag_; }
     std::size_t queuedForSending() const { return sendQueue_.size(); }
 
@@ -126,10 +131,16 @@ protected:
     void Raise(ConnectionEvent event) { onEvent_(*this, event); }
 
 private:
-    // Reads once; a read notification follows unless nothing could be read.
+    // Reads once; a read notification follows unless nothing could be read
+    // and no received record waits.
     bool ReadAndDispatch();
-    // The events that the bytes just fed to the assembler complete.
+    // Raises the events of what the assembler holds, then tells the reactor
+    // what is left, unless a callback closed the connection.
+    void Deliver();
     void RaiseReceived();
+    // Records received before the login answer wait for their dispatch, one
+    // per read notification, after it.
+    bool Backlogged() const;
     void ContinueOpening();
     void SendPump();
     void CloseSocket();
@@ -154,8 +165,10 @@ private:
     std::uint32_t interest_ = 0;
     // The TCP connect is done and the stream is being opened.
     bool opening_ = false;
+    // When the connect request started the opening.
     std::uint32_t openingSinceTick_ = 0;
-    // The reactor knows that the stream holds received bytes.
+    // The reactor knows that the stream holds received bytes or that
+    // received records wait.
     bool bufferedMarked_ = false;
 
     std::string userName_;
@@ -167,14 +180,11 @@ private:
     int state_ = STATE_CREATED;
     int lastError_ = 0;
     std::uint32_t lastReceiveTick_;
-    std::uint32_t lastSendTick_;
     bool destroyed_ = false;
-    bool readAhead_ = false;
 
     std::size_t sendOffset_ = 0;
     RecordQueue sendQueue_;
     ReceiveAssembler assembler_;
-    std::array<std::uint8_t, kRecordSize> receiveBuffer_{};
     QuorMessage current_;
 };
 

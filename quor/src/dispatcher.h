@@ -1,15 +1,10 @@
-// The event function of every session's connection: decodes server
-// messages and raises the caller's callbacks.
+// The event function of every session's connection: turns connection events
+// into the caller's callbacks.
 #pragma once
 
 #include "connection.h"
 
-#include <cstddef>
-
 namespace quor {
-
-// A list that grows past this many parts without a last part is dropped.
-inline constexpr std::size_t kMaxListParts = 4096;
 
 void Dispatch(QuorConnection &connection, ConnectionEvent event);
 

@@ -50,6 +50,7 @@ constexpr std::pair<int, const char *> kErrorTexts[] = {
     {41, "server certificate not trusted"},
     {42, "server certificate does not match the host name"},
     {43, "TLS could not be set up"},
+    {44, "server sent too much before its answer"},
 };
 
 } // namespace

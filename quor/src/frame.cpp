@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "dispatcher.h"
 #include "library.h"
+#include "socket_errors.h"
 
 #include "quor.h"
 
@@ -19,7 +20,7 @@ bool StillRunning(std::uint64_t initGeneration) {
     return Lib().initialised && Lib().initGeneration == initGeneration;
 }
 
-// Fails every connect whose TLS handshake has gone on for too long. Drops
+// Fails every connection whose opening has gone on for too long. Drops
 // every logged-on session that has heard nothing for more than a minute, as
 // if the server had closed it, and destroys it.
 void Housekeeping(std::uint64_t initGeneration) {
@@ -28,7 +29,7 @@ void Housekeeping(std::uint64_t initGeneration) {
     for (int i = 0; i < kMaxSessions; ++i) {
         QuorSession *session = lib.slots[i].get();
         if (session != nullptr && session->OpeningOverdue(now)) {
-            session->OnConnect(QUOR_ERR_TLS_HANDSHAKE);
+            session->FailOpening(kWsaTimedOut);
             if (!StillRunning(initGeneration)) {
                 return;
             }

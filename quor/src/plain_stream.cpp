@@ -8,10 +8,14 @@
 
 namespace quor {
 
-StreamResult PlainStream::Read(std::uint8_t *buffer, std::size_t size) {
-    const ssize_t n = ::recv(fd_, buffer, size, 0);
+StreamResult PlainStream::Read(std::size_t size) {
+    if (received_.holds()) {
+        return received_.take(size);
+    }
+    const ssize_t n = ::recv(fd_, received_.space(), received_.capacity(), 0);
     if (n > 0) {
-        return {StreamResult::kBytes, static_cast<std::size_t>(n), 0, false, buffer};
+        received_.filled(static_cast<std::size_t>(n));
+        return received_.take(size);
     }
     if (n == 0) {
         return {StreamResult::kClosed};

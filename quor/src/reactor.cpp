@@ -11,11 +11,9 @@ namespace quor {
 
 namespace {
 
-int RealControl(int epollFd, int op, int fd, epoll_event *event) {
+int Control(int epollFd, int op, int fd, epoll_event *event) {
     return epoll_ctl(epollFd, op, fd, event) == 0 ? 0 : errno;
 }
-
-Reactor::ControlFunction g_control = &RealControl;
 
 void CloseFd(int &fd) {
     if (fd >= 0) {
@@ -24,19 +22,14 @@ void CloseFd(int &fd) {
     }
 }
 
-// The reactor's own descriptors, added before any test can interfere.
 bool WatchOwn(int epollFd, int fd, std::uint64_t tag) {
     epoll_event ev{};
     ev.events = EPOLLIN;
     ev.data.u64 = tag;
-    return epoll_ctl(epollFd, EPOLL_CTL_ADD, fd, &ev) == 0;
+    return Control(epollFd, EPOLL_CTL_ADD, fd, &ev) == 0;
 }
 
 } // namespace
-
-void Reactor::SetControlForTesting(ControlFunction control) {
-    g_control = control != nullptr ? control : &RealControl;
-}
 
 int Reactor::open(int timerPeriodMs) {
     epollFd_ = epoll_create1(EPOLL_CLOEXEC);
@@ -72,18 +65,18 @@ int Reactor::watch(int fd, std::uint32_t events, std::uint64_t tag) {
     epoll_event ev{};
     ev.events = events;
     ev.data.u64 = tag;
-    return g_control(epollFd_, EPOLL_CTL_ADD, fd, &ev);
+    return Control(epollFd_, EPOLL_CTL_ADD, fd, &ev);
 }
 
 int Reactor::modify(int fd, std::uint32_t events, std::uint64_t tag) {
     epoll_event ev{};
     ev.events = events;
     ev.data.u64 = tag;
-    return g_control(epollFd_, EPOLL_CTL_MOD, fd, &ev);
+    return Control(epollFd_, EPOLL_CTL_MOD, fd, &ev);
 }
 
 int Reactor::unwatch(int fd) {
-    return epollFd_ >= 0 ? g_control(epollFd_, EPOLL_CTL_DEL, fd, nullptr) : 0;
+    return epollFd_ >= 0 ? Control(epollFd_, EPOLL_CTL_DEL, fd, nullptr) : 0;
 }
 
 void Reactor::deferClose(std::uint64_t tag) {

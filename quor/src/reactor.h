@@ -18,9 +18,6 @@ inline constexpr std::uint64_t kWakeTag = 1;
 
 class Reactor {
 public:
-    // Stands in for epoll_ctl; returns 0 or an errno value.
-    using ControlFunction = int (*)(int epollFd, int op, int fd, epoll_event *event);
-
     Reactor() = default;
     Reactor(const Reactor &) = delete;
     Reactor &operator=(const Reactor &) = delete;
@@ -37,9 +34,6 @@ public:
     int watch(int fd, std::uint32_t events, std::uint64_t tag);
     int modify(int fd, std::uint32_t events, std::uint64_t tag);
     int unwatch(int fd);
-    // Replaces epoll_ctl for the sockets' calls, so that tests can make
-    // them fail; null restores the real one.
-    static void SetControlForTesting(ControlFunction control);
 
     // Remembers a tag whose close notification the next pump delivers.
     void deferClose(std::uint64_t tag);

@@ -31,7 +31,11 @@ void ReceiveAssembler::complete() {
             accepted_ = false;
             replyCode_ = id;
         }
-        queue_.push_back(partial_);
+        if (replied_ || queue_.size() < kMaxRecordsBeforeReply) {
+            queue_.push_back(partial_);
+        } else {
+            overflowed_ = true;
+        }
     }
     fill_ = 0;
 }

@@ -10,19 +10,27 @@
 
 namespace quor {
 
+// Records kept for a server that has not answered the opening request yet;
+// a server that sends more is not a chat server worth waiting for, and
+// keeping them all would let it grow the client without bound.
+inline constexpr std::size_t kMaxRecordsBeforeReply = 64;
+
 class ReceiveAssembler {
 public:
     // Feeds bytes from one read. Every record completed gets its name fields
     // terminated; login replies set the reply flags, and every record but an
-    // acceptance (200, 201) is queued.
+    // acceptance (200, 201) is queued, except those beyond the first
+    // kMaxRecordsBeforeReply before a reply, which mark the assembler
+    // overflowed instead.
     void feed(const std::uint8_t *data, std::size_t n);
 
     bool replied() const { return replied_; }
     bool accepted() const { return accepted_; }
     int replyCode() const { return replyCode_; }
-    std::size_t fill() const { return fill_; }
+    bool overflowed() const { return overflowed_; }
 
     RecordQueue &queue() { return queue_; }
+    const RecordQueue &queue() const { return queue_; }
 
 private:
     void complete();
@@ -32,6 +40,7 @@ private:
     RecordQueue queue_;
     bool replied_ = false;
     bool accepted_ = false;
+    bool overflowed_ = false;
     int replyCode_ = 0;
 };
 

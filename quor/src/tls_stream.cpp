@@ -10,7 +10,6 @@
 
 #include <arpa/inet.h>
 
-#include <algorithm>
 #include <cerrno>
 
 namespace quor {
@@ -68,8 +67,7 @@ std::unique_ptr<TlsStream> TlsStream::Create(std::shared_ptr<const TlsContext> c
 }
 
 TlsStream::TlsStream(std::shared_ptr<const TlsContext> context, SSL *ssl)
-    : context_(std::move(context)), ssl_(ssl),
-      plain_(std::make_unique<std::uint8_t[]>(kPlainBufferSize)) {}
+    : context_(std::move(context)), ssl_(ssl) {}
 
 TlsStream::~TlsStream() {
     SSL_free(ssl_);
@@ -108,29 +106,25 @@ int TlsStream::HandshakeFailure() const {
     }
 }
 
-StreamResult TlsStream::Read(std::uint8_t *, std::size_t size) {
-    if (plainStart_ == plainEnd_) {
+StreamResult TlsStream::Read(std::size_t size) {
+    if (!plain_.holds()) {
         const StreamResult refill = Decrypt();
         if (refill.kind != StreamResult::kBytes) {
             return refill;
         }
     }
-    const std::size_t n = std::min(size, plainEnd_ - plainStart_);
-    const std::uint8_t *at = plain_.get() + plainStart_;
-    plainStart_ += n;
-    return {StreamResult::kBytes, n, 0, false, at};
+    return plain_.take(size);
 }
 
 StreamResult TlsStream::Decrypt() {
     ClearErrors();
     errno = 0;
     std::size_t n = 0;
-    if (SSL_read_ex(ssl_, plain_.get(), kPlainBufferSize, &n) == 1) {
+    if (SSL_read_ex(ssl_, plain_.space(), plain_.capacity(), &n) == 1) {
         readWaitsForWrite_ = false;
         // Whatever a waiting write needed from the peer has come by now.
         writeWaitsForRead_ = false;
-        plainStart_ = 0;
-        plainEnd_ = n;
+        plain_.filled(n);
         return {StreamResult::kBytes, n};
     }
     const int err = errno;
@@ -185,7 +179,7 @@ StreamResult TlsStream::Failed(int sslError, int err, bool reading) {
 }
 
 bool TlsStream::Buffered() const {
-    return plainStart_ != plainEnd_ || SSL_has_pending(ssl_) == 1;
+    return plain_.holds() || SSL_has_pending(ssl_) == 1;
 }
 
 void TlsStream::Shutdown() {

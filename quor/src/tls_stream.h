@@ -4,6 +4,7 @@
 #pragma once
 
 #include "byte_stream.h"
+#include "read_buffer.h"
 #include "tls_context.h"
 
 #include <memory>
@@ -21,10 +22,9 @@ public:
 
     OpenResult Open() override;
     // Hands out the decrypted bytes where they are, without copying.
-    StreamResult Read(std::uint8_t *buffer, std::size_t size) override;
+    StreamResult Read(std::size_t size) override;
     StreamResult Write(const std::uint8_t *data, std::size_t size) override;
     bool Buffered() const override;
-    bool ReadsFromSocket() const override { return false; }
     bool ReadWaitsForWrite() const override { return readWaitsForWrite_; }
     bool WriteWaitsForRead() const override { return writeWaitsForRead_; }
     // Sends close_notify once the handshake is done and nothing failed.
@@ -44,13 +44,11 @@ private:
     std::shared_ptr<const TlsContext> context_;
     SSL *ssl_;
     bool usable_ = true; // false after a fatal error: no close_notify then
-    // Decrypted bytes not yet read, from plainStart_ to plainEnd_: one
-    // SSL_read per TLS record instead of one per record of the protocol,
-    // whose fixed cost is higher than that of the decryption itself.
+    // Decrypted bytes not yet read: one SSL_read per TLS record instead of
+    // one per record of the protocol, whose fixed cost is higher than that
+    // of the decryption itself.
     static constexpr std::size_t kPlainBufferSize = 16384;
-    std::unique_ptr<std::uint8_t[]> plain_;
-    std::size_t plainStart_ = 0;
-    std::size_t plainEnd_ = 0;
+    ReadBuffer plain_{kPlainBufferSize};
     bool readWaitsForWrite_ = false;
     bool writeWaitsForRead_ = false;
 };

@@ -1,7 +1,7 @@
 // Server messages reaching the callbacks: every message kind, the error
 // translations, lists, and the one-answer account connections.
-#include "dispatcher.h"
 #include "library_fixture.h"
+#include "list_parts.h"
 
 #include "library.h"
 
@@ -230,14 +230,12 @@ TEST_F(DispatchTest, AListWithoutEndIsDroppedOnceItOutgrowsItsBound) {
     ASSERT_NE(session, nullptr);
     auto part = MakeList(206, {"x"})[0];
     part.bytes[kDataOffset] = 0;
-    // Feed parts straight into the session: a real stream would take minutes.
-    for (std::size_t i = 0; i < kMaxListParts; ++i) {
-        session->Received(part.bytes.data(), part.bytes.size());
-    }
+    const auto parts = Joined(std::vector<QuorMessage>(kMaxListParts - 1, part));
+    server.SendRaw(parts.data(), parts.size());
+    Check({{"the last part that fits", part, {}}});
     EXPECT_EQ(session->listParts.size(), kMaxListParts);
-    session->Received(part.bytes.data(), part.bytes.size());
+    Check({{"one part too many", part, {}}});
     EXPECT_TRUE(session->listParts.empty());
-    EXPECT_TRUE(Recorded().empty());
     Check({{"a fresh list after the drop",
             MakeList(206, {"a"})[0],
             {Ev(10, h, {"a"}), Ev(10, h, {"(null)"})}}});
@@ -285,14 +283,11 @@ protected:
                              : quor_reqpassword(h, "newbie", "n@x.y"),
                   0);
         ASSERT_TRUE(server.AcceptOpening(0));
-        std::vector<std::uint8_t> stream;
-        for (const auto &r : records) {
-            stream.insert(stream.end(), r.bytes.begin(), r.bytes.end());
-        }
+        const std::vector<std::uint8_t> stream = Joined(records);
         server.SendRaw(stream.data(), std::min(bytes, stream.size()));
         EXPECT_TRUE(server.ClientClosed());
         PumpFor(30);
-        EXPECT_EQ(FindSession(reinterpret_cast<std::uintptr_t>(h))->state(), STATE_IDLE);
+        EXPECT_EQ(StateOf(h), STATE_IDLE);
     }
     QUORHANDLE h = nullptr;
 };

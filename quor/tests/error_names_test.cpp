@@ -61,20 +61,26 @@ TEST(ErrorNames, EveryLibraryCodeNamesItsText) {
         {QUOR_ERR_EMAIL_INCORRECT, "incorrect e-mail address"},
         {QUOR_ERR_PASSWORD_TOO_RECENT, "password sent too recently"},
         {QUOR_ERR_BAD_PASSWORD, "bad password"},
+        {QUOR_ERR_TLS_HANDSHAKE, "TLS handshake failed"},
+        {QUOR_ERR_TLS_UNTRUSTED, "server certificate not trusted"},
+        {QUOR_ERR_TLS_HOST_MISMATCH, "server certificate does not match the host name"},
+        {QUOR_ERR_TLS_SETUP, "TLS could not be set up"},
+        {QUOR_ERR_TOO_MUCH_BEFORE_REPLY, "server sent too much before its answer"},
     };
     std::set<int> codes;
     for (const NamedCode &n : named) {
         EXPECT_STREQ(quor_geterrortext(n.code), n.text) << "code " << n.code;
         codes.insert(n.code);
     }
-    EXPECT_EQ(codes.size(), 40u); // 0 to 39, each named once
-    EXPECT_EQ(*codes.rbegin(), 39);
+    EXPECT_EQ(codes.size(), 45u); // 0 to 44, each named once
+    EXPECT_EQ(*codes.rbegin(), 44);
 }
 
 TEST(ErrorNames, SocketCodesAreWhatTheSystemErrorsBecome) {
     const std::pair<int, int> named[] = {
         {QUOR_ERR_SOCKET_INVALID, EINVAL},
         {QUOR_ERR_SOCKET_ADDRESS_IN_USE, EADDRINUSE},
+        {QUOR_ERR_SOCKET_ADDRESS_UNAVAILABLE, EADDRNOTAVAIL},
         {QUOR_ERR_SOCKET_NETWORK_DOWN, ENETDOWN},
         {QUOR_ERR_SOCKET_NETWORK_UNREACHABLE, ENETUNREACH},
         {QUOR_ERR_SOCKET_ABORTED, ECONNABORTED},

@@ -71,11 +71,12 @@ TEST(ErrorTexts, EveryCodeHasItsTextAndOthersAreUnknown) {
         {41, "server certificate not trusted"},
         {42, "server certificate does not match the host name"},
         {43, "TLS could not be set up"},
+        {44, "server sent too much before its answer"},
     };
     for (const auto &[code, text] : expected) {
         EXPECT_STREQ(quor_geterrortext(code), text) << "code " << code;
     }
-    for (int code : {-1, 44, 10061, 1 << 30}) {
+    for (int code : {-1, 45, 10061, 1 << 30}) {
         EXPECT_STREQ(quor_geterrortext(code), "unknown error code") << "code " << code;
     }
 }

@@ -4,6 +4,7 @@
 
 #include "callback_recorder.h"
 #include "clock.h"
+#include "library.h"
 #include "scripted_server.h"
 
 #include "quor.h"
@@ -23,6 +24,20 @@ inline std::uint32_t FakeTick() {
 inline void UseFakeTicks(std::uint32_t start) {
     g_fakeTick = start;
     SetClockOverride({&FakeTick, nullptr});
+}
+
+// The outcome slot of each connect purpose (0 login, 1 account, 2 password).
+inline constexpr int kPurposeSlots[] = {QUOR_CB_LOGIN, QUOR_CB_CREATEUSER, QUOR_CB_REQPASSWORD};
+
+// Starts the connect request of a purpose.
+inline int StartConnect(QUORHANDLE h, int purpose) {
+    return purpose == 0   ? quor_login(h, "me", "pw")
+           : purpose == 1 ? quor_createuser(h, "me", "me@example.org")
+                          : quor_reqpassword(h, "me", "me@example.org");
+}
+
+inline int StateOf(QUORHANDLE h) {
+    return FindSession(reinterpret_cast<std::uintptr_t>(h))->state();
 }
 
 class LibraryTest : public ::testing::Test {

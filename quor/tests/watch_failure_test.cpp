@@ -5,6 +5,10 @@
 
 #include "library.h"
 
+#include <sys/epoll.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <cerrno>
 
 using namespace quor;
@@ -12,28 +16,34 @@ using namespace quor::testing;
 
 namespace {
 
-// The epoll_ctl operation that fails, and which readiness it must ask for
-// to fail (0: any).
+// The epoll_ctl operation that fails (0: none), and which readiness it must
+// ask for to fail (0: any).
 int g_failingOperation = 0;
 std::uint32_t g_failingEvents = 0;
 
-int FailingControl(int epollFd, int op, int fd, epoll_event *event) {
+} // namespace
+
+// Stands in for the C library's epoll_ctl in this test program, the
+// library's included: the kernel's call unless a test wants it to fail.
+extern "C" int epoll_ctl(int epollFd, int op, int fd, epoll_event *event) noexcept {
     if (op == g_failingOperation &&
         (g_failingEvents == 0 || (event->events & g_failingEvents) != 0)) {
-        return ENOMEM;
+        errno = ENOMEM;
+        return -1;
     }
-    return epoll_ctl(epollFd, op, fd, event) == 0 ? 0 : errno;
+    return static_cast<int>(::syscall(SYS_epoll_ctl, epollFd, op, fd, event));
 }
+
+namespace {
 
 class WatchFailureTest : public LibraryTest {
 protected:
     void FailFrom(int operation, std::uint32_t events = 0) {
         g_failingOperation = operation;
         g_failingEvents = events;
-        Reactor::SetControlForTesting(&FailingControl);
     }
     void TearDown() override {
-        Reactor::SetControlForTesting(nullptr);
+        g_failingOperation = 0;
         LibraryTest::TearDown();
     }
 };

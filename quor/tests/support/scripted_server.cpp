@@ -59,6 +59,22 @@ std::vector<QuorMessage> MakeList(std::int32_t id, const std::vector<std::string
     return builder.finish();
 }
 
+std::vector<QuorMessage> NumberedTexts(int count, std::string_view recipient) {
+    std::vector<QuorMessage> texts;
+    for (int i = 0; i < count; ++i) {
+        texts.push_back(MakeText("anna", recipient, std::to_string(i)));
+    }
+    return texts;
+}
+
+std::vector<std::uint8_t> Joined(const std::vector<QuorMessage> &records) {
+    std::vector<std::uint8_t> bytes;
+    for (const QuorMessage &m : records) {
+        bytes.insert(bytes.end(), m.bytes.begin(), m.bytes.end());
+    }
+    return bytes;
+}
+
 struct ScriptedServer::Client {
     int fd = -1;
     SSL *ssl = nullptr; // TLS clients only
@@ -241,11 +257,15 @@ void ScriptedServer::Send(const QuorMessage &record, int client) {
     SendRaw(record.bytes.data(), record.bytes.size(), client);
 }
 
+bool ScriptedServer::TrySendRaw(const void *data, std::size_t n, int client) {
+    return SendAll(clientAt(client).fd, static_cast<const std::uint8_t *>(data), n);
+}
+
 void ScriptedServer::SendRaw(const void *data, std::size_t n, int client) {
     Client &c = clientAt(client);
     const auto *p = static_cast<const std::uint8_t *>(data);
     if (c.ssl == nullptr) {
-        if (!SendAll(c.fd, p, n)) {
+        if (!TrySendRaw(p, n, client)) {
             throw std::runtime_error("scripted server: send failed");
         }
         return;

@@ -35,6 +35,10 @@ QuorMessage MakeRecord(std::int32_t id, std::string_view sender, std::string_vie
 QuorMessage MakeText(std::string_view sender, std::string_view recipient, std::string_view text);
 // The parts of a multi-part list with the given items.
 std::vector<QuorMessage> MakeList(std::int32_t id, const std::vector<std::string> &items);
+// Texts "0", "1", ... from anna to the recipient.
+std::vector<QuorMessage> NumberedTexts(int count, std::string_view recipient = "me");
+// The records' bytes one after the other, as a server sends them.
+std::vector<std::uint8_t> Joined(const std::vector<QuorMessage> &records);
 
 class TestCertificate;
 
@@ -67,6 +71,9 @@ public:
     void Send(const QuorMessage &record, int client = -1);
     // Sends the bytes in one write (in TLS mode: one TLS record, up to 16 KiB).
     void SendRaw(const void *data, std::size_t n, int client = -1);
+    // Sends plain bytes, pumping the library while the socket is full; false
+    // when the client hung up before it had taken them all.
+    bool TrySendRaw(const void *data, std::size_t n, int client = -1);
     // Reads one whole record from the client while pumping the library.
     std::optional<QuorMessage> Read(int timeoutMs = 3000, int client = -1);
     // True when no byte arrives from the client within ms (pumping meanwhile).
