@@ -1,6 +1,9 @@
 // Contact lists: which names are registered, and notices when contacts log
 // on or off.
+#include "quor_wire/protocol_ids.h"
 #include "server_test.h"
+
+#include <chrono>
 
 namespace quord::testing {
 namespace {
@@ -61,6 +64,57 @@ TEST_F(ContactsTest, LongListsSpanSeveralParts) {
     EXPECT_EQ(anna->contactLists[0].back(), "ghost99");
     ASSERT_TRUE(anna->WaitForMore(anna->contactStatus, 0));
     EXPECT_EQ(anna->contactStatus[0], (NameCode{"bob", 2}));
+}
+
+// A budget of 50 records at once and 100 a second.
+class ContactCostTest : public ServerTest {
+    std::vector<std::string> ExtraArguments() const override {
+        return {"--rate-burst", "50", "--rate-per-second", "100"};
+    }
+};
+
+TEST_F(ContactCostTest, DuplicatesAreAnsweredOnceAndALongListWaitsItsShareOfTheBudget) {
+    auto boss = Boss();
+    RawClient bob(server.port());
+    ASSERT_EQ(bob.Login("bob", "bob-pw"), 200);
+    quor::ListBuilder list(quor::wire::kContactsRequest, quor::wire::kServerName);
+    for (int i = 0; i < 500; ++i) {
+        list.add("ghost" + std::to_string(i));
+        list.add("GHOST" + std::to_string(i));
+    }
+    for (const char *name : {"anna", "Anna", "boss"}) {
+        list.add(name);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    for (const quor::QuorMessage &part : list.finish()) {
+        ASSERT_TRUE(bob.Send(part));
+    }
+    ASSERT_TRUE(bob.Send(ClientRecord(quor::wire::kPing, "bob", "$server", "d", {1})));
+    std::vector<std::string> unregistered;
+    for (bool last = false; !last;) {
+        const auto part = bob.ReadId(quor::wire::kUnregisteredNames);
+        ASSERT_TRUE(part);
+        const std::vector<std::string> items = quor::ListItems(*part);
+        unregistered.insert(unregistered.end(), items.begin(), items.end());
+        last = (quor::ListFlags(*part) & quor::kListLast) != 0;
+    }
+    ASSERT_EQ(unregistered.size(), 500u);
+    EXPECT_EQ(unregistered.front(), "ghost0");
+    EXPECT_EQ(unregistered.back(), "ghost499");
+    for (const NameCode &expected : {NameCode{"anna", 2}, NameCode{"boss", 3}}) {
+        const auto status = bob.ReadId(quor::wire::kContactStatus);
+        ASSERT_TRUE(status);
+        NameCode got;
+        std::uint8_t code = 0;
+        ASSERT_TRUE(
+            quor::ExpectFields(*status, quor::wire::kContactStatus, 1, "sc", {&got.name, &code}));
+        got.code = code;
+        EXPECT_EQ(got, expected);
+    }
+    // About 23 parts, a ping and a token per 10 names: 74 tokens, 50 at
+    // once, the rest at 100 a second; the ping is served after 0.24 s.
+    ASSERT_TRUE(bob.ReadId(quor::wire::kPingReply));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
 }
 
 } // namespace
