@@ -147,6 +147,10 @@ std::optional<quor::QuorMessage> RawClient::Read(int ms) {
     quor::QuorMessage record;
     std::copy_n(buffer_.begin(), quor::kRecordSize, record.bytes.begin());
     buffer_.erase(0, quor::kRecordSize);
+    std::int32_t stamp = 0;
+    if (answersPings_ && quor::ExpectFields(record, 500, 1, "d", {&stamp})) {
+        Send(ClientRecord(501, "", record.sender(), "d", {stamp}));
+    }
     return record;
 }
 

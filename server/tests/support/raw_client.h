@@ -33,6 +33,10 @@ public:
     std::size_t Flood(const quor::QuorMessage &record, std::size_t count, int ms);
     // Bytes sent that the server has not acknowledged yet (SIOCOUTQ).
     int Unacknowledged() const;
+    // From now on every ping from the server that Read takes is answered,
+    // as the library does, so that a long-lived client is not closed for
+    // leaving them unanswered.
+    void AnswerPings() { answersPings_ = true; }
     // The next whole record, or none on time-out or close.
     std::optional<quor::QuorMessage> Read(int ms = 3000);
     // The next record with this id, skipping others (pings, welcome).
@@ -50,6 +54,7 @@ private:
     int fd_ = -1;
     std::string buffer_;
     std::string unsent_; // the rest of a copy a Flood began
+    bool answersPings_ = false;
 };
 
 // A record as a client would build it (format 1, typed fields).
