@@ -64,6 +64,7 @@ bool RunFlood(const Flood &flood, const quord::testing::QuordProcess &server, Ro
               const Latency &quiet, double seconds) {
     const std::uintmax_t logStart = LogSize(server);
     const double cpuStart = CpuSeconds(server.pid());
+    const ProcessorWaits waitsStart = ProcessorWaitsOf(server.pid());
     const double until = NowSeconds() + seconds;
     std::vector<pid_t> children;
     for (int p = 0; p < flood.processes; ++p) {
@@ -80,11 +81,16 @@ bool RunFlood(const Flood &flood, const quord::testing::QuordProcess &server, Ro
         waitpid(pid, nullptr, 0);
     }
     const double logRate = static_cast<double>(LogSize(server) - logStart) / seconds;
+    const ProcessorWaits waitsEnd = ProcessorWaitsOf(server.pid());
     std::printf("%s:\n", flood.name);
     std::printf("  round trip: p50 %.3f ms, p99 %.3f ms, max %.3f ms (%zu round trips); quord "
                 "used %.0f%% of a core\n",
                 latency.p50Ms, latency.p99Ms, latency.maxMs, latency.samples,
                 100 * (CpuSeconds(server.pid()) - cpuStart) / seconds);
+    // Time that no order of service inside quord can win back.
+    std::printf("  quord waited for a processor %.1f ms a second (%.0f runs a second)\n",
+                1000 * (waitsEnd.waitSeconds - waitsStart.waitSeconds) / seconds,
+                static_cast<double>(waitsEnd.runs - waitsStart.runs) / seconds);
     char figure[96];
     std::snprintf(figure, sizeof figure, "%.3f ms vs %.3f ms quiet (%.2fx)", latency.p99Ms,
                   quiet.p99Ms, latency.p99Ms / quiet.p99Ms);
