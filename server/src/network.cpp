@@ -399,10 +399,13 @@ void Network::OpeningReceived(ConnectionId id) {
 
 bool Network::LoggedOn(ConnectionId id) {
     auto it = connections_.find(id);
-    if (it == connections_.end() || it->second->dead || it->second->loggedOn) {
-        return it != connections_.end() && it->second->loggedOn;
+    if (it == connections_.end()) {
+        return false;
     }
     Connection &connection = *it->second;
+    if (connection.dead || connection.loggedOn) {
+        return true; // nothing to change; a dead one is reported closed soon
+    }
     if (!sessionsPerAddress_.Admit(connection.addressKey)) {
         return false;
     }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <future>
 #include <thread>
 
 namespace quord::testing {
@@ -42,24 +43,16 @@ std::unique_ptr<RawClient> NonReader(int port, const std::string &user,
 }
 
 // Reads texts on another thread until `expected` have come or none came
-// for a few seconds; count() is then how many came.
-class TextCounter {
-public:
-    TextCounter(RawClient &client, std::size_t expected)
-        : thread_([&client, expected, this] {
-              while (count_ < expected && client.ReadId(kText, 5000)) {
-                  ++count_;
-              }
-          }) {}
-    std::size_t count() {
-        thread_.join();
-        return count_;
-    }
-
-private:
-    std::size_t count_ = 0;
-    std::thread thread_;
-};
+// for a few seconds; the future tells how many came.
+std::future<std::size_t> CountTexts(RawClient &client, std::size_t expected) {
+    return std::async(std::launch::async, [&client, expected] {
+        std::size_t count = 0;
+        while (count < expected && client.ReadId(kText, 5000)) {
+            ++count;
+        }
+        return count;
+    });
+}
 
 class BudgetTest : public ServerTest {
     std::vector<std::string> ExtraArguments() const override {
@@ -124,10 +117,10 @@ TEST_F(CongestionTest, ASenderToAClientThatDoesNotReadIsPausedAndNoTextIsLost) {
     EXPECT_TRUE(boss.ReadId(kPingReply, 1000));
 
     // Once anna reads, bob is read again, and every text reaches her.
-    TextCounter texts(anna, sent);
+    auto texts = CountTexts(anna, sent);
     ASSERT_TRUE(bob.Send(ServerPing("bob")));
     EXPECT_TRUE(bob.ReadId(kPingReply, 10000));
-    EXPECT_EQ(texts.count(), sent);
+    EXPECT_EQ(texts.get(), sent);
     EXPECT_FALSE(Logged("closed"));
 }
 
@@ -143,9 +136,9 @@ TEST_F(CongestionTest, AChannelMemberThatDoesNotReadMissesTextsAndHoldsNobodyUp)
         ASSERT_TRUE(member->ReadId(kChannelInfo));
     }
     constexpr std::size_t kTexts = 20000;
-    TextCounter texts(bob, kTexts);
+    auto texts = CountTexts(bob, kTexts);
     EXPECT_EQ(boss.Flood(TextRecord("#room", std::string(399, 'y')), kTexts, 20000), kTexts);
-    EXPECT_EQ(texts.count(), kTexts);
+    EXPECT_EQ(texts.get(), kTexts);
     ASSERT_EQ(server.Stop(), 0);
     EXPECT_TRUE(Logged("channel texts in the last")) << server.Log();
     EXPECT_TRUE(Logged("reading too slowly: connection"));

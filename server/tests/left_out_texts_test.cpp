@@ -27,15 +27,14 @@ TEST(LeftOutTextsTest, OneLineAMinuteNamingTheFirstFewConnections) {
     EXPECT_EQ(one.TakeReport(59999), "");
     EXPECT_EQ(one.TakeReport(60000), "left out 3 channel texts in the last 60 s for 2 connections "
                                      "reading too slowly: connection 17 (2), connection 30 (1)");
-    EXPECT_EQ(one.TakeReport(120000), "");
     for (ConnectionId connection = 1; connection <= 7; ++connection) {
         one.Count(connection, 130000);
     }
-    const std::string final = one.TakeReport(131000, true);
-    EXPECT_NE(final.find("left out 7 channel texts in the last 1 s for 7 connections"),
-              std::string::npos)
-        << final;
-    EXPECT_NE(final.find("connection 5 (1) ..."), std::string::npos) << final;
+    EXPECT_NE(one.TakeReport(131000, true)
+                  .find("for 7 connections reading too slowly: connection "
+                        "1 (1), connection 2 (1), connection 3 (1), "
+                        "connection 4 (1), connection 5 (1) ..."),
+              std::string::npos);
 }
 
 } // namespace

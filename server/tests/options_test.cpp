@@ -35,9 +35,6 @@ TEST(OptionsTest, Defaults) {
     EXPECT_EQ(options.maxClients, 10000u);
     EXPECT_EQ(options.dataDir, DefaultDataDir());
     EXPECT_EQ(options.maxPerAddress, 16u);
-    EXPECT_EQ(options.maxSessionsPerAddress, 256u);
-    EXPECT_EQ(options.rateBurst, 50);
-    EXPECT_EQ(options.ratePerSecond, 20);
     EXPECT_EQ(options.logonDeadlineSeconds, 10);
     EXPECT_EQ(options.logPerAddress, 20u);
     EXPECT_EQ(options.hashThreads, 0u);
@@ -65,12 +62,6 @@ TEST(OptionsTest, EveryOption) {
                      "3",
                      "--max-per-address",
                      "4",
-                     "--max-sessions-per-address",
-                     "5",
-                     "--rate-burst",
-                     "6",
-                     "--rate-per-second",
-                     "7",
                      "--logon-deadline",
                      "2",
                      "--log-per-address",
@@ -102,9 +93,6 @@ TEST(OptionsTest, EveryOption) {
     EXPECT_FALSE(options.registrationOpen);
     EXPECT_EQ(options.maxClients, 3u);
     EXPECT_EQ(options.maxPerAddress, 4u);
-    EXPECT_EQ(options.maxSessionsPerAddress, 5u);
-    EXPECT_EQ(options.rateBurst, 6);
-    EXPECT_EQ(options.ratePerSecond, 7);
     EXPECT_EQ(options.logonDeadlineSeconds, 2);
     EXPECT_EQ(options.logPerAddress, 0u);
     EXPECT_EQ(options.hashThreads, 3u);
@@ -145,27 +133,11 @@ TEST(OptionsTest, HelpDocumentsEachOption) {
     ServerOptions options;
     std::ostringstream out, err;
     EXPECT_EQ(ParseOptions(2, argv, options, out, err), OptionsOutcome::ExitSuccess);
-    for (const char *option : {"--listen",
-                               "--port",
-                               "--data",
-                               "--admin",
-                               "--ping-interval",
-                               "--no-registration",
-                               "--max-clients",
-                               "--max-per-address",
-                               "--logon-deadline",
-                               "--log-per-address",
-                               "--hash-threads",
-                               "--hash-queue",
-                               "--hash-passes",
-                               "--hash-memory",
-                               "--login-failures",
-                               "--login-window",
-                               "--login-penalty-max",
-                               "--throttle-table",
-                               "--max-sessions-per-address",
-                               "--rate-burst",
-                               "--rate-per-second"}) {
+    for (const char *option :
+         {"--listen", "--port", "--data", "--admin", "--ping-interval", "--no-registration",
+          "--max-clients", "--max-per-address", "--logon-deadline", "--log-per-address",
+          "--hash-threads", "--hash-queue", "--hash-passes", "--hash-memory", "--login-failures",
+          "--login-window", "--login-penalty-max", "--throttle-table"}) {
         EXPECT_NE(out.str().find(option), std::string::npos) << option;
     }
 }
