@@ -19,10 +19,10 @@
 // connections that have not logged on are logged within a budget per
 // address (connection_log_budget.h).
 //
-// Flow control keeps every client served whatever one of
-// them sends: each connection has a token bucket for its records, and one
-// that has used it up is paused (its socket is not read, so the kernel
-// holds what it sends) until tokens come back. A client whose output is
+// Flow control keeps every client served whatever one of them sends: each
+// connection has a token bucket for its records, and one that has used it
+// up is paused (its socket is not read, so the kernel holds what it sends)
+// until tokens come back. A client whose output is
 // congested is not read either, nor is a sender of private records to it,
 // until that output drains; channel texts to it are left out instead, so
 // that it never holds a channel up. A client is dropped for not reading
