@@ -42,11 +42,27 @@ RoundTripPair::RoundTripPair(int port, const std::string &first, const std::stri
         b_->Login(second, password, kApiBuild) != kLoggedOnUser) {
         throw std::runtime_error("the round-trip sessions could not log on");
     }
+    a_->AnswerPings();
+    b_->AnswerPings();
+    pingAnswerer_ = std::thread([this] {
+        while (!stopping_) {
+            {
+                const std::lock_guard lock(mutex_);
+                while (a_->Read(0) || b_->Read(0)) {
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    });
 }
 
-RoundTripPair::~RoundTripPair() = default;
+RoundTripPair::~RoundTripPair() {
+    stopping_ = true;
+    pingAnswerer_.join();
+}
 
 Latency RoundTripPair::Measure(double seconds, int pauseMicroseconds) {
+    const std::lock_guard lock(mutex_);
     std::vector<double> ms;
     const double end = NowSeconds() + seconds;
     const quor::QuorMessage there = testing::TextRecord(second_, "round trip");

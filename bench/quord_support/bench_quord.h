@@ -7,9 +7,12 @@
 
 #include <sys/types.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace quord::testing {
@@ -29,7 +32,8 @@ Latency Summarize(std::vector<double> millisecondsEach);
 
 // Two sessions on 127.0.0.1: the first sends a text to the second, which
 // sends one back; each round trip is timed from the first send to the
-// reply's arrival.
+// reply's arrival. Both answer the server's pings, also between
+// measurements (from a thread of their own), so that quord keeps them.
 class RoundTripPair {
 public:
     // Logs both on; throws std::runtime_error when a login fails.
@@ -44,6 +48,9 @@ private:
     std::string second_;
     std::unique_ptr<testing::RawClient> a_;
     std::unique_ptr<testing::RawClient> b_;
+    std::mutex mutex_; // the sessions are read by Measure or by the ping answerer
+    std::atomic<bool> stopping_ = false;
+    std::thread pingAnswerer_;
 };
 
 // Resident memory of a process in KiB (VmRSS), 0 when unreadable.

@@ -122,6 +122,7 @@ WorkerResult RunWorker(const LoadPlan &plan, int worker, int readyFd, int goFd) 
     if (!AwaitAll(plan,
                   [] { return state->loggedOn == static_cast<int>(state->sessions.size()); })) {
         std::fprintf(stderr, "worker %d: logins failed\n", worker);
+        [[maybe_unused]] const ssize_t n = write(readyFd, "f", 1);
         return result;
     }
     for (QUORHANDLE h : handles) {
@@ -129,6 +130,7 @@ WorkerResult RunWorker(const LoadPlan &plan, int worker, int readyFd, int goFd) 
     }
     if (!AwaitAll(plan, [] { return state->joined == static_cast<int>(state->sessions.size()); })) {
         std::fprintf(stderr, "worker %d: joins failed\n", worker);
+        [[maybe_unused]] const ssize_t n = write(readyFd, "f", 1);
         return result;
     }
     [[maybe_unused]] const ssize_t n = write(readyFd, "r", 1);

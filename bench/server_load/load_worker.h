@@ -20,7 +20,8 @@ struct LoadPlan {
     int textsPerSession = 2;
     // Own texts of one worker on their way at once: a text is done when
     // every other session of the same worker has it. This keeps each
-    // client's backlog far below the server's 1 MiB limit.
+    // client's backlog far below the output at which quord leaves channel
+    // texts out for a member.
     int window = 4;
     int timeoutSeconds = 60;
 };
@@ -34,8 +35,9 @@ struct WorkerResult {
     std::vector<std::uint32_t> latenciesMicroseconds;
 };
 
-// Runs in a forked child: reports readiness by writing one byte to readyFd,
-// waits for one byte on goFd, then runs the load and returns its result.
+// Runs in a forked child: reports readiness by writing 'r' to readyFd ('f'
+// when its sessions could not log on or join), waits for one byte on goFd,
+// then runs the load and returns its result.
 WorkerResult RunWorker(const LoadPlan &plan, int worker, int readyFd, int goFd);
 
 // Monotonic clock in nanoseconds, comparable across processes.

@@ -40,8 +40,9 @@ void FakeTransport::Send(quord::ConnectionId connection, const QuorMessage &reco
     }
 }
 
-void FakeTransport::LoggedOn(quord::ConnectionId connection) {
+bool FakeTransport::LoggedOn(quord::ConnectionId connection) {
     FUZZ_CHECK(!reported_.contains(connection));
+    return true;
 }
 
 void FakeTransport::CloseAfterSending(quord::ConnectionId connection) {

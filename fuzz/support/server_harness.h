@@ -46,9 +46,17 @@ public:
     void Send(quord::ConnectionId connection, const QuorMessage &record) override;
     void CloseAfterSending(quord::ConnectionId connection) override;
     void Drop(quord::ConnectionId connection, const std::string &reason) override;
+    void Relay(quord::ConnectionId, quord::ConnectionId to, const QuorMessage &record) override {
+        Send(to, record);
+    }
+    void SendUnlessCongested(quord::ConnectionId connection, const QuorMessage &record) override {
+        Send(connection, record);
+    }
+    void Charge(quord::ConnectionId, double) override {}
+    bool InputHeldBack(quord::ConnectionId) override { return false; }
     void OpeningReceived(quord::ConnectionId) override {}
     // Checks that no connection reported closed logs on.
-    void LoggedOn(quord::ConnectionId connection) override;
+    bool LoggedOn(quord::ConnectionId connection) override;
 
     // Connections the server closed since the last call.
     std::vector<quord::ConnectionId> TakeClosing();

@@ -100,6 +100,21 @@ std::optional<Account> AccountStore::Find(std::string_view name) {
     return account;
 }
 
+std::vector<bool> AccountStore::AreRegistered(const std::vector<std::string> &names) {
+    std::vector<bool> registered;
+    registered.reserve(names.size());
+    if (names.empty()) {
+        return registered;
+    }
+    SqliteStatement select(db_, "SELECT 1 FROM accounts WHERE name = ?1");
+    for (const std::string &name : names) {
+        select.Reset();
+        select.Bind(name);
+        registered.push_back(select.Step());
+    }
+    return registered;
+}
+
 void AccountStore::Add(const Account &account) {
     SqliteStatement insert(db_, std::string("INSERT INTO accounts (") + kAccountColumns +
                                     ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");

@@ -49,6 +49,8 @@ public:
     AccountStore &operator=(const AccountStore &) = delete;
 
     std::optional<Account> Find(std::string_view name);
+    // For each name, whether an account has it; one statement for them all.
+    std::vector<bool> AreRegistered(const std::vector<std::string> &names);
     // Adds a new account; the name must not be taken.
     void Add(const Account &account);
     // Writes every field but the name and the creation data back.

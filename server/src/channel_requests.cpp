@@ -163,9 +163,17 @@ void ChatServer::Invite(Session &session, const QuorMessage &record) {
 void ChatServer::SendToMembers(const Channel &channel, const QuorMessage &record,
                                ConnectionId except) {
     for (const ChannelMember &member : channel.members) {
-        if (member.connection != except) {
-            QuorMessage copy = record;
-            copy.setRecipient(record.id() == kText ? channel.name : member.name);
+        if (member.connection == except) {
+            continue;
+        }
+        QuorMessage copy = record;
+        if (record.id() == kText) {
+            // A member that reads too slowly misses texts rather than
+            // holding the channel up.
+            copy.setRecipient(channel.name);
+            SendUnlessCongested(member.connection, copy);
+        } else {
+            copy.setRecipient(member.name);
             Send(member.connection, copy);
         }
     }

@@ -237,8 +237,8 @@ int ChatServer::OnTimer() {
         const ConnectionId connection = pingRotation_.front();
         pingRotation_.pop_front();
         auto it = sessions_.find(connection);
-        if (it != sessions_.end() && it->second.phase == Phase::LoggedOn) {
-            Reply(it->second, kPing, "d", {now});
+        if (it != sessions_.end() && it->second.phase == Phase::LoggedOn &&
+            PingOrClose(it->second, now)) {
             pingRotation_.push_back(connection);
         }
     }
@@ -246,6 +246,19 @@ int ChatServer::OnTimer() {
     pingTickMs_ = static_cast<int>(std::clamp<std::size_t>(interval * kPingsPerTick / clients,
                                                            kMinPingTickMs, kMaxPingTickMs));
     return pingTickMs_;
+}
+
+bool ChatServer::PingOrClose(Session &session, std::int32_t now) {
+    // Its input held back, its answer may be waiting unread behind it.
+    if (!network_.InputHeldBack(session.connection) && !session.pingAnswered &&
+        ++session.missedPings >= kMissedPingsToClose) {
+        network_.Drop(session.connection, "answered none of the last " +
+                                              std::to_string(session.missedPings) + " pings");
+        return false;
+    }
+    session.pingAnswered = false;
+    Reply(session, kPing, "d", {now});
+    return true;
 }
 
 QuorMessage ChatServer::ServerRecord(const Session &session, std::int32_t id,
@@ -258,11 +271,27 @@ QuorMessage ChatServer::ServerRecord(const Session &session, std::int32_t id,
     return record;
 }
 
-void ChatServer::Send(ConnectionId connection, QuorMessage record) {
+namespace {
+
+QuorMessage Stamped(QuorMessage record) {
     if (record.time() == 0) {
         record.setTime(static_cast<std::int32_t>(std::time(nullptr)));
     }
-    network_.Send(connection, record);
+    return record;
+}
+
+} // namespace
+
+void ChatServer::Send(ConnectionId connection, QuorMessage record) {
+    network_.Send(connection, Stamped(std::move(record)));
+}
+
+void ChatServer::Relay(const Session &from, ConnectionId to, QuorMessage record) {
+    network_.Relay(from.connection, to, Stamped(std::move(record)));
+}
+
+void ChatServer::SendUnlessCongested(ConnectionId connection, QuorMessage record) {
+    network_.SendUnlessCongested(connection, Stamped(std::move(record)));
 }
 
 void ChatServer::Reply(const Session &session, std::int32_t id, std::string_view signature,
@@ -314,7 +343,7 @@ ChatServer::Session *ChatServer::OnlineSession(std::string_view name) {
 
 std::uint8_t ChatServer::StatusOf(std::string_view name) {
     if (const Session *online = OnlineSession(name)) {
-        return online->administrator() ? kStatusOnlineAdministrator : kStatusOnlineUser;
+        return online->onlineStatus();
     }
     return store_.Find(name) ? kStatusOffline : kStatusUnregistered;
 }

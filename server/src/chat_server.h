@@ -30,6 +30,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace quord {
@@ -41,6 +42,11 @@ struct ChatSettings {
     int pingIntervalMs = 20000;           // between two pings of one client
     LineBudgetRules logLines;             // per connection
 };
+
+// A session that has answered none of this many pings in a row is closed:
+// its client hung or lost its network. Pings whose answers may still wait
+// unread, because the session's input was paused, are not counted.
+inline constexpr int kMissedPingsToClose = 3;
 
 // Pings are spread over the ping interval: each timer tick pings the share
 // of the logged-on clients that keeps every one pinged once per interval,
@@ -77,6 +83,9 @@ inline constexpr std::int32_t kBusyRefusal = quor::wire::kErrLoginInvalid;
 // waits out a penalty: "IP address banned" (for a while).
 inline constexpr std::int32_t kThrottledRefusal = quor::wire::kErrAddressBanned;
 inline constexpr std::size_t kMaxContacts = 1000;
+// A contact list costs a token of its session's budget for this many names
+// on top of its records: each name not online is looked up in the store.
+inline constexpr std::size_t kContactsPerToken = 10;
 inline constexpr std::size_t kMinPasswordLength = 4;
 inline constexpr std::size_t kMaxPasswordLength = 128;
 
@@ -111,12 +120,19 @@ private:
         std::deque<quor::QuorMessage> held; // records that arrived meanwhile
         std::string user;                   // the account name as registered, once logged on
         int userType = kUserTypeUser;
-        std::vector<std::string> contacts;         // as the client wrote them
-        std::vector<std::string> incomingContacts; // parts of a list still arriving
+        std::vector<std::string> contacts;            // as the client wrote them
+        std::vector<std::string> incomingContacts;    // parts of a list still arriving
+        std::unordered_set<std::string> incomingKeys; // their name keys, to drop duplicates
         bool receivingContacts = false;
+        bool pingAnswered = true;       // the last ping sent to it has been answered
+        int missedPings = 0;            // pings in a row left unanswered, see kMissedPingsToClose
         std::set<std::string> channels; // name keys
 
         bool administrator() const { return userType == kUserTypeAdministrator; }
+        std::uint8_t onlineStatus() const {
+            return administrator() ? quor::wire::kStatusOnlineAdministrator
+                                   : quor::wire::kStatusOnlineUser;
+        }
     };
 
     // What a request does once its password work is done.
@@ -151,6 +167,12 @@ private:
                                    std::string_view signature = "",
                                    const std::vector<quor::FieldValue> &values = {}) const;
     void Send(ConnectionId connection, quor::QuorMessage record);
+    // A record from one client to another: the sender waits while the
+    // recipient reads too slowly.
+    void Relay(const Session &from, ConnectionId to, quor::QuorMessage record);
+    // A record to one of many (channel members, everyone): left out for a
+    // recipient that reads too slowly.
+    void SendUnlessCongested(ConnectionId connection, quor::QuorMessage record);
     void Reply(const Session &session, std::int32_t id, std::string_view signature = "",
                const std::vector<quor::FieldValue> &values = {});
     void ReplyList(const Session &session, std::int32_t id, const std::vector<std::string> &items);
@@ -188,6 +210,12 @@ private:
     void ResumeWaitingLogins();
     void FinishLogin(Session *session, const PendingWork &pending, const PasswordOutcome &outcome);
     void CompleteLogon(Session &session, Account &account);
+    // Closes an online session that left the last ping unanswered, so that
+    // the account's owner can log on again.
+    void ReplaceSession(Session &stale, const std::string &peer);
+    // Pings the session, or closes it after kMissedPingsToClose misses;
+    // false when it was closed.
+    bool PingOrClose(Session &session, std::int32_t now);
     void DeliverOfflineTexts(const Session &session);
     void LogOff(Session &session);
 

@@ -167,11 +167,21 @@ void ChatServer::FinishLogin(Session *session, const PendingWork &pending,
     if (session == nullptr) {
         return;
     }
-    if (OnlineSession(name) != nullptr) {
+    Session *online = OnlineSession(name);
+    if (online != nullptr && online->pingAnswered) {
         Refuse(*session, kErrAlreadyOnline, kLoginRequest, name,
                "right password from " + pending.peer, Logging::Always);
         AnswerAndClose(*session);
         return;
+    }
+    if (!network_.LoggedOn(session->connection)) {
+        Refuse(*session, kBusyRefusal, kLoginRequest, name,
+               "the most sessions from " + pending.peer + " already", Logging::Always);
+        AnswerAndClose(*session);
+        return;
+    }
+    if (online != nullptr) {
+        ReplaceSession(*online, pending.peer);
     }
     CompleteLogon(*session, *account);
 }
@@ -179,7 +189,6 @@ void ChatServer::FinishLogin(Session *session, const PendingWork &pending,
 void ChatServer::CompleteLogon(Session &session, Account &account) {
     session.phase = Phase::LoggedOn;
     session.quiet = false;
-    network_.LoggedOn(session.connection);
     session.user = account.name;
     session.userType = account.userType;
     online_[quor::FoldedName(session.user)] = session.connection;
@@ -212,6 +221,15 @@ void ChatServer::LogOff(Session &session) {
     online_.erase(quor::FoldedName(session.user));
     LogLine(Describe(session) + " logged off");
     NotifyWatchers(session.user, kStatusOffline);
+}
+
+void ChatServer::ReplaceSession(Session &stale, const std::string &peer) {
+    LogLine(Describe(stale) + " is replaced by a logon from " + peer +
+            ": it left its last ping unanswered");
+    LogOff(stale);
+    stale.phase = Phase::Closing;
+    stale.user.clear(); // logged off already
+    network_.Drop(stale.connection, "replaced by a new logon");
 }
 
 } // namespace quord

@@ -60,7 +60,12 @@ int Serve(const quord::ServerOptions &options) {
     quord::ConnectionLimits limits;
     limits.maxClients = options.maxClients;
     limits.maxPerAddress = options.maxPerAddress;
+    limits.maxSessionsPerAddress = options.maxSessionsPerAddress;
     limits.logonDeadlineMs = options.logonDeadlineSeconds * 1000;
+    // Three missed pings, the time a client has to read as well.
+    limits.stallMs = quord::kMissedPingsToClose * settings.pingIntervalMs;
+    limits.records = {static_cast<double>(options.rateBurst),
+                      static_cast<double>(options.ratePerSecond)};
     quord::ConnectionLogRules logRules;
     logRules.connections = options.logPerAddress;
     logRules.capacity = options.throttleTable;

@@ -24,11 +24,11 @@ void ChatServer::RelayText(Session &session, const QuorMessage &record) {
         }
         for (const auto &[key, connection] : online_) {
             if (connection != session.connection) {
-                Send(connection, text);
+                SendUnlessCongested(connection, text);
             }
         }
     } else if (const Session *target = OnlineSession(recipient)) {
-        Send(target->connection, text);
+        Relay(session, target->connection, text);
     } else {
         StoreOfflineText(session, record);
     }
@@ -83,15 +83,18 @@ void ChatServer::RelayPing(Session &session, const QuorMessage &record) {
     }
     QuorMessage ping = record;
     ping.setSender(session.user);
-    Send(target->connection, ping);
+    Relay(session, target->connection, ping);
 }
 
 void ChatServer::RelayPingReply(Session &session, const QuorMessage &record) {
     // Answers to the server's own pings end here; others go to the pinger.
-    if (const Session *target = OnlineSession(record.recipient())) {
+    if (quor::SameNameIgnoringCase(record.recipient(), kServerName)) {
+        session.pingAnswered = true;
+        session.missedPings = 0;
+    } else if (const Session *target = OnlineSession(record.recipient())) {
         QuorMessage reply = record;
         reply.setSender(session.user);
-        Send(target->connection, reply);
+        Relay(session, target->connection, reply);
     }
 }
 
@@ -111,13 +114,16 @@ void ChatServer::ReceiveContacts(Session &session, const QuorMessage &part) {
     const std::uint8_t flags = quor::ListFlags(part);
     if (flags & quor::kListFirst) {
         session.incomingContacts.clear();
+        session.incomingKeys.clear();
         session.receivingContacts = true;
     }
     if (!session.receivingContacts) {
         return; // a part without a first part: nothing to add it to
     }
     for (std::string &name : quor::ListItems(part)) {
-        if (session.incomingContacts.size() < kMaxContacts && !name.empty()) {
+        // A name written twice (in any case) is answered once, as first written.
+        if (session.incomingContacts.size() < kMaxContacts && !name.empty() &&
+            session.incomingKeys.insert(quor::FoldedName(name)).second) {
             session.incomingContacts.push_back(std::move(name));
         }
     }
@@ -126,21 +132,37 @@ void ChatServer::ReceiveContacts(Session &session, const QuorMessage &part) {
         ForgetContacts(session);
         session.contacts.swap(session.incomingContacts);
         session.incomingContacts.clear();
+        std::unordered_set<std::string>().swap(session.incomingKeys);
         AnswerContacts(session);
     }
 }
 
 void ChatServer::AnswerContacts(Session &session) {
+    network_.Charge(session.connection,
+                    static_cast<double>(session.contacts.size()) / kContactsPerToken);
+    // Online users are answered from memory, the others in one pass over the
+    // store.
+    std::vector<const Session *> online;
+    std::vector<std::string> lookups;
+    for (const std::string &name : session.contacts) {
+        online.push_back(OnlineSession(name));
+        if (online.back() == nullptr) {
+            lookups.push_back(name);
+        }
+    }
+    const std::vector<bool> registered = store_.AreRegistered(lookups);
     std::vector<std::string> unregistered;
     std::vector<std::pair<std::string, std::uint8_t>> statuses;
-    for (const std::string &name : session.contacts) {
-        const std::uint8_t status = StatusOf(name);
-        if (status == kStatusUnregistered) {
+    std::size_t looked = 0;
+    for (std::size_t i = 0; i < session.contacts.size(); ++i) {
+        const std::string &name = session.contacts[i];
+        if (online[i] == nullptr && !registered[looked++]) {
             unregistered.push_back(name);
-        } else {
-            watchers_[quor::FoldedName(name)][session.connection] = name;
-            statuses.emplace_back(name, status);
+            continue;
         }
+        watchers_[quor::FoldedName(name)][session.connection] = name;
+        statuses.emplace_back(name,
+                              online[i] != nullptr ? online[i]->onlineStatus() : kStatusOffline);
     }
     ReplyList(session, kUnregisteredNames, unregistered);
     for (const auto &[name, status] : statuses) {

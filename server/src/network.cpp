@@ -1,5 +1,6 @@
 #include "network.h"
 
+#include "millisecond_clock.h"
 #include "record_assembler.h"
 #include "server_log.h"
 #include "tls_filter.h"
@@ -14,11 +15,13 @@
 #include <sys/timerfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 namespace quord {
 
@@ -84,13 +87,23 @@ struct Network::Connection {
     bool loggedOn = false;          // watched on loggedOnEpoll_
     bool quiet = false;             // its lines are left out of the log
     std::unique_ptr<TlsFilter> tls; // with TLS: between the socket and the records
+    // Flow control, see network.h.
+    TokenBucket bucket;
+    std::string unread;                // read but not served yet: its input was paused meanwhile
+    bool inputWatched = true;          // its socket is read
+    bool heldBack = false;             // its input was paused since InputHeldBack last asked
+    ConnectionId waitingOn = 0;        // not read until this one's output drains (maybe itself)
+    std::vector<ConnectionId> waiters; // connections waiting for this one's output to drain
+    std::int64_t outputMovedMs = 0;    // when its output was last written or all sent
 
+    Connection(RateLimit records, std::int64_t nowMs) : bucket(records, nowMs) {}
     std::size_t pending() const { return output.size() - sent; }
 };
 
 Network::Network(const std::string &address, int port, ConnectionLimits limits,
                  ConnectionLogRules logRules)
-    : limits_(limits), perAddress_(limits.maxPerAddress), logBudget_(logRules),
+    : limits_(limits), perAddress_(limits.maxPerAddress),
+      sessionsPerAddress_(limits.maxSessionsPerAddress), logBudget_(logRules),
       logonDeadlines_(std::chrono::milliseconds(limits.logonDeadlineMs)) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
@@ -185,9 +198,15 @@ void Network::Run(NetworkHandler &handler, int timerMs) {
     bool running = true;
     while (running) {
         // Output and closes of the last turn, the deadlines' among them.
-        const int timeout = ExpireDeadlines();
+        const int deadlineWait = ExpireDeadlines();
+        ResumeDue();
+        Housekeep();
         LogSummaries(logBudget_.TakeSummaries());
         FlushAndReap();
+        const int resumeWait = resumes_.MillisecondsToNext(SteadyMilliseconds());
+        const int timeout = deadlineWait < 0 || (resumeWait >= 0 && resumeWait < deadlineWait)
+                                ? resumeWait
+                                : deadlineWait;
         const int ready = epoll_wait(epoll_, events.data(), kEventBatch, timeout);
         if (ready < 0 && errno != EINTR) {
             throw std::runtime_error(std::string("epoll_wait: ") + std::strerror(errno));
@@ -227,6 +246,10 @@ void Network::Run(NetworkHandler &handler, int timerMs) {
     }
     CloseAll();
     LogSummaries(logBudget_.TakeAllSummaries());
+    if (const std::string report = leftOut_.TakeReport(SteadyMilliseconds(), true);
+        !report.empty()) {
+        LogLine(report);
+    }
     handler_ = nullptr;
 }
 
@@ -244,7 +267,16 @@ void Network::ServeLoggedOn() {
 }
 
 void Network::Serve(Connection &connection, std::uint32_t events) {
-    if (!connection.dead && (events & (EPOLLIN | EPOLLHUP | EPOLLERR))) {
+    if (!connection.dead && !connection.inputWatched && (events & (EPOLLHUP | EPOLLERR))) {
+        // Reported whatever the events asked for, and again on every wait
+        // while the socket stays paused: the peer is gone.
+        int error = 0;
+        socklen_t length = sizeof error;
+        getsockopt(connection.fd, SOL_SOCKET, SO_ERROR, &error, &length);
+        Drop(connection.id, std::string("connection lost while its input was paused") +
+                                (error != 0 ? std::string(": ") + std::strerror(error) : ""));
+    } else if (!connection.dead && connection.inputWatched &&
+               (events & (EPOLLIN | EPOLLHUP | EPOLLERR))) {
         ReadFrom(connection);
     }
     if (!connection.dead && (events & EPOLLOUT)) {
@@ -289,10 +321,11 @@ bool Network::AcceptOne() {
     }
     if (!perAddress_.Admit(addressKey)) {
         Refuse(fd, logged, peerText,
-               std::to_string(limits_.maxPerAddress) + " connections from " + addressKey);
+               std::to_string(limits_.maxPerAddress) + " connections from " + addressKey +
+                   " that have not logged on");
         return true;
     }
-    auto connection = std::make_unique<Connection>();
+    auto connection = std::make_unique<Connection>(limits_.records, SteadyMilliseconds());
     connection->id = nextId_++ + kFirstConnectionId;
     connection->fd = fd;
     connection->peer = peerText;
@@ -309,7 +342,11 @@ bool Network::AcceptOne() {
     // acknowledgement, tens of milliseconds).
     const int on = 1;
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-    Watch(epoll_, fd, EPOLLIN | EPOLLRDHUP, connection->id);
+    // A client whose machine or network has gone takes no acknowledgement
+    // back; the kernel then ends the connection after the stall time-out.
+    const unsigned int userTimeout = static_cast<unsigned int>(limits_.stallMs);
+    setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &userTimeout, sizeof userTimeout);
+    Watch(epoll_, fd, EventsOf(*connection), connection->id);
     const ConnectionId id = connection->id;
     const std::string &key = connection->addressKey;
     Note(*connection, "connection " + std::to_string(id) + " opened from " + peerText);
@@ -360,21 +397,28 @@ void Network::OpeningReceived(ConnectionId id) {
     }
 }
 
-void Network::LoggedOn(ConnectionId id) {
+bool Network::LoggedOn(ConnectionId id) {
     auto it = connections_.find(id);
-    if (it == connections_.end() || it->second->dead || it->second->loggedOn) {
-        return;
+    if (it == connections_.end()) {
+        return false;
     }
     Connection &connection = *it->second;
+    if (connection.dead || connection.loggedOn) {
+        return true; // nothing to change; a dead one is reported closed soon
+    }
+    if (!sessionsPerAddress_.Admit(connection.addressKey)) {
+        return false;
+    }
+    perAddress_.Release(connection.addressKey);
     if (connection.quiet) {
         // The line held back: who logs on is always worth knowing.
         connection.quiet = false;
         LogLine("connection " + std::to_string(id) + " opened from " + connection.peer);
     }
-    const std::uint32_t events = EPOLLIN | EPOLLRDHUP | (connection.watchingOutput ? EPOLLOUT : 0u);
     epoll_ctl(epoll_, EPOLL_CTL_DEL, connection.fd, nullptr);
-    Watch(loggedOnEpoll_, connection.fd, events, id);
     connection.loggedOn = true;
+    Watch(loggedOnEpoll_, connection.fd, EventsOf(connection), id);
+    return true;
 }
 
 void Network::WatchReadable(int fd, std::function<void()> onReadable) {
@@ -404,7 +448,13 @@ void Network::RefuseWithoutDescriptors() {
 
 void Network::ReadFrom(Connection &connection) {
     std::array<std::uint8_t, kReadChunk> buffer;
-    const ssize_t n = ::recv(connection.fd, buffer.data(), buffer.size(), 0);
+    // No more than its tokens allow, so that what has to wait for them
+    // waits in the kernel rather than here.
+    const std::size_t tokens =
+        static_cast<std::size_t>(connection.bucket.WholeTokens(SteadyMilliseconds()));
+    const std::size_t budget =
+        std::clamp(tokens * quor::kRecordSize, quor::kRecordSize, kReadChunk);
+    const ssize_t n = ::recv(connection.fd, buffer.data(), budget, 0);
     if (n == 0) {
         Flush(connection); // answers to its last requests, if it still reads
         const bool handshaking = connection.tls && !connection.tls->handshakeDone();
@@ -439,18 +489,16 @@ void Network::ReadFrom(Connection &connection) {
         bytes = reinterpret_cast<const std::uint8_t *>(connection.tls->plaintext().data());
         size = connection.tls->plaintext().size();
     }
-    connection.input.Feed(bytes, size, [&](const quor::QuorMessage &record) {
-        if (!connection.closing) {
-            handler_->OnRecord(connection.id, record);
-        }
-        return !connection.dead;
-    });
+    const std::size_t used = Consume(connection, bytes, size);
+    connection.unread.assign(reinterpret_cast<const char *>(bytes) + used, size - used);
     if (connection.tls) {
         connection.tls->plaintext().clear();
     }
+    UpdateInputWatch(connection);
 }
 
 void Network::QueueOutput(Connection &connection, const std::uint8_t *data, std::size_t size) {
+    const bool allSent = connection.pending() == 0;
     if (connection.tls) {
         if (size > 0) {
             connection.tls->Send(data, size);
@@ -458,6 +506,9 @@ void Network::QueueOutput(Connection &connection, const std::uint8_t *data, std:
         connection.tls->TakeOutput(connection.output);
     } else if (size > 0) {
         connection.output.append(reinterpret_cast<const char *>(data), size);
+    }
+    if (allSent && connection.pending() > 0) {
+        connection.outputMovedMs = SteadyMilliseconds(); // the stall starts now at the earliest
     }
     if (connection.pending() > 0 && !connection.dirty) {
         connection.dirty = true;
@@ -470,12 +521,7 @@ void Network::Send(ConnectionId id, const quor::QuorMessage &record) {
     if (it == connections_.end() || it->second->dead || it->second->closing) {
         return;
     }
-    Connection &connection = *it->second;
-    if (connection.pending() + record.bytes.size() > kMaxPendingOutput) {
-        Drop(id, "more than 1 MiB of output unsent");
-        return;
-    }
-    QueueOutput(connection, record.bytes.data(), record.bytes.size());
+    QueueOutput(*it->second, record.bytes.data(), record.bytes.size());
 }
 
 void Network::CloseAfterSending(ConnectionId id) {
@@ -510,6 +556,7 @@ void Network::Flush(Connection &connection) {
                                  connection.pending(), MSG_NOSIGNAL);
         if (n > 0) {
             connection.sent += static_cast<std::size_t>(n);
+            connection.outputMovedMs = SteadyMilliseconds();
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
@@ -518,6 +565,9 @@ void Network::Flush(Connection &connection) {
             Drop(connection.id, std::string("write failed: ") + std::strerror(errno));
             return;
         }
+    }
+    if (connection.pending() <= kDrainedOutput && !connection.waiters.empty()) {
+        drained_.push_back(connection.id);
     }
     if (connection.pending() > 0) {
         // Keep the unsent tail only; the written head is forgotten.
@@ -540,13 +590,21 @@ void Network::Flush(Connection &connection) {
 void Network::WatchOutput(Connection &connection, bool watch) {
     if (connection.watchingOutput != watch) {
         connection.watchingOutput = watch;
-        Watch(EpollOf(connection), connection.fd, EPOLLIN | EPOLLRDHUP | (watch ? EPOLLOUT : 0u),
-              connection.id, EPOLL_CTL_MOD);
+        Rewatch(connection);
     }
 }
 
+std::uint32_t Network::EventsOf(const Connection &connection) {
+    return (connection.inputWatched ? EPOLLIN | EPOLLRDHUP : 0u) |
+           (connection.watchingOutput ? EPOLLOUT : 0u);
+}
+
+void Network::Rewatch(Connection &connection) {
+    Watch(EpollOf(connection), connection.fd, EventsOf(connection), connection.id, EPOLL_CTL_MOD);
+}
+
 void Network::FlushAndReap() {
-    while (!dirty_.empty() || !dead_.empty()) {
+    while (!dirty_.empty() || !dead_.empty() || !drained_.empty()) {
         std::vector<ConnectionId> dirty;
         dirty.swap(dirty_);
         for (ConnectionId id : dirty) {
@@ -554,6 +612,11 @@ void Network::FlushAndReap() {
             if (it != connections_.end() && !it->second->dead) {
                 it->second->dirty = false;
                 Flush(*it->second);
+            }
+        }
+        for (ConnectionId id : std::exchange(drained_, {})) {
+            if (Connection *connection = Find(id)) {
+                ReleaseWaiters(*connection);
             }
         }
         std::vector<ConnectionId> dead;
@@ -566,7 +629,9 @@ void Network::FlushAndReap() {
             // Closing the descriptor (never duplicated) also takes it out
             // of its epoll set.
             ::close(it->second->fd);
-            perAddress_.Release(it->second->addressKey);
+            (it->second->loggedOn ? sessionsPerAddress_ : perAddress_)
+                .Release(it->second->addressKey);
+            ReleaseWaiters(*it->second);
             connections_.erase(it);
             // Reported after removal, so that records sent to it from the
             // handler are ignored.
@@ -588,6 +653,145 @@ void Network::CloseAll() {
     connections_.clear();
     dirty_.clear();
     dead_.clear();
+}
+
+// Flow control.
+
+Network::Connection *Network::Find(ConnectionId id) {
+    auto it = connections_.find(id);
+    return it == connections_.end() ? nullptr : it->second.get();
+}
+
+bool Network::InputServed(Connection &connection, std::int64_t nowMs) {
+    return !connection.dead && connection.waitingOn == 0 &&
+           connection.pending() <= kCongestedOutput && connection.bucket.Ready(nowMs);
+}
+
+std::size_t Network::Consume(Connection &connection, const std::uint8_t *data, std::size_t size) {
+    std::size_t used = 0;
+    // One record at a time, so that each is checked against the budget and
+    // against what the one before it sent.
+    while (used < size && InputServed(connection, SteadyMilliseconds())) {
+        used +=
+            connection.input.Feed(data + used, size - used, [&](const quor::QuorMessage &record) {
+                if (!connection.closing) {
+                    connection.bucket.Take(1, SteadyMilliseconds());
+                    handler_->OnRecord(connection.id, record);
+                }
+                return false;
+            });
+    }
+    return used;
+}
+
+void Network::UpdateInputWatch(Connection &connection) {
+    if (connection.dead) {
+        return;
+    }
+    const std::int64_t now = SteadyMilliseconds();
+    const bool served = InputServed(connection, now);
+    // What it read before a pause is served before its socket is read again.
+    const bool watch = served && connection.unread.empty();
+    if (!watch) {
+        connection.heldBack = true;
+        if (!served && connection.waitingOn == 0 && connection.pending() > kCongestedOutput) {
+            // Its own output: it is read again once its client has read.
+            connection.waitingOn = connection.id;
+            connection.waiters.push_back(connection.id);
+        }
+        if (connection.waitingOn == 0) {
+            resumes_.Add(connection.id, now + connection.bucket.MillisecondsUntilReady(now));
+        }
+    }
+    if (connection.inputWatched != watch) {
+        connection.inputWatched = watch;
+        Rewatch(connection);
+    }
+}
+
+void Network::Resume(Connection &connection) {
+    if (!connection.dead && !connection.unread.empty()) {
+        const std::string unread = std::exchange(connection.unread, {});
+        const std::size_t used = Consume(
+            connection, reinterpret_cast<const std::uint8_t *>(unread.data()), unread.size());
+        connection.unread.assign(unread, used);
+    }
+    UpdateInputWatch(connection);
+}
+
+void Network::ResumeDue() {
+    for (ConnectionId id : resumes_.TakeDue(SteadyMilliseconds())) {
+        Connection *connection = Find(id);
+        if (connection != nullptr && !connection->inputWatched && connection->waitingOn == 0) {
+            Resume(*connection);
+        }
+    }
+}
+
+void Network::ReleaseWaiters(Connection &connection) {
+    for (ConnectionId id : std::exchange(connection.waiters, {})) {
+        Connection *waiter = Find(id);
+        if (waiter != nullptr && waiter->waitingOn == connection.id) {
+            waiter->waitingOn = 0;
+            Resume(*waiter);
+        }
+    }
+}
+
+void Network::Relay(ConnectionId from, ConnectionId to, const quor::QuorMessage &record) {
+    Send(to, record);
+    Connection *recipient = Find(to);
+    Connection *sender = Find(from);
+    if (recipient == nullptr || sender == nullptr || recipient->dead ||
+        recipient->pending() <= kCongestedOutput || sender->waitingOn != 0) {
+        return;
+    }
+    sender->waitingOn = to;
+    recipient->waiters.push_back(from);
+    UpdateInputWatch(*sender);
+}
+
+void Network::SendUnlessCongested(ConnectionId id, const quor::QuorMessage &record) {
+    Connection *connection = Find(id);
+    if (connection != nullptr && !connection->dead && connection->pending() > kCongestedOutput) {
+        leftOut_.Count(id, SteadyMilliseconds());
+        return;
+    }
+    Send(id, record);
+}
+
+void Network::Charge(ConnectionId id, double tokens) {
+    if (Connection *connection = Find(id)) {
+        connection->bucket.Take(tokens, SteadyMilliseconds());
+        UpdateInputWatch(*connection);
+    }
+}
+
+bool Network::InputHeldBack(ConnectionId id) {
+    Connection *connection = Find(id);
+    if (connection == nullptr) {
+        return false;
+    }
+    const bool held = connection->heldBack || !connection->inputWatched;
+    connection->heldBack = !connection->inputWatched;
+    return held;
+}
+
+void Network::Housekeep() {
+    const std::int64_t now = SteadyMilliseconds();
+    if (now - lastHousekeepingMs_ < 1000) {
+        return;
+    }
+    lastHousekeepingMs_ = now;
+    for (auto &[id, connection] : connections_) {
+        if (!connection->dead && connection->pending() > 0 &&
+            now - connection->outputMovedMs >= limits_.stallMs) {
+            Drop(id, "read nothing for " + std::to_string(limits_.stallMs / 1000) + " s");
+        }
+    }
+    if (const std::string report = leftOut_.TakeReport(now); !report.empty()) {
+        LogLine(report);
+    }
 }
 
 } // namespace quord

@@ -18,12 +18,24 @@
 // turn, so that those already open get their turn as well. Lines about
 // connections that have not logged on are logged within a budget per
 // address (connection_log_budget.h).
+//
+// Flow control keeps every client served whatever one of them sends: each
+// connection has a token bucket for its records, and one that has used it
+// up is paused (its socket is not read, so the kernel holds what it sends)
+// until tokens come back. A client whose output is
+// congested is not read either, nor is a sender of private records to it,
+// until that output drains; channel texts to it are left out instead, so
+// that it never holds a channel up. A client is dropped for not reading
+// only when its output has not moved for the stall time-out.
 #pragma once
 
 #include "address_table.h"
 #include "connection_deadlines.h"
 #include "connection_log_budget.h"
+#include "left_out_texts.h"
+#include "resume_schedule.h"
 #include "tls_context.h"
+#include "token_bucket.h"
 #include "transport.h"
 
 #include <csignal>
@@ -53,15 +65,24 @@ public:
     virtual int OnTimer() = 0;
 };
 
-// Unsent output above this closes the connection: the client does not read.
-inline constexpr std::size_t kMaxPendingOutput = 1024 * 1024;
+// Unsent output above this makes a connection congested; it stays so until
+// its output is down to kDrainedOutput. Both lie far above what a client
+// that keeps up leaves unsent: the kernel's socket buffers take megabytes
+// before anything waits here.
+inline constexpr std::size_t kCongestedOutput = 64 * 1024;
+inline constexpr std::size_t kDrainedOutput = 16 * 1024;
 // New connections accepted per loop turn at most; more wait for the next.
 inline constexpr int kAcceptsPerTurn = 16;
 
 struct ConnectionLimits {
     std::size_t maxClients = 10000;
-    std::size_t maxPerAddress = 16;
-    int logonDeadlineMs = 10000; // from accepting to the opening request
+    std::size_t maxPerAddress = 16;          // connections that have not logged on
+    std::size_t maxSessionsPerAddress = 256; // logged-on sessions
+    int logonDeadlineMs = 10000;             // from accepting to the opening request
+    // A connection whose output has not moved for this long is dropped; the
+    // kernel gives up on unacknowledged data after it too (TCP_USER_TIMEOUT).
+    int stallMs = 60000;
+    RateLimit records; // records served per connection
 };
 
 class Network : public Transport {
@@ -92,10 +113,14 @@ public:
     void WatchReadable(int fd, std::function<void()> onReadable);
 
     void Send(ConnectionId connection, const quor::QuorMessage &record) override;
+    void Relay(ConnectionId from, ConnectionId to, const quor::QuorMessage &record) override;
+    void SendUnlessCongested(ConnectionId connection, const quor::QuorMessage &record) override;
+    void Charge(ConnectionId connection, double tokens) override;
+    bool InputHeldBack(ConnectionId connection) override;
     void CloseAfterSending(ConnectionId connection) override;
     void Drop(ConnectionId connection, const std::string &reason) override;
     void OpeningReceived(ConnectionId connection) override;
-    void LoggedOn(ConnectionId connection) override;
+    bool LoggedOn(ConnectionId connection) override;
 
     std::size_t connectionCount() const { return connections_.size(); }
 
@@ -121,6 +146,31 @@ private:
     // address's log budget allows.
     void Refuse(int fd, bool logged, const std::string &peerText, const std::string &reason);
     void ReadFrom(Connection &connection);
+    // The epoll events the connection is watched for now.
+    static std::uint32_t EventsOf(const Connection &connection);
+    void Rewatch(Connection &connection);
+
+    // Flow control.
+    Connection *Find(ConnectionId id);
+    // Whether the connection's records may be served now: it is alive, has
+    // a token, and neither its output nor that of a recipient it waits for
+    // is congested.
+    bool InputServed(Connection &connection, std::int64_t nowMs);
+    // Serves the whole records of data while the input is served; returns
+    // the bytes used. The caller keeps the rest.
+    std::size_t Consume(Connection &connection, const std::uint8_t *data, std::size_t size);
+    // Takes the connection's socket off or back onto its epoll descriptor's
+    // read events as its input is served or not, and arranges the wake-up.
+    void UpdateInputWatch(Connection &connection);
+    // Serves what the connection had read before it was paused, then
+    // watches its socket again if its input is still served.
+    void Resume(Connection &connection);
+    void ResumeDue();
+    // Resumes the connections waiting for this one's output to drain.
+    void ReleaseWaiters(Connection &connection);
+    // Once a second: drops connections whose output has stalled and logs
+    // the channel texts left out.
+    void Housekeep();
     // Queues bytes for the socket (through TLS, and with what TLS has to
     // say itself) and marks the connection for writing.
     void QueueOutput(Connection &connection, const std::uint8_t *data, std::size_t size);
@@ -138,13 +188,18 @@ private:
     int port_ = 0;
     std::string bound_;
     ConnectionLimits limits_;
-    AddressTable perAddress_;
+    AddressTable perAddress_; // connections that have not logged on
+    AddressTable sessionsPerAddress_;
     ConnectionLogBudget logBudget_;
     ConnectionId nextId_ = 1;
     NetworkHandler *handler_ = nullptr;
     std::unordered_map<ConnectionId, std::unique_ptr<Connection>> connections_;
-    std::vector<ConnectionId> dirty_; // connections with output to write
-    std::vector<ConnectionId> dead_;  // connections to close and report
+    std::vector<ConnectionId> dirty_;   // connections with output to write
+    std::vector<ConnectionId> dead_;    // connections to close and report
+    std::vector<ConnectionId> drained_; // connections whose output drained, with waiters
+    ResumeSchedule resumes_;            // paused connections, by when they earn a token
+    LeftOutTexts leftOut_;
+    std::int64_t lastHousekeepingMs_ = 0;
     ConnectionDeadlines logonDeadlines_;
     std::shared_ptr<const ServerTlsContext> tls_;
     std::unique_ptr<ConnectionDeadlines> handshakeDeadlines_; // with TLS

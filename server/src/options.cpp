@@ -25,12 +25,18 @@ contacts and profiles over the 476-byte record protocol.
   --admin NAME:EMAIL    make sure NAME is an administrator; a new account gets a
                         random password, written as a mail into DIR/outbox/
   --ping-interval S     seconds between the server's pings to each client
-                        (default 20, 1 to 3600)
+                        (default 20, 1 to 3600); a client that answers none
+                        of 3 pings in a row, or reads nothing for 3 intervals,
+                        is closed
   --no-registration     refuse the creation of new accounts
   --max-clients N       connections served at once; more are refused
                         (default 10000)
-  --max-per-address N   connections from one address at once (an IPv6
-                        client counts per /64); more are closed (default 16)
+  --max-per-address N   connections from one address at once that have not
+                        logged on (an IPv6 client counts per /64); more are
+                        closed (default 16)
+  --max-sessions-per-address N
+                        logged-on sessions from one address at once; a
+                        further logon is refused (default 256)
   --logon-deadline S    seconds a new connection has to send its opening
                         request before it is closed (default 10)
   --log-per-address N   connections per address and minute whose lines are
@@ -50,6 +56,11 @@ contacts and profiles over the 476-byte record protocol.
   --tls-handshake-timeout S
                         seconds a client has to finish its TLS handshake before
                         it is dropped (default 10, 1 to 3600)
+
+Records each client may send: beyond its budget a client is not read (the
+kernel holds what it sends) until the budget has grown again.
+  --rate-burst N        records at once (default 50)
+  --rate-per-second N   records a second after that (default 20)
 
 Passwords are checked and hashed (argon2id) on threads of their own:
   --hash-threads N      hashing threads (default: one per core, at most 2)
@@ -120,6 +131,11 @@ constexpr NumberOption kNumberOptions[] = {
      [](ServerOptions &o, long n) { o.maxClients = std::size_t(n); }},
     {"max-per-address", 1, 1000000, "a number",
      [](ServerOptions &o, long n) { o.maxPerAddress = std::size_t(n); }},
+    {"max-sessions-per-address", 1, 1000000, "a number",
+     [](ServerOptions &o, long n) { o.maxSessionsPerAddress = std::size_t(n); }},
+    {"rate-burst", 1, 1000000, "a number", [](ServerOptions &o, long n) { o.rateBurst = int(n); }},
+    {"rate-per-second", 1, 1000000, "a number",
+     [](ServerOptions &o, long n) { o.ratePerSecond = int(n); }},
     {"logon-deadline", 1, 3600, "a number of seconds",
      [](ServerOptions &o, long n) { o.logonDeadlineSeconds = int(n); }},
     {"log-per-address", 0, 1000000, "a number",

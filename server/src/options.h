@@ -20,7 +20,10 @@ struct ServerOptions {
     std::string tlsCertFile;
     std::string tlsKeyFile;
     int tlsHandshakeSeconds = 10;
-    std::size_t maxPerAddress = 16;
+    std::size_t maxPerAddress = 16;          // connections that have not logged on
+    std::size_t maxSessionsPerAddress = 256; // logged-on sessions
+    int rateBurst = 50;                      // records a client may send at once
+    int ratePerSecond = 20;                  // and then a second
     int logonDeadlineSeconds = 10;
     std::size_t logPerAddress = 20;    // connections a minute logged in full before logon; 0: all
     std::size_t logPerConnection = 20; // lines a minute about one connection; 0: all

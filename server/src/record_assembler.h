@@ -15,11 +15,13 @@ namespace quord {
 class RecordAssembler {
 public:
     // Adds the bytes and calls onRecord(record) for each record they
-    // complete, its name fields terminated. Stops early, dropping the rest,
-    // when onRecord returns false.
+    // complete, its name fields terminated. Stops early when onRecord
+    // returns false. Returns the bytes used, so that the caller may keep
+    // the rest.
     template <typename OnRecord>
-    void Feed(const std::uint8_t *data, std::size_t size, OnRecord &&onRecord) {
-        for (std::size_t used = 0; used < size;) {
+    std::size_t Feed(const std::uint8_t *data, std::size_t size, OnRecord &&onRecord) {
+        std::size_t used = 0;
+        while (used < size) {
             const std::size_t take = std::min(quor::kRecordSize - fill_, size - used);
             std::memcpy(record_.bytes.data() + fill_, data + used, take);
             fill_ += take;
@@ -28,10 +30,11 @@ public:
                 fill_ = 0;
                 record_.terminateNames();
                 if (!onRecord(static_cast<const quor::QuorMessage &>(record_))) {
-                    return;
+                    break;
                 }
             }
         }
+        return used;
     }
 
 private:

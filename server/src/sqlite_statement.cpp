@@ -56,6 +56,12 @@ void SqliteStatement::Run() {
     }
 }
 
+void SqliteStatement::Reset() {
+    sqlite3_reset(statement_);
+    sqlite3_clear_bindings(statement_);
+    nextParameter_ = 1;
+}
+
 std::int64_t SqliteStatement::Int(int column) const {
     return sqlite3_column_int64(statement_, column);
 }

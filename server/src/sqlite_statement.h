@@ -26,6 +26,8 @@ public:
     bool Step();
     // Runs a statement that returns no rows.
     void Run();
+    // Makes the statement ready to run again with new bindings from ?1 on.
+    void Reset();
 
     std::int64_t Int(int column) const;
     std::string Text(int column) const;

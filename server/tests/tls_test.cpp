@@ -20,10 +20,6 @@ protected:
         return {"--tls-cert",          certificate.certFile(),    "--tls-key",
                 certificate.keyFile(), "--tls-handshake-timeout", "1"};
     }
-    bool Logged(const std::string &text) const {
-        return server.Log().find(text) != std::string::npos;
-    }
-
     quor::testing::TestCertificate certificate;
 };
 
@@ -80,6 +76,28 @@ TEST_F(TlsServerTest, CertificatesThatCannotBeUsedStopTheStart) {
         QuordProcess second;
         EXPECT_FALSE(second.Start(arguments));
         EXPECT_NE(second.Log().find(problem), std::string::npos) << second.Log();
+    }
+}
+
+// A small budget, so that a burst of texts is read ahead of it.
+class TlsBudgetTest : public TlsServerTest {
+    std::vector<std::string> ExtraArguments() const override {
+        std::vector<std::string> arguments = TlsServerTest::ExtraArguments();
+        arguments.insert(arguments.end(), {"--rate-burst", "10", "--rate-per-second", "200"});
+        return arguments;
+    }
+};
+
+TEST_F(TlsBudgetTest, TextsDecryptedAheadOfTheBudgetAreServedInOrder) {
+    auto anna = Anna();
+    auto bob = Bob();
+    constexpr int kTexts = 100;
+    for (int i = 0; i < kTexts; ++i) {
+        ASSERT_EQ(quor_sendtext(anna->handle(), "bob", std::to_string(i).c_str()), 0);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return bob->texts.size() >= kTexts; }, 5000));
+    for (int i = 0; i < kTexts; ++i) {
+        EXPECT_EQ(bob->texts[i].second, std::to_string(i));
     }
 }
 

@@ -1,12 +1,15 @@
 #include "raw_client.h"
 
 #include <arpa/inet.h>
+#include <linux/sockios.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 
 namespace quord::testing {
@@ -74,7 +77,44 @@ RawClient::~RawClient() {
 }
 
 bool RawClient::Send(const quor::QuorMessage &record) {
+    if (!unsent_.empty() && !SendBytes(unsent_.data(), unsent_.size())) {
+        return false;
+    }
+    unsent_.clear();
     return SendBytes(record.bytes.data(), record.bytes.size());
+}
+
+std::size_t RawClient::Flood(const quor::QuorMessage &record, std::size_t count, int ms) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+    std::size_t begun = 0;
+    for (;;) {
+        if (unsent_.empty()) {
+            if (begun == count) {
+                return begun;
+            }
+            unsent_.assign(reinterpret_cast<const char *>(record.bytes.data()), quor::kRecordSize);
+        }
+        const bool fresh = unsent_.size() == quor::kRecordSize;
+        const ssize_t n = ::send(fd_, unsent_.data(), unsent_.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+        if (n > 0) {
+            begun += fresh ? 1 : 0;
+            unsent_.erase(0, static_cast<std::size_t>(n));
+            continue;
+        }
+        pollfd pfd{fd_, POLLOUT, 0};
+        if (n == 0 || errno != EAGAIN || ::poll(&pfd, 1, MillisecondsLeft(deadline)) <= 0) {
+            if (fresh) {
+                unsent_.clear(); // not begun
+            }
+            return begun;
+        }
+    }
+}
+
+int RawClient::Unacknowledged() const {
+    int bytes = 0;
+    ::ioctl(fd_, SIOCOUTQ, &bytes);
+    return bytes;
 }
 
 bool RawClient::SendBytes(const void *data, std::size_t size) {
@@ -107,6 +147,10 @@ std::optional<quor::QuorMessage> RawClient::Read(int ms) {
     quor::QuorMessage record;
     std::copy_n(buffer_.begin(), quor::kRecordSize, record.bytes.begin());
     buffer_.erase(0, quor::kRecordSize);
+    std::int32_t stamp = 0;
+    if (answersPings_ && quor::ExpectFields(record, 500, 1, "d", {&stamp})) {
+        Send(ClientRecord(501, "", record.sender(), "d", {stamp}));
+    }
     return record;
 }
 

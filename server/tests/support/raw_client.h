@@ -23,9 +23,20 @@ public:
     bool connected() const { return fd_ >= 0; }
     int fd() const { return fd_; }
 
-    // False once the server has closed the connection.
+    // False once the server has closed the connection. What a Flood left
+    // of its last copy goes first.
     bool Send(const quor::QuorMessage &record);
     bool SendBytes(const void *data, std::size_t size);
+    // Sends up to count copies of the record as fast as the socket takes
+    // them, for at most ms; returns the copies begun. A copy begun but not
+    // finished then is finished by the next Send.
+    std::size_t Flood(const quor::QuorMessage &record, std::size_t count, int ms);
+    // Bytes sent that the server has not acknowledged yet (SIOCOUTQ).
+    int Unacknowledged() const;
+    // From now on every ping from the server that Read takes is answered,
+    // as the library does, so that a long-lived client is not closed for
+    // leaving them unanswered.
+    void AnswerPings() { answersPings_ = true; }
     // The next whole record, or none on time-out or close.
     std::optional<quor::QuorMessage> Read(int ms = 3000);
     // The next record with this id, skipping others (pings, welcome).
@@ -42,6 +53,8 @@ public:
 private:
     int fd_ = -1;
     std::string buffer_;
+    std::string unsent_; // the rest of a copy a Flood began
+    bool answersPings_ = false;
 };
 
 // A record as a client would build it (format 1, typed fields).

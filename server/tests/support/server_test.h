@@ -47,6 +47,10 @@ protected:
 
     virtual std::vector<std::string> ExtraArguments() const { return {}; }
 
+    bool Logged(const std::string &text) const {
+        return server.Log().find(text) != std::string::npos;
+    }
+
     // A client logged on as user, its welcome text received.
     std::unique_ptr<TestClient> LogOn(const std::string &user, const std::string &password) {
         auto client = std::make_unique<TestClient>();
