@@ -1,6 +1,6 @@
 // The log-in sequence against the scripted server: events in order,
 // refusals, lost connections, log-out and removal of sessions.
-#include "session_fixture.h"
+#include "SessionFixture.h"
 
 #include "callbacks.h"
 #include "quor_wire/record.h"

@@ -287,4 +287,4 @@ void TestChatWindow::closeTellsHandlerOnceAndFreesWindow() {
 }
 
 QTEST_MAIN(TestChatWindow)
-#include "tst_ChatWindow.moc"
+#include "ChatWindowTest.moc"

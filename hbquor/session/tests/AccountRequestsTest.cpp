@@ -1,6 +1,6 @@
 // Requests without a logged-on session: account creation with its
 // temporary session, and the one outstanding password request.
-#include "session_fixture.h"
+#include "SessionFixture.h"
 
 #include "quor_wire/record.h"
 

@@ -391,4 +391,4 @@ void TestChannelWindow::closeTellsHandlerOnceAndFreesWindow() {
 }
 
 QTEST_MAIN(TestChannelWindow)
-#include "tst_ChannelWindow.moc"
+#include "ChannelWindowTest.moc"

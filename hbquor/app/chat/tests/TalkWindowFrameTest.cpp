@@ -131,4 +131,4 @@ private slots:
 };
 
 QTEST_MAIN(TestTalkWindowFrame)
-#include "tst_TalkWindowFrame.moc"
+#include "TalkWindowFrameTest.moc"

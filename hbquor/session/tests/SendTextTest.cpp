@@ -1,6 +1,6 @@
 // Sending texts: the pieces the server receives, control characters, and
 // the refusals without a connection.
-#include "session_fixture.h"
+#include "SessionFixture.h"
 
 #include "quor_wire/record.h"
 

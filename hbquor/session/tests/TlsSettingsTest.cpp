@@ -1,6 +1,6 @@
 // The TLS settings handed to the library: log-ons over TLS, a server the
 // settings do not trust, and a CA file that cannot be read.
-#include "session_fixture.h"
+#include "SessionFixture.h"
 
 #include "hbQuorErrors.h"
 #include "hbQuorTls.h"

@@ -1,4 +1,4 @@
-#include "session_fixture.h"
+#include "SessionFixture.h"
 
 #include "quor_wire/record.h"
 

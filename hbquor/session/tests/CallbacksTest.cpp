@@ -1,7 +1,7 @@
 // The callback entry points and the session manager's handlers: the
 // registration, copies of null strings, type bytes and statuses, events
 // for unknown handles, and lookups by name and handle.
-#include "session_fixture.h"
+#include "SessionFixture.h"
 
 #include "callbacks.h"
 

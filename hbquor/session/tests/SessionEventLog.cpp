@@ -1,4 +1,4 @@
-#include "event_log.h"
+#include "SessionEventLog.h"
 
 #include <algorithm>
 #include <cstdio>

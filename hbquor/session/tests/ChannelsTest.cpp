@@ -1,6 +1,6 @@
 // Joining and leaving channels: entries, the records the server receives,
 // refusals by the server, and what happens without a connection.
-#include "session_fixture.h"
+#include "SessionFixture.h"
 
 #include "quor_wire/record.h"
 

@@ -1,6 +1,6 @@
 // Requests about users and the account, as the server receives them, and
 // the events their answers raise.
-#include "session_fixture.h"
+#include "SessionFixture.h"
 
 #include "quor_wire/record.h"
 

@@ -1,6 +1,6 @@
 // The session manager's own lifetime: initialising the library, and what
 // its destruction clears, closes and terminates.
-#include "session_fixture.h"
+#include "SessionFixture.h"
 
 #include "callbacks.h"
 

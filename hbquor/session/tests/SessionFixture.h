@@ -2,7 +2,7 @@
 // a scripted server that the library connects to.
 #pragma once
 
-#include "event_log.h"
+#include "SessionEventLog.h"
 #include "hbQuorClasses.h"
 #include "hbQuorPump.h"
 #include "pump_until.h"

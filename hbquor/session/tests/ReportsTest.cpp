@@ -1,7 +1,7 @@
 // Failure reports: the exact Where and What texts, codes and error texts
 // of OnError for every library call that can fail, and the requests that
 // fail without a report.
-#include "session_fixture.h"
+#include "SessionFixture.h"
 
 namespace hbquor::testing {
 namespace {

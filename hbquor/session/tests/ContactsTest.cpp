@@ -1,6 +1,6 @@
 // Contact handling while idle and while connected: entry statuses, the
 // dirty flag, and the lists the server receives.
-#include "session_fixture.h"
+#include "SessionFixture.h"
 
 namespace hbquor::testing {
 namespace {
