@@ -7,7 +7,7 @@
 #include "NameText.h"
 #include "NormalFrame.h"
 #include "TlsSetup.h"
-#include "UnitQuorMainCommands.h"
+#include "MainCommands.h"
 #include "UnitQuorMainEvents.h"
 #include "WindowPlacement.h"
 

@@ -10,7 +10,7 @@
 #include "AccountEventRouter.h"
 #include "UnitQuorAbout.h"
 #include "UnitQuorChannel.h"
-#include "UnitQuorMainCommands.h"
+#include "MainCommands.h"
 #include "UnitUserProfile.h"
 
 #include "hbQuorClasses.h"

@@ -3,7 +3,7 @@
 // do through the window.
 #include "UnitQuorMain.h"
 
-#include "UnitQuorMainCommands.h"
+#include "MainCommands.h"
 
 #include "hbQuorCentral.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "UnitQuorMain.h"
-#include "UnitQuorMainCommands.h"
+#include "MainCommands.h"
 #include "UnitQuorMainEvents.h"
 
 #include <QByteArray>

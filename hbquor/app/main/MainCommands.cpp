@@ -1,4 +1,4 @@
-#include "UnitQuorMainCommands.h"
+#include "MainCommands.h"
 
 #include "EventLines.h"
 #include "FillFields.h"
