@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace hbquor::client {
+
 void ConversationHistory::Add(const QString &peer, const QString &text, double at) {
     auto found = std::find_if(FConversations.begin(), FConversations.end(),
                               [&peer](const Conversation &conversation) {
@@ -30,3 +32,5 @@ QList<ConversationHistory::Line> ConversationHistory::LinesWith(const QString &p
             return QList<Line>(conversation.Lines.begin(), conversation.Lines.end());
     return {};
 }
+
+} // namespace hbquor::client

@@ -17,6 +17,8 @@
 
 #include <deque>
 
+namespace hbquor::client {
+
 class ConversationHistory {
 public:
     static constexpr int MaxLines = 100;
@@ -45,3 +47,5 @@ private:
     /// Most recently active first.
     std::deque<Conversation> FConversations;
 };
+
+} // namespace hbquor::client

@@ -3,6 +3,8 @@
 #include "FillFields.h"
 #include "NameText.h"
 
+namespace hbquor::client {
+
 void InvitationMemory::Remember(const QString &user, const QString &channel) {
     FUser = user;
     FChannel = channel;
@@ -21,3 +23,5 @@ QString InvitationMemory::ResultText(const QString &name, int code, const QStrin
         return FillFields("Invitation for %s authorised!", {name});
     return FillFields("Invitation for %s FAILED\rReason %d: %s", {name, number, errText});
 }
+
+} // namespace hbquor::client

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+namespace hbquor::client {
+
 class InvitationMemory {
 public:
     void Remember(const QString &user, const QString &channel);
@@ -19,3 +21,5 @@ private:
     QString FUser;
     QString FChannel;
 };
+
+} // namespace hbquor::client

@@ -2,6 +2,8 @@
 
 #include "NameText.h"
 
+namespace hbquor::client {
+
 void JoinedChannels::Remember(const JoinedChannel &channel) {
     for (JoinedChannel &known : FChannels)
         if (hbquor::SameNameIgnoringCase(known.Name, channel.Name)) {
@@ -16,3 +18,5 @@ void JoinedChannels::Forget(const QString &name) {
         return hbquor::SameNameIgnoringCase(known.Name, name);
     });
 }
+
+} // namespace hbquor::client

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+namespace hbquor::client {
+
 struct JoinedChannel {
     QString Name;
     int Type = 0;
@@ -25,3 +27,5 @@ public:
 private:
     QList<JoinedChannel> FChannels;
 };
+
+} // namespace hbquor::client

@@ -11,6 +11,8 @@
 #include <exception>
 #include <string>
 
+namespace hbquor::client {
+
 LibraryDriver::LibraryDriver() : FDriver(std::make_unique<QuorQtDriver>(&LibraryDriver::Pump)) {}
 
 LibraryDriver::~LibraryDriver() = default;
@@ -38,3 +40,5 @@ void LibraryDriver::Pump() {
     if (!fault.empty())
         qWarning("hbquor: event handler failed: %s", fault.c_str());
 }
+
+} // namespace hbquor::client

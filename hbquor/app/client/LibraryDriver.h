@@ -10,6 +10,8 @@
 
 class QuorQtDriver;
 
+namespace hbquor::client {
+
 class LibraryDriver {
 public:
     /// Starts watching; the session manager must have initialised the
@@ -30,3 +32,5 @@ public:
 private:
     std::unique_ptr<QuorQtDriver> FDriver;
 };
+
+} // namespace hbquor::client

@@ -4,6 +4,8 @@
 #include <memory>
 #include <random>
 
+namespace hbquor::client {
+
 namespace {
 
 ReconnectBackoff::Random SeededRandom() {
@@ -23,3 +25,5 @@ std::chrono::milliseconds ReconnectBackoff::Delay(int attempt) const {
     const double drawn = std::clamp(FRandom(), 0.0, 1.0);
     return full - std::chrono::milliseconds(static_cast<long long>(full.count() * drawn / 4));
 }
+
+} // namespace hbquor::client

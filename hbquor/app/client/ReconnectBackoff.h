@@ -8,6 +8,8 @@
 #include <chrono>
 #include <functional>
 
+namespace hbquor::client {
+
 class ReconnectBackoff {
 public:
     /// A number drawn evenly from [0, 1).
@@ -25,3 +27,5 @@ public:
 private:
     Random FRandom;
 };
+
+} // namespace hbquor::client

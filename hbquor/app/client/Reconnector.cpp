@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace hbquor::client {
+
 using std::chrono::milliseconds;
 using std::chrono::steady_clock;
 
@@ -144,3 +146,5 @@ void Reconnector::Poll() {
     if (result < 0 && FState == State::Attempting)
         LoginFailed(result, QString::fromStdString(hbquor::ErrorText(result)));
 }
+
+} // namespace hbquor::client

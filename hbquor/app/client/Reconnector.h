@@ -27,11 +27,13 @@
 #include <chrono>
 #include <functional>
 
+namespace hbquor::client {
+
 class Reconnector {
 public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
-    /// What the reconnector does through the main window.
+    /// What the reconnector does through the client core.
     struct Hooks {
         /// Writes one line to the log pane.
         std::function<void(const QString &line)> Log;
@@ -39,7 +41,7 @@ public:
         /// contact list; returns the session manager's Login result, or -1
         /// when nothing was started.
         std::function<int(const QString &name, const QString &password)> LogOn;
-        /// Shows the window as trying to connect while retries go on.
+        /// Tells that retries go on (the window shows the connecting look).
         std::function<void()> ShowRetrying;
         /// Reopens the channel's window and joins it.
         std::function<void(const JoinedChannel &channel)> Rejoin;
@@ -58,10 +60,12 @@ public:
     Reconnector(const Reconnector &) = delete;
     Reconnector &operator=(const Reconnector &) = delete;
 
+    /// The chat server the lines name (host:port).
+    void SetServer(QString server) { FServer = std::move(server); }
     /// AutoReconnect: without it, a lost connection stays lost.
     void SetEnabled(bool enabled) { FEnabled = enabled; }
 
-    /// The channels to rejoin; the main window records each join and each
+    /// The channels to rejoin; the client core records each join and each
     /// channel the user leaves while connected.
     JoinedChannels &Channels() { return FChannels; }
 
@@ -127,3 +131,5 @@ private:
     std::chrono::steady_clock::time_point FOnlineSince;
     QTimer FTimer;
 };
+
+} // namespace hbquor::client

@@ -2,6 +2,8 @@
 
 #include "FillFields.h"
 
+namespace hbquor::client {
+
 QString SendRefusalText(SendRefusal reason, const QString &target) {
     switch (reason) {
     case SendRefusal::NotLoggedOn:
@@ -17,3 +19,5 @@ QString SendRefusalText(SendRefusal reason, const QString &target) {
     }
     return {};
 }
+
+} // namespace hbquor::client

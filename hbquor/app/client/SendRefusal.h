@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace hbquor::client {
+
 enum class SendRefusal {
     NotLoggedOn,    ///< no connected session
     NoRecipient,    ///< the target input is empty
@@ -14,3 +16,5 @@ enum class SendRefusal {
 
 /// The line for a text to target that was not sent for reason.
 QString SendRefusalText(SendRefusal reason, const QString &target);
+
+} // namespace hbquor::client

@@ -3,6 +3,8 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 
+namespace hbquor::client {
+
 namespace {
 
 constexpr int DefaultPort = 8317;
@@ -47,3 +49,5 @@ bool ServerAddress::IsLoopback() const {
     const QByteArray latin = host.toLatin1();
     return IsLoopbackIPv4(latin) || IsLoopbackIPv6(latin);
 }
+
+} // namespace hbquor::client

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace hbquor::client {
+
 struct ServerAddress {
     QString Host;
     int Port = 0;
@@ -18,3 +20,5 @@ struct ServerAddress {
 private:
     QString EffectiveHost() const;
 };
+
+} // namespace hbquor::client

@@ -4,8 +4,10 @@
 
 #include "hbQuorTls.h"
 
-TlsSetup::TlsSetup(const ConnectionSettings &settings, const ServerAddress &server)
-    : FTls(settings.Tls), FServer(server) {
+namespace hbquor::client {
+
+TlsSetup::TlsSetup(const ConnectionSettings &settings)
+    : FTls(settings.Tls), FServer(settings.Server) {
     // Turning TLS off cannot fail; turning it on fails on the CA file, or
     // when the library cannot make a TLS context at all.
     if (hbquor::ApplyTlsSettings({settings.Tls, settings.CaFile.toLocal8Bit().toStdString()}) ==
@@ -30,3 +32,5 @@ QString TlsSetup::LogonLine() const {
     return FillFields("Warning: TLS is off - the password and texts travel unencrypted to %s",
                       {FServer.Text()});
 }
+
+} // namespace hbquor::client

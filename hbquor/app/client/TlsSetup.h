@@ -10,14 +10,15 @@
 #pragma once
 
 #include "ConnectionSettings.h"
-#include "ServerAddress.h"
 
 #include <QString>
+
+namespace hbquor::client {
 
 class TlsSetup {
 public:
     /// Applies settings to the library at once.
-    TlsSetup(const ConnectionSettings &settings, const ServerAddress &server);
+    explicit TlsSetup(const ConnectionSettings &settings);
 
     /// The line that reports a failed setup; empty when all went well.
     const QString &Problem() const { return FProblem; }
@@ -34,3 +35,5 @@ private:
     bool FUsable = true;
     QString FProblem;
 };
+
+} // namespace hbquor::client

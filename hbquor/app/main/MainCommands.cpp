@@ -1,17 +1,19 @@
 #include "MainCommands.h"
 
+#include "ChatClient.h"
+#include "ContactListModel.h"
 #include "EventLines.h"
 #include "FillFields.h"
+#include "MainWindowControls.h"
 #include "NameText.h"
+#include "TalkWindowRegistry.h"
 #include "UnitAddChannel.h"
 #include "UnitAddUser.h"
 #include "UnitInviteUser.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
-#include "UnitQuorMain.h"
-#include "UnitQuorMainEvents.h"
 
-#include "hbQuorClasses.h"
+#include "hbQuorErrors.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,11 +21,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-namespace {
+namespace hbquor::main {
 
-std::string S(const QString &text) {
-    return text.toStdString();
-}
+namespace {
 
 bool Same(const QString &a, const QString &b) {
     return hbquor::SameNameIgnoringCase(a, b);
@@ -35,193 +35,161 @@ QString WithChannelMark(const QString &channel) {
 
 } // namespace
 
-TQuorMainCommands::TQuorMainCommands(TFormQuorMain &window, EventLines &lines)
-    : FWindow(window), FLines(lines) {
-    const TFormQuorMainControls &ui = window.ui;
-    const std::initializer_list<std::pair<QAction *, void (TQuorMainCommands::*)()>> items{
-        {ui.mnuAddContact1, &TQuorMainCommands::mnuAddContact1Click},
-        {ui.mnuDeleteContact1, &TQuorMainCommands::mnuDeleteContact1Click},
-        {ui.mnuOpenChat, &TQuorMainCommands::mnuOpenChatClick},
-        {ui.mnuPingUser, &TQuorMainCommands::mnuPingUserClick},
-        {ui.mnuPingUser1, &TQuorMainCommands::mnuPingUser1Click},
-        {ui.mnuUserStatus, &TQuorMainCommands::mnuUserStatusClick},
-        {ui.mnuUserStatus1, &TQuorMainCommands::mnuUserStatus1Click},
-        {ui.mnuJoinChannel, &TQuorMainCommands::mnuJoinChannelClick},
-        {ui.mnuJoinChannel2, &TQuorMainCommands::mnuJoinChannelClick},
-        {ui.mnuListChannels, &TQuorMainCommands::mnuListChannelsClick},
-        {ui.mnuInviteUser1, &TQuorMainCommands::mnuInviteUser1Click},
-        {ui.mnuInviteUser2, &TQuorMainCommands::mnuInviteUser2Click},
-        {ui.mnuInviteUser3, &TQuorMainCommands::mnuInviteUser2Click},
+MainCommands::MainCommands(client::ChatClient &client, const TFormQuorMainControls &ui,
+                           TalkWindowRegistry &talkWindows, ContactListModel &contacts,
+                           EventLines &lines, DialogHost host)
+    : FClient(client), FUi(ui), FTalkWindows(talkWindows), FContacts(contacts), FLines(lines),
+      FHost(std::move(host)) {
+    const std::initializer_list<std::pair<QAction *, void (MainCommands::*)()>> items{
+        {ui.mnuAddContact1, &MainCommands::mnuAddContact1Click},
+        {ui.mnuDeleteContact1, &MainCommands::mnuDeleteContact1Click},
+        {ui.mnuOpenChat, &MainCommands::mnuOpenChatClick},
+        {ui.mnuPingUser, &MainCommands::mnuPingUserClick},
+        {ui.mnuPingUser1, &MainCommands::mnuPingUser1Click},
+        {ui.mnuUserStatus, &MainCommands::mnuUserStatusClick},
+        {ui.mnuUserStatus1, &MainCommands::mnuUserStatus1Click},
+        {ui.mnuJoinChannel, &MainCommands::mnuJoinChannelClick},
+        {ui.mnuJoinChannel2, &MainCommands::mnuJoinChannelClick},
+        {ui.mnuListChannels, &MainCommands::mnuListChannelsClick},
+        {ui.mnuInviteUser1, &MainCommands::mnuInviteUser1Click},
+        {ui.mnuInviteUser2, &MainCommands::mnuInviteUser2Click},
+        {ui.mnuInviteUser3, &MainCommands::mnuInviteUser2Click},
     };
+    QObject *context = FHost.Parent;
     for (const auto &[item, handler] : items)
-        QObject::connect(item, &QAction::triggered, &window,
+        QObject::connect(item, &QAction::triggered, context,
                          [this, handler] { (this->*handler)(); });
-    QObject::connect(ui.ListView1, &QTreeWidget::itemDoubleClicked, &window,
+    QObject::connect(ui.ListView1, &QTreeWidget::itemDoubleClicked, context,
                      [this] { ListView1DblClick(); });
-    QObject::connect(ui.ListView2, &QTreeWidget::itemDoubleClicked, &window,
+    QObject::connect(ui.ListView2, &QTreeWidget::itemDoubleClicked, context,
                      [this] { ListView2DblClick(); });
+    QObject::connect(&client, &client::ChatClient::RejoinDue, context,
+                     [this](const client::JoinedChannel &channel) {
+                         OpenAndJoinChannel(channel.Name, channel.Type, channel.Password);
+                     });
 }
 
-hbquor::ThbQuorCentral &TQuorMainCommands::Central() {
-    return *FWindow.Central();
-}
-
-std::optional<QString> TQuorMainCommands::AskUserName(const QString &title, const QString &button,
-                                                      const QString &prefill) {
-    TFormAddUser dialog(&FWindow);
-    FWindow.CenterOnMainWindow(&dialog);
+std::optional<QString> MainCommands::AskUserName(const QString &title, const QString &button,
+                                                 const QString &prefill) {
+    TFormAddUser dialog(FHost.Parent);
+    FHost.Center(&dialog);
     dialog.setWindowTitle(title);
     dialog.lbAddUser->setText(QStringLiteral("Quor user"));
     dialog.inpAddUser->setText(prefill);
     dialog.btnAddDelete->setText(button);
-    if (FWindow.ExecDialog(dialog) != QDialog::Accepted)
+    if (FHost.Exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.inpAddUser->text();
 }
 
 // ---- Contacts pane ----
 
-void TQuorMainCommands::SendContactList(const QString &account) {
-    std::vector<std::string> names;
-    for (const QString &name : FWindow.Contacts().Names())
-        names.push_back(S(name));
-    Central().AddContacts(S(account), names);
-}
-
-void TQuorMainCommands::mnuAddContact1Click() {
+void MainCommands::mnuAddContact1Click() {
     ChangeContacts(QStringLiteral("Add Quor Contact"), QStringLiteral("Add"), QString(),
                    &ContactListModel::Add, " is already on the list.",
-                   &hbquor::ThbQuorCentral::AddContact);
+                   &client::ChatClient::AddContact);
 }
 
-void TQuorMainCommands::mnuDeleteContact1Click() {
+void MainCommands::mnuDeleteContact1Click() {
     ChangeContacts(QStringLiteral("Delete Quor Contact"), QStringLiteral("Delete"),
-                   SelectedCaption(FWindow.ui.ListView1), &ContactListModel::Remove,
-                   " is not on the list.", &hbquor::ThbQuorCentral::DelContact);
+                   SelectedCaption(FUi.ListView1), &ContactListModel::Remove,
+                   " is not on the list.", &client::ChatClient::DelContact);
 }
 
-void TQuorMainCommands::ChangeContacts(const QString &title, const QString &button,
-                                       const QString &prefill, ListChange change,
-                                       const char *refusal, SessionChange request) {
+void MainCommands::ChangeContacts(const QString &title, const QString &button,
+                                  const QString &prefill, ListChange change, const char *refusal,
+                                  SessionChange request) {
     const QString name = AskUserName(title, button, prefill).value_or(QString()).trimmed();
     if (name.isEmpty())
         return;
-    if (!(FWindow.Contacts().*change)(name)) {
-        FWindow.ShowMessage(name + QLatin1String(refusal));
+    if (!(FContacts.*change)(name)) {
+        FHost.ShowMessage(name + QLatin1String(refusal));
         return;
     }
-    // A session that is logging on or logged on learns of it at once; any
-    // other at the next logon, when it gets the whole list.
-    const std::string login = S(FWindow.GetLoginName());
-    if (Central().HasLogin(login) && !Central().IsIdle(login))
-        (Central().*request)(login, S(name));
+    (FClient.*request)(name);
 }
 
 // ---- Conversations ----
 
-void TQuorMainCommands::mnuOpenChatClick() {
-    const QString name = SelectedCaption(FWindow.ui.ListView1);
-    if (!Same(name, FWindow.GetLoginName()) && FWindow.LoginSessionConnected())
+void MainCommands::mnuOpenChatClick() {
+    const QString name = SelectedCaption(FUi.ListView1);
+    if (!Same(name, FClient.Account()) && FClient.IsLoggedOn())
         OpenChatDialog(name);
 }
 
-void TQuorMainCommands::OpenChatDialog(const QString &name) {
-    if (Same(name, FWindow.GetLoginName()) && !name.isEmpty())
+void MainCommands::OpenChatDialog(const QString &name) {
+    if (Same(name, FClient.Account()) && !name.isEmpty())
         return;
     const std::optional<QString> typed =
         AskUserName(QStringLiteral("Open Quor Chat"), QStringLiteral("Open"), name);
     const QString peer = typed.value_or(QString()).trimmed();
-    if (peer.isEmpty() || Same(peer, FWindow.GetLoginName()))
+    if (peer.isEmpty() || Same(peer, FClient.Account()))
         return;
-    if (TFormQuorChat *window = FWindow.TalkWindows().CreateChatWindow(peer))
+    if (TFormQuorChat *window = FTalkWindows.CreateChatWindow(peer))
         window->ShowInFront(true);
 }
 
-void TQuorMainCommands::ListView1DblClick() {
-    const QString name = SelectedCaption(FWindow.ui.ListView1);
+void MainCommands::ListView1DblClick() {
+    const QString name = SelectedCaption(FUi.ListView1);
     if (name.isEmpty())
         return;
-    if (TFormQuorChat *window = FWindow.TalkWindows().FindChatWindow(name))
+    if (TFormQuorChat *window = FTalkWindows.FindChatWindow(name))
         window->ShowInFront(true);
-    else if (FWindow.LoginSessionConnected())
-        if (TFormQuorChat *created = FWindow.TalkWindows().CreateChatWindow(name))
+    else if (FClient.IsLoggedOn())
+        if (TFormQuorChat *created = FTalkWindows.CreateChatWindow(name))
             created->ShowInFront(false);
-}
-
-bool TQuorMainCommands::ChatWindowSend(QString &own, QString &peer, const QString &text) {
-    if (own.isEmpty())
-        own = FWindow.GetLoginName();
-    if (!SendAllowed(own, peer))
-        return false;
-    if (Central().SendText(S(own), S(peer), S(text)) != 0)
-        return false;
-    FLines.PrivateText(own, peer, text);
-    // The window adds the line itself once this returns.
-    FWindow.ConversationLine(peer, own + QStringLiteral(": \t") + text, false);
-    return true;
-}
-
-bool TQuorMainCommands::SendAllowed(const QString &own, const QString &target) {
-    if (!Central().IsConnected(S(own)))
-        FWindow.LogNotSent(SendRefusal::NotLoggedOn, target);
-    else if (Same(own, target))
-        FWindow.LogNotSent(SendRefusal::OwnName, target);
-    else
-        return true;
-    return false;
 }
 
 // ---- Ping and online status ----
 
-void TQuorMainCommands::mnuPingUserClick() {
-    if (FWindow.LoginSessionConnected())
-        PingDialog(FWindow.GetLoginName(), QString());
+void MainCommands::mnuPingUserClick() {
+    if (FClient.IsLoggedOn())
+        PingDialog(QString());
 }
 
-void TQuorMainCommands::mnuPingUser1Click() {
-    if (FWindow.LoginSessionConnected())
-        PingDialog(FWindow.GetLoginName(), SelectedCaption(FWindow.ui.ListView1));
+void MainCommands::mnuPingUser1Click() {
+    if (FClient.IsLoggedOn())
+        PingDialog(SelectedCaption(FUi.ListView1));
 }
 
-void TQuorMainCommands::mnuUserStatusClick() {
-    if (FWindow.LoginSessionConnected())
-        StatusDialog(FWindow.GetLoginName(), QString());
+void MainCommands::mnuUserStatusClick() {
+    if (FClient.IsLoggedOn())
+        StatusDialog(QString());
 }
 
-void TQuorMainCommands::mnuUserStatus1Click() {
-    if (FWindow.LoginSessionConnected())
-        StatusDialog(FWindow.GetLoginName(), SelectedCaption(FWindow.ui.ListView1));
+void MainCommands::mnuUserStatus1Click() {
+    if (FClient.IsLoggedOn())
+        StatusDialog(SelectedCaption(FUi.ListView1));
 }
 
-void TQuorMainCommands::PingDialog(const QString &account, const QString &name) {
-    AskUserAndRequest(QStringLiteral("Ping User"), QStringLiteral("Ping"), account, name,
-                      &hbquor::ThbQuorCentral::PingUser);
+void MainCommands::PingDialog(const QString &name) {
+    AskUserAndRequest(QStringLiteral("Ping User"), QStringLiteral("Ping"), name,
+                      &client::ChatClient::PingUser);
 }
 
-void TQuorMainCommands::StatusDialog(const QString &account, const QString &name) {
-    AskUserAndRequest(QStringLiteral("Query User Online Status"), QStringLiteral("Query"), account,
-                      name, &hbquor::ThbQuorCentral::IsOnline);
+void MainCommands::StatusDialog(const QString &name) {
+    AskUserAndRequest(QStringLiteral("Query User Online Status"), QStringLiteral("Query"), name,
+                      &client::ChatClient::QueryUserStatus);
 }
 
-void TQuorMainCommands::AskUserAndRequest(const QString &title, const QString &button,
-                                          const QString &account, const QString &name,
-                                          UserRequest request) {
+void MainCommands::AskUserAndRequest(const QString &title, const QString &button,
+                                     const QString &name, UserRequest request) {
     // The name goes to the server as typed; the session may have gone
     // while the dialog was open.
     const std::optional<QString> typed = AskUserName(title, button, name);
-    if (typed && !typed->isEmpty() && Central().IsConnected(S(account)))
-        (Central().*request)(S(account), S(*typed));
+    if (typed && !typed->isEmpty())
+        (FClient.*request)(*typed);
 }
 
 // ---- Channels ----
 
-void TQuorMainCommands::mnuJoinChannelClick() {
-    if (!FWindow.LoginSessionConnected())
+void MainCommands::mnuJoinChannelClick() {
+    if (!FClient.IsLoggedOn())
         return;
-    TFormAddChannel dialog(&FWindow);
+    TFormAddChannel dialog(FHost.Parent);
     dialog.inpQuorChannel->clear();
     dialog.inpPassword->clear();
-    if (FWindow.ExecDialog(dialog) != QDialog::Accepted)
+    if (FHost.Exec(dialog) != QDialog::Accepted)
         return;
     QString channel = dialog.inpQuorChannel->text().trimmed();
     if (channel.isEmpty())
@@ -230,82 +198,73 @@ void TQuorMainCommands::mnuJoinChannelClick() {
     OpenAndJoinChannel(channel, dialog.ChannelTypeIndex(), dialog.inpPassword->text().trimmed());
 }
 
-void TQuorMainCommands::OpenAndJoinChannel(const QString &channel, int type,
-                                           const QString &password) {
-    TFormQuorChannel *window = FWindow.TalkWindows().FindChannelWindow(channel);
+void MainCommands::OpenAndJoinChannel(const QString &channel, int type, const QString &password) {
+    TFormQuorChannel *window = FTalkWindows.FindChannelWindow(channel);
     if (window == nullptr)
-        window = FWindow.TalkWindows().CreateChannelWindow(FWindow.GetLoginName(), channel, type);
+        window = FTalkWindows.CreateChannelWindow(FClient.Account(), channel, type);
     if (window == nullptr)
         return;
     window->ShowInFront(true);
-    if (Central().JoinChannel(S(FWindow.GetLoginName()), S(channel), type, S(password)) != 0)
+    if (FClient.JoinChannel(channel, type, password) != 0)
         window->close();
-    else
-        FWindow.Reconnection().Channels().Remember({channel, type, password});
 }
 
-bool TQuorMainCommands::ChannelWindowSend(QString &own, QString &channel, const QString &text) {
-    if (own.isEmpty())
-        own = FWindow.GetLoginName();
-    if (!SendAllowed(own, channel))
-        return false;
-    if (Central().SendText(S(own), S(channel), S(text)) != 0)
-        return false;
-    FLines.ChannelText(channel, own, text);
-    return true;
+void MainCommands::ChannelWindowClosed(const QString &channel) {
+    if (FClient.IsLoggedOn())
+        FLines.ChannelClosed(FClient.Account(), channel);
+    FClient.LeaveChannel(channel);
 }
 
-void TQuorMainCommands::ListView2DblClick() {
-    const QString channel = SelectedCaption(FWindow.ui.ListView2);
+void MainCommands::ListView2DblClick() {
+    const QString channel = SelectedCaption(FUi.ListView2);
     if (channel.isEmpty())
         return;
-    if (TFormQuorChannel *window = FWindow.TalkWindows().FindChannelWindow(channel))
+    if (TFormQuorChannel *window = FTalkWindows.FindChannelWindow(channel))
         window->ShowInFront(true);
 }
 
-void TQuorMainCommands::mnuListChannelsClick() {
-    FWindow.SessionEvents().StartChannelListing();
-    if (FWindow.LoginSessionConnected())
-        Central().RequestChannelList(S(FWindow.GetLoginName()));
+void MainCommands::mnuListChannelsClick() {
+    FClient.RequestChannelList();
 }
 
 // ---- Invitations ----
 
-void TQuorMainCommands::mnuInviteUser1Click() {
+void MainCommands::mnuInviteUser1Click() {
     InviteDialog(QString(), QString());
 }
 
-void TQuorMainCommands::mnuInviteUser2Click() {
-    InviteDialog(SelectedCaption(FWindow.ui.ListView1), SelectedCaption(FWindow.ui.ListView2));
+void MainCommands::mnuInviteUser2Click() {
+    InviteDialog(SelectedCaption(FUi.ListView1), SelectedCaption(FUi.ListView2));
 }
 
-void TQuorMainCommands::InviteDialog(const QString &user, const QString &channel) {
-    if (!FWindow.LoginSessionConnected())
+void MainCommands::InviteDialog(const QString &user, const QString &channel) {
+    if (!FClient.IsLoggedOn())
         return;
-    TFormInviteUser dialog(&FWindow);
-    dialog.ShowMessage = [this](const QString &text) { FWindow.ShowMessage(text); };
+    TFormInviteUser dialog(FHost.Parent);
+    dialog.ShowMessage = FHost.ShowMessage;
     dialog.inpUser->setText(user);
     dialog.inpChannel->setText(channel);
-    if (FWindow.ExecDialog(dialog) != QDialog::Accepted)
+    if (FHost.Exec(dialog) != QDialog::Accepted)
         return;
     const QString invited = dialog.inpUser->text();
     const QString target = WithChannelMark(dialog.inpChannel->text());
-    const int result = Central().InviteUser(S(FWindow.GetLoginName()), S(target), S(invited));
+    const int result = FClient.InviteUser(target, invited);
     if (result != 0)
-        FWindow.ShowMessage(FillFields(
+        FHost.ShowMessage(FillFields(
             "Invitation to %s FAILED\rReason %d: %s",
             {invited, QString::number(result), QString::fromStdString(hbquor::ErrorText(result))}));
-    FWindow.Invitations().Remember(invited, target);
 }
 
 // ---- Dragging onto the target input ----
 
-bool TQuorMainCommands::inpTargetDragOver(const QObject *source) const {
-    return source == FWindow.ui.ListView1 || source == FWindow.ui.ListView2;
+bool MainCommands::inpTargetDragOver(const QObject *source) const {
+    return source == FUi.ListView1 || source == FUi.ListView2;
 }
 
-void TQuorMainCommands::inpTargetDragDrop(QObject *source) {
+void MainCommands::inpTargetDragDrop(QObject *source) {
     const QString caption = SelectedCaption(static_cast<QTreeWidget *>(source));
     if (!caption.isEmpty())
-        FWindow.ui.inpTarget->setText(caption);
+        FUi.inpTarget->setText(caption);
 }
+
+} // namespace hbquor::main

@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+using namespace hbquor::client;
+
 class ConnectionSecurityTest : public QObject {
     Q_OBJECT
 
@@ -49,18 +51,19 @@ private slots:
 
     void plainLogonsToAnotherMachineAreWarnedOf() {
         const ServerAddress remote{QStringLiteral("chat.example.org"), 8317};
-        const TlsSetup plain({}, remote);
+        const TlsSetup plain(ConnectionSettings{remote, false, {}, true});
         QVERIFY(plain.Problem().isEmpty());
         QVERIFY(plain.Usable());
         QCOMPARE(plain.LogonLine(), QStringLiteral("Warning: TLS is off - the password and texts "
                                                    "travel unencrypted to chat.example.org:8317"));
-        QCOMPARE(TlsSetup({}, {QStringLiteral("::1"), 8317}).LogonLine(), QString());
-        QCOMPARE(TlsSetup({true, {}, true}, remote).LogonLine(), QString());
+        QCOMPARE(TlsSetup({{QStringLiteral("::1"), 8317}, false, {}, true}).LogonLine(), QString());
+        QCOMPARE(TlsSetup({remote, true, {}, true}).LogonLine(), QString());
     }
 
     void anUnreadableCaFileKeepsTlsOnWithTheSystemsCertificates() {
-        const TlsSetup setup({true, QStringLiteral("/nonexistent/ca.pem"), true},
-                             {QStringLiteral("chat.example.org"), 8317});
+        const TlsSetup setup({{QStringLiteral("chat.example.org"), 8317},
+                              true,
+                              QStringLiteral("/nonexistent/ca.pem")});
         QCOMPARE(setup.Problem(), QStringLiteral("TLS: the CA file /nonexistent/ca.pem cannot be "
                                                  "read; only the system's certificates are "
                                                  "trusted"));

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace hbquor::client;
+
 class ConversationHistoryTest : public QObject {
     Q_OBJECT
 

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace hbquor::client;
+
 class InvitationMemoryTest : public QObject {
     Q_OBJECT
 

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+using namespace hbquor::client;
+
 class LibraryDriverTest : public QObject {
     Q_OBJECT
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+using namespace hbquor::client;
 using namespace std::chrono_literals;
 using Failure = Reconnector::Failure;
 
