@@ -35,8 +35,6 @@ public:
     void Add(const QString &peer, const QString &text, double at);
     /// The lines kept for peer, oldest first.
     QList<Line> LinesWith(const QString &peer) const;
-    /// How many users have lines kept.
-    int UserCount() const { return int(FConversations.size()); }
 
 private:
     struct Conversation {

@@ -5,7 +5,6 @@
 
 #include <quor/adapters/qt.h>
 
-#include <QSocketNotifier>
 #include <QtGlobal>
 
 #include <exception>
@@ -16,15 +15,6 @@ namespace hbquor::client {
 LibraryDriver::LibraryDriver() : FDriver(std::make_unique<QuorQtDriver>(&LibraryDriver::Pump)) {}
 
 LibraryDriver::~LibraryDriver() = default;
-
-bool LibraryDriver::IsWatching() const {
-    return FDriver->isWatching();
-}
-
-int LibraryDriver::WatchedDescriptor() const {
-    const auto *notifier = FDriver->findChild<QSocketNotifier *>();
-    return IsWatching() && notifier != nullptr ? static_cast<int>(notifier->socket()) : -1;
-}
 
 void LibraryDriver::Pump() {
     // A window handler failed inside a callback; the library itself is

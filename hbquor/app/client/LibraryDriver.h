@@ -21,10 +21,6 @@ public:
     LibraryDriver(const LibraryDriver &) = delete;
     LibraryDriver &operator=(const LibraryDriver &) = delete;
 
-    bool IsWatching() const;
-    /// The descriptor being watched, -1 when none.
-    int WatchedDescriptor() const;
-
     /// The pump step: delivers the library's pending work and logs any
     /// fault of a window handler instead of letting it reach Qt.
     static void Pump();

@@ -91,10 +91,6 @@ public:
     bool Retrying() const { return FState == State::Waiting || FState == State::Attempting; }
     /// A retry's logon is running; its progress is not the user's logon.
     bool Attempting() const { return FState == State::Attempting; }
-    /// The number of the latest attempt of this run of retries.
-    int Attempt() const { return FAttempt; }
-    /// When the next attempt is due (while waiting).
-    std::chrono::steady_clock::time_point NextAttemptAt() const { return FDue; }
 
     /// Starts the attempt that is due, if one is.
     void Poll();

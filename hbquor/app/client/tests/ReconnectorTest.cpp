@@ -128,7 +128,10 @@ private slots:
                                                "failed: 40 TLS handshake failed - next attempt "
                                                "in 4 s"));
         QCOMPARE(FLines.size(), 3);
-        QCOMPARE(R->NextAttemptAt(), FNow + 4s);
+        Wait(3999ms);
+        QCOMPARE(FLogOns.size(), 2);
+        Wait(1ms);
+        QCOMPARE(FLogOns.size(), 3);
     }
 
     void aRetryWhoseConnectionClosesBeforeTheAnswerFailed() {
