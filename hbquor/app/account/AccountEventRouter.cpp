@@ -10,6 +10,18 @@ namespace hbquor::account {
 using client::AccountAnswer;
 using client::ChatClient;
 
+namespace {
+
+/// The message for the server's answer to an account request: accepted
+/// names the user and the e-mail address, failed adds the reason.
+QString AnswerText(const AccountAnswer &answer, const char *accepted, const char *failed) {
+    return answer.Code == 0 ? FillFields(accepted, {answer.Name, answer.Email})
+                            : FillFields(failed, {answer.Name, answer.Email,
+                                                  QString::number(answer.Code), answer.ErrText});
+}
+
+} // namespace
+
 AccountEventRouter::AccountEventRouter(ChatClient &client, ShowMessageFunction showMessage)
     : FShowMessage(std::move(showMessage)) {
     connect(&client, &ChatClient::UserProfileReceived, this,
@@ -27,24 +39,15 @@ AccountEventRouter::AccountEventRouter(ChatClient &client, ShowMessageFunction s
             FProfileWindow->ShowEmailChangeResult(result);
     });
     connect(&client, &ChatClient::CreateUserAnswered, this, [this](const AccountAnswer &answer) {
-        FShowMessage(answer.Code == 0
-                         ? FillFields("New Quor account created for: %s\rPassword will be "
-                                      "emailed to: %s",
-                                      {answer.Name, answer.Email})
-                         : FillFields("New Quor account FAILED for: %s\rEmail: %s\rReason %d: %s",
-                                      {answer.Name, answer.Email, QString::number(answer.Code),
-                                       answer.ErrText}));
+        FShowMessage(AnswerText(answer,
+                                "New Quor account created for: %s\rPassword will be emailed to: %s",
+                                "New Quor account FAILED for: %s\rEmail: %s\rReason %d: %s"));
     });
     connect(&client, &ChatClient::PasswordRequestAnswered, this,
             [this](const AccountAnswer &answer) {
-                FShowMessage(
-                    answer.Code == 0
-                        ? FillFields("Password request of %s accepted\rPassword will be emailed "
-                                     "to: %s",
-                                     {answer.Name, answer.Email})
-                        : FillFields("Password request of %s FAILED\rEmail: %s\rReason %d: %s",
-                                     {answer.Name, answer.Email, QString::number(answer.Code),
-                                      answer.ErrText}));
+                FShowMessage(AnswerText(
+                    answer, "Password request of %s accepted\rPassword will be emailed to: %s",
+                    "Password request of %s FAILED\rEmail: %s\rReason %d: %s"));
             });
     connect(&client, &ChatClient::AccountRequestLost, this,
             [this](const client::LostAccountRequest &lost) {

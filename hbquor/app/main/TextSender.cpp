@@ -43,10 +43,14 @@ bool TextSender::Say(const QString &target, const QString &text) {
     return true;
 }
 
-bool TextSender::ChatWindowSend(QString &own, QString &peer, const QString &text) {
+bool TextSender::WindowSend(QString &own, const QString &target, const QString &text) {
     if (own.isEmpty())
         own = FClient.Account();
-    if (!FClient.SendText(own, peer, text))
+    return FClient.SendText(own, target, text);
+}
+
+bool TextSender::ChatWindowSend(QString &own, QString &peer, const QString &text) {
+    if (!WindowSend(own, peer, text))
         return false;
     // The window adds the line itself once this returns.
     FLines.PrivateText(own, peer, text);
@@ -54,9 +58,7 @@ bool TextSender::ChatWindowSend(QString &own, QString &peer, const QString &text
 }
 
 bool TextSender::ChannelWindowSend(QString &own, QString &channel, const QString &text) {
-    if (own.isEmpty())
-        own = FClient.Account();
-    if (!FClient.SendText(own, channel, text))
+    if (!WindowSend(own, channel, text))
         return false;
     FLines.ChannelText(channel, own, text);
     return true;

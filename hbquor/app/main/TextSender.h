@@ -31,6 +31,9 @@ public:
     bool ChannelWindowSend(QString &own, QString &channel, const QString &text);
 
 private:
+    /// A window's text: the own name filled in when empty, then sent.
+    bool WindowSend(QString &own, const QString &target, const QString &text);
+
     client::ChatClient &FClient;
     TalkWindowRegistry &FTalkWindows;
     EventLines &FLines;
