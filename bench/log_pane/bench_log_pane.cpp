@@ -5,6 +5,7 @@
 // Each append is timed twice: on the wall clock and on the thread's CPU
 // clock. On a loaded machine the wall clock also counts the time other
 // processes held the CPU; the CPU clock counts only the pane's own work.
+#include "ChatClient.h"
 #include "LogStyles.h"
 #include "UnitQuorChat.h"
 #include "UnitQuorMain.h"
@@ -72,10 +73,11 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     QTemporaryDir folder;
 
+    hbquor::client::ChatClient client;
     TFormQuorMainOptions options;
     options.Files = AppFiles::InFolder(folder.path(), QStringLiteral("hbquor"));
     options.ShowMessage = [](const QString &) {};
-    TFormQuorMain window(std::move(options));
+    TFormQuorMain window(client, std::move(options));
     window.show();
     const TLogStyle styles[] = {lsStatus, lsConnection, lsChat, lsTelegramBody, lsInvitation};
     Measure("main window AddLogLine",

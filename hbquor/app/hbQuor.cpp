@@ -1,5 +1,7 @@
-// Program entry: the main window, the about box and the event loop.
+// Program entry: the client core, the main window that shows it, the about
+// box and the event loop.
 #include "AppFiles.h"
+#include "ChatClient.h"
 #include "ShutdownSignals.h"
 #include "UnitQuorAbout.h"
 #include "UnitQuorMain.h"
@@ -17,9 +19,10 @@ int main(int argc, char *argv[]) {
     // Watched from the start, so a signal during start-up is not lost.
     ShutdownSignals shutdownSignals;
 
+    hbquor::client::ChatClient client;
     TFormQuorMainOptions options;
     options.Files = AppFiles::ForProgram(QCoreApplication::applicationFilePath());
-    TFormQuorMain FormQuorMain(std::move(options));
+    TFormQuorMain FormQuorMain(client, std::move(options));
     TFormQuorAbout FormQuorAbout(&FormQuorMain);
     FormQuorMain.SetAboutBox(&FormQuorAbout);
     // The desktop session is ending (or the terminal asks to stop): save as

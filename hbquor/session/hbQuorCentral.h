@@ -9,6 +9,7 @@
 #include "hbQuorApi.h"
 #include "hbQuorClb.h"
 #include "hbQuorEvent.h"
+#include "hbQuorObject.h"
 #include "hbQuorTime.h"
 #include "hbQuorUnit.h"
 
@@ -76,7 +77,7 @@ using TAccountRequestLostEvent = ThbQuorEvent<AccountRequestKind, const std::str
 // request must end so the user can try again.
 inline constexpr std::chrono::seconds kAccountAnswerTimeout{60};
 
-class ThbQuorCentral : public ThbQuorObject {
+class ThbQuorCentral : public ThbQuorObject, public ThbQuorCallbackReceiver {
 public:
     // Sessions in insertion order, keyed by the trimmed name given to
     // AddLogin. Lookups compare the session's Name, not the key.
@@ -89,6 +90,9 @@ public:
     ~ThbQuorCentral() override;
     ThbQuorCentral(const ThbQuorCentral &) = delete;
     ThbQuorCentral &operator=(const ThbQuorCentral &) = delete;
+
+    // The receiver of the library's callbacks is the session manager.
+    ThbQuorCallbackReceiver *CallbackReceiver() override { return this; }
 
     // quor_init with build 14; on success registers the callbacks with this
     // object. Returns the library's result unchanged.
@@ -241,7 +245,7 @@ public:
     // Ends every account request that has waited longer than
     // kAccountAnswerTimeout: its connection is dropped and it is reported
     // lost. PumpPending calls this after each round of library work.
-    void ExpireAccountRequests();
+    void ExpireAccountRequests() override;
     // The clock the answer time-out is measured with; tests step their own.
     using TClock = std::function<std::chrono::steady_clock::time_point()>;
     void SetClock(TClock clock) { FClock = std::move(clock); }
@@ -251,35 +255,39 @@ public:
                       int code, const std::string &errText);
 
     // ---- Callback handlers, one per library slot (called by hbQuorClb) ----
-    void HandleLogin(QUORHANDLE h, int result);
-    void HandleDisconnect(QUORHANDLE h);
-    void HandleText(QUORHANDLE h, const std::string &sender, const std::string &text);
-    void HandleIsOnline(QUORHANDLE h, const std::string &name, int status);
-    void HandleWelcome(QUORHANDLE h, const std::string &text);
-    void HandlePingReply(QUORHANDLE h, const std::string &sender, int seconds);
-    void HandleTextError(QUORHANDLE h, int code, const std::string &name);
-    void HandleChannelError(QUORHANDLE h, const std::string &channel, int code);
-    void HandleChannelJoin(QUORHANDLE h, const std::string &channel, const std::string &user);
-    void HandleChannelLeave(QUORHANDLE h, const std::string &channel, const std::string &user);
-    void HandleContactList(QUORHANDLE h, const std::string &name);
-    void HandleContactStatus(QUORHANDLE h, const std::string &name, int status);
+    void HandleLogin(QUORHANDLE h, int result) override;
+    void HandleDisconnect(QUORHANDLE h) override;
+    void HandleText(QUORHANDLE h, const std::string &sender, const std::string &text) override;
+    void HandleIsOnline(QUORHANDLE h, const std::string &name, int status) override;
+    void HandleWelcome(QUORHANDLE h, const std::string &text) override;
+    void HandlePingReply(QUORHANDLE h, const std::string &sender, int seconds) override;
+    void HandleTextError(QUORHANDLE h, int code, const std::string &name) override;
+    void HandleChannelError(QUORHANDLE h, const std::string &channel, int code) override;
+    void HandleChannelJoin(QUORHANDLE h, const std::string &channel,
+                           const std::string &user) override;
+    void HandleChannelLeave(QUORHANDLE h, const std::string &channel,
+                            const std::string &user) override;
+    void HandleContactList(QUORHANDLE h, const std::string &name) override;
+    void HandleContactStatus(QUORHANDLE h, const std::string &name, int status) override;
     void HandleChannelText(QUORHANDLE h, const std::string &sender, const std::string &channel,
-                           const std::string &text);
+                           const std::string &text) override;
     void HandleOfflineText(QUORHANDLE h, const std::string &sender, int sentTime,
-                           const std::string &text);
-    void HandleBroadcast(QUORHANDLE h, const std::string &sender, const std::string &text);
-    void HandleCreateUser(QUORHANDLE h, int result);
-    void HandleReqPassword(QUORHANDLE h, int result);
+                           const std::string &text) override;
+    void HandleBroadcast(QUORHANDLE h, const std::string &sender, const std::string &text) override;
+    void HandleCreateUser(QUORHANDLE h, int result) override;
+    void HandleReqPassword(QUORHANDLE h, int result) override;
     void HandleChannelInfo(QUORHANDLE h, const std::string &channel, std::uint8_t type,
-                           const std::string &info1, const std::string &info2);
-    void HandleInviteUser(QUORHANDLE h, const std::string &name, int result);
+                           const std::string &info1, const std::string &info2) override;
+    void HandleInviteUser(QUORHANDLE h, const std::string &name, int result) override;
     void HandleUserProfile(QUORHANDLE h, int result, const std::string &name,
                            const std::string &password, const std::string &email, int userType,
-                           int created, int lastLogin, int selfCreated, int disabled);
-    void HandleModifyUserProfile(QUORHANDLE h, int result, const std::string &name);
-    void HandleChangeEmail(QUORHANDLE h, int result);
-    void HandleChannelList(QUORHANDLE h, const std::string &channel, std::uint8_t type, int users);
-    void HandleInvitation(QUORHANDLE h, const std::string &inviter, const std::string &channel);
+                           int created, int lastLogin, int selfCreated, int disabled) override;
+    void HandleModifyUserProfile(QUORHANDLE h, int result, const std::string &name) override;
+    void HandleChangeEmail(QUORHANDLE h, int result) override;
+    void HandleChannelList(QUORHANDLE h, const std::string &channel, std::uint8_t type,
+                           int users) override;
+    void HandleInvitation(QUORHANDLE h, const std::string &inviter,
+                          const std::string &channel) override;
 
 private:
     // Disconnects a session and reports a failure as the manager's own.

@@ -1,7 +1,5 @@
 #include "hbQuorClb.h"
 
-#include "hbQuorCentral.h"
-
 #include <array>
 #include <cstdint>
 #include <exception>
@@ -11,7 +9,7 @@ namespace hbquor {
 
 namespace {
 
-ThbQuorCentral *gRegisteredCentral = nullptr;
+ThbQuorCallbackReceiver *gRegisteredCentral = nullptr;
 // First fault raised by an event handler during a callback, waiting to be
 // rethrown outside the library.
 std::exception_ptr gCallbackFault;
@@ -79,12 +77,12 @@ const std::array<QUORCALLBACK, QUOR_CB_COUNT> &EntryPoints() {
 
 } // namespace
 
-ThbQuorCentral *RegisteredCentral() {
+ThbQuorCallbackReceiver *RegisteredCentral() {
     return gRegisteredCentral;
 }
 
 void RegisterCallbacks(ThbQuorObject *object) {
-    gRegisteredCentral = dynamic_cast<ThbQuorCentral *>(object);
+    gRegisteredCentral = object ? object->CallbackReceiver() : nullptr;
     for (int slot = 0; slot < QUOR_CB_COUNT; ++slot)
         quor_setcallback(slot, gRegisteredCentral ? EntryPoints()[slot] : nullptr);
 }
@@ -98,111 +96,116 @@ void RethrowCallbackFault() {
 }
 
 void ClbLogin(QUORHANDLE h, int result) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleLogin(h, result); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleLogin(h, result); });
 }
 
 void ClbDisconnect(QUORHANDLE h) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleDisconnect(h); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleDisconnect(h); });
 }
 
 void ClbText(QUORHANDLE h, const char *sender, const char *text) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleText(h, Owned(sender), Owned(text)); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleText(h, Owned(sender), Owned(text)); });
 }
 
 void ClbIsOnline(QUORHANDLE h, const char *name, int status) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleIsOnline(h, Owned(name), status); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleIsOnline(h, Owned(name), status); });
 }
 
 void ClbWelcome(QUORHANDLE h, const char *text) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleWelcome(h, Owned(text)); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleWelcome(h, Owned(text)); });
 }
 
 void ClbPingReply(QUORHANDLE h, const char *sender, int seconds) {
-    Deliver([&](ThbQuorCentral &c) { c.HandlePingReply(h, Owned(sender), seconds); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandlePingReply(h, Owned(sender), seconds); });
 }
 
 void ClbTextError(QUORHANDLE h, int code, const char *name) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleTextError(h, code, Owned(name)); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleTextError(h, code, Owned(name)); });
 }
 
 void ClbChannelError(QUORHANDLE h, const char *channel, int code) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleChannelError(h, Owned(channel), code); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleChannelError(h, Owned(channel), code); });
 }
 
 void ClbChannelJoin(QUORHANDLE h, const char *channel, const char *user) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleChannelJoin(h, Owned(channel), Owned(user)); });
+    Deliver(
+        [&](ThbQuorCallbackReceiver &c) { c.HandleChannelJoin(h, Owned(channel), Owned(user)); });
 }
 
 void ClbChannelLeave(QUORHANDLE h, const char *channel, const char *user) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleChannelLeave(h, Owned(channel), Owned(user)); });
+    Deliver(
+        [&](ThbQuorCallbackReceiver &c) { c.HandleChannelLeave(h, Owned(channel), Owned(user)); });
 }
 
 void ClbContactList(QUORHANDLE h, const char *name) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleContactList(h, Owned(name)); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleContactList(h, Owned(name)); });
 }
 
 void ClbContactStatus(QUORHANDLE h, const char *name, int status) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleContactStatus(h, Owned(name), status); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleContactStatus(h, Owned(name), status); });
 }
 
 void ClbChannelText(QUORHANDLE h, const char *sender, const char *channel, const char *text) {
-    Deliver([&](ThbQuorCentral &c) {
+    Deliver([&](ThbQuorCallbackReceiver &c) {
         c.HandleChannelText(h, Owned(sender), Owned(channel), Owned(text));
     });
 }
 
 void ClbOfflineText(QUORHANDLE h, const char *sender, int sentTime, const char *text) {
-    Deliver(
-        [&](ThbQuorCentral &c) { c.HandleOfflineText(h, Owned(sender), sentTime, Owned(text)); });
+    Deliver([&](ThbQuorCallbackReceiver &c) {
+        c.HandleOfflineText(h, Owned(sender), sentTime, Owned(text));
+    });
 }
 
 void ClbBroadcast(QUORHANDLE h, const char *sender, const char *text) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleBroadcast(h, Owned(sender), Owned(text)); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleBroadcast(h, Owned(sender), Owned(text)); });
 }
 
 void ClbCreateUser(QUORHANDLE h, int result) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleCreateUser(h, result); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleCreateUser(h, result); });
 }
 
 void ClbReqPassword(QUORHANDLE h, int result) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleReqPassword(h, result); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleReqPassword(h, result); });
 }
 
 void ClbChannelInfo(QUORHANDLE h, const char *channel, int type, const char *info1,
                     const char *info2) {
-    Deliver([&](ThbQuorCentral &c) {
+    Deliver([&](ThbQuorCallbackReceiver &c) {
         c.HandleChannelInfo(h, Owned(channel), LowByte(type), Owned(info1), Owned(info2));
     });
 }
 
 void ClbInviteUser(QUORHANDLE h, const char *name, int result) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleInviteUser(h, Owned(name), result); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleInviteUser(h, Owned(name), result); });
 }
 
 void ClbUserProfile(QUORHANDLE h, int result, const char *name, const char *password,
                     const char *email, int userType, int created, int lastLogin, int selfCreated,
                     int disabled) {
-    Deliver([&](ThbQuorCentral &c) {
+    Deliver([&](ThbQuorCallbackReceiver &c) {
         c.HandleUserProfile(h, result, Owned(name), Owned(password), Owned(email), userType,
                             created, lastLogin, selfCreated, disabled);
     });
 }
 
 void ClbModifyUserProfile(QUORHANDLE h, int result, const char *name) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleModifyUserProfile(h, result, Owned(name)); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleModifyUserProfile(h, result, Owned(name)); });
 }
 
 void ClbChangeEmail(QUORHANDLE h, int result) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleChangeEmail(h, result); });
+    Deliver([&](ThbQuorCallbackReceiver &c) { c.HandleChangeEmail(h, result); });
 }
 
 void ClbChannelList(QUORHANDLE h, const char *channel, int type, int users) {
-    Deliver(
-        [&](ThbQuorCentral &c) { c.HandleChannelList(h, Owned(channel), LowByte(type), users); });
+    Deliver([&](ThbQuorCallbackReceiver &c) {
+        c.HandleChannelList(h, Owned(channel), LowByte(type), users);
+    });
 }
 
 void ClbInvitation(QUORHANDLE h, const char *inviter, const char *channel) {
-    Deliver([&](ThbQuorCentral &c) { c.HandleInvitation(h, Owned(inviter), Owned(channel)); });
+    Deliver(
+        [&](ThbQuorCallbackReceiver &c) { c.HandleInvitation(h, Owned(inviter), Owned(channel)); });
 }
 
 } // namespace hbquor

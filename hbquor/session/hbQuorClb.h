@@ -6,24 +6,68 @@
 #pragma once
 
 #include "hbQuorApi.h"
+#include "hbQuorObject.h"
+
+#include <cstdint>
+#include <string>
 
 namespace hbquor {
 
-class ThbQuorCentral;
-
-// Root of the session layer's classes, so RegisterCallbacks can test the
-// kind of the object it is given.
-class ThbQuorObject {
+// What the entry points hand the library's callbacks to: the session
+// manager's handler for each slot, with the texts copied, and the end of a
+// round of library work. The session manager is the one implementation;
+// the entry points know only this interface.
+class ThbQuorCallbackReceiver {
 public:
-    virtual ~ThbQuorObject() = default;
+    virtual void HandleLogin(QUORHANDLE h, int result) = 0;
+    virtual void HandleDisconnect(QUORHANDLE h) = 0;
+    virtual void HandleText(QUORHANDLE h, const std::string &sender, const std::string &text) = 0;
+    virtual void HandleIsOnline(QUORHANDLE h, const std::string &name, int status) = 0;
+    virtual void HandleWelcome(QUORHANDLE h, const std::string &text) = 0;
+    virtual void HandlePingReply(QUORHANDLE h, const std::string &sender, int seconds) = 0;
+    virtual void HandleTextError(QUORHANDLE h, int code, const std::string &name) = 0;
+    virtual void HandleChannelError(QUORHANDLE h, const std::string &channel, int code) = 0;
+    virtual void HandleChannelJoin(QUORHANDLE h, const std::string &channel,
+                                   const std::string &user) = 0;
+    virtual void HandleChannelLeave(QUORHANDLE h, const std::string &channel,
+                                    const std::string &user) = 0;
+    virtual void HandleContactList(QUORHANDLE h, const std::string &name) = 0;
+    virtual void HandleContactStatus(QUORHANDLE h, const std::string &name, int status) = 0;
+    virtual void HandleChannelText(QUORHANDLE h, const std::string &sender,
+                                   const std::string &channel, const std::string &text) = 0;
+    virtual void HandleOfflineText(QUORHANDLE h, const std::string &sender, int sentTime,
+                                   const std::string &text) = 0;
+    virtual void HandleBroadcast(QUORHANDLE h, const std::string &sender,
+                                 const std::string &text) = 0;
+    virtual void HandleCreateUser(QUORHANDLE h, int result) = 0;
+    virtual void HandleReqPassword(QUORHANDLE h, int result) = 0;
+    virtual void HandleChannelInfo(QUORHANDLE h, const std::string &channel, std::uint8_t type,
+                                   const std::string &info1, const std::string &info2) = 0;
+    virtual void HandleInviteUser(QUORHANDLE h, const std::string &name, int result) = 0;
+    virtual void HandleUserProfile(QUORHANDLE h, int result, const std::string &name,
+                                   const std::string &password, const std::string &email,
+                                   int userType, int created, int lastLogin, int selfCreated,
+                                   int disabled) = 0;
+    virtual void HandleModifyUserProfile(QUORHANDLE h, int result, const std::string &name) = 0;
+    virtual void HandleChangeEmail(QUORHANDLE h, int result) = 0;
+    virtual void HandleChannelList(QUORHANDLE h, const std::string &channel, std::uint8_t type,
+                                   int users) = 0;
+    virtual void HandleInvitation(QUORHANDLE h, const std::string &inviter,
+                                  const std::string &channel) = 0;
+    // A round of library work has been delivered (PumpPending).
+    virtual void ExpireAccountRequests() = 0;
+
+protected:
+    ~ThbQuorCallbackReceiver() = default;
 };
 
 // The one session manager that receives callbacks, or null. Not owned.
-ThbQuorCentral *RegisteredCentral();
+ThbQuorCallbackReceiver *RegisteredCentral();
 
-// When object is a ThbQuorCentral, makes it the receiver and registers all
-// 24 entry points (slot 0 first). Any other object, or null, clears the
-// receiver and sets every slot to null. Library results are ignored.
+// When object is the session manager (its CallbackReceiver), makes it the
+// receiver and registers all 24 entry points (slot 0 first). Any other
+// object, or null, clears the receiver and sets every slot to null.
+// Library results are ignored.
 void RegisterCallbacks(ThbQuorObject *object);
 
 // The entry points, in slot order. Type bytes (slots 17 and 22) keep only

@@ -1,7 +1,6 @@
 #include "hbQuorPump.h"
 
 #include "hbQuorApi.h"
-#include "hbQuorCentral.h"
 #include "hbQuorClb.h"
 
 namespace hbquor {
@@ -18,7 +17,7 @@ void PumpPending(int timeoutMs) {
     quor_pump(timeoutMs);
     // The library's one-second timer wakes the pump, so overdue account
     // requests end within a second of their time-out.
-    if (ThbQuorCentral *central = RegisteredCentral())
+    if (ThbQuorCallbackReceiver *central = RegisteredCentral())
         central->ExpireAccountRequests();
     RethrowCallbackFault();
 }

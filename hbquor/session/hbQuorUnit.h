@@ -8,8 +8,8 @@
 #pragma once
 
 #include "hbQuorApi.h"
-#include "hbQuorClb.h"
 #include "hbQuorEvent.h"
+#include "hbQuorObject.h"
 #include "hbQuorOwnedList.h"
 
 #include <chrono>

@@ -1,10 +1,9 @@
 // The main window's two account commands that need no logged-on session,
 // "Create a Quor account ..." and "Forgot Password ...": the account
 // request window, the request and its immediate refusal. The server's
-// later answer arrives as the session manager's OnCreateUserResult or
-// OnPasswordRequestResult event, which the main window shows. The main
-// window's handlers mnuCreateaQuoraccountClick and mnuReqPasswordClick
-// call these with itself as the parent.
+// later answer reaches the account event router. The main window's
+// handlers mnuCreateaQuoraccountClick and mnuReqPasswordClick call these
+// with itself as the parent.
 #pragma once
 
 #include "AccountSessions.h"

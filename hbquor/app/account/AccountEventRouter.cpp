@@ -1,65 +1,65 @@
 #include "AccountEventRouter.h"
 
 #include "AccountCommands.h"
+#include "ChatClient.h"
 #include "FillFields.h"
 #include "UnitUserProfile.h"
-#include "WireText.h"
-
-#include "hbQuorCentral.h"
 
 namespace hbquor::account {
 
-TAccountEventRouter::TAccountEventRouter(ThbQuorCentral &central, ShowMessageFunction showMessage)
-    : FShowMessage(std::move(showMessage)) {
-    central.SetOnUserProfile([this](ThbQuorUnit *, const std::string &errText, int code,
-                                    const std::string &name, const std::string &password,
-                                    const std::string &email, int userType, double created,
-                                    double lastLogin, int selfCreated, int disabled) {
-        if (code == 0 && FOnProfileLoaded)
-            FOnProfileLoaded(WireText(name));
-        if (FProfileWindow)
-            FProfileWindow->ShowProfileResult(errText, code, name, password, email, userType,
-                                              created, lastLogin, selfCreated, disabled);
-    });
-    central.SetOnProfileChanged(
-        [this](ThbQuorUnit *, const std::string &errText, int code, const std::string &name) {
-            if (FProfileWindow)
-                FProfileWindow->ShowModifyResult(errText, code, name);
-        });
-    central.SetOnEmailChanged([this](ThbQuorUnit *, const std::string &errText, int code) {
-        if (FProfileWindow)
-            FProfileWindow->ShowEmailChangeResult(errText, code);
-    });
-    central.SetOnCreateUserResult([this](const std::string &errText, int code,
-                                         const std::string &name, const std::string &email) {
-        const QString number = QString::number(code);
-        FShowMessage(
-            code == 0 ? FillFields("New Quor account created for: %s\rPassword will be "
-                                   "emailed to: %s",
-                                   {WireText(name), WireText(email)})
-                      : FillFields("New Quor account FAILED for: %s\rEmail: %s\rReason %d: %s",
-                                   {WireText(name), WireText(email), number, WireText(errText)}));
-    });
-    central.SetOnPasswordRequestResult([this](const std::string &errText, int code,
-                                              const std::string &name, const std::string &email) {
-        const QString number = QString::number(code);
-        FShowMessage(
-            code == 0
-                ? FillFields("Password request of %s accepted\rPassword will be emailed to: %s",
-                             {WireText(name), WireText(email)})
-                : FillFields("Password request of %s FAILED\rEmail: %s\rReason %d: %s",
-                             {WireText(name), WireText(email), number, WireText(errText)}));
-    });
-    central.SetOnAccountRequestLost(
-        [this](AccountRequestKind kind, const std::string &errText, int, const std::string &,
-               const std::string &) { FShowMessage(LostRequestText(kind, WireText(errText))); });
+using client::AccountAnswer;
+using client::ChatClient;
+
+namespace {
+
+/// The message for the server's answer to an account request: accepted
+/// names the user and the e-mail address, failed adds the reason.
+QString AnswerText(const AccountAnswer &answer, const char *accepted, const char *failed) {
+    return answer.Code == 0 ? FillFields(accepted, {answer.Name, answer.Email})
+                            : FillFields(failed, {answer.Name, answer.Email,
+                                                  QString::number(answer.Code), answer.ErrText});
 }
 
-void TAccountEventRouter::SetProfileWindow(TFormUserProfile *window) {
+} // namespace
+
+AccountEventRouter::AccountEventRouter(ChatClient &client, ShowMessageFunction showMessage)
+    : FShowMessage(std::move(showMessage)) {
+    connect(&client, &ChatClient::UserProfileReceived, this,
+            [this](const client::UserProfile &profile) {
+                if (FProfileWindow)
+                    FProfileWindow->ShowProfileResult(profile);
+            });
+    connect(&client, &ChatClient::ProfileChanged, this,
+            [this](const client::ProfileChange &change) {
+                if (FProfileWindow)
+                    FProfileWindow->ShowModifyResult(change);
+            });
+    connect(&client, &ChatClient::EmailChanged, this, [this](const client::RequestResult &result) {
+        if (FProfileWindow)
+            FProfileWindow->ShowEmailChangeResult(result);
+    });
+    connect(&client, &ChatClient::CreateUserAnswered, this, [this](const AccountAnswer &answer) {
+        FShowMessage(AnswerText(answer,
+                                "New Quor account created for: %s\rPassword will be emailed to: %s",
+                                "New Quor account FAILED for: %s\rEmail: %s\rReason %d: %s"));
+    });
+    connect(&client, &ChatClient::PasswordRequestAnswered, this,
+            [this](const AccountAnswer &answer) {
+                FShowMessage(AnswerText(
+                    answer, "Password request of %s accepted\rPassword will be emailed to: %s",
+                    "Password request of %s FAILED\rEmail: %s\rReason %d: %s"));
+            });
+    connect(&client, &ChatClient::AccountRequestLost, this,
+            [this](const client::LostAccountRequest &lost) {
+                FShowMessage(LostRequestText(lost.Kind, lost.ErrText));
+            });
+}
+
+void AccountEventRouter::SetProfileWindow(TFormUserProfile *window) {
     FProfileWindow = window;
 }
 
-TFormUserProfile *TAccountEventRouter::ProfileWindow() const {
+TFormUserProfile *AccountEventRouter::ProfileWindow() const {
     return FProfileWindow;
 }
 

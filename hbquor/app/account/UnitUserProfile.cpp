@@ -6,7 +6,6 @@
 #include "NameText.h"
 #include "PasswordMask.h"
 #include "UnitCreateUser.h"
-#include "WireText.h"
 
 #include "hbQuorTime.h"
 
@@ -202,51 +201,46 @@ void TFormUserProfile::btRequestProfileClick() {
                                   FSessions->ErrorText(result)));
 }
 
-void TFormUserProfile::ShowProfileResult(const std::string &errText, int code,
-                                         const std::string &name, const std::string &password,
-                                         const std::string &email, int userType, double created,
-                                         double lastLogin, int selfCreated, int disabled) {
-    if (code != 0) {
-        PostMessage(
-            this, FShowMessage,
-            Reason(QStringLiteral("Failed to request this profile:\r"), code, WireText(errText)));
+void TFormUserProfile::ShowProfileResult(const client::UserProfile &profile) {
+    if (profile.Code != 0) {
+        PostMessage(this, FShowMessage,
+                    Reason(QStringLiteral("Failed to request this profile:\r"), profile.Code,
+                           profile.ErrText));
         return;
     }
-    const QString userName = WireText(name);
-    if (SameNameIgnoringCase(userName, SessionUserName))
-        SetAdministrator(userType == AdministratorType);
-    inpUserName->setText(userName);
+    if (SameNameIgnoringCase(profile.Name, SessionUserName))
+        SetAdministrator(profile.UserType == AdministratorType);
+    inpUserName->setText(profile.Name);
     btRequestProfile->hide();
-    ShowPassword(WireText(password));
-    ShowEmail(WireText(email), false);
-    ShowUserType(userType);
-    inpCreated->setText(FTimes.DateAndTime(created));
-    inpLastLogin->setText(FTimes.DateAndTime(lastLogin));
-    inpSelfCreated->setText(QString::number(selfCreated));
-    cbDisabled->setChecked(disabled != 0);
+    ShowPassword(profile.Password);
+    ShowEmail(profile.Email, false);
+    ShowUserType(profile.UserType);
+    inpCreated->setText(FTimes.DateAndTime(profile.Created));
+    inpLastLogin->setText(FTimes.DateAndTime(profile.LastLogin));
+    inpSelfCreated->setText(QString::number(profile.SelfCreated));
+    cbDisabled->setChecked(profile.Disabled != 0);
     SetProfileLoaded(true);
 }
 
-void TFormUserProfile::ShowModifyResult(const std::string &errText, int code,
-                                        const std::string &name) {
-    if (code != 0) {
-        PostMessage(
-            this, FShowMessage,
-            Reason(QStringLiteral("Failed to modify this profile:\r"), code, WireText(errText)));
+void TFormUserProfile::ShowModifyResult(const client::ProfileChange &change) {
+    if (change.Code != 0) {
+        PostMessage(this, FShowMessage,
+                    Reason(QStringLiteral("Failed to modify this profile:\r"), change.Code,
+                           change.ErrText));
         inpPassword->setText(OldPassword);
         return;
     }
     // What the field shows is now the server's password.
     OldPassword = TrimBlanks(inpPassword->text());
     PostMessage(this, FShowMessage,
-                FillFields("Profile of %s successfully modified!", {WireText(name)}));
+                FillFields("Profile of %s successfully modified!", {change.Name}));
 }
 
-void TFormUserProfile::ShowEmailChangeResult(const std::string &errText, int code) {
-    if (code != 0) {
+void TFormUserProfile::ShowEmailChangeResult(const client::RequestResult &result) {
+    if (result.Code != 0) {
         PostMessage(this, FShowMessage,
-                    Reason(QStringLiteral("Failed to change email to %1\r").arg(NewEmail), code,
-                           WireText(errText)));
+                    Reason(QStringLiteral("Failed to change email to %1\r").arg(NewEmail),
+                           result.Code, result.ErrText));
         ShowEmail(OldEmail, FOldEmailUnknown);
         return;
     }

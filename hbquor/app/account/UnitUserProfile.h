@@ -6,14 +6,15 @@
 // fields and send them with Change Profile.
 //
 // The main window creates it for one modal showing: OpenForSession, exec,
-// destroy. While it exists, the main window hands it the session manager's
-// OnUserProfile, OnProfileChanged and OnEmailChanged events through
-// ShowProfileResult, ShowModifyResult and ShowEmailChangeResult, with the
-// events' arguments after the sender, unchanged. Those may be called
-// inside a library callback: their message boxes are shown afterwards.
+// destroy. While it exists, the account event router hands it the client
+// core's profile, profile change and e-mail change events through
+// ShowProfileResult, ShowModifyResult and ShowEmailChangeResult. Those may
+// be called inside a library callback: their message boxes are shown
+// afterwards.
 #pragma once
 
 #include "AccountSessions.h"
+#include "ClientEvents.h"
 #include "MessageHook.h"
 #include "TimeText.h"
 
@@ -22,7 +23,6 @@
 
 #include <functional>
 #include <memory>
-#include <string>
 
 class QAction;
 class QCheckBox;
@@ -64,15 +64,13 @@ public:
     void FormShow();
 
     // Outcome of a profile request; the times are date-time values in VRT
-    // (the main window keeps the session manager in VRT), shown in the
+    // (the client core keeps the session manager in VRT), shown in the
     // window's time base.
-    void ShowProfileResult(const std::string &errText, int code, const std::string &name,
-                           const std::string &password, const std::string &email, int userType,
-                           double created, double lastLogin, int selfCreated, int disabled);
+    void ShowProfileResult(const client::UserProfile &profile);
     // Outcome of a profile change.
-    void ShowModifyResult(const std::string &errText, int code, const std::string &name);
+    void ShowModifyResult(const client::ProfileChange &change);
     // Outcome of an own e-mail change; on success the window closes.
-    void ShowEmailChangeResult(const std::string &errText, int code);
+    void ShowEmailChangeResult(const client::RequestResult &result);
 
     QString SessionUserName;
     bool IsAdministrator = false;

@@ -88,7 +88,9 @@ public:
     /// also returns to its normal size.
     void ShowInFront(bool restoreIfMinimised);
 
-    /// The shared controls; the window owns them.
+    /// The shared controls; the window owns them. They keep the designer's
+    /// numbered names. Legend: Edit1 the input line, Memo1 the text pane,
+    /// SpeedButton1 the "scrolling"/"frozen" toggle bar.
     QLineEdit *const Edit1;
     QPlainTextEdit *const Memo1;
     QToolButton *const SpeedButton1;

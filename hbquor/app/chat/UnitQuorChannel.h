@@ -71,7 +71,9 @@ public:
     void SetChatWindowHooks(ChatWindowLookup findChatWindow, ChatWindowLookup createChatWindow);
     void SetInviteDialogTarget(QObject *target) { FInviteDialogTarget = target; }
 
-    /// The member list and its pop-up menu; the window owns them.
+    /// The member list and its pop-up menu; the window owns them. Legend of
+    /// the designer's numbered names: ListView1 the member list, PopupMenu1
+    /// its pop-up menu, InviteUsertoChannel1 the menu's invite item.
     QTreeWidget *const ListView1;
     QMenu *const PopupMenu1;
     QAction *const mnuOpenChat;

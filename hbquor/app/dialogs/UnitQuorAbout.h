@@ -18,6 +18,7 @@ public:
     /// Sets the label's text ("\r" separates lines).
     void SetText(const QString &text);
 
+    /// The about text (the designer's numbered name).
     QLabel *Label1;
 
 public slots:

@@ -22,6 +22,13 @@ class QWidget;
 
 /// The controls and menu items of the main window; the window owns them
 /// (they are its Qt children).
+///
+/// The controls keep the designer's numbered names. Legend: Label1 "Talk /
+/// telegram to", Label2 "user name", Label3 "password", Label4 "say";
+/// PageControl1 the two tabs, TabSheet1 the "Contacts" tab (its list
+/// ListView1, the contacts pane) and Channels the "Channels" tab (ListView2,
+/// the channels pane); RichEdit1 the log pane; Timer1 the clock's tick;
+/// PopupMenu1 and PopupMenu2 the context menus of the two panes.
 struct TFormQuorMainControls {
     // ---- Controls ----
     QToolButton *spbLogon = nullptr;

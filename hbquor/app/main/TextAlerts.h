@@ -37,7 +37,6 @@ public:
 
     /// The setting Notify; on unless switched off.
     void SetEnabled(bool enabled) { FEnabled = enabled; }
-    bool IsEnabled() const { return FEnabled; }
 
     /// Something arrived for account; shownIn is the window that shows it.
     void PrivateText(const QString &account, const QString &from, const QString &text,

@@ -1,20 +1,26 @@
-// The main window's start-up, composition, looks and closing.
+// The main window: its composition, start-up, looks, handlers and closing.
 #include "UnitQuorMain.h"
 
+#include "AccountCommands.h"
 #include "AccountEventRouter.h"
+#include "AlertListener.h"
+#include "ChatClient.h"
+#include "ContactStateListener.h"
+#include "EventLogListener.h"
 #include "FreedesktopNotifier.h"
-#include "LibraryDriver.h"
+#include "InviteDialogEvent.h"
+#include "MainCommands.h"
+#include "MessageListener.h"
 #include "NameText.h"
 #include "NormalFrame.h"
-#include "TlsSetup.h"
-#include "UnitQuorMainCommands.h"
-#include "UnitQuorMainEvents.h"
+#include "ProfileCommand.h"
+#include "TalkWindowListener.h"
+#include "TextSender.h"
+#include "UnitQuorAbout.h"
+#include "UnitQuorChat.h"
 #include "WindowPlacement.h"
 
-#include "InviteDialogEvent.h"
-
-#include "hbQuorClasses.h"
-#include "hbQuorPump.h"
+#include "hbQuorApi.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -27,6 +33,9 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
+
+using hbquor::client::ChatClient;
 
 namespace {
 
@@ -48,10 +57,44 @@ TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window)
         options.AskYesNo = [window](const QString &text) { return AskYesNoBox(window, text); };
     if (!options.OpenUrl)
         options.OpenUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    if (!options.ExecDialog)
+        options.ExecDialog = [](QDialog &dialog) { return dialog.exec(); };
     if (!options.Notifier)
         options.Notifier = std::make_shared<FreedesktopNotifier>(QStringLiteral("HB Quor"),
                                                                  QStringLiteral("hbquor"));
     return options;
+}
+
+/// The areas of the screens windows may use, the primary screen first.
+QList<QRect> Screens(const TFormQuorMainOptions &options) {
+    return options.ScreenSize ? QList<QRect>{QRect(QPoint(0, 0), *options.ScreenSize)}
+                              : ScreenAreas();
+}
+
+/// What the client core takes of the settings.
+hbquor::client::ConnectionSettings ConnectionOf(const MainSettings &settings) {
+    return {{settings.QuorHost, settings.QuorPort},
+            settings.Connection.Tls,
+            settings.Connection.CaFile,
+            settings.Connection.AutoReconnect};
+}
+
+/// The general message box as the account windows take it.
+hbquor::account::MessageHook AccountMessages(const ShowMessageFunction &showMessage) {
+    return [showMessage](QWidget *, const QString &text) { showMessage(text); };
+}
+
+/// Shows the message when the client's library is not initialised;
+/// returns whether it is.
+bool CheckInitialised(const ChatClient &client, const ShowMessageFunction &showMessage) {
+    if (client.Initialised())
+        return true;
+    showMessage(QStringLiteral("QuorCentral has not been initialised"));
+    return false;
+}
+
+bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 bool IsKey(const QEvent *event) {
@@ -62,17 +105,32 @@ bool IsDrag(const QEvent *event) {
     return event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove;
 }
 
+/// Enter in one of the login inputs: logs on when both are filled,
+/// otherwise moves to the other input when this one is filled.
+void LoginInputEnter(TFormQuorMain &window, QLineEdit *input, QLineEdit *other) {
+    if (!window.GetLoginName().isEmpty() && !window.GetPassword().isEmpty())
+        window.spbLogonClick();
+    else if (!input->text().trimmed().isEmpty())
+        other->setFocus();
+}
+
 } // namespace
 
-TFormQuorMain::TFormQuorMain(TFormQuorMainOptions options, QWidget *parent)
-    : QMainWindow(parent), ui(BuildMainWindowControls(*this)),
+TFormQuorMain::TFormQuorMain(ChatClient &client, TFormQuorMainOptions options, QWidget *parent)
+    : QMainWindow(parent), ui(BuildMainWindowControls(*this)), FClient(client),
       FOptions(WithDefaults(std::move(options), this)), FContactsView(ui.ListView1, FContacts),
-      FClock(ui.pnVRT, FOptions.VrtClock),
+      FClock(ui.pnVRT, [&client] { return client.Now(); }),
       FLog({ui.RichEdit1, ui.spbScrolling, ui.mnuLogChat}, FOptions.Files.ChatLogFile,
            FClock.Source(), FOptions.ShowMessage),
       FLines(FLog), FTalkWindows(ui.ListView2, TalkWindowHooks()),
       FAlerts(std::make_unique<TextAlerts>(*FOptions.Notifier, this, FOptions.AlertHooks)),
-      FCommands(std::make_unique<TQuorMainCommands>(*this, FLines)) {
+      FSender(std::make_unique<hbquor::main::TextSender>(client, FTalkWindows, FLines)),
+      FCommands(std::make_unique<hbquor::main::MainCommands>(
+          client, ui, FTalkWindows, FContacts, FLines,
+          hbquor::main::DialogHost{this, [this](QWidget *window) { CenterOnMainWindow(window); },
+                                   FOptions.ExecDialog, FOptions.ShowMessage})),
+      FAccountEvents(std::make_unique<hbquor::account::AccountEventRouter>(
+          client, hbquor::main::QueuedMessages(FOptions.ShowMessage, this))) {
     ConnectCommands();
     FormCreate();
 }
@@ -87,37 +145,29 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
         FTalkSizes->Apply(window);
         CenterOnMainWindow(window);
     };
-    hooks.OwnName = [this] { return LoginSessionConnected() ? GetLoginName() : QString(); };
+    hooks.OwnName = [this] { return FClient.IsLoggedOn() ? FClient.Account() : QString(); };
     hooks.SendToUser = [this](QString &own, QString &peer, const QString &text) {
-        return FCommands->ChatWindowSend(own, peer, text);
+        return FSender->ChatWindowSend(own, peer, text);
     };
     hooks.SendToChannel = [this](QString &own, QString &channel, const QString &text) {
-        return FCommands->ChannelWindowSend(own, channel, text);
+        return FSender->ChannelWindowSend(own, channel, text);
     };
     hooks.ChannelOpened = [this](const QString &own, const QString &channel) {
         FLines.ChannelOpened(own, channel);
     };
     hooks.ChannelClosed = [this](const QString &channel) {
-        // Leaving is asked for connected or not; the lines only while
-        // connected. Windows closed by a lost connection stay among the
-        // channels to rejoin.
-        const QString login = GetLoginName();
-        if (LoginSessionConnected()) {
-            FLines.ChannelClosed(login, channel);
-            FReconnect->Channels().Forget(channel);
-        }
-        if (FCentral)
-            FCentral->LeaveChannel(login.toStdString(), channel.toStdString());
+        FCommands->ChannelWindowClosed(channel);
     };
     hooks.SaidLineForm = [this](const QString &line) { return FLines.PaneLine(line); };
     hooks.ChatOpened = [this](TFormQuorChat &window, const QString &peer) {
-        ReplayConversation(window, peer);
+        for (const auto &line : FClient.ConversationWith(peer))
+            window.AddLine(FLines.PaneLine(line.Text, line.At));
     };
     hooks.CannotSendToChannel = [this](const QString &channel) {
-        LogNotSent(SendRefusal::AloneInChannel, channel);
+        FClient.ReportNotSent(channel, hbquor::client::SendRefusal::AloneInChannel);
     };
     hooks.InviteDialogTarget = this;
-    hooks.ShowMessage = [this](const QString &text) { ShowMessage(text); };
+    hooks.ShowMessage = [this](const QString &text) { FOptions.ShowMessage(text); };
     return hooks;
 }
 
@@ -142,13 +192,35 @@ void TFormQuorMain::ConnectCommands() {
     for (QLineEdit *input : {ui.inpUserName, ui.inpPassword, ui.inpSayThis, ui.inpTarget})
         input->installEventFilter(this);
     ui.inpTarget->setAcceptDrops(true);
+
+    // The looks first: a lost connection closes the channel windows (and
+    // reports what leaving them does) before the log says it was lost.
+    connect(&FClient, &ChatClient::Connecting, this, &TFormQuorMain::ShowConnecting);
+    connect(&FClient, &ChatClient::Retrying, this, &TFormQuorMain::ShowConnecting);
+    connect(&FClient, &ChatClient::Connected, this, &TFormQuorMain::ShowConnected);
+    connect(&FClient, &ChatClient::Disconnected, this, &TFormQuorMain::ShowDisconnected);
+    connect(&FClient, &ChatClient::LoginFailed, this, &TFormQuorMain::ShowDisconnected);
+    connect(&FClient, &ChatClient::UserProfileReceived, this,
+            [this](const hbquor::client::UserProfile &profile) {
+                if (profile.Code == 0 && hbquor::SameNameIgnoringCase(profile.Name, GetLoginName()))
+                    ui.mnuUserProfile->setEnabled(true);
+            });
+    hbquor::main::ShowInEventLog(FClient, FLines, FLog, this);
+    hbquor::main::ShowInTalkWindows(FClient, FTalkWindows, FLines, this);
+    hbquor::main::ShowInAlerts(FClient, *FAlerts, FTalkWindows, this);
+    hbquor::main::ShowInContactList(FClient, FContacts, this);
+    hbquor::main::ShowInMessageBoxes(FClient, FTalkWindows, FOptions.ShowMessage, this);
 }
 
 void TFormQuorMain::FormCreate() {
     // Number texts always use "." whatever the user's locale says.
     QLocale::setDefault(QLocale::c());
     ReadSettings();
-    ApplyAttentionSettings();
+    const TimeText times(FSettings.TimeMode);
+    FClock.SetTimeText(times);
+    FLog.SetTimeText(times);
+    FLines.SetChatTimes(FSettings.ChatTimes);
+    FAlerts->SetEnabled(FSettings.Notify);
     FTitle = QStringLiteral("  HB Quor Client ");
 
     ui.PageControl1->setCurrentWidget(ui.TabSheet1);
@@ -160,29 +232,12 @@ void TFormQuorMain::FormCreate() {
 
     ShowDisconnected();
 
-    // The library takes its TLS settings before it starts.
-    FTls = std::make_unique<TlsSetup>(FSettings.Connection, Server());
-    if (!FTls->Problem().isEmpty())
-        FLog.AddLine(lsError, FTls->Problem());
-    FReconnect = std::make_unique<Reconnector>(ReconnectHooks(), Server().Text(),
-                                               ReconnectBackoff(FOptions.ReconnectRandom),
-                                               FOptions.ReconnectClock);
-    FReconnect->SetEnabled(FSettings.Connection.AutoReconnect);
-
-    FCentral = std::make_unique<hbquor::ThbQuorCentral>();
-    hbquor::SetServer(FSettings.QuorHost.toStdString(), FSettings.QuorPort);
-    if (FCentral->Init() != 0)
-        ShowMessage(QStringLiteral("could not initialise QuorApi"));
-    else
-        FLibraryDriver = std::make_unique<LibraryDriver>();
-    FEvents = std::make_unique<TQuorMainEvents>(*this, *FCentral, FLines);
-    FAccountEvents = std::make_unique<hbquor::account::TAccountEventRouter>(
-        *FCentral, [this](const QString &text) { QueueMessage(text); });
-    FAccountEvents->SetOnProfileLoaded([this](const QString &name) {
-        if (hbquor::SameNameIgnoringCase(name, GetLoginName()))
-            ui.mnuUserProfile->setEnabled(true);
-    });
-    FCentral->SetTimeMode(hbquor::kTimeModeVrt);
+    // Every logon hands the server the contacts pane's list; the library
+    // takes the server and TLS before it starts.
+    FClient.SetContactSource([this] { return FContacts.Names(); });
+    FClient.SetConnectionSettings(ConnectionOf(FSettings));
+    if (!FClient.Init())
+        FOptions.ShowMessage(QStringLiteral("could not initialise QuorApi"));
 
     if (FSettings.LogChat)
         FLog.OpenChatLog();
@@ -192,26 +247,22 @@ void TFormQuorMain::FormCreate() {
 void TFormQuorMain::ReadSettings() {
     FSettings = MainSettings::Read(FOptions.Files.SettingsFile);
     ui.inpUserName->setText(FSettings.LoginName);
-    const QSize room = Screens().value(0).size();
-    FTalkSizes = std::make_unique<TalkWindowSizes>(FSettings.Sizes.Chat, FSettings.Sizes.Channel,
-                                                   [this] { return Screens().value(0).size(); });
+    const QSize room = Screens(FOptions).value(0).size();
+    FTalkSizes =
+        std::make_unique<TalkWindowSizes>(FSettings.Sizes.Chat, FSettings.Sizes.Channel,
+                                          [this] { return Screens(FOptions).value(0).size(); });
     // The window opens with the size it had, never smaller than its layout
     // nor larger than the screen.
     resize(FitWindowSize(FSettings.Sizes.Main, minimumSizeHint(), room));
     // The frame goes where the user left it; without a stored place, or with
     // one on no screen, it is centred on the primary screen.
     FPlacement = new FramePlacement(this, [this](const QSize &frame) {
-        return StartFramePosition(FSettings.Frame, frame, Screens(), StartEdgeMargin);
+        return StartFramePosition(FSettings.Frame, frame, Screens(FOptions), StartEdgeMargin);
     });
     FPlacement->Apply();
     FNormalFrame = new NormalFrame(this);
     if (FSettings.Sizes.MainMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-QList<QRect> TFormQuorMain::Screens() const {
-    return FOptions.ScreenSize ? QList<QRect>{QRect(QPoint(0, 0), *FOptions.ScreenSize)}
-                               : ScreenAreas();
 }
 
 void TFormQuorMain::showEvent(QShowEvent *event) {
@@ -268,6 +319,8 @@ bool TFormQuorMain::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+// ---- Closing ----
+
 void TFormQuorMain::mnuExitClick() {
     close();
 }
@@ -309,16 +362,15 @@ void TFormQuorMain::FormClose() {
 }
 
 void TFormQuorMain::FormDestroy() {
+    // The client outlives the window: nothing it announces may reach the
+    // window's parts while they are taken apart.
+    disconnect(&FClient, nullptr, this, nullptr);
     // Windows still open end with the program; their close handlers point
     // here, so they are unhooked first.
     FTalkWindows.CloseAll();
-    // The session manager ends every session; no event may reach the window
-    // while it is being taken apart.
-    FLibraryDriver.reset();
-    FCentral.reset();
-    FAccountEvents.reset();
-    FEvents.reset();
 }
+
+// ---- Inputs and looks ----
 
 QString TFormQuorMain::GetLoginName() const {
     return ui.inpUserName->text().trimmed();
@@ -332,29 +384,11 @@ QString TFormQuorMain::GetTarget() const {
     return ui.inpTarget->text().trimmed();
 }
 
-bool TFormQuorMain::LoginSessionConnected() const {
-    return FCentral && FCentral->IsConnected(GetLoginName().toStdString());
-}
-
-void TFormQuorMain::ShowMessage(const QString &text) {
-    FOptions.ShowMessage(text);
-}
-
-void TFormQuorMain::QueueMessage(const QString &text) {
-    QTimer::singleShot(0, this, [this, text] { ShowMessage(text); });
-}
-
-int TFormQuorMain::ExecDialog(QDialog &dialog) {
-    return FOptions.ExecDialog ? FOptions.ExecDialog(dialog) : dialog.exec();
-}
-
 void TFormQuorMain::CenterOnMainWindow(QWidget *form) const {
     const QScreen *screen = QGuiApplication::primaryScreen();
     CenterOnWindow(form, this, FOptions.ScreenSize.value_or(screen ? screen->size() : size()),
                    CentreEdgeMargin);
 }
-
-// ---- Looks ----
 
 void TFormQuorMain::ShowDisconnected() {
     ui.pnLoginData->show();
@@ -385,4 +419,91 @@ void TFormQuorMain::ShowConnected() {
     ui.inpSayThis->setEnabled(true);
     SetPaneColour(ui, ConnectedColour);
     EnableSessionCommands(ui, true);
+}
+
+// ---- Logon, logoff, the say input and the account commands ----
+
+void TFormQuorMain::spbLogonClick() {
+    if (CheckInitialised(FClient, FOptions.ShowMessage) &&
+        !FClient.LogOn(GetLoginName(), GetPassword()))
+        FOptions.ShowMessage(QStringLiteral("check user name and password"));
+}
+
+void TFormQuorMain::spbLogoffClick() {
+    if (CheckInitialised(FClient, FOptions.ShowMessage) && !FClient.LogOff())
+        FOptions.ShowMessage(QStringLiteral("Cannot logoff."));
+}
+
+void TFormQuorMain::inpUserNameKeyDown(int key) {
+    if (IsEnterKey(key))
+        LoginInputEnter(*this, ui.inpUserName, ui.inpPassword);
+}
+
+void TFormQuorMain::inpPasswordKeyDown(int key) {
+    if (IsEnterKey(key))
+        LoginInputEnter(*this, ui.inpPassword, ui.inpUserName);
+}
+
+bool TFormQuorMain::inpSayThisKeyDown(int key) {
+    if (!CheckInitialised(FClient, FOptions.ShowMessage))
+        return true;
+    if (!IsEnterKey(key))
+        return false;
+    if (FSender->Say(GetTarget(), ui.inpSayThis->text()))
+        ui.inpSayThis->clear();
+    return true;
+}
+
+void TFormQuorMain::mnuCreateaQuoraccountClick() {
+    hbquor::account::RunCreateAccount(this, FClient.Central(),
+                                      AccountMessages(FOptions.ShowMessage));
+}
+
+void TFormQuorMain::mnuReqPasswordClick() {
+    hbquor::account::RunRequestPassword(this, FClient.Central(), GetLoginName(),
+                                        AccountMessages(FOptions.ShowMessage));
+}
+
+void TFormQuorMain::mnuUserProfileClick() {
+    hbquor::account::RunUserProfile(this, FClient, FSettings.UserTypes, FLog.Times(),
+                                    *FAccountEvents, FOptions.ExecDialog,
+                                    AccountMessages(FOptions.ShowMessage));
+}
+
+// ---- The log, the clock and the Help menu ----
+
+void TFormQuorMain::mnuLogChatClick() {
+    FLog.ToggleChatLog();
+}
+
+void TFormQuorMain::spbScrollingClick() {
+    FLog.SetFrozen(!FLog.IsFrozen());
+}
+
+void TFormQuorMain::Timer1Timer() {
+    FClock.Tick();
+}
+
+void TFormQuorMain::mnuQuorSDKClick() {
+    FOptions.OpenUrl(QUrl(FSettings.UrlQuorSdk));
+}
+
+void TFormQuorMain::mnuQuorDelphiClick() {
+    FOptions.OpenUrl(QUrl(FSettings.UrlQuorDelphi));
+}
+
+void TFormQuorMain::mnuContactAuthorClick() {
+    FOptions.OpenUrl(QUrl(FSettings.ContactAuthorLink(), QUrl::TolerantMode));
+}
+
+void TFormQuorMain::SetAboutBox(TFormQuorAbout *about) {
+    FAboutBox = about;
+}
+
+void TFormQuorMain::mnuAboutClick() {
+    if (!FAboutBox)
+        return;
+    FAboutBox->SetText(TFormQuorAbout::AboutText(hbquor::kQuorApiBuild));
+    CenterOnMainWindow(FAboutBox);
+    FAboutBox->exec();
 }

@@ -1,29 +1,19 @@
-// TFormQuorMain: the program's main window and the owner of the whole client
-// session. It composes the objects that do the work and is the glue between
-// them and the window's controls:
-// - its controls (ui), built by MainWindowControls;
-// - the settings (MainSettings), read at start-up and written at close;
+// TFormQuorMain: the program's main window, a view of the client core. It
+// shows what the core announces and forwards what the user does: its
+// controls (built by MainWindowControls), the three looks, its place and
+// size, closing, and the parts that show the session, each listening to
+// the core's signals itself:
+// - the log pane and chat log (EventLog, worded by EventLines);
 // - the contact list (ContactListModel), shown by the contacts pane;
-// - the log pane and chat log (EventLog), worded by EventLines;
 // - the open conversation and channel windows (TalkWindowRegistry) and the
 //   sizes new ones open with (TalkWindowSizes);
-// - the last invitation sent (InvitationMemory) and the clock (VrtClock);
-// - the conversations of this run (ConversationHistory) and the alerts for
-//   what arrives while the user works elsewhere (TextAlerts);
-// - the session manager, its window events (TQuorMainEvents), its account
-//   events (TAccountEventRouter) and the library's driver;
-// - the commands on users and channels (TQuorMainCommands);
-// - the TLS settings (TlsSetup) and the retries after a lost connection
-//   (Reconnector).
-//
-// The window itself keeps its lifecycle, its three looks, the logon and
-// account commands, the say input, the Help menu and the log's handlers:
-// UnitQuorMain.cpp (start-up, looks, closing), UnitQuorMainAccount.cpp
-// (logon, logoff, the say input, account commands, Help menu),
-// UnitQuorMainLog.cpp (the log's and the clock's handlers),
-// UnitQuorMainAttention.cpp (conversation lines and their history) and
-// UnitQuorMainConnection.cpp (the server, the retries' hooks, the lines on
-// texts not sent).
+// - the alerts for what arrives while the user works elsewhere
+//   (TextAlerts), the message boxes of the events, the clock (VrtClock);
+// - the account windows (AccountEventRouter).
+// Its handlers call the core, the commands on users and channels
+// (MainCommands), the sending of texts (TextSender) or the account
+// commands. The settings are read at start-up, handed to the core as far as
+// it needs them, and written at close.
 //
 // The window opens with the size and state (maximised or not) it had at the
 // last close, never smaller than its layout (NormalFrame keeps the place a
@@ -37,17 +27,12 @@
 #include "AppFiles.h"
 #include "ContactListModel.h"
 #include "ContactPaneView.h"
-#include "ConversationHistory.h"
 #include "DesktopNotifier.h"
 #include "EventLines.h"
 #include "EventLog.h"
-#include "InvitationMemory.h"
 #include "MainSettings.h"
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
-#include "Reconnector.h"
-#include "SendRefusal.h"
-#include "ServerAddress.h"
 #include "TalkWindowRegistry.h"
 #include "TalkWindowSizes.h"
 #include "TextAlerts.h"
@@ -63,22 +48,22 @@
 #include <optional>
 
 class FramePlacement;
-class LibraryDriver;
 class NormalFrame;
 class QDialog;
-class QLineEdit;
 class QUrl;
 class TFormQuorAbout;
-class TFormQuorChat;
-class TQuorMainCommands;
-class TQuorMainEvents;
-class TlsSetup;
 
 namespace hbquor {
-class ThbQuorCentral;
 namespace account {
-class TAccountEventRouter;
+class AccountEventRouter;
 }
+namespace client {
+class ChatClient;
+}
+namespace main {
+class MainCommands;
+class TextSender;
+} // namespace main
 } // namespace hbquor
 
 /// What the window takes from outside; everything has a working default.
@@ -91,9 +76,6 @@ struct TFormQuorMainOptions {
     AskYesNoFunction AskYesNo;
     /// Opens a web or mail address with the user's default program.
     std::function<void(const QUrl &)> OpenUrl;
-    /// The current VRT time as a day count; the session layer's clock when
-    /// not set.
-    std::function<double()> VrtClock;
     /// The screen size used to keep windows on the screen; the primary
     /// screen's when not set.
     std::optional<QSize> ScreenSize;
@@ -106,54 +88,33 @@ struct TFormQuorMainOptions {
     /// How the alerts see the active window and mark a window urgent; the
     /// application's when not set.
     TextAlerts::Hooks AlertHooks;
-    /// The clock and the random draw of the retries after a lost
-    /// connection; the steady clock and a seeded generator when not set.
-    Reconnector::Clock ReconnectClock;
-    ReconnectBackoff::Random ReconnectRandom;
 };
 
 class TFormQuorMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    /// Builds the window and runs FormCreate.
-    explicit TFormQuorMain(TFormQuorMainOptions options, QWidget *parent = nullptr);
+    /// Builds the window for client (which must outlive it) and runs
+    /// FormCreate, which initialises the client's library.
+    TFormQuorMain(hbquor::client::ChatClient &client, TFormQuorMainOptions options,
+                  QWidget *parent = nullptr);
     /// Runs FormDestroy.
     ~TFormQuorMain() override;
 
     /// The controls and menu items, reached by their names (ui.spbLogon).
     const TFormQuorMainControls ui;
 
-    // ---- The objects the window composes ----
-    hbquor::ThbQuorCentral *Central() const { return FCentral.get(); }
+    // ---- The parts the window shows ----
     const MainSettings &Settings() const { return FSettings; }
     ContactListModel &Contacts() { return FContacts; }
     EventLog &Log() { return FLog; }
     TalkWindowRegistry &TalkWindows() { return FTalkWindows; }
-    InvitationMemory &Invitations() { return FInvitations; }
-    ConversationHistory &History() { return FHistory; }
-    TextAlerts &Alerts() { return *FAlerts; }
-    TQuorMainEvents &SessionEvents() { return *FEvents; }
-    hbquor::account::TAccountEventRouter &AccountEvents() { return *FAccountEvents; }
-    TQuorMainCommands &Commands() { return *FCommands; }
-    Reconnector &Reconnection() { return *FReconnect; }
+    hbquor::main::MainCommands &Commands() { return *FCommands; }
 
     /// The trimmed texts of the user name, password and target inputs.
     QString GetLoginName() const;
     QString GetPassword() const;
     QString GetTarget() const;
-    /// Whether the session of the login name exists and is connected.
-    bool LoginSessionConnected() const;
-    /// The chat server the settings choose.
-    ServerAddress Server() const;
-    /// Logs why a text to target was not sent.
-    void LogNotSent(SendRefusal reason, const QString &target);
-
-    /// A line said now between the user and peer ("name: <tab>text"): kept
-    /// for conversation windows opened later and, with toOpenWindow, added
-    /// to peer's open conversation window (one that shows the line already
-    /// passes false).
-    void ConversationLine(const QString &peer, const QString &line, bool toOpenWindow);
 
     // ---- Looks ----
     void ShowDisconnected();
@@ -162,13 +123,6 @@ public:
 
     /// Places form centred over this window, kept on the screen.
     void CenterOnMainWindow(QWidget *form) const;
-    /// The general message box.
-    void ShowMessage(const QString &text);
-    /// Shows a message box once control is back in the event loop, so that
-    /// an event handler never blocks inside the library.
-    void QueueMessage(const QString &text);
-    /// Runs a modal dialog (as the options say) and returns its result.
-    int ExecDialog(QDialog &dialog);
 
     /// The about box the "About" command shows (created by the program entry).
     void SetAboutBox(TFormQuorAbout *about);
@@ -211,32 +165,17 @@ private:
     void FormCreate();
     /// Reads the settings and sizes and places the window as they say.
     void ReadSettings();
-    /// The areas of the screens windows may use, the primary screen first.
-    QList<QRect> Screens() const;
     void FormPaint();
     bool FormCloseQuery();
     void FormClose();
     void FormDestroy();
-    /// Connects the window's own handlers to their controls.
+    /// Connects the window's own handlers to their controls, and its looks
+    /// and its parts to the client core's signals.
     void ConnectCommands();
-    /// Puts the settings of times and alerts into effect.
-    void ApplyAttentionSettings();
-    /// Shows the lines kept for peer in its newly made conversation window.
-    void ReplayConversation(TFormQuorChat &window, const QString &peer);
     /// What the conversation and channel windows get from this window.
     TalkWindowRegistry::Hooks TalkWindowHooks();
-    /// Enter in one of the login inputs: logs on when both are filled,
-    /// otherwise moves to the other input when this one is filled.
-    void LoginInputEnter(QLineEdit *input, QLineEdit *other);
-    /// Hands the contact list to the session AddLogin made for login and
-    /// logs it on; returns the session manager's Login result.
-    int LogOnAddedSession(const QString &login, const QString &password);
-    /// What the retries after a lost connection do through this window.
-    Reconnector::Hooks ReconnectHooks();
-    /// Shows the message when the session manager is not initialised;
-    /// returns whether it is.
-    bool CheckInitialised();
 
+    hbquor::client::ChatClient &FClient;
     TFormQuorMainOptions FOptions;
     MainSettings FSettings;
     ContactListModel FContacts;
@@ -245,18 +184,10 @@ private:
     EventLog FLog;
     EventLines FLines;
     TalkWindowRegistry FTalkWindows;
-    InvitationMemory FInvitations;
-    ConversationHistory FHistory;
     std::unique_ptr<TextAlerts> FAlerts;
-    std::unique_ptr<TQuorMainCommands> FCommands;
-    // Declared before the session manager, so they outlive the manager's
-    // handlers that point to them.
-    std::unique_ptr<TQuorMainEvents> FEvents;
-    std::unique_ptr<hbquor::account::TAccountEventRouter> FAccountEvents;
-    std::unique_ptr<hbquor::ThbQuorCentral> FCentral;
-    std::unique_ptr<LibraryDriver> FLibraryDriver;
-    std::unique_ptr<TlsSetup> FTls;
-    std::unique_ptr<Reconnector> FReconnect;
+    std::unique_ptr<hbquor::main::TextSender> FSender;
+    std::unique_ptr<hbquor::main::MainCommands> FCommands;
+    std::unique_ptr<hbquor::account::AccountEventRouter> FAccountEvents;
     /// The fixed title text the captions start with.
     QString FTitle;
     bool FFirstPaintDone = false;

@@ -2,6 +2,7 @@
 // library against the real chat server, started for each test on a free
 // 127.0.0.1 port with its own data folder.
 #include "AccountCommands.h"
+#include "ChatClient.h"
 #include "ModalDialogs.h"
 #include "RoutedAccountWindows.h"
 #include "UnitCreateUser.h"
@@ -44,17 +45,16 @@ class AccountQuordTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<quord::testing::QuordProcess> server;
-    std::unique_ptr<ThbQuorCentral> central;
+    std::unique_ptr<hbquor::client::ChatClient> client;
+    ThbQuorCentral *central = nullptr;
     std::unique_ptr<RoutedAccountWindows> windows;
 
-    // Logs on and waits for the own profile, as the main window asks for
-    // it after connecting; the "User Profile ..." command needs it.
+    // Logs on and waits for the own profile, which the client core asks
+    // for after connecting; the "User Profile ..." command needs it.
     bool LogOn(const char *name, const char *password) {
         if (central->Login(name, password) != 0)
             return false;
         if (!Await([&] { return central->IsConnected(name); }))
-            return false;
-        if (central->RequestUserProfile(name, name) != 0)
             return false;
         return Await([&] { return central->FindByName(name)->Rights() != 0; });
     }
@@ -73,14 +73,15 @@ private slots:
         server->AddAccount("boss", "boss-pw", "boss@example.org", 1);
         QVERIFY(server->Start());
         server->UseForLibrary();
-        central = std::make_unique<ThbQuorCentral>();
+        client = std::make_unique<hbquor::client::ChatClient>();
+        central = &client->Central();
         QCOMPARE(central->Init(), 0);
-        windows = std::make_unique<RoutedAccountWindows>(*central);
+        windows = std::make_unique<RoutedAccountWindows>(*client);
     }
 
     void cleanup() {
         windows.reset();
-        central.reset();
+        client.reset();
         server.reset();
     }
 

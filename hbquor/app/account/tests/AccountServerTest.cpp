@@ -3,6 +3,7 @@
 // command and how the server's answers reach the windows through the
 // program's event router.
 #include "AccountCommands.h"
+#include "ChatClient.h"
 #include "ModalDialogs.h"
 #include "RoutedAccountWindows.h"
 #include "TimeText.h"
@@ -68,17 +69,17 @@ class AccountServerTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<quor::testing::ScriptedServer> server;
-    std::unique_ptr<ThbQuorCentral> central;
+    std::unique_ptr<hbquor::client::ChatClient> client;
+    ThbQuorCentral *central = nullptr;
     std::unique_ptr<RoutedAccountWindows> windows;
     TFormUserProfile *window = nullptr;
 
-    // Logs `name` on and delivers its own profile with the user type, as
-    // the main window asks for it after connecting.
+    // Logs `name` on and delivers its own profile with the user type, which
+    // the client core asks for after connecting.
     void LogOn(const char *name, const char *serverName, int userType) {
         QCOMPARE(central->Login(name, "secret"), 0);
         QVERIFY(server->AcceptOpening(LoginAccepted));
         QVERIFY(Await([&] { return central->IsConnected(name); }));
-        QCOMPARE(central->RequestUserProfile(name, name), 0);
         auto request = server->Read();
         QVERIFY(request);
         QCOMPARE(Fields(*request, RequestProfile, "s"), QStringList{QString::fromLatin1(name)});
@@ -99,14 +100,15 @@ private slots:
     void init() {
         server = std::make_unique<quor::testing::ScriptedServer>();
         server->UseForLibrary();
-        central = std::make_unique<ThbQuorCentral>();
+        client = std::make_unique<hbquor::client::ChatClient>();
+        central = &client->Central();
         QCOMPARE(central->Init(), 0);
-        windows = std::make_unique<RoutedAccountWindows>(*central);
+        windows = std::make_unique<RoutedAccountWindows>(*client);
     }
 
     void cleanup() {
         windows.reset();
-        central.reset();
+        client.reset();
         server.reset();
     }
 
@@ -223,7 +225,11 @@ private slots:
 
     void routerFeedsOnlyAnOpenProfileWindow() {
         QStringList loaded;
-        windows->router.SetOnProfileLoaded([&loaded](const QString &name) { loaded << name; });
+        QObject::connect(client.get(), &hbquor::client::ChatClient::UserProfileReceived,
+                         [&loaded](const hbquor::client::UserProfile &profile) {
+                             if (profile.Code == 0)
+                                 loaded << profile.Name;
+                         });
         LogOn("anna", "Anna", 0);
         QCOMPARE(loaded, QStringList{QStringLiteral("Anna")});
         QCOMPARE(windows->router.ProfileWindow(), nullptr);

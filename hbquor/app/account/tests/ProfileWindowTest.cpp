@@ -63,8 +63,8 @@ struct Window {
 
     // Another user's profile as the server sends it.
     void ReceiveBobsProfile(int userType = 0, int disabled = 0) {
-        form.ShowProfileResult("", 0, "Bob", "bobpw", "bob@example.org", userType, 30000.25,
-                               30001.5, 7, disabled);
+        form.ShowProfileResult(
+            {"", 0, "Bob", "bobpw", "bob@example.org", userType, 30000.25, 30001.5, 7, disabled});
     }
 
     // Opens a "..." command's request window, types the entry twice and
@@ -231,7 +231,7 @@ private slots:
 
     void failedProfileResultChangesNothing() {
         Window w;
-        w.form.ShowProfileResult("no such user", 12, "", "", "", 0, 0, 0, 0, 0);
+        w.form.ShowProfileResult({"no such user", 12, "", "", "", 0, 0, 0, 0, 0});
         QVERIFY(w.messages.isEmpty()); // shown after the callback has returned
         QTRY_COMPARE(w.messages, QStringList{QStringLiteral(
                                      "Failed to request this profile:\rReason 12: no such user")});
@@ -271,7 +271,7 @@ private slots:
 
     void ownProfileWithOtherTypeEndsAdministration() {
         Window w(1);
-        w.form.ShowProfileResult("", 0, "ANNA", "pw", "a@b.c", 0, 30000, 30000, 0, 0);
+        w.form.ShowProfileResult({"", 0, "ANNA", "pw", "a@b.c", 0, 30000, 30000, 0, 0});
         QVERIFY(!w.form.IsAdministrator);
         QVERIFY(w.form.spUserType->isReadOnly());
         QVERIFY(w.form.btChangeProfile->isHidden());
@@ -298,11 +298,11 @@ private slots:
         w.ReceiveBobsProfile();
         w.ChangeThrough(w.form.btChangePassword, QStringLiteral("newpw"));
         QCOMPARE(w.form.inpPassword->text(), QStringLiteral("newpw"));
-        w.form.ShowModifyResult("refused", 9, "Bob");
+        w.form.ShowModifyResult({"refused", 9, "Bob"});
         QCOMPARE(w.form.inpPassword->text(), QStringLiteral("bobpw"));
         QTRY_COMPARE(w.messages, QStringList{QStringLiteral(
                                      "Failed to modify this profile:\rReason 9: refused")});
-        w.form.ShowModifyResult("", 0, "Bob");
+        w.form.ShowModifyResult({"", 0, "Bob"});
         QTRY_COMPARE(w.messages.size(), 2);
         QCOMPARE(w.messages.last(), QStringLiteral("Profile of Bob successfully modified!"));
     }
@@ -370,7 +370,7 @@ private slots:
             w.sessions.requests,
             QStringList{QStringLiteral("ModifyUserProfile|anna|Anna|fresh|anna@example.org|0|1")});
         // A refusal brings the old password back.
-        w.form.ShowModifyResult("password too short", 30, "Anna");
+        w.form.ShowModifyResult({"password too short", 30, "Anna"});
         QCOMPARE(w.form.inpPassword->text(), QStringLiteral("secret"));
     }
 
@@ -434,14 +434,14 @@ private slots:
         QCOMPARE(w.sessions.requests,
                  QStringList{QStringLiteral("ChangeEmail|anna|new@example.org")});
         QCOMPARE(w.form.inpEmail->text(), QStringLiteral("new@example.org"));
-        w.form.ShowEmailChangeResult("in use", 14);
+        w.form.ShowEmailChangeResult({"in use", 14});
         QCOMPARE(w.form.inpEmail->text(), QStringLiteral("anna@example.org"));
         QTRY_COMPARE(w.messages,
                      QStringList{QStringLiteral(
                          "Failed to change email to new@example.org\rReason 14: in use")});
         QCOMPARE(w.rejected.count(), 0);
 
-        w.form.ShowEmailChangeResult("", 0);
+        w.form.ShowEmailChangeResult({"", 0});
         QCOMPARE(w.rejected.count(), 0); // closes after the message
         QTRY_COMPARE(w.rejected.count(), 1);
         QCOMPARE(w.messages.last(),
@@ -498,7 +498,7 @@ private slots:
 
     void withheldPasswordMayStayEmpty() {
         Window admin(1);
-        admin.form.ShowProfileResult("", 0, "Bob", "", "bob@example.org", 0, 30000, 30000, 0, 0);
+        admin.form.ShowProfileResult({"", 0, "Bob", "", "bob@example.org", 0, 30000, 30000, 0, 0});
         admin.form.spUserType->setValue(1);
         admin.form.btChangeProfile->click();
         QVERIFY(admin.messages.isEmpty());
@@ -521,7 +521,7 @@ private slots:
         auto *form = new TFormUserProfile(
             UserTypes, nullptr, [&messages](QWidget *, const QString &text) { messages << text; });
         form->OpenForSession(sessions, QStringLiteral("anna"));
-        form->ShowModifyResult("", 0, "Anna");
+        form->ShowModifyResult({"", 0, "Anna"});
         delete form;
         QCoreApplication::processEvents();
         QVERIFY(messages.isEmpty());

@@ -1,5 +1,6 @@
 #include "RoutedAccountWindows.h"
 
+#include "ChatClient.h"
 #include "ModalDialogs.h"
 #include "UnitCreateUser.h"
 
@@ -19,9 +20,10 @@ bool Await(const std::function<bool()> &cond, int timeoutMs) {
     });
 }
 
-RoutedAccountWindows::RoutedAccountWindows(ThbQuorCentral &central)
+RoutedAccountWindows::RoutedAccountWindows(client::ChatClient &client)
     : record([this](QWidget *, const QString &text) { messages << text; }),
-      router(central, [this](const QString &text) { answers << text; }), FCentral(central) {}
+      router(client, [this](const QString &text) { answers << text; }), FCentral(client.Central()) {
+}
 
 RoutedAccountWindows::~RoutedAccountWindows() {
     delete window;

@@ -1,5 +1,5 @@
 // The account windows against a real session manager, with their events
-// routed as in the program (TAccountEventRouter): the profile events reach
+// routed as in the program (AccountEventRouter): the profile events reach
 // the profile window the test opens, and the answers to account requests
 // become messages. Also a wait that keeps both the library and Qt going.
 #pragma once
@@ -22,7 +22,7 @@ bool Await(const std::function<bool()> &cond, int timeoutMs = 3000);
 
 class RoutedAccountWindows {
 public:
-    explicit RoutedAccountWindows(ThbQuorCentral &central);
+    explicit RoutedAccountWindows(client::ChatClient &client);
     ~RoutedAccountWindows();
 
     // Opens the profile window for the login name and shows it (not
@@ -38,7 +38,7 @@ public:
     MessageHook record;
     // The router's messages: answers to account requests, in order.
     QStringList answers;
-    TAccountEventRouter router;
+    AccountEventRouter router;
 
 private:
     ThbQuorCentral &FCentral;

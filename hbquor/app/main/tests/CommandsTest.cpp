@@ -57,7 +57,7 @@ private:
         FServer = std::make_unique<quor::testing::ScriptedServer>();
         F = std::make_unique<MainWindowFixture>();
         W = &F->StartForServer(FServer->port());
-        C = W->Central();
+        C = &F->Client().Central();
     }
 
     /// Logs on as alice through the logon button.
@@ -289,10 +289,8 @@ private slots:
         QVERIFY(chat != nullptr);
         QCOMPARE(chat->GetOwnName(), QStringLiteral("alice"));
         QCOMPARE(chat->GetPeerName(), QStringLiteral("carol"));
-        QString own;
-        QString peer = QStringLiteral("carol");
-        QVERIFY(W->Commands().ChatWindowSend(own, peer, QStringLiteral("typed in the window")));
-        QCOMPARE(own, QStringLiteral("alice"));
+        chat->Edit1->setText(QStringLiteral("typed in the window"));
+        QVERIFY(chat->Edit1KeyDown(Qt::Key_Return));
         QCOMPARE(F->LastLogLine(), QStringLiteral("alice (to carol): \ttyped in the window"));
         chat->close();
         QCOMPARE(W->TalkWindows().FindChatWindow(QStringLiteral("carol")), nullptr);
@@ -375,15 +373,16 @@ private slots:
         QCOMPARE(lines[4], QStringLiteral("Connection lost - reconnecting to 127.0.0.1:%1 in 1 s")
                                .arg(FServer->port()));
         // The channel closed by the lost connection is kept for rejoining.
-        QCOMPARE(W->Reconnection().Channels().List().size(), 1);
+        QCOMPARE(F->Client().Reconnection().Channels().List().size(), 1);
     }
 
     void listChannelsResetsTheCount() {
         LogOn();
         C->HandleChannelList(C->FindByName("alice")->Handle(), "#a", 0, 1);
         W->Commands().mnuListChannelsClick();
-        QCOMPARE(W->SessionEvents().ChannelCount(), 0);
         QVERIFY(FServer->Read());
+        C->HandleChannelList(C->FindByName("alice")->Handle(), "", 0, 0);
+        QCOMPARE(F->LastLogLine(), QStringLiteral("There are 0 channels operating"));
     }
 
     // ---- Invitations ----

@@ -64,7 +64,7 @@ class ConnectionQuordTest : public QObject {
     /// Moves anna's retry clock on and lets a due attempt start.
     void WaitForRetry(std::chrono::seconds time) {
         *F->ReconnectNow += time;
-        W->Reconnection().Poll();
+        F->Client().Reconnection().Poll();
     }
 
     bool AwaitMembers(const QString &channel, const QStringList &members) {
@@ -152,7 +152,7 @@ private slots:
             5000, hbquor::PumpPending));
         QVERIFY(LogLines().last().endsWith(QStringLiteral(" - next attempt in 2 s")));
         W->spbLogoffClick();
-        QVERIFY(!W->Reconnection().Retrying());
+        QVERIFY(!F->Client().Reconnection().Retrying());
         QCOMPARE(LogLines().mid(LogLines().size() - 2),
                  (QStringList{QStringLiteral("Reconnecting stopped"),
                               QStringLiteral("Disconnected: anna")}));
@@ -162,7 +162,7 @@ private slots:
         WaitForRetry(1min);
         quor::testing::PumpFor(300, hbquor::PumpPending);
         QCOMPARE(LogLines().count(QStringLiteral("Connected: anna")), 1);
-        QVERIFY(!W->Central()->IsConnected("anna"));
+        QVERIFY(!F->Client().Central().IsConnected("anna"));
     }
 
     void aLogonElsewhereEndsTheRetries() {
@@ -182,7 +182,7 @@ private slots:
                            "attempts")
                 .arg(Server());
         QVERIFY(AwaitLogLine(refused));
-        QVERIFY(!W->Reconnection().Retrying());
+        QVERIFY(!F->Client().Reconnection().Retrying());
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));
         WaitForRetry(1min);
         QCOMPARE(LogLines().last(), refused);
@@ -195,7 +195,7 @@ private slots:
         const QString error =
             QStringLiteral("Login error: anna - 3 login invalid (%1)").arg(Server());
         QVERIFY(AwaitLogLine(error));
-        QVERIFY(!W->Reconnection().Retrying());
+        QVERIFY(!F->Client().Reconnection().Retrying());
         WaitForRetry(1min);
         QCOMPARE(LogLines().last(), error);
     }
@@ -203,13 +203,13 @@ private slots:
     void anEmailChangeEndsTheSessionWithoutRetries() {
         StartAnna();
         LogOnAnna();
-        QCOMPARE(W->Central()->ChangeEmail("anna", "anna@example.net"), 0);
+        QCOMPARE(F->Client().Central().ChangeEmail("anna", "anna@example.net"), 0);
         QVERIFY(AwaitLogLine(QStringLiteral("Disconnected: anna")));
-        QVERIFY(!W->Reconnection().Retrying());
+        QVERIFY(!F->Client().Reconnection().Retrying());
         WaitForRetry(1min);
         quor::testing::PumpFor(300, hbquor::PumpPending);
         QCOMPARE(LogLines().last(), QStringLiteral("Disconnected: anna"));
-        QVERIFY(!W->Central()->IsConnected("anna"));
+        QVERIFY(!F->Client().Central().IsConnected("anna"));
     }
 
     void logsOnOverTlsTrustingTheCaFile() {
@@ -250,7 +250,7 @@ private slots:
         QVERIFY(AwaitLogLine(
             QStringLiteral("Login error: anna - 41 server certificate not trusted (%1)")
                 .arg(Server())));
-        QVERIFY(!W->Reconnection().Retrying());
+        QVERIFY(!F->Client().Reconnection().Retrying());
     }
 
     void aPlainLogonToAnotherAddressIsWarnedOf() {

@@ -7,7 +7,6 @@
 #include "ContactIcons.h"
 #include "VrtText.h"
 
-#include "AccountEventRouter.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
 #include "UnitUserProfile.h"
@@ -68,7 +67,7 @@ private slots:
         FServer = std::make_unique<quor::testing::ScriptedServer>();
         F = std::make_unique<MainWindowFixture>();
         W = &F->StartForServer(FServer->port());
-        C = W->Central();
+        C = &F->Client().Central();
         W->ui.inpUserName->setText(QStringLiteral("alice"));
         QCOMPARE(C->Login("alice", "secret"), 0);
         QCOMPARE(F->LastLogLine(), QStringLiteral("Connecting..."));
@@ -318,14 +317,15 @@ private slots:
     void welcomeAsksForTheChannelList() {
         FServer->Read(); // the own profile request
         C->HandleChannelList(H, "#a", 0, 1);
-        QCOMPARE(W->SessionEvents().ChannelCount(), 1);
         C->HandleWelcome(H, "Welcome to Quor");
         QCOMPARE(F->LastLogLine(), QStringLiteral("Welcome to Quor"));
         QCOMPARE(LastLineColour(), QColor(0, 0, 255));
         QCOMPARE(LastFileLine(),
                  Stamp() + QStringLiteral(" VRT - Quor server welcome message: Welcome to Quor"));
-        QCOMPARE(W->SessionEvents().ChannelCount(), 0);
         QVERIFY(FServer->Read()); // the channel list request
+        // The listing that follows is counted from none.
+        C->HandleChannelList(H, "", 0, 0);
+        QCOMPARE(F->LastLogLine(), QStringLiteral("There are 0 channels operating"));
     }
 
     void broadcast() {
@@ -380,7 +380,7 @@ private slots:
     }
 
     void inviteResultTexts() {
-        W->Invitations().Remember(QStringLiteral("bob"), QStringLiteral("#lobby"));
+        QCOMPARE(F->Client().InviteUser(QStringLiteral("#lobby"), QStringLiteral("bob")), 0);
         C->HandleInviteUser(H, "BOB", 0);
         C->HandleInviteUser(H, "#lobby", 8);
         C->HandleInviteUser(H, "zed", 0);
@@ -472,18 +472,24 @@ private slots:
     }
 
     void profileEventsReachAnOpenProfileWindow() {
-        QStringList shown;
-        hbquor::account::TFormUserProfile profile(
-            W->Settings().UserTypes, W,
-            [&shown](QWidget *, const QString &text) { shown << text; });
-        W->AccountEvents().SetProfileWindow(&profile);
-        C->HandleUserProfile(H, 0, "bob", "pw", "bob@example.org", 0, 7200, 7200, 2, 1);
-        QCOMPARE(profile.inpUserName->text(), QStringLiteral("bob"));
-        QCOMPARE(profile.inpSelfCreated->text(), QStringLiteral("2"));
-        C->HandleModifyUserProfile(H, 11, "bob");
-        C->HandleChangeEmail(H, 12);
-        ShowQueuedMessages();
-        QCOMPARE(shown.size(), 2);
+        C->HandleUserProfile(H, 0, "alice", "pw", "a@example.org", 0, 7200, 7200, 0, 0);
+        F->Messages.clear();
+        QString shownName;
+        QString selfCreated;
+        F->AnswerDialog = [&](QDialog &dialog) {
+            auto &profile = dynamic_cast<hbquor::account::TFormUserProfile &>(dialog);
+            C->HandleUserProfile(H, 0, "bob", "pw", "bob@example.org", 0, 7200, 7200, 2, 1);
+            shownName = profile.inpUserName->text();
+            selfCreated = profile.inpSelfCreated->text();
+            C->HandleModifyUserProfile(H, 11, "bob");
+            C->HandleChangeEmail(H, 12);
+            ShowQueuedMessages();
+            return int(QDialog::Rejected);
+        };
+        W->mnuUserProfileClick();
+        QCOMPARE(shownName, QStringLiteral("bob"));
+        QCOMPARE(selfCreated, QStringLiteral("2"));
+        QCOMPARE(F->Messages.size(), 2);
     }
 };
 

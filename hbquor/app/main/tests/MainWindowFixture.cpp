@@ -34,7 +34,6 @@ TFormQuorMain &MainWindowFixture::Start() {
     };
     if (RecordOpenedUrls)
         options.OpenUrl = [this](const QUrl &url) { OpenedUrls << url; };
-    options.VrtClock = [this] { return Now; };
     options.ScreenSize = QSize(ScreenWidth, ScreenHeight);
     if (RecordNotifications)
         options.Notifier = Notifications;
@@ -44,11 +43,14 @@ TFormQuorMain &MainWindowFixture::Start() {
         DialogTitles << dialog.windowTitle();
         return AnswerDialog ? AnswerDialog(dialog) : int(QDialog::Rejected);
     };
+    hbquor::client::ChatClient::Options clientOptions;
+    clientOptions.VrtClock = [this] { return Now; };
     if (ReconnectNow) {
-        options.ReconnectClock = [this] { return *ReconnectNow; };
-        options.ReconnectRandom = [] { return 0.0; };
+        clientOptions.ReconnectClock = [this] { return *ReconnectNow; };
+        clientOptions.ReconnectRandom = [] { return 0.0; };
     }
-    FWindow = std::make_unique<TFormQuorMain>(std::move(options));
+    FClient = std::make_unique<hbquor::client::ChatClient>(std::move(clientOptions));
+    FWindow = std::make_unique<TFormQuorMain>(*FClient, std::move(options));
     return *FWindow;
 }
 
@@ -67,6 +69,7 @@ bool MainWindowFixture::CloseWithYes() {
 
 void MainWindowFixture::Destroy() {
     FWindow.reset();
+    FClient.reset();
 }
 
 void MainWindowFixture::LogOn(const QString &name, const QString &password) {

@@ -1,11 +1,12 @@
-// A main window in a temporary folder, with recorded message boxes, a
-// scripted exit answer, recorded opened addresses, an injected VRT clock,
-// and recorded desktop notifications and urgency marks.
+// A client core and the main window that shows it, in a temporary folder,
+// with recorded message boxes, a scripted exit answer, recorded opened
+// addresses, an injected VRT clock, and recorded desktop notifications and
+// urgency marks.
 #pragma once
 
+#include "ChatClient.h"
+#include "MainCommands.h"
 #include "UnitQuorMain.h"
-#include "UnitQuorMainCommands.h"
-#include "UnitQuorMainEvents.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -40,7 +41,7 @@ public:
     void WriteSettings(const QByteArray &text) const;
     void WriteContacts(const QByteArray &text) const;
 
-    /// Creates the window (FormCreate runs).
+    /// Creates the client and the window (FormCreate runs).
     TFormQuorMain &Start();
     /// Creates a window that reaches the server on the loopback port, with
     /// the saved contacts bob and carol and any further settings lines.
@@ -48,7 +49,7 @@ public:
     /// Closes the window answering the exit question with yes; false when
     /// the window stayed open.
     bool CloseWithYes();
-    /// Destroys the window (FormDestroy runs).
+    /// Destroys the window (FormDestroy runs), then the client.
     void Destroy();
 
     /// Types the user name and password and clicks the logon button.
@@ -61,6 +62,7 @@ public:
     void JoinChannel(const QString &name, int type = 0, const QString &password = {});
 
     TFormQuorMain &Window() { return *FWindow; }
+    hbquor::client::ChatClient &Client() { return *FClient; }
     const AppFiles &Files() const { return FFiles; }
     /// Lines of the chat log file without their CR LF ends.
     QStringList ChatLogLines() const;
@@ -99,5 +101,6 @@ public:
 private:
     QTemporaryDir FDir;
     AppFiles FFiles;
+    std::unique_ptr<hbquor::client::ChatClient> FClient;
     std::unique_ptr<TFormQuorMain> FWindow;
 };

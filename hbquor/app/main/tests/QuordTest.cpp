@@ -94,12 +94,12 @@ private slots:
         LogOnAsAnna();
         F->LogOn(QStringLiteral("bob"), QStringLiteral("bob-pw"));
         QVERIFY(AwaitLogLine(QStringLiteral("Connected: bob")));
-        QVERIFY(!W->Central()->HasLogin("anna"));
+        QVERIFY(!F->Client().Central().HasLogin("anna"));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - bob"));
         // Nothing arrives later for the dropped session either.
         quor::testing::PumpFor(300, hbquor::PumpPending);
         QVERIFY(!LogText().contains(QStringLiteral("Disconnected: ")));
-        QVERIFY(W->Central()->IsConnected("bob"));
+        QVERIFY(F->Client().Central().IsConnected("bob"));
     }
 
     void wrongPasswordIsALoginError() {

@@ -23,7 +23,7 @@ struct ScriptedLogOn {
     /// up before) and logs alice on; false when the logon did not complete.
     bool Start(const QByteArray &settings = {}) {
         Window = &Fixture.StartForServer(Server.port(), settings);
-        Central = Window->Central();
+        Central = &Fixture.Client().Central();
         Window->ui.inpUserName->setText(QStringLiteral("alice"));
         if (Central->Login("alice", "secret") != 0 || !Server.AcceptOpening(200) ||
             !quor::testing::PumpUntil([this] { return Central->IsConnected("alice"); }, 3000,
