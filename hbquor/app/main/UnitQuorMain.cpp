@@ -5,6 +5,7 @@
 #include "AccountEventRouter.h"
 #include "AlertListener.h"
 #include "ChatClient.h"
+#include "ClientConnection.h"
 #include "ContactStateListener.h"
 #include "EventLogListener.h"
 #include "FreedesktopNotifier.h"
@@ -14,6 +15,7 @@
 #include "NameText.h"
 #include "NormalFrame.h"
 #include "ProfileCommand.h"
+#include "SettingsCommand.h"
 #include "TalkWindowListener.h"
 #include "TextSender.h"
 #include "UnitQuorAbout.h"
@@ -69,14 +71,6 @@ TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window)
 QList<QRect> Screens(const TFormQuorMainOptions &options) {
     return options.ScreenSize ? QList<QRect>{QRect(QPoint(0, 0), *options.ScreenSize)}
                               : ScreenAreas();
-}
-
-/// What the client core takes of the settings.
-hbquor::client::ConnectionSettings ConnectionOf(const MainSettings &settings) {
-    return {{settings.QuorHost, settings.QuorPort},
-            settings.Connection.Tls,
-            settings.Connection.CaFile,
-            settings.Connection.AutoReconnect};
 }
 
 /// The general message box as the account windows take it.
@@ -180,6 +174,7 @@ void TFormQuorMain::ConnectCommands() {
         {ui.mnuCreateaQuoraccount, &TFormQuorMain::mnuCreateaQuoraccountClick},
         {ui.mnuReqPassword, &TFormQuorMain::mnuReqPasswordClick},
         {ui.mnuLogChat, &TFormQuorMain::mnuLogChatClick},
+        {ui.mnuSettings, &TFormQuorMain::mnuSettingsClick},
         {ui.mnuExit, &TFormQuorMain::mnuExitClick},
         {ui.mnuUserProfile, &TFormQuorMain::mnuUserProfileClick},
         {ui.mnuQuorSDK, &TFormQuorMain::mnuQuorSDKClick},
@@ -216,11 +211,7 @@ void TFormQuorMain::FormCreate() {
     // Number texts always use "." whatever the user's locale says.
     QLocale::setDefault(QLocale::c());
     ReadSettings();
-    const TimeText times(FSettings.TimeMode);
-    FClock.SetTimeText(times);
-    FLog.SetTimeText(times);
-    FLines.SetChatTimes(FSettings.ChatTimes);
-    FAlerts->SetEnabled(FSettings.Notify);
+    ApplySettings();
     FTitle = QStringLiteral("  HB Quor Client ");
 
     ui.PageControl1->setCurrentWidget(ui.TabSheet1);
@@ -235,7 +226,9 @@ void TFormQuorMain::FormCreate() {
     // Every logon hands the server the contacts pane's list; the library
     // takes the server and TLS before it starts.
     FClient.SetContactSource([this] { return FContacts.Names(); });
-    FClient.SetConnectionSettings(ConnectionOf(FSettings));
+    FClient.SetConnectionSettings(hbquor::settings::ClientConnection(FSettings));
+    for (const QString &key : FSettings.FaultyKeys)
+        FLines.FaultySetting(key);
     if (!FClient.Init())
         FOptions.ShowMessage(QStringLiteral("could not initialise QuorApi"));
 
@@ -263,6 +256,14 @@ void TFormQuorMain::ReadSettings() {
     FNormalFrame = new NormalFrame(this);
     if (FSettings.Sizes.MainMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TFormQuorMain::ApplySettings() {
+    const TimeText times(FSettings.TimeMode);
+    FClock.SetTimeText(times);
+    FLog.SetTimeText(times);
+    FLines.SetChatTimes(FSettings.ChatTimes);
+    FAlerts->SetEnabled(FSettings.Notify);
 }
 
 void TFormQuorMain::showEvent(QShowEvent *event) {
@@ -474,6 +475,22 @@ void TFormQuorMain::mnuUserProfileClick() {
 
 void TFormQuorMain::mnuLogChatClick() {
     FLog.ToggleChatLog();
+}
+
+void TFormQuorMain::mnuSettingsClick() {
+    MainSettings current = FSettings;
+    current.LogChat = FLog.ChatLogOpen();
+    const std::optional<MainSettings> changed = hbquor::settings::EditSettings(
+        FClient, current,
+        {this, FOptions.ExecDialog, FOptions.OpenUrl, FOptions.ShowMessage,
+         FOptions.Files.SettingsFile, FOptions.Files.ChatLogFile});
+    if (!changed)
+        return;
+    FSettings = *changed;
+    ApplySettings();
+    FClock.Tick();
+    if (FSettings.LogChat != FLog.ChatLogOpen())
+        FLog.ToggleChatLog();
 }
 
 void TFormQuorMain::spbScrollingClick() {

@@ -147,6 +147,7 @@ public slots:
     // The log, the File menu and the Help menu.
     void spbScrollingClick();
     void mnuLogChatClick();
+    void mnuSettingsClick();
     void mnuExitClick();
     void mnuQuorSDKClick();
     void mnuQuorDelphiClick();
@@ -165,6 +166,9 @@ private:
     void FormCreate();
     /// Reads the settings and sizes and places the window as they say.
     void ReadSettings();
+    /// Puts the times, the said lines' stamps and the notifications of
+    /// FSettings into effect.
+    void ApplySettings();
     void FormPaint();
     bool FormCloseQuery();
     void FormClose();
