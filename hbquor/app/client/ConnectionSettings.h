@@ -28,7 +28,7 @@ struct ConnectionSettings {
         QString User;
         QString Password;
     };
-    ProxySettings Proxy;
+    ProxySettings Proxy = {};
 };
 
 } // namespace hbquor::client

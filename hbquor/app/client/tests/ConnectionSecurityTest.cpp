@@ -51,7 +51,7 @@ private slots:
 
     void plainLogonsToAnotherMachineAreWarnedOf() {
         const ServerAddress remote{QStringLiteral("chat.example.org"), 8317};
-        const TlsSetup plain(ConnectionSettings{remote, false, {}, true, {}});
+        const TlsSetup plain(ConnectionSettings{remote, false, {}, true});
         QVERIFY(plain.Problem().isEmpty());
         QVERIFY(plain.Usable());
         QCOMPARE(plain.LogonLine(), QStringLiteral("Warning: TLS is off - the password and texts "
