@@ -186,10 +186,17 @@ int ScriptedServer::Accept(int timeoutMs) {
     if (index < 0 || tls_ == nullptr) {
         return index;
     }
-    Client &client = *clients_[index];
+    return StartTls(index, timeoutMs) ? index : -1;
+}
+
+bool ScriptedServer::StartTls(int index, int timeoutMs) {
+    Client &client = clientAt(index);
     client.ssl = SSL_new(tls_);
     BIO *in = BIO_new(BIO_s_mem());
     BIO_set_mem_eof_return(in, -1); // empty means "more to come", not the end
+    // What came before, once TLS was to start, is TLS already.
+    BIO_write(in, client.inbound.data(), static_cast<int>(client.inbound.size()));
+    client.inbound.clear();
     SSL_set_bio(client.ssl, in, BIO_new(BIO_s_mem()));
     SSL_set_accept_state(client.ssl);
     PumpUntil(
@@ -200,9 +207,9 @@ int ScriptedServer::Accept(int timeoutMs) {
         timeoutMs);
     if (!SSL_is_init_finished(client.ssl)) {
         Forget(client); // a server hangs up on a failed handshake
-        return -1;
+        return false;
     }
-    return index;
+    return true;
 }
 
 void ScriptedServer::Pull(Client &client) {
@@ -292,6 +299,38 @@ std::optional<QuorMessage> ScriptedServer::Read(int timeoutMs, int client) {
     std::copy(c.inbound.begin(), c.inbound.begin() + kRecordSize, m.bytes.begin());
     c.inbound.erase(c.inbound.begin(), c.inbound.begin() + kRecordSize);
     return m;
+}
+
+std::string ScriptedServer::ReadBytes(std::size_t n, int timeoutMs, int client) {
+    Client &c = clientAt(client);
+    if (!PumpUntil(
+            [&] {
+                Pull(c);
+                return c.inbound.size() >= n;
+            },
+            timeoutMs)) {
+        return {};
+    }
+    std::string bytes(c.inbound.begin(), c.inbound.begin() + static_cast<std::ptrdiff_t>(n));
+    c.inbound.erase(c.inbound.begin(), c.inbound.begin() + static_cast<std::ptrdiff_t>(n));
+    return bytes;
+}
+
+std::string ScriptedServer::ReadHeaders(int timeoutMs, int client) {
+    Client &c = clientAt(client);
+    static constexpr std::string_view kEnd = "\r\n\r\n";
+    auto end = c.inbound.end();
+    PumpUntil(
+        [&] {
+            Pull(c);
+            end = std::search(c.inbound.begin(), c.inbound.end(), kEnd.begin(), kEnd.end());
+            return end != c.inbound.end();
+        },
+        timeoutMs);
+    return end == c.inbound.end()
+               ? std::string{}
+               : ReadBytes(static_cast<std::size_t>(end - c.inbound.begin()) + kEnd.size(), 0,
+                           client);
 }
 
 bool ScriptedServer::Silent(int ms, int client) {

@@ -66,6 +66,9 @@ public:
     // bytes are read as they come (a handshake that never gets an answer).
     int AcceptTcp(int timeoutMs = 3000);
     std::size_t clientCount() const { return clients_.size(); }
+    // The client speaks TLS from here on (after a proxy's answer, say),
+    // presenting the certificate of UseTls; false when the handshake failed.
+    bool StartTls(int client = -1, int timeoutMs = 3000);
 
     // The client argument defaults to the one accepted last.
     void Send(const QuorMessage &record, int client = -1);
@@ -76,6 +79,12 @@ public:
     bool TrySendRaw(const void *data, std::size_t n, int client = -1);
     // Reads one whole record from the client while pumping the library.
     std::optional<QuorMessage> Read(int timeoutMs = 3000, int client = -1);
+    // Reads exactly n bytes from the client while pumping the library; empty
+    // when they did not all come in time.
+    std::string ReadBytes(std::size_t n, int timeoutMs = 3000, int client = -1);
+    // Reads up to and with the first blank line ("\r\n\r\n"), as a proxy
+    // reads a request's headers; empty when it did not come in time.
+    std::string ReadHeaders(int timeoutMs = 3000, int client = -1);
     // True when no byte arrives from the client within ms (pumping meanwhile).
     bool Silent(int ms = 100, int client = -1);
     // True once the client has closed its end (pumping meanwhile).
