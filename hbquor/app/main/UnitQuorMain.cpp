@@ -10,11 +10,13 @@
 #include "EventLogListener.h"
 #include "FreedesktopNotifier.h"
 #include "InviteDialogEvent.h"
+#include "KeychainPasswordStore.h"
 #include "MainCommands.h"
 #include "MessageListener.h"
 #include "NameText.h"
 #include "NormalFrame.h"
 #include "ProfileCommand.h"
+#include "RememberedLogon.h"
 #include "SettingsCommand.h"
 #include "TalkWindowListener.h"
 #include "TextSender.h"
@@ -61,6 +63,8 @@ TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window)
         options.OpenUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     if (!options.ExecDialog)
         options.ExecDialog = [](QDialog &dialog) { return dialog.exec(); };
+    if (!options.Passwords)
+        options.Passwords = std::make_shared<hbquor::settings::KeychainPasswordStore>();
     if (!options.Notifier)
         options.Notifier = std::make_shared<FreedesktopNotifier>(QStringLiteral("HB Quor"),
                                                                  QStringLiteral("hbquor"));
@@ -235,6 +239,22 @@ void TFormQuorMain::FormCreate() {
     if (FSettings.LogChat)
         FLog.OpenChatLog();
     ui.Timer1->start();
+    RestoreRemembered();
+}
+
+void TFormQuorMain::RestoreRemembered() {
+    hbquor::settings::RememberedLogon::Hooks hooks;
+    hooks.Settings = [this]() -> const MainSettings & { return FSettings; };
+    hooks.UserName = [this] { return GetLoginName(); };
+    hooks.Password = [this] { return GetPassword(); };
+    hooks.FillPassword = [this](const QString &password) { ui.inpPassword->setText(password); };
+    hooks.FillProxyPassword = [this](const QString &password) {
+        FSettings.Connection.ProxyPassword = password;
+        FClient.SetConnectionSettings(hbquor::settings::ClientConnection(FSettings));
+    };
+    hooks.LogOn = [this] { spbLogonClick(); };
+    FRemembered = std::make_unique<hbquor::settings::RememberedLogon>(FClient, *FOptions.Passwords,
+                                                                      std::move(hooks));
 }
 
 void TFormQuorMain::ReadSettings() {
@@ -366,6 +386,7 @@ void TFormQuorMain::FormDestroy() {
     // The client outlives the window: nothing it announces may reach the
     // window's parts while they are taken apart.
     disconnect(&FClient, nullptr, this, nullptr);
+    FRemembered.reset();
     // Windows still open end with the program; their close handlers point
     // here, so they are unhooked first.
     FTalkWindows.CloseAll();
@@ -483,7 +504,7 @@ void TFormQuorMain::mnuSettingsClick() {
     const std::optional<MainSettings> changed = hbquor::settings::EditSettings(
         FClient, current,
         {this, FOptions.ExecDialog, FOptions.OpenUrl, FOptions.ShowMessage,
-         FOptions.Files.SettingsFile, FOptions.Files.ChatLogFile});
+         FOptions.Files.SettingsFile, FOptions.Files.ChatLogFile, FRemembered.get()});
     if (!changed)
         return;
     FSettings = *changed;

@@ -32,7 +32,8 @@ QString AskForCaFile(QWidget *parent, const QString &current) {
 
 } // namespace
 
-ConnectionPage::ConnectionPage(ChooseFile chooseFile, QWidget *parent)
+ConnectionPage::ConnectionPage(const QString &rememberProblem, ChooseFile chooseFile,
+                               QWidget *parent)
     : SettingsPage(parent), FChooseFile(chooseFile ? std::move(chooseFile) : AskForCaFile) {
     auto *grid = new QGridLayout(this);
     inpHost = AddField(grid, QStringLiteral("&Server"));
@@ -40,7 +41,7 @@ ConnectionPage::ConnectionPage(ChooseFile chooseFile, QWidget *parent)
     cbTls = new QCheckBox(QStringLiteral("Connect with &TLS"), this);
     grid->addWidget(cbTls, grid->rowCount(), FieldColumn);
     inpCaFile = AddField(grid, QStringLiteral("Trusted &certificate"));
-    btCaFile = new QPushButton(QStringLiteral("C&hoose ..."), this);
+    btCaFile = new QPushButton(QStringLiteral("&Browse ..."), this);
     grid->addWidget(btCaFile, grid->rowCount(), FieldColumn, Qt::AlignLeft);
     cbAutoReconnect = new QCheckBox(QStringLiteral("&Reconnect by itself"), this);
     grid->addWidget(cbAutoReconnect, grid->rowCount(), FieldColumn);
@@ -53,12 +54,25 @@ ConnectionPage::ConnectionPage(ChooseFile chooseFile, QWidget *parent)
     proxyLabel->setBuddy(cbProxyType);
     grid->addWidget(proxyLabel, proxyRow, 0);
     grid->addWidget(cbProxyType, proxyRow, FieldColumn);
-    inpProxyHost = AddField(grid, QStringLiteral("Proxy h&ost"));
+    inpProxyHost = AddField(grid, QStringLiteral("Proxy &host"));
     inpProxyPort = AddField(grid, QStringLiteral("Proxy p&ort"));
     inpProxyUser = AddField(grid, QStringLiteral("Proxy &user"));
-    inpProxyPassword = AddField(grid, QStringLiteral("Proxy p&assword"));
+    inpProxyPassword = AddField(grid, QStringLiteral("Proxy pass&word"));
     inpProxyPassword->setEchoMode(QLineEdit::Password);
+    cbRememberPassword = new QCheckBox(QStringLiteral("Re&member password"), this);
+    grid->addWidget(cbRememberPassword, grid->rowCount(), FieldColumn);
+    cbAutoLogon = new QCheckBox(QStringLiteral("Log on by itself at st&art"), this);
+    grid->addWidget(cbAutoLogon, grid->rowCount(), FieldColumn);
     grid->setRowStretch(grid->rowCount(), 1);
+    if (!rememberProblem.isEmpty()) {
+        cbRememberPassword->setEnabled(false);
+        cbRememberPassword->setToolTip(QStringLiteral("Not possible: ") + rememberProblem);
+    }
+    auto autoLogonFollows = [this] {
+        cbAutoLogon->setEnabled(cbRememberPassword->isEnabled() && cbRememberPassword->isChecked());
+    };
+    connect(cbRememberPassword, &QCheckBox::toggled, this, autoLogonFollows);
+    autoLogonFollows();
 
     for (QLineEdit *field : {inpHost, inpPort, inpCaFile, inpProxyHost, inpProxyPort})
         connect(field, &QLineEdit::textChanged, this, &ConnectionPage::Check);
@@ -125,6 +139,8 @@ void ConnectionPage::Load(const MainSettings &settings) {
     inpProxyPort->setText(PortText(c.ProxyPort));
     inpProxyUser->setText(c.ProxyUser);
     inpProxyPassword->setText(c.ProxyPassword);
+    cbRememberPassword->setChecked(c.RememberPassword);
+    cbAutoLogon->setChecked(c.AutoLogon);
 }
 
 void ConnectionPage::Store(MainSettings &settings) const {
@@ -140,6 +156,9 @@ void ConnectionPage::Store(MainSettings &settings) const {
     c.ProxyPort = inpProxyPort->text().trimmed().toInt();
     c.ProxyUser = inpProxyUser->text().trimmed();
     c.ProxyPassword = inpProxyPassword->text();
+    c.RememberPassword = cbRememberPassword->isChecked();
+    // Without a remembered password there is nothing to log on with.
+    c.AutoLogon = c.RememberPassword && cbAutoLogon->isChecked();
 }
 
 } // namespace hbquor::settings

@@ -1,7 +1,8 @@
 // ConnectionPage: the settings page "Connection": the chat server's host
 // and port, TLS and the certificate file trusted besides the system's, the
-// proxy connections go through, and reconnecting by itself. The proxy's
-// password is asked here for the run and never written.
+// proxy connections go through, reconnecting by itself, remembering the
+// passwords in the secret store and logging on by itself at start. The
+// proxy's password is asked here and never written to the file.
 #pragma once
 
 #include "SettingsPage.h"
@@ -26,7 +27,10 @@ public:
     /// answer keeps the field as it is.
     using ChooseFile = std::function<QString(QWidget *parent, const QString &current)>;
 
-    explicit ConnectionPage(ChooseFile chooseFile = {}, QWidget *parent = nullptr);
+    /// rememberProblem says why passwords cannot be remembered (the box is
+    /// then disabled); empty when they can.
+    explicit ConnectionPage(const QString &rememberProblem = {}, ChooseFile chooseFile = {},
+                            QWidget *parent = nullptr);
 
     QString Title() const override;
     void Load(const MainSettings &settings) override;
@@ -45,6 +49,9 @@ public:
     QLineEdit *inpProxyPort;
     QLineEdit *inpProxyUser;
     QLineEdit *inpProxyPassword;
+    QCheckBox *cbRememberPassword;
+    /// Usable only while the password is remembered.
+    QCheckBox *cbAutoLogon;
 
     /// The reasons beside the checked fields, by field.
     FieldReason *ReasonOf(const QLineEdit *field) const;

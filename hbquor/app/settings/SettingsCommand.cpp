@@ -5,6 +5,7 @@
 #include "ClientConnection.h"
 #include "ConnectionPage.h"
 #include "NotificationsPage.h"
+#include "RememberedLogon.h"
 #include "SettingsDialog.h"
 #include "TimesPage.h"
 
@@ -23,7 +24,8 @@ std::optional<MainSettings> EditSettings(hbquor::client::ChatClient &client,
                                          const MainSettings &current,
                                          const SettingsCommandHooks &hooks) {
     SettingsDialog dialog(current, client.IsLoggedOn(), hooks.Parent);
-    dialog.AddPage(new ConnectionPage);
+    dialog.AddPage(new ConnectionPage(hooks.Remembered ? hooks.Remembered->Problem()
+                                                       : QStringLiteral("no secret store")));
     dialog.AddPage(new NotificationsPage);
     dialog.AddPage(new TimesPage([&client] { return client.Now(); }));
     dialog.AddPage(new ChatLogPage(hooks.ChatLogFile, hooks.OpenUrl));
@@ -35,6 +37,8 @@ std::optional<MainSettings> EditSettings(hbquor::client::ChatClient &client,
                                          "last until the program ends."));
     if (ConnectionChanged(current, changed))
         client.SetConnectionSettings(ClientConnection(changed));
+    if (hooks.Remembered)
+        hooks.Remembered->SettingsChanged(current, changed);
     return changed;
 }
 

@@ -1,7 +1,8 @@
 // SettingsCommand: "Settings ...": runs the settings dialog with the
 // program's pages and, on OK, writes the changed keys to the settings file
 // at once and hands a changed connection to the client core, which uses it
-// from the next logon. What the windows show (times, notifications, the
+// from the next logon; remembered passwords are kept or forgotten as the
+// dialog says. What the windows show (times, notifications, the
 // chat log) is theirs to apply from the settings handed back.
 #pragma once
 
@@ -22,6 +23,8 @@ class ChatClient;
 
 namespace hbquor::settings {
 
+class RememberedLogon;
+
 struct SettingsCommandHooks {
     QWidget *Parent = nullptr;
     /// Runs the modal dialog and returns its result.
@@ -32,6 +35,8 @@ struct SettingsCommandHooks {
     std::function<void(const QString &text)> ShowMessage;
     QString SettingsFile;
     QString ChatLogFile;
+    /// The remembered passwords, told of what the dialog changed.
+    RememberedLogon *Remembered = nullptr;
 };
 
 /// The settings after the dialog: nothing when it was cancelled.

@@ -12,6 +12,8 @@ const QString ProxyTypeKey = QStringLiteral("ProxyType");
 const QString ProxyHostKey = QStringLiteral("ProxyHost");
 const QString ProxyPortKey = QStringLiteral("ProxyPort");
 const QString ProxyUserKey = QStringLiteral("ProxyUser");
+const QString RememberPasswordKey = QStringLiteral("RememberPassword");
+const QString AutoLogonKey = QStringLiteral("AutoLogon");
 
 constexpr int HighestPort = 65535;
 
@@ -28,6 +30,8 @@ ConnectionSettings ConnectionSettings::Read(CheckedKeys &keys) {
     s.ProxyHost = keys.String(ProxyHostKey, s.ProxyHost);
     s.ProxyPort = keys.Integer(ProxyPortKey, s.ProxyPort, 0, HighestPort);
     s.ProxyUser = keys.String(ProxyUserKey, s.ProxyUser);
+    s.RememberPassword = keys.Bool(RememberPasswordKey, s.RememberPassword);
+    s.AutoLogon = keys.Bool(AutoLogonKey, s.AutoLogon);
     return s;
 }
 
@@ -39,4 +43,6 @@ void ConnectionSettings::Write(QuorSettings &file, const QString &section) const
     file.WriteString(section, ProxyHostKey, ProxyHost);
     file.WriteInteger(section, ProxyPortKey, ProxyPort);
     file.WriteString(section, ProxyUserKey, ProxyUser);
+    file.WriteBool(section, RememberPasswordKey, RememberPassword);
+    file.WriteBool(section, AutoLogonKey, AutoLogon);
 }

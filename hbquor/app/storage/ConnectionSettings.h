@@ -2,8 +2,9 @@
 // section "Parameters" beside the main window's other keys: QuorTls and
 // QuorCaFile (encrypted connections), AutoReconnect (logging on again by
 // itself after the server closed the connection or it broke), the proxy
-// (ProxyType, ProxyHost, ProxyPort, ProxyUser). The proxy's password is
-// kept for the run only and never written.
+// (ProxyType, ProxyHost, ProxyPort, ProxyUser), keeping the passwords in
+// the desktop's secret store (RememberPassword) and logging on by itself at
+// start with them (AutoLogon). No password is ever written to the file.
 #pragma once
 
 #include <QString>
@@ -27,8 +28,14 @@ struct ConnectionSettings {
     int ProxyPort = 0;
     /// ProxyUser: empty when the proxy asks for no name.
     QString ProxyUser;
-    /// Typed in the settings dialog for this run; never written.
+    /// Typed in the settings dialog or read from the secret store; never
+    /// written.
     QString ProxyPassword;
+    /// RememberPassword: keep the account's and the proxy's passwords in the
+    /// secret store.
+    bool RememberPassword = false;
+    /// AutoLogon: log on at start with the remembered password.
+    bool AutoLogon = false;
 
     bool operator==(const ConnectionSettings &) const = default;
 

@@ -1,0 +1,38 @@
+// A password store in memory for the tests that must not reach the desktop's
+// secret store: it answers on the next turn of the event loop, as the real
+// one does, and can play a store that cannot be used.
+#pragma once
+
+#include "PasswordStore.h"
+
+#include <QMap>
+#include <QTimer>
+
+class MemoryPasswordStore : public hbquor::settings::PasswordStore {
+public:
+    /// What Probe answers: empty for a usable store.
+    QString Problem;
+    QMap<QString, QString> Kept;
+
+    void Probe(std::function<void(const QString &problem)> done) override {
+        Later([this, done] { done(Problem); });
+    }
+    void Read(const QString &key,
+              std::function<void(const std::optional<QString> &password)> done) override {
+        Later([this, key, done] {
+            done(Kept.contains(key) ? std::optional<QString>(Kept.value(key)) : std::nullopt);
+        });
+    }
+    void Write(const QString &key, const QString &password,
+               std::function<void(bool kept)> done) override {
+        Kept.insert(key, password);
+        Later([done] { done(true); });
+    }
+    void Remove(const QString &key, std::function<void(bool gone)> done) override {
+        Kept.remove(key);
+        Later([done] { done(true); });
+    }
+
+private:
+    static void Later(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
+};
