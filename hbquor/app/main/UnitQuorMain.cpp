@@ -253,6 +253,7 @@ void TFormQuorMain::RestoreRemembered() {
         FClient.SetConnectionSettings(hbquor::settings::ClientConnection(FSettings));
     };
     hooks.LogOn = [this] { spbLogonClick(); };
+    hooks.Report = [this](const QString &line) { FLog.AddLine(lsError, line); };
     FRemembered = std::make_unique<hbquor::settings::RememberedLogon>(FClient, *FOptions.Passwords,
                                                                       std::move(hooks));
 }

@@ -44,20 +44,22 @@ void KeychainPasswordStore::Read(const QString &key,
 }
 
 void KeychainPasswordStore::Write(const QString &key, const QString &password,
-                                  std::function<void(bool kept)> done) {
+                                  std::function<void(const QString &problem)> done) {
     auto *job = NewJob<QKeychain::WritePasswordJob>(key);
     job->setTextData(password);
     QObject::connect(job, &QKeychain::Job::finished, job, [done](QKeychain::Job *finished) {
-        done(finished->error() == QKeychain::NoError);
+        done(finished->error() == QKeychain::NoError ? QString() : finished->errorString());
     });
     job->start();
 }
 
-void KeychainPasswordStore::Remove(const QString &key, std::function<void(bool gone)> done) {
+void KeychainPasswordStore::Remove(const QString &key,
+                                   std::function<void(const QString &problem)> done) {
     auto *job = NewJob<QKeychain::DeletePasswordJob>(key);
     QObject::connect(job, &QKeychain::Job::finished, job, [done](QKeychain::Job *finished) {
-        done(finished->error() == QKeychain::NoError ||
-             finished->error() == QKeychain::EntryNotFound);
+        const bool gone = finished->error() == QKeychain::NoError ||
+                          finished->error() == QKeychain::EntryNotFound;
+        done(gone ? QString() : finished->errorString());
     });
     job->start();
 }

@@ -13,8 +13,8 @@ public:
     void Read(const QString &key,
               std::function<void(const std::optional<QString> &password)> done) override;
     void Write(const QString &key, const QString &password,
-               std::function<void(bool kept)> done) override;
-    void Remove(const QString &key, std::function<void(bool gone)> done) override;
+               std::function<void(const QString &problem)> done) override;
+    void Remove(const QString &key, std::function<void(const QString &problem)> done) override;
 };
 
 } // namespace hbquor::settings

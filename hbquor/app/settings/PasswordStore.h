@@ -20,11 +20,13 @@ public:
     /// The password kept under key, if any.
     virtual void Read(const QString &key,
                       std::function<void(const std::optional<QString> &password)> done) = 0;
-    /// Keeps password under key; done tells whether it was kept.
+    /// Keeps password under key; done answers an empty text, or why it
+    /// was not kept.
     virtual void Write(const QString &key, const QString &password,
-                       std::function<void(bool kept)> done) = 0;
-    /// Forgets the password under key; done tells whether none is kept now.
-    virtual void Remove(const QString &key, std::function<void(bool gone)> done) = 0;
+                       std::function<void(const QString &problem)> done) = 0;
+    /// Forgets the password under key; done answers an empty text when none
+    /// is kept now, or why one still is.
+    virtual void Remove(const QString &key, std::function<void(const QString &problem)> done) = 0;
 };
 
 /// The keys the program keeps passwords under: the account's by server and

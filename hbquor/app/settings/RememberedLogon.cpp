@@ -1,6 +1,7 @@
 #include "RememberedLogon.h"
 
 #include "ChatClient.h"
+#include "FillFields.h"
 #include "PasswordStore.h"
 
 #include <QPointer>
@@ -22,23 +23,32 @@ bool ProxyWithUser(const ConnectionSettings &c) {
     return c.ProxyType != ConnectionSettings::Proxy::None && !c.ProxyUser.isEmpty();
 }
 
-void Ignore(bool) {}
-
 } // namespace
 
 RememberedLogon::RememberedLogon(hbquor::client::ChatClient &client, PasswordStore &store,
                                  Hooks hooks, QObject *parent)
     : QObject(parent), FClient(client), FStore(store), FHooks(std::move(hooks)) {
     connect(&client, &hbquor::client::ChatClient::Connected, this, [this] {
-        if (FProblem.isEmpty() && FHooks.Settings().Connection.RememberPassword)
+        if (!FHooks.Settings().Connection.RememberPassword)
+            return;
+        // A logon quicker than the store's first answer is kept once it came.
+        if (FAnswered)
             KeepAccountPassword();
+        else
+            FKeepWhenAnswered = true;
     });
     QPointer<RememberedLogon> self(this);
     FStore.Probe([self](const QString &problem) {
         if (!self)
             return;
+        self->FAnswered = true;
         self->FProblem = problem;
-        if (problem.isEmpty())
+        if (!problem.isEmpty())
+            return;
+        // Logged on already: nothing to read back.
+        if (self->FKeepWhenAnswered)
+            self->KeepAccountPassword();
+        else
             self->Restore();
     });
 }
@@ -76,16 +86,33 @@ void RememberedLogon::Restore() {
 }
 
 void RememberedLogon::KeepAccountPassword() {
+    if (!FProblem.isEmpty())
+        return;
     const QString user = FHooks.UserName();
     const QString password = FHooks.Password();
     if (!user.isEmpty() && !password.isEmpty())
-        FStore.Write(AccountPasswordKey(ServerOf(FHooks.Settings()), user), password, Ignore);
+        Keep(AccountPasswordKey(ServerOf(FHooks.Settings()), user), password);
 }
 
 void RememberedLogon::KeepProxyPassword(const MainSettings &settings) {
     const ConnectionSettings &c = settings.Connection;
     if (ProxyWithUser(c) && !c.ProxyPassword.isEmpty())
-        FStore.Write(ProxyPasswordKey(ProxyOf(c), c.ProxyUser), c.ProxyPassword, Ignore);
+        Keep(ProxyPasswordKey(ProxyOf(c), c.ProxyUser), c.ProxyPassword);
+}
+
+void RememberedLogon::Keep(const QString &key, const QString &password) {
+    // The report names the entry, never the password.
+    FStore.Write(key, password, [report = FHooks.Report, key](const QString &problem) {
+        if (!problem.isEmpty())
+            report(FillFields("The password (%s) was not remembered: %s", {key, problem}));
+    });
+}
+
+void RememberedLogon::Forget(const QString &key) {
+    FStore.Remove(key, [report = FHooks.Report, key](const QString &problem) {
+        if (!problem.isEmpty())
+            report(FillFields("The password (%s) could not be forgotten: %s", {key, problem}));
+    });
 }
 
 void RememberedLogon::SettingsChanged(const MainSettings &before, const MainSettings &after) {
@@ -94,10 +121,9 @@ void RememberedLogon::SettingsChanged(const MainSettings &before, const MainSett
     const bool was = before.Connection.RememberPassword;
     const bool is = after.Connection.RememberPassword;
     if (was && !is) {
-        FStore.Remove(AccountPasswordKey(ServerOf(before), FHooks.UserName()), Ignore);
+        Forget(AccountPasswordKey(ServerOf(before), FHooks.UserName()));
         if (ProxyWithUser(before.Connection))
-            FStore.Remove(ProxyPasswordKey(ProxyOf(before.Connection), before.Connection.ProxyUser),
-                          Ignore);
+            Forget(ProxyPasswordKey(ProxyOf(before.Connection), before.Connection.ProxyUser));
         return;
     }
     if (!is)

@@ -39,6 +39,8 @@ public:
         std::function<void(const QString &password)> FillProxyPassword;
         /// Logs on as the user would.
         std::function<void()> LogOn;
+        /// Tells the user that a password could not be kept or forgotten.
+        std::function<void(const QString &line)> Report;
     };
 
     /// Asks store (which must outlive this) whether it can be used and, when
@@ -58,11 +60,15 @@ private:
     void Restore();
     void KeepAccountPassword();
     void KeepProxyPassword(const MainSettings &settings);
+    void Keep(const QString &key, const QString &password);
+    void Forget(const QString &key);
 
     hbquor::client::ChatClient &FClient;
     PasswordStore &FStore;
     Hooks FHooks;
     QString FProblem = QStringLiteral("the secret store has not answered yet");
+    bool FAnswered = false;
+    bool FKeepWhenAnswered = false;
 };
 
 } // namespace hbquor::settings

@@ -24,13 +24,13 @@ public:
         });
     }
     void Write(const QString &key, const QString &password,
-               std::function<void(bool kept)> done) override {
+               std::function<void(const QString &problem)> done) override {
         Kept.insert(key, password);
-        Later([done] { done(true); });
+        Later([done] { done({}); });
     }
-    void Remove(const QString &key, std::function<void(bool gone)> done) override {
+    void Remove(const QString &key, std::function<void(const QString &problem)> done) override {
         Kept.remove(key);
-        Later([done] { done(true); });
+        Later([done] { done({}); });
     }
 
 private:
