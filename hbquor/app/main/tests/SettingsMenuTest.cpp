@@ -6,6 +6,7 @@
 #include "MainWindowFixture.h"
 
 #include "ChatLogPage.h"
+#include "ConnectionPage.h"
 #include "FileBytes.h"
 #include "NotificationsPage.h"
 #include "SettingsDialog.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
@@ -63,6 +65,29 @@ private slots:
         const QByteArray ini = ReadFileBytes(f.Files().SettingsFile);
         for (const char *written : {"TimeMode=1", "Notify=0", "LogChat=0"})
             QVERIFY2(ini.contains(written), written);
+    }
+
+    void aProxyPasswordTheStoreRefusesIsSaidInTheLog() {
+        MainWindowFixture f;
+        auto store = std::make_shared<MemoryPasswordStore>();
+        store->WriteProblem = QStringLiteral("the keyring is locked");
+        f.Passwords = store;
+        f.WriteSettings("[Parameters]\nProxyType=1\nProxyHost=proxy.example.org\nProxyPort=1080\n"
+                        "ProxyUser=anna\n");
+        f.AnswerDialog = [](QDialog &dialog) {
+            auto *page = dialog.findChild<hbquor::settings::ConnectionPage *>();
+            page->cbRememberPassword->setChecked(true);
+            page->inpProxyPassword->setText(QStringLiteral("pr0xy-pw"));
+            return int(QDialog::Accepted);
+        };
+        TFormQuorMain &w = f.Start();
+        QTest::qWait(10); // the store's first answer
+        w.ui.mnuSettings->trigger();
+        QTRY_COMPARE(f.LastLogLine(),
+                     QStringLiteral("The password (proxy anna@proxy.example.org:1080) "
+                                    "was not remembered: the keyring is locked"));
+        QVERIFY(!w.ui.RichEdit1->toPlainText().contains(QStringLiteral("pr0xy-pw")));
+        QVERIFY(!ReadFileBytes(f.Files().SettingsFile).contains("pr0xy-pw"));
     }
 
     void cancelChangesNothing() {

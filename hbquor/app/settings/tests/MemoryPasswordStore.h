@@ -12,6 +12,8 @@ class MemoryPasswordStore : public hbquor::settings::PasswordStore {
 public:
     /// What Probe answers: empty for a usable store.
     QString Problem;
+    /// What Write answers: empty when it keeps the password.
+    QString WriteProblem;
     QMap<QString, QString> Kept;
 
     void Probe(std::function<void(const QString &problem)> done) override {
@@ -25,8 +27,9 @@ public:
     }
     void Write(const QString &key, const QString &password,
                std::function<void(const QString &problem)> done) override {
-        Kept.insert(key, password);
-        Later([done] { done({}); });
+        if (WriteProblem.isEmpty())
+            Kept.insert(key, password);
+        Later([this, done] { done(WriteProblem); });
     }
     void Remove(const QString &key, std::function<void(const QString &problem)> done) override {
         Kept.remove(key);
