@@ -85,21 +85,6 @@ private slots:
         QVERIFY(ini.contains("AutoLogon=0"));
         QVERIFY(!ini.contains("anna-pw"));
     }
-
-    void withoutSecretStoreTheBoxSaysWhy() {
-        MainWindowFixture f;
-        QString toolTip;
-        f.AnswerDialog = [&toolTip](QDialog &dialog) {
-            const auto *box =
-                dialog.findChild<hbquor::settings::ConnectionPage *>()->cbRememberPassword;
-            toolTip = box->isEnabled() ? QString() : box->toolTip();
-            return int(QDialog::Rejected);
-        };
-        TFormQuorMain &w = f.StartForServer(FServer->port());
-        QTest::qWait(50);
-        w.ui.mnuSettings->trigger();
-        QCOMPARE(toolTip, QStringLiteral("Not possible: no secret store in the tests"));
-    }
 };
 
 QTEST_MAIN(KeyringLogonTest)

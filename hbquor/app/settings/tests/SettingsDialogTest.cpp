@@ -202,10 +202,15 @@ private slots:
         QVERIFY(written.startsWith("; kept as it is\n"));
     }
 
-    void loggedOnDialogSaysWhenConnectionChangesApply() {
+    void loggedOnDialogSaysWhenConnectionChangesApplyAndWhyNothingIsRemembered() {
         SettingsDialog dialog(MainSettings::Read(FFile), true);
+        auto *page = new ConnectionPage(QStringLiteral("no secret store"));
+        dialog.AddPage(page);
         QVERIFY(!dialog.lbNextLogon->isHidden());
         QVERIFY(dialog.lbNextLogon->text().contains(QStringLiteral("next logon")));
+        QVERIFY(!page->cbRememberPassword->isEnabled() && !page->cbAutoLogon->isEnabled());
+        QCOMPARE(page->cbRememberPassword->toolTip(),
+                 QStringLiteral("Not possible: no secret store"));
     }
 };
 
