@@ -270,6 +270,8 @@ TEST_F(ProxyTest, AHostileProxyFailsTheLogOnOnceWithItsReason) {
         {"http: credentials wanted", QUOR_PROXY_HTTP,
          httpAnswer("HTTP/1.1 407 Proxy Authentication Required\r\n\r\n"), QUOR_ERR_PROXY_AUTH,
          false},
+        {"http: credentials not taken", QUOR_PROXY_HTTP,
+         httpAnswer("HTTP/1.0 401 Unauthorized\r\n\r\n"), QUOR_ERR_PROXY_AUTH, false},
         {"http: cut short", QUOR_PROXY_HTTP, thenHangUp(httpAnswer("HTTP/1.1 200 OK\r\n")),
          QUOR_ERR_PROXY_REFUSED, true},
         {"http: headers without end", QUOR_PROXY_HTTP,
