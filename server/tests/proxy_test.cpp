@@ -1,5 +1,5 @@
-// Logging on to quord through real proxies: microsocks for SOCKS5 and
-// tinyproxy for HTTP CONNECT, each with and without credentials, right and
+// Logging on to quord through real proxies, microsocks for SOCKS5 and
+// tinyproxy for HTTP CONNECT: with and without credentials, right and
 // wrong ones, over plain records and over TLS.
 #include "proxy_process.h"
 #include "server_test.h"
@@ -11,91 +11,73 @@ namespace {
 using Kind = ProxyProcess::Kind;
 
 struct ProxyCase {
-    const char *what;
     std::string proxyUser; // what the proxy asks for; empty: nothing
-    std::string proxyPassword;
-    const char *user; // what the library offers; NULL: nothing
+    const char *user;      // what the library offers; NULL: nothing
     const char *password;
     int result;
 };
 
-class RealProxyTest : public ServerTest {
+// The same cases for both kinds; a TLS server and a certificate that names
+// only the server's host, not the proxy's address, when tls is set.
+class RealProxyTest : public ServerTest, public ::testing::WithParamInterface<bool> {
 protected:
+    void SetUp() override {
+        if (GetParam()) {
+            ASSERT_EQ(quor_settls(QUOR_TLS_ON, certificate.certFile().c_str()), 0);
+        }
+        ServerTest::SetUp();
+        quor_setserver(GetParam() ? "localhost" : "127.0.0.1", server.port());
+    }
     void TearDown() override {
         EXPECT_EQ(quor_setproxy(QUOR_PROXY_NONE, nullptr, 0, nullptr, nullptr), 0);
+        EXPECT_EQ(quor_settls(QUOR_TLS_OFF, nullptr), 0);
         ServerTest::TearDown();
     }
+    std::vector<std::string> ExtraArguments() const override {
+        if (!GetParam()) {
+            return {};
+        }
+        return {"--tls-cert", certificate.certFile(), "--tls-key", certificate.keyFile()};
+    }
 
-    // Logs anna on through a proxy of the kind for each case; the server is
-    // reached under host.
-    void ExpectLogOns(Kind kind, const std::vector<ProxyCase> &cases,
-                      const std::string &host = "127.0.0.1") {
+    void ExpectLogOns(Kind kind) {
         ProxyProcess proxy(kind);
         if (proxy.program().empty()) {
             GTEST_SKIP() << (kind == Kind::kSocks5 ? "microsocks" : "tinyproxy")
                          << " is not installed (scripts/bootstrap installs it)";
         }
-        quor_setserver(host.c_str(), server.port());
+        const ProxyCase cases[] = {
+            {"", nullptr, nullptr, 0},
+            {"anna", "anna", "pr0xy", 0},
+            {"anna", "anna", "guess", QUOR_ERR_PROXY_AUTH},
+            {"anna", nullptr, nullptr, QUOR_ERR_PROXY_AUTH},
+            {"", "anna", "pr0xy", 0}, // offered to a proxy that wants none
+        };
         for (const ProxyCase &c : cases) {
-            SCOPED_TRACE(c.what);
-            ASSERT_TRUE(proxy.Start(server.port(), c.proxyUser, c.proxyPassword)) << proxy.Log();
+            SCOPED_TRACE(c.proxyUser + "/" + (c.password ? c.password : "-"));
+            ASSERT_TRUE(proxy.Start(server.port(), c.proxyUser, "pr0xy")) << proxy.Log();
             ASSERT_EQ(quor_setproxy(kind == Kind::kSocks5 ? QUOR_PROXY_SOCKS5 : QUOR_PROXY_HTTP,
                                     "127.0.0.1", proxy.port(), c.user, c.password),
                       0);
             TestClient anna;
             EXPECT_EQ(anna.Login("anna", "anna-pw"), c.result) << proxy.Log();
-            if (c.result == 0) {
-                EXPECT_TRUE(anna.WaitForMore(anna.welcomes, 0));
-            }
+            EXPECT_TRUE(c.result != 0 || anna.WaitForMore(anna.welcomes, 0));
         }
     }
 
-    const std::vector<ProxyCase> credentialCases_{
-        {"no credentials", "", "", nullptr, nullptr, 0},
-        {"right credentials", "anna", "pr0xy", "anna", "pr0xy", 0},
-        {"wrong password", "anna", "pr0xy", "anna", "guess", QUOR_ERR_PROXY_AUTH},
-        {"credentials missing", "anna", "pr0xy", nullptr, nullptr, QUOR_ERR_PROXY_AUTH},
-        {"offered to a proxy that wants none", "", "", "anna", "pr0xy", 0},
-    };
-};
-
-TEST_F(RealProxyTest, LogsOnThroughASocks5Proxy) {
-    ExpectLogOns(Kind::kSocks5, credentialCases_);
-}
-
-TEST_F(RealProxyTest, LogsOnThroughAnHttpProxy) {
-    ExpectLogOns(Kind::kHttp, credentialCases_);
-}
-
-// The certificate names the server's host only, not the proxy's address:
-// the check is made against the server through the tunnel.
-class RealProxyTlsTest : public RealProxyTest {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(quor_settls(QUOR_TLS_ON, certificate.certFile().c_str()), 0);
-        RealProxyTest::SetUp();
-    }
-    void TearDown() override {
-        RealProxyTest::TearDown();
-        EXPECT_EQ(quor_settls(QUOR_TLS_OFF, nullptr), 0);
-    }
-    std::vector<std::string> ExtraArguments() const override {
-        return {"--tls-cert", certificate.certFile(), "--tls-key", certificate.keyFile()};
-    }
     quor::testing::TestCertificate certificate{{"localhost"}, {}};
-    const std::vector<ProxyCase> tlsCases_{
-        {"right credentials", "anna", "pr0xy", "anna", "pr0xy", 0},
-        {"wrong password", "anna", "pr0xy", "anna", "guess", QUOR_ERR_PROXY_AUTH},
-    };
 };
 
-TEST_F(RealProxyTlsTest, LogsOnOverTlsThroughASocks5Proxy) {
-    ExpectLogOns(Kind::kSocks5, tlsCases_, "localhost");
+TEST_P(RealProxyTest, LogsOnThroughASocks5Proxy) {
+    ExpectLogOns(Kind::kSocks5);
 }
 
-TEST_F(RealProxyTlsTest, LogsOnOverTlsThroughAnHttpProxy) {
-    ExpectLogOns(Kind::kHttp, tlsCases_, "localhost");
+TEST_P(RealProxyTest, LogsOnThroughAnHttpProxy) {
+    ExpectLogOns(Kind::kHttp);
 }
+
+INSTANTIATE_TEST_SUITE_P(PlainAndTls, RealProxyTest, ::testing::Bool(),
+                         [](const auto &info) { return info.param ? "Tls" : "Plain"; });
 
 } // namespace
 } // namespace quord::testing

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace quord::testing {
 
@@ -20,21 +21,20 @@ public:
 
     // The proxy's program; empty when it is not installed.
     const std::string &program() const { return program_; }
-    // Starts the proxy, letting it open tunnels to targetPort on the
-    // loopback, and asking for the user name and password unless user is
-    // empty; false when it did not listen within a few seconds.
-    bool Start(int targetPort, const std::string &user = "", const std::string &password = "");
-    void Stop();
+    // Starts the proxy (again), letting it open tunnels to targetPort and
+    // asking for the user name and password unless user is empty; false
+    // when it did not listen within a few seconds.
+    bool Start(int targetPort, const std::string &user, const std::string &password);
 
     int port() const { return port_; }
     // What the proxy wrote to its standard error.
     std::string Log() const;
 
 private:
-    // tinyproxy takes its settings from a file only.
-    std::string WriteHttpConfig(int targetPort, const std::string &user,
-                                const std::string &password) const;
-    bool Listening() const;
+    // The arguments for the program; tinyproxy takes its settings from a
+    // file only, written here.
+    std::vector<std::string> Arguments(int targetPort, const std::string &user,
+                                       const std::string &password) const;
 
     Kind kind_;
     std::string program_;
