@@ -1,14 +1,82 @@
 // Logging on to quord through real proxies, microsocks for SOCKS5 and
 // tinyproxy for HTTP CONNECT: with and without credentials, right and
 // wrong ones, over plain records and over TLS.
-#include "proxy_process.h"
+#include "child_process.h"
 #include "server_test.h"
 #include "test_certificate.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
 
 namespace quord::testing {
 namespace {
 
-using Kind = ProxyProcess::Kind;
+enum class Kind { kSocks5, kHttp };
+
+// The proxy from the system's packages, on a free loopback port, in a
+// folder of its own (tinyproxy takes its settings from a file only).
+class ProxyProcess {
+public:
+    explicit ProxyProcess(Kind kind) : kind_(kind) {
+        for (const char *folder : {"/usr/bin/", "/usr/sbin/"}) {
+            const std::string path =
+                folder + std::string(kind == Kind::kSocks5 ? "microsocks" : "tinyproxy");
+            if (program_.empty() && ::access(path.c_str(), X_OK) == 0) {
+                program_ = path;
+            }
+        }
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quor-proxy-XXXXXX").string();
+        folder_ = mkdtemp(pattern.data()) != nullptr ? pattern : "";
+    }
+    ~ProxyProcess() {
+        StopChild(pid_);
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+    const std::string &program() const { return program_; }
+    std::string Log() const { return ReadFile(folder_ + "/proxy.log"); }
+    int port() const { return port_; }
+
+    // Starts the proxy (again) for tunnels to targetPort, asking for the
+    // user name and password unless user is empty; false when it did not
+    // listen within a few seconds.
+    bool Start(int targetPort, const std::string &user, const std::string &password) {
+        StopChild(pid_);
+        port_ = quor::testing::UnusedLoopbackPort();
+        std::vector<std::string> arguments{program_, "-i", "127.0.0.1", "-p",
+                                           std::to_string(port_)};
+        if (kind_ == Kind::kSocks5 && !user.empty()) {
+            arguments.insert(arguments.end(), {"-u", user, "-P", password});
+        } else if (kind_ == Kind::kHttp) {
+            std::ofstream config(folder_ + "/tinyproxy.conf");
+            config << "Port " << port_ << "\nListen 127.0.0.1\nAllow 127.0.0.1\nConnectPort "
+                   << targetPort << "\n"
+                   << (user.empty() ? "" : "BasicAuth " + user + " " + password);
+            arguments = {program_, "-d", "-c", folder_ + "/tinyproxy.conf"};
+        }
+        pid_ = StartLogged(arguments, folder_ + "/proxy.log");
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (std::chrono::steady_clock::now() < deadline && !Ended(pid_)) {
+            if (RawClient(port_).connected()) {
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
+private:
+    Kind kind_;
+    std::string program_;
+    std::string folder_;
+    pid_t pid_ = -1;
+    int port_ = 0;
+};
 
 struct ProxyCase {
     std::string proxyUser; // what the proxy asks for; empty: nothing
