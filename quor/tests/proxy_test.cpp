@@ -1,9 +1,9 @@
 // Connections through a proxy that the scripted server plays (and, once it
 // has answered, the chat server behind it): what SOCKS5 and HTTP proxies
-// are asked, records right behind the answer, TLS through the tunnel, each
-// way a hostile proxy fails the opening, and quor_setproxy's checks.
+// are asked, records right behind the answer, each way a hostile proxy
+// fails the opening, and quor_setproxy's checks. TLS through a tunnel is
+// tested against real proxies, with quord.
 #include "library_fixture.h"
-#include "test_certificate.h"
 
 #include <poll.h>
 
@@ -186,26 +186,6 @@ TEST_F(ProxyTest, AProxyThatCannotBeReachedFailsWith47) {
     quor_setproxy(QUOR_PROXY_HTTP, "proxy.invalid", 3128, nullptr, nullptr);
     EXPECT_EQ(quor_login(quor_create(), "me", "pw"), 1);
     EXPECT_EQ(quor_getlasterror(), QUOR_ERR_PROXY_UNREACHABLE);
-}
-
-// TLS inside the tunnel checks the server's name, not the proxy's address,
-// which the certificate names as well.
-TEST_F(ProxyTest, TlsThroughTheTunnelChecksTheServersName) {
-    for (const auto &[name, result] :
-         {std::pair{kServerHost, 0}, {"other.example", QUOR_ERR_TLS_HOST_MISMATCH}}) {
-        TestCertificate certificate({name}, {"127.0.0.1"});
-        server.UseTls(certificate);
-        ASSERT_EQ(quor_settls(QUOR_TLS_ON, certificate.certFile().c_str()), 0);
-        QUORHANDLE h = LogOnThrough(QUOR_PROXY_SOCKS5, nullptr,
-                                    {{kSocksHello, "\x05\x00"s}, {kSocksRequest, kSocksGranted}});
-        if (server.StartTls()) {
-            EXPECT_EQ(server.ServerNameAskedFor(), kServerHost);
-            ASSERT_TRUE(server.Read());
-            server.Send(MakeRecord(200, "$server", "me"));
-        }
-        ASSERT_TRUE(WaitForEvents(1));
-        EXPECT_EQ(Recorded().front(), Ev(QUOR_CB_LOGIN, h, {std::to_string(result)}));
-    }
 }
 
 // Refused settings keep the earlier proxy; the setting works before
