@@ -71,7 +71,9 @@ private:
         if (status >= 200 && status <= 299) {
             return Open();
         }
-        return status == 407 ? AuthFailed() : Refused();
+        // 407 is what the standard says; some proxies answer credentials they
+        // do not take with 401, as a web server would.
+        return status == 407 || status == 401 ? AuthFailed() : Refused();
     }
 };
 

@@ -1,5 +1,7 @@
 #include "proxy_handshake.h"
 
+#include <openssl/crypto.h>
+
 #include <sys/socket.h>
 
 #include <algorithm>
@@ -57,7 +59,8 @@ bool ProxyHandshake::Flush(OpenResult &blocked) {
             return false;
         }
     }
-    out_.clear(); // the credentials, too, are not kept longer than needed
+    OPENSSL_cleanse(out_.data(), out_.size()); // credentials are not left in memory
+    out_.clear();
     sent_ = 0;
     return true;
 }

@@ -186,17 +186,10 @@ int ScriptedServer::Accept(int timeoutMs) {
     if (index < 0 || tls_ == nullptr) {
         return index;
     }
-    return StartTls(index, timeoutMs) ? index : -1;
-}
-
-bool ScriptedServer::StartTls(int index, int timeoutMs) {
-    Client &client = clientAt(index);
+    Client &client = *clients_[index];
     client.ssl = SSL_new(tls_);
     BIO *in = BIO_new(BIO_s_mem());
     BIO_set_mem_eof_return(in, -1); // empty means "more to come", not the end
-    // What came before, once TLS was to start, is TLS already.
-    BIO_write(in, client.inbound.data(), static_cast<int>(client.inbound.size()));
-    client.inbound.clear();
     SSL_set_bio(client.ssl, in, BIO_new(BIO_s_mem()));
     SSL_set_accept_state(client.ssl);
     PumpUntil(
@@ -207,9 +200,9 @@ bool ScriptedServer::StartTls(int index, int timeoutMs) {
         timeoutMs);
     if (!SSL_is_init_finished(client.ssl)) {
         Forget(client); // a server hangs up on a failed handshake
-        return false;
+        return -1;
     }
-    return true;
+    return index;
 }
 
 void ScriptedServer::Pull(Client &client) {
@@ -311,8 +304,9 @@ std::string ScriptedServer::ReadBytes(std::size_t n, int timeoutMs, int client) 
             timeoutMs)) {
         return {};
     }
-    std::string bytes(c.inbound.begin(), c.inbound.begin() + static_cast<std::ptrdiff_t>(n));
-    c.inbound.erase(c.inbound.begin(), c.inbound.begin() + static_cast<std::ptrdiff_t>(n));
+    const auto end = c.inbound.begin() + static_cast<std::ptrdiff_t>(n);
+    std::string bytes(c.inbound.begin(), end);
+    c.inbound.erase(c.inbound.begin(), end);
     return bytes;
 }
 
@@ -327,10 +321,10 @@ std::string ScriptedServer::ReadHeaders(int timeoutMs, int client) {
             return end != c.inbound.end();
         },
         timeoutMs);
-    return end == c.inbound.end()
-               ? std::string{}
-               : ReadBytes(static_cast<std::size_t>(end - c.inbound.begin()) + kEnd.size(), 0,
-                           client);
+    if (end == c.inbound.end()) {
+        return {};
+    }
+    return ReadBytes(static_cast<std::size_t>(end - c.inbound.begin()) + kEnd.size(), 0, client);
 }
 
 bool ScriptedServer::Silent(int ms, int client) {

@@ -66,9 +66,6 @@ public:
     // bytes are read as they come (a handshake that never gets an answer).
     int AcceptTcp(int timeoutMs = 3000);
     std::size_t clientCount() const { return clients_.size(); }
-    // The client speaks TLS from here on (after a proxy's answer, say),
-    // presenting the certificate of UseTls; false when the handshake failed.
-    bool StartTls(int client = -1, int timeoutMs = 3000);
 
     // The client argument defaults to the one accepted last.
     void Send(const QuorMessage &record, int client = -1);
