@@ -22,8 +22,9 @@
  * - Every export returns 0 on success and 1 on failure, leaving the reason in
  *   the library-wide last-error code (quor_getlasterror()). quor_create()
  *   returns NULL on failure instead; the getters return their value.
- * - Error codes 0 to 39, 40 to 43 for encrypted connections and 44 for a
- *   server that floods a new connection have texts (quor_geterrortext()).
+ * - Error codes 0 to 39, 40 to 43 for encrypted connections, 44 for a
+ *   server that floods a new connection and 45 to 48 for proxies have texts
+ *   (quor_geterrortext()).
  *   When a connection fails, a socket error number (10000 and above, see
  *   \ref quor_socket_errors) can stand in place of a library code.
  * - A NULL string argument counts as the empty string. Strings are copied
@@ -119,7 +120,9 @@ typedef void (*QUORCALLBACK)(void);
  *               #QUOR_ERR_API_BUILD or #QUOR_ERR_CONNECT refused; a socket
  *               error number, or #QUOR_ERR_TLS_HANDSHAKE,
  *               #QUOR_ERR_TLS_UNTRUSTED or #QUOR_ERR_TLS_HOST_MISMATCH for an
- *               encrypted connection, when the connect failed;
+ *               encrypted connection, or #QUOR_ERR_PROXY_UNREACHABLE,
+ *               #QUOR_ERR_PROXY_AUTH or #QUOR_ERR_PROXY_REFUSED through a
+ *               proxy, when the connect failed;
  *               #QUOR_ERR_SOCKET_TIMED_OUT when the connect, the handshake
  *               and the server's answer took more than 30 seconds together;
  *               #QUOR_ERR_TOO_MUCH_BEFORE_REPLY when the server sent more
@@ -312,7 +315,7 @@ typedef void (*QUOR_CB_INVITATION_FN)(QUORHANDLE h, const char *inviter, const c
  * \defgroup quor_errors Library error codes
  * \brief The codes of quor_getlasterror() and of callback results.
  *
- * Each code from 0 to 44 has a text (quor_geterrortext()). Codes 0 to 7, 12,
+ * Each code from 0 to 48 has a text (quor_geterrortext()). Codes 0 to 7, 12,
  * 25 and 29 to 31 are set by the exports themselves; the others reach the
  * caller as results of callbacks, translated from server replies.
  * @{
@@ -372,6 +375,15 @@ typedef void (*QUOR_CB_INVITATION_FN)(QUORHANDLE h, const char *inviter, const c
  * answered yet.
  */
 #define QUOR_ERR_TOO_MUCH_BEFORE_REPLY 44 /**< "server sent too much before its answer" */
+/**
+ * Connections through a proxy (quor_setproxy()): 45 to 47 fail a connect
+ * request through its callback, 47 also at once when the proxy's name does
+ * not resolve; 48 fails quor_setproxy() at once.
+ */
+#define QUOR_ERR_PROXY_REFUSED 45     /**< "proxy refused the connection" */
+#define QUOR_ERR_PROXY_AUTH 46        /**< "proxy authentication failed" */
+#define QUOR_ERR_PROXY_UNREACHABLE 47 /**< "proxy not reachable" */
+#define QUOR_ERR_PROXY_SETTING 48     /**< "proxy setting invalid" */
 /** @} */
 
 /**
@@ -475,12 +487,14 @@ QUOR_API int quor_getuserdata(QUORHANDLE h);
  * Only a new session accepts them (else last error #QUOR_ERR_HANDLE_IN_USE).
  * They return 1 with a socket error as last error when the connect fails at
  * once (#QUOR_ERR_SOCKET_INVALID for a host name that does not resolve;
- * #QUOR_ERR_TLS_SETUP when TLS is on and cannot be set up). The
+ * #QUOR_ERR_TLS_SETUP when TLS is on and cannot be set up;
+ * #QUOR_ERR_PROXY_UNREACHABLE when a proxy's name does not resolve). The
  * outcome arrives on slot 0, 15 or 16. A session is used for one connection
  * only; to connect again, create a new one.
  *
  * The opening of a connection, from the connect request through the TCP
- * connect and the TLS handshake to the server's answer, has 30 seconds; an
+ * connect, a proxy's answer and the TLS handshake to the server's answer,
+ * has 30 seconds; an
  * opening that takes longer fails on the request's callback with
  * #QUOR_ERR_SOCKET_TIMED_OUT (checked by the once-a-second housekeeping, so
  * within 32 seconds). A server that sends more than 64 records before its
@@ -705,6 +719,48 @@ QUOR_API int quor_pump(int timeout_ms);
  *         #QUOR_TLS_ON, the CA file cannot be read or TLS cannot be set up
  */
 QUOR_API int quor_settls(int mode, const char *ca_file);
+
+/** quor_setproxy() type: straight to the server (default). */
+#define QUOR_PROXY_NONE 0
+/** quor_setproxy() type: a SOCKS5 proxy, which resolves the server's name. */
+#define QUOR_PROXY_SOCKS5 1
+/** quor_setproxy() type: an HTTP proxy's CONNECT tunnel. */
+#define QUOR_PROXY_HTTP 2
+
+/**
+ * Chooses the proxy for later connect requests; a connection keeps the
+ * proxy in force when its connect request was made.
+ *
+ * Through a proxy the library connects to the proxy and asks it for a
+ * tunnel to the server given to quor_setserver(). The server's name is
+ * handed to the proxy as it is and never resolved here; only the proxy's
+ * own name is (a name that does not resolve fails the connect request at
+ * once with #QUOR_ERR_PROXY_UNREACHABLE). With #QUOR_TLS_ON, TLS runs
+ * through the tunnel and checks the server's name, not the proxy's. The
+ * proxy's answer counts within the opening's 30 seconds (\ref quor_connect).
+ * A connect request fails on its callback with #QUOR_ERR_PROXY_UNREACHABLE
+ * when the proxy cannot be reached, #QUOR_ERR_PROXY_AUTH when it does not
+ * take the user name and password (or wants them and none were given), and
+ * #QUOR_ERR_PROXY_REFUSED when it refuses the tunnel or its answer is not
+ * understood. Works before quor_init() and between connections; the setting
+ * outlives quor_term().
+ * \param type     #QUOR_PROXY_NONE, #QUOR_PROXY_SOCKS5 (RFC 1928, with the
+ *                 user name and password of RFC 1929 when a user is given)
+ *                 or #QUOR_PROXY_HTTP (CONNECT, with Basic authentication
+ *                 when a user is given)
+ * \param host     the proxy's host name or address; not looked at for
+ *                 #QUOR_PROXY_NONE, like the other arguments
+ * \param port     the proxy's TCP port, 1 to 65535
+ * \param user     the user name for the proxy, at most 255 bytes, or NULL
+ *                 or "" for none
+ * \param password its password, at most 255 bytes; NULL counts as ""
+ * \return 0 with last error 0, or 1 with last error #QUOR_ERR_PROXY_SETTING
+ *         and the setting unchanged when the type is unknown, the host is
+ *         NULL or "", the port is outside 1 to 65535, or the user name or
+ *         password is longer than 255 bytes
+ */
+QUOR_API int quor_setproxy(int type, const char *host, int port, const char *user,
+                           const char *password);
 /** @} */
 
 #ifdef __cplusplus

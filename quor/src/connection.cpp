@@ -90,14 +90,24 @@ int QuorConnection::StartConnect(const ConnectRequest &request) {
     if (request.port > 65535) {
         return FailAtOnce(kWsaAddressNotAvailable); // not cut to 16 bits: another port
     }
+    // Through a proxy only the proxy's name is resolved here; the server's
+    // goes to the proxy as it is.
+    const bool proxied = request.proxy.type != QUOR_PROXY_NONE;
     sockaddr_storage addr{};
     socklen_t len = 0;
-    if (!ResolveHost(request.host, request.port, addr, len)) {
-        return FailAtOnce(kWsaInvalidArgument);
+    if (!ResolveHost(proxied ? request.proxy.host : request.host,
+                     proxied ? request.proxy.port : request.port, addr, len)) {
+        return FailAtOnce(proxied ? QUOR_ERR_PROXY_UNREACHABLE : kWsaInvalidArgument);
     }
     fd_ = ::socket(addr.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd_ < 0) {
         return FailAtOnce(SocketErrorFromErrno(errno));
+    }
+    if (proxied) {
+        proxy_ = ProxyHandshake::Create(request.proxy, fd_, request.host, request.port);
+        if (proxy_ == nullptr) {
+            return FailAtOnce(kWsaInvalidArgument); // a server name the proxy cannot be asked for
+        }
     }
     if (!request.tls) {
         stream_ = std::make_unique<PlainStream>(fd_);
@@ -112,7 +122,7 @@ int QuorConnection::StartConnect(const ConnectRequest &request) {
     if (::connect(fd_, reinterpret_cast<sockaddr *>(&addr), len) != 0) {
         lastError_ = SocketErrorFromErrno(errno);
         if (lastError_ != kWsaWouldBlock) {
-            return FailAtOnce(lastError_);
+            return FailAtOnce(ConnectFailure(lastError_));
         }
     }
     // Writability reports the connect's completion, successful or not.
@@ -144,7 +154,7 @@ void QuorConnection::OnReady(std::uint32_t events) {
                 error = ECONNREFUSED;
             }
             if (error != 0) {
-                OnConnect(SocketErrorFromErrno(error));
+                OnConnect(ConnectFailure(SocketErrorFromErrno(error)));
                 return;
             }
             opening_ = true;
@@ -160,8 +170,16 @@ void QuorConnection::OnReady(std::uint32_t events) {
     }
 }
 
+int QuorConnection::ConnectFailure(int error) const {
+    return proxy_ != nullptr ? QUOR_ERR_PROXY_UNREACHABLE : error;
+}
+
 void QuorConnection::ContinueOpening() {
-    const OpenResult step = stream_->Open();
+    OpenResult step = proxy_ != nullptr ? proxy_->Step() : OpenResult{};
+    if (step.kind == OpenResult::kDone) {
+        proxy_.reset(); // the tunnel stands: from here on the socket is the server's
+        step = stream_->Open();
+    }
     switch (step.kind) {
     case OpenResult::kDone:
         OnConnect(0);
@@ -326,6 +344,7 @@ void QuorConnection::CloseSocket() {
     if (fd_ < 0) {
         return;
     }
+    proxy_.reset();
     if (stream_ != nullptr) {
         stream_->Shutdown();
         stream_.reset();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "byte_stream.h"
+#include "proxy_handshake.h"
 #include "quor_wire/record.h"
 #include "reactor.h"
 #include "receive_assembler.h"
@@ -63,6 +64,8 @@ struct ConnectRequest {
     // a TLS set-up that failed.
     bool tls = false;
     std::shared_ptr<const TlsContext> tlsContext;
+    // The connection goes through this proxy unless its type is none.
+    ProxySettings proxy;
 };
 
 class QuorConnection {
@@ -76,7 +79,8 @@ public:
 
     // Opens the socket and starts connecting. Returns 0 while the connect is
     // under way, otherwise a socket error number (10049 for a port above
-    // 65535) or 43 for a TLS set-up that failed (the state is then idle).
+    // 65535), 43 for a TLS set-up that failed or 47 for a proxy whose name
+    // does not resolve (the state is then idle).
     int StartConnect(const ConnectRequest &request);
     // Queues a copy of the record (sender and time stamped) and sends as far
     // as the socket takes it.
@@ -88,8 +92,8 @@ public:
     void Close();
 
     // Notifications, delivered by the library's pump. The connect
-    // notification comes once the TCP connect and the stream's opening (the
-    // TLS handshake) are done, or one of them failed.
+    // notification comes once the TCP connect, the proxy's tunnel and the
+    // stream's opening (the TLS handshake) are done, or one of them failed.
     void OnConnect(int error);
     void OnReceive();
     void OnSend(int error);
@@ -156,12 +160,17 @@ private:
     // readiness to wait for, after the stream was read.
     void NoteStreamState();
     int FailAtOnce(int error);
+    // What a failed TCP connect reports: the socket error, or, through a
+    // proxy, that the proxy is not reachable.
+    int ConnectFailure(int error) const;
 
     Reactor &reactor_;
     std::uint64_t tag_;
     EventFunction onEvent_;
     int fd_ = -1;
     std::unique_ptr<ByteStream> stream_;
+    // While the proxy's tunnel is being opened; null without a proxy.
+    std::unique_ptr<ProxyHandshake> proxy_;
     std::uint32_t interest_ = 0;
     // The TCP connect is done and the stream is being opened.
     bool opening_ = false;

@@ -51,6 +51,10 @@ constexpr std::pair<int, const char *> kErrorTexts[] = {
     {42, "server certificate does not match the host name"},
     {43, "TLS could not be set up"},
     {44, "server sent too much before its answer"},
+    {45, "proxy refused the connection"},
+    {46, "proxy authentication failed"},
+    {47, "proxy not reachable"},
+    {48, "proxy setting invalid"},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 // table and the reactor that drives every session.
 #pragma once
 
+#include "proxy_handshake.h"
 #include "reactor.h"
 #include "session.h"
 #include "tls_context.h"
@@ -47,6 +48,8 @@ struct Library {
     int tlsMode = QUOR_TLS_OFF;
     std::string tlsCaFile;
     std::shared_ptr<const TlsContext> tls;
+    // quor_setproxy: outlives quor_term like the TLS mode.
+    ProxySettings proxy;
 };
 
 Library &Lib();

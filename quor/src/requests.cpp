@@ -40,6 +40,7 @@ int Connect(QUORHANDLE h, ConnectionMode purpose, const char *user, const char *
         lib.tls = TlsContext::Create(lib.tlsCaFile); // freed by an earlier quor_term
     }
     request.tlsContext = lib.tls;
+    request.proxy = lib.proxy;
     return Fail(session->StartConnect(request));
 }
 

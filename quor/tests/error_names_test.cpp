@@ -66,14 +66,18 @@ TEST(ErrorNames, EveryLibraryCodeNamesItsText) {
         {QUOR_ERR_TLS_HOST_MISMATCH, "server certificate does not match the host name"},
         {QUOR_ERR_TLS_SETUP, "TLS could not be set up"},
         {QUOR_ERR_TOO_MUCH_BEFORE_REPLY, "server sent too much before its answer"},
+        {QUOR_ERR_PROXY_REFUSED, "proxy refused the connection"},
+        {QUOR_ERR_PROXY_AUTH, "proxy authentication failed"},
+        {QUOR_ERR_PROXY_UNREACHABLE, "proxy not reachable"},
+        {QUOR_ERR_PROXY_SETTING, "proxy setting invalid"},
     };
     std::set<int> codes;
     for (const NamedCode &n : named) {
         EXPECT_STREQ(quor_geterrortext(n.code), n.text) << "code " << n.code;
         codes.insert(n.code);
     }
-    EXPECT_EQ(codes.size(), 45u); // 0 to 44, each named once
-    EXPECT_EQ(*codes.rbegin(), 44);
+    EXPECT_EQ(codes.size(), 49u); // 0 to 48, each named once
+    EXPECT_EQ(*codes.rbegin(), 48);
 }
 
 TEST(ErrorNames, SocketCodesAreWhatTheSystemErrorsBecome) {

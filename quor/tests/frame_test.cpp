@@ -72,11 +72,15 @@ TEST(ErrorTexts, EveryCodeHasItsTextAndOthersAreUnknown) {
         {42, "server certificate does not match the host name"},
         {43, "TLS could not be set up"},
         {44, "server sent too much before its answer"},
+        {45, "proxy refused the connection"},
+        {46, "proxy authentication failed"},
+        {47, "proxy not reachable"},
+        {48, "proxy setting invalid"},
     };
     for (const auto &[code, text] : expected) {
         EXPECT_STREQ(quor_geterrortext(code), text) << "code " << code;
     }
-    for (int code : {-1, 45, 10061, 1 << 30}) {
+    for (int code : {-1, 49, 10061, 1 << 30}) {
         EXPECT_STREQ(quor_geterrortext(code), "unknown error code") << "code " << code;
     }
 }

@@ -31,12 +31,15 @@ int main(void) {
     check(quor_sendtext(h, "anna", "hi") == 1 && quor_getlasterror() == QUOR_ERR_NOT_LOGGED_ON,
           "requests need a logged-on session");
     check(strcmp(quor_geterrortext(25), "QUORHANDLE in use") == 0, "error text");
-    check(strcmp(quor_geterrortext(QUOR_ERR_TOO_MUCH_BEFORE_REPLY),
-                 "server sent too much before its answer") == 0,
+    check(strcmp(quor_geterrortext(QUOR_ERR_PROXY_SETTING), "proxy setting invalid") == 0,
           "error text of the newest code");
     check(quor_settls(7, NULL) == 1 && quor_getlasterror() == QUOR_ERR_TLS_SETUP,
           "unknown TLS mode refused");
     check(quor_settls(QUOR_TLS_OFF, NULL) == 0, "TLS off");
+    check(quor_setproxy(QUOR_PROXY_HTTP, "", 3128, NULL, NULL) == 1 &&
+              quor_getlasterror() == QUOR_ERR_PROXY_SETTING,
+          "proxy without a host refused");
+    check(quor_setproxy(QUOR_PROXY_NONE, NULL, 0, NULL, NULL) == 0, "no proxy");
     check(quor_getfd() >= 0, "descriptor");
     check(quor_pump(0) == 0, "pump");
     check(quor_destroy(h) == 0, "destroy");

@@ -5,6 +5,7 @@
 #include "DisplayText.h"
 #include "LibraryDriver.h"
 #include "NameText.h"
+#include "ProxySetup.h"
 #include "TlsSetup.h"
 
 #include "hbQuorClasses.h"
@@ -45,6 +46,9 @@ void ChatClient::SetConnectionSettings(const ConnectionSettings &settings) {
     FTls = std::make_unique<TlsSetup>(settings);
     if (!FTls->Problem().isEmpty())
         emit ConnectionWarning(FTls->Problem());
+    FProxy = std::make_unique<ProxySetup>(settings.Proxy);
+    if (!FProxy->Problem().isEmpty())
+        emit ConnectionWarning(FProxy->Problem());
     FReconnect->SetServer(FServer.Text());
     FReconnect->SetEnabled(settings.AutoReconnect);
     hbquor::SetServer(S(FServer.Host), FServer.Port);
@@ -95,15 +99,23 @@ bool ChatClient::LogOn(const QString &name, const QString &password) {
     if (!FCentral->AddLogin(S(name), S(password)))
         return false;
     // Without connection settings the library connects as it is set up.
-    const QString tlsLine = FTls ? FTls->LogonLine() : QString();
-    if (!tlsLine.isEmpty())
-        emit ConnectionWarning(tlsLine);
-    if (!FTls || FTls->Usable())
-        LogOnAddedSession(name, password);
+    for (const QString &line :
+         {FTls ? FTls->LogonLine() : QString(), FProxy ? FProxy->LogonLine() : QString()})
+        if (!line.isEmpty())
+            emit ConnectionWarning(line);
+    LogOnAddedSession(name, password);
     return true;
 }
 
+bool ChatClient::ConnectionUsable() const {
+    return (!FTls || FTls->Usable()) && (!FProxy || FProxy->Usable());
+}
+
 int ChatClient::LogOnAddedSession(const QString &name, const QString &password) {
+    // Retries are held back too: neither may go past TLS or a proxy that
+    // could not be set up.
+    if (!ConnectionUsable())
+        return hbquor::kResultBadRequest;
     FCentral->DelAllContacts(S(name));
     std::vector<std::string> contacts;
     if (FContactNames)

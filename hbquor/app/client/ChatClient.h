@@ -38,6 +38,7 @@
 namespace hbquor::client {
 
 class LibraryDriver;
+class ProxySetup;
 class TlsSetup;
 
 class ChatClient : public QObject {
@@ -63,9 +64,10 @@ public:
     ~ChatClient() override;
 
     // ---- Start-up ----
-    /// The server, TLS and the retries. TLS and the server go to the library
-    /// at once and apply to later logons; a CA file that cannot be read, or
-    /// TLS that cannot be set up at all, is announced as a warning.
+    /// The server, TLS, the proxy and the retries. TLS, the proxy and the
+    /// server go to the library at once and apply to later logons; a CA file
+    /// that cannot be read, TLS that cannot be set up at all, or a proxy the
+    /// library refuses, is announced as a warning.
     void SetConnectionSettings(const ConnectionSettings &settings);
     /// Initialises the library and starts delivering its events; false
     /// when the library could not be initialised.
@@ -189,8 +191,11 @@ private:
     void HandleSessionEvents();
     /// What the retries do through the core.
     Reconnector::Hooks ReconnectHooks();
+    /// TLS and the proxy were set up as asked (or never asked for).
+    bool ConnectionUsable() const;
     /// Hands the contact list to the session AddLogin made for name and logs
-    /// it on; returns the session manager's Login result.
+    /// it on; returns the session manager's Login result, or -1 when the
+    /// connection settings could not be set up.
     int LogOnAddedSession(const QString &name, const QString &password);
     /// Whether the account's session exists and is not idle.
     bool SessionBusy() const;
@@ -203,6 +208,7 @@ private:
     InvitationMemory FInvitations;
     int FChannelCount = 0;
     std::unique_ptr<TlsSetup> FTls;
+    std::unique_ptr<ProxySetup> FProxy;
     std::unique_ptr<Reconnector> FReconnect;
     std::unique_ptr<ThbQuorCentral> FCentral;
     std::unique_ptr<LibraryDriver> FDriver;

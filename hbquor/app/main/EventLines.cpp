@@ -163,6 +163,11 @@ void EventLines::Broadcast(const QString &from, const QString &message) {
                Stamped(" - ", FillFields("Quor server broadcast message: %s", {message})));
 }
 
+void EventLines::FaultySetting(const QString &key) {
+    FLog.AddLine(lsError,
+                 FillFields("Settings: the value of %s is not valid - the default is used", {key}));
+}
+
 void EventLines::Error(const QString &account, const QString &where, const QString &what, int code,
                        const QString &errText) {
     const QString who = account.isEmpty() ? QString() : FillFields("%s - ", {account});

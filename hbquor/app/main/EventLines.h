@@ -70,6 +70,8 @@ public:
     void PingReply(const QString &name, int seconds);
     void Welcome(const QString &message);
     void Broadcast(const QString &from, const QString &message);
+    /// A key of the settings file whose value is not valid, read as its default.
+    void FaultySetting(const QString &key);
     /// A failure the session layer reports; account is empty without a session.
     void Error(const QString &account, const QString &where, const QString &what, int code,
                const QString &errText);

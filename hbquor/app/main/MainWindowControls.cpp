@@ -127,6 +127,8 @@ void BuildMenus(TFormQuorMainControls &ui, QMainWindow &window) {
     ui.mnuReqPassword = file->addAction(QStringLiteral("&Forgot Password ..."));
     ui.mnuLogChat = file->addAction(QStringLiteral("&Log Chat"));
     ui.mnuLogChat->setCheckable(true);
+    ui.mnuSettings = file->addAction(QStringLiteral("&Settings ..."));
+    ui.mnuSettings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     file->addSeparator();
     ui.mnuExit = file->addAction(QStringLiteral("E&xit"));
     // From any of the program's windows; closing asks the exit question.

@@ -56,6 +56,7 @@ struct TFormQuorMainControls {
     QAction *mnuCreateaQuoraccount = nullptr;
     QAction *mnuReqPassword = nullptr;
     QAction *mnuLogChat = nullptr;
+    QAction *mnuSettings = nullptr;
     QAction *mnuExit = nullptr;
     QAction *mnuJoinChannel = nullptr;
     QAction *mnuInviteUser1 = nullptr;

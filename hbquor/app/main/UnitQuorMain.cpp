@@ -5,15 +5,19 @@
 #include "AccountEventRouter.h"
 #include "AlertListener.h"
 #include "ChatClient.h"
+#include "ClientConnection.h"
 #include "ContactStateListener.h"
 #include "EventLogListener.h"
 #include "FreedesktopNotifier.h"
 #include "InviteDialogEvent.h"
+#include "KeychainPasswordStore.h"
 #include "MainCommands.h"
 #include "MessageListener.h"
 #include "NameText.h"
 #include "NormalFrame.h"
 #include "ProfileCommand.h"
+#include "RememberedLogon.h"
+#include "SettingsCommand.h"
 #include "TalkWindowListener.h"
 #include "TextSender.h"
 #include "UnitQuorAbout.h"
@@ -59,6 +63,8 @@ TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window)
         options.OpenUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     if (!options.ExecDialog)
         options.ExecDialog = [](QDialog &dialog) { return dialog.exec(); };
+    if (!options.Passwords)
+        options.Passwords = std::make_shared<hbquor::settings::KeychainPasswordStore>();
     if (!options.Notifier)
         options.Notifier = std::make_shared<FreedesktopNotifier>(QStringLiteral("HB Quor"),
                                                                  QStringLiteral("hbquor"));
@@ -69,14 +75,6 @@ TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window)
 QList<QRect> Screens(const TFormQuorMainOptions &options) {
     return options.ScreenSize ? QList<QRect>{QRect(QPoint(0, 0), *options.ScreenSize)}
                               : ScreenAreas();
-}
-
-/// What the client core takes of the settings.
-hbquor::client::ConnectionSettings ConnectionOf(const MainSettings &settings) {
-    return {{settings.QuorHost, settings.QuorPort},
-            settings.Connection.Tls,
-            settings.Connection.CaFile,
-            settings.Connection.AutoReconnect};
 }
 
 /// The general message box as the account windows take it.
@@ -180,6 +178,7 @@ void TFormQuorMain::ConnectCommands() {
         {ui.mnuCreateaQuoraccount, &TFormQuorMain::mnuCreateaQuoraccountClick},
         {ui.mnuReqPassword, &TFormQuorMain::mnuReqPasswordClick},
         {ui.mnuLogChat, &TFormQuorMain::mnuLogChatClick},
+        {ui.mnuSettings, &TFormQuorMain::mnuSettingsClick},
         {ui.mnuExit, &TFormQuorMain::mnuExitClick},
         {ui.mnuUserProfile, &TFormQuorMain::mnuUserProfileClick},
         {ui.mnuQuorSDK, &TFormQuorMain::mnuQuorSDKClick},
@@ -216,11 +215,7 @@ void TFormQuorMain::FormCreate() {
     // Number texts always use "." whatever the user's locale says.
     QLocale::setDefault(QLocale::c());
     ReadSettings();
-    const TimeText times(FSettings.TimeMode);
-    FClock.SetTimeText(times);
-    FLog.SetTimeText(times);
-    FLines.SetChatTimes(FSettings.ChatTimes);
-    FAlerts->SetEnabled(FSettings.Notify);
+    ApplySettings();
     FTitle = QStringLiteral("  HB Quor Client ");
 
     ui.PageControl1->setCurrentWidget(ui.TabSheet1);
@@ -235,13 +230,32 @@ void TFormQuorMain::FormCreate() {
     // Every logon hands the server the contacts pane's list; the library
     // takes the server and TLS before it starts.
     FClient.SetContactSource([this] { return FContacts.Names(); });
-    FClient.SetConnectionSettings(ConnectionOf(FSettings));
+    FClient.SetConnectionSettings(hbquor::settings::ClientConnection(FSettings));
+    for (const QString &key : FSettings.FaultyKeys)
+        FLines.FaultySetting(key);
     if (!FClient.Init())
         FOptions.ShowMessage(QStringLiteral("could not initialise QuorApi"));
 
     if (FSettings.LogChat)
         FLog.OpenChatLog();
     ui.Timer1->start();
+    RestoreRemembered();
+}
+
+void TFormQuorMain::RestoreRemembered() {
+    hbquor::settings::RememberedLogon::Hooks hooks;
+    hooks.Settings = [this]() -> const MainSettings & { return FSettings; };
+    hooks.UserName = [this] { return GetLoginName(); };
+    hooks.Password = [this] { return GetPassword(); };
+    hooks.FillPassword = [this](const QString &password) { ui.inpPassword->setText(password); };
+    hooks.FillProxyPassword = [this](const QString &password) {
+        FSettings.Connection.ProxyPassword = password;
+        FClient.SetConnectionSettings(hbquor::settings::ClientConnection(FSettings));
+    };
+    hooks.LogOn = [this] { spbLogonClick(); };
+    hooks.Report = [this](const QString &line) { FLog.AddLine(lsError, line); };
+    FRemembered = std::make_unique<hbquor::settings::RememberedLogon>(FClient, *FOptions.Passwords,
+                                                                      std::move(hooks));
 }
 
 void TFormQuorMain::ReadSettings() {
@@ -263,6 +277,14 @@ void TFormQuorMain::ReadSettings() {
     FNormalFrame = new NormalFrame(this);
     if (FSettings.Sizes.MainMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TFormQuorMain::ApplySettings() {
+    const TimeText times(FSettings.TimeMode);
+    FClock.SetTimeText(times);
+    FLog.SetTimeText(times);
+    FLines.SetChatTimes(FSettings.ChatTimes);
+    FAlerts->SetEnabled(FSettings.Notify);
 }
 
 void TFormQuorMain::showEvent(QShowEvent *event) {
@@ -365,6 +387,7 @@ void TFormQuorMain::FormDestroy() {
     // The client outlives the window: nothing it announces may reach the
     // window's parts while they are taken apart.
     disconnect(&FClient, nullptr, this, nullptr);
+    FRemembered.reset();
     // Windows still open end with the program; their close handlers point
     // here, so they are unhooked first.
     FTalkWindows.CloseAll();
@@ -474,6 +497,22 @@ void TFormQuorMain::mnuUserProfileClick() {
 
 void TFormQuorMain::mnuLogChatClick() {
     FLog.ToggleChatLog();
+}
+
+void TFormQuorMain::mnuSettingsClick() {
+    MainSettings current = FSettings;
+    current.LogChat = FLog.ChatLogOpen();
+    const std::optional<MainSettings> changed = hbquor::settings::EditSettings(
+        FClient, current,
+        {this, FOptions.ExecDialog, FOptions.OpenUrl, FOptions.ShowMessage,
+         FOptions.Files.SettingsFile, FOptions.Files.ChatLogFile, FRemembered.get()});
+    if (!changed)
+        return;
+    FSettings = *changed;
+    ApplySettings();
+    FClock.Tick();
+    if (FSettings.LogChat != FLog.ChatLogOpen())
+        FLog.ToggleChatLog();
 }
 
 void TFormQuorMain::spbScrollingClick() {

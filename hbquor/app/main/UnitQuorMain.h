@@ -64,6 +64,10 @@ namespace main {
 class MainCommands;
 class TextSender;
 } // namespace main
+namespace settings {
+class PasswordStore;
+class RememberedLogon;
+} // namespace settings
 } // namespace hbquor
 
 /// What the window takes from outside; everything has a working default.
@@ -88,6 +92,9 @@ struct TFormQuorMainOptions {
     /// How the alerts see the active window and mark a window urgent; the
     /// application's when not set.
     TextAlerts::Hooks AlertHooks;
+    /// Where remembered passwords are kept; the desktop's secret store when
+    /// not set.
+    std::shared_ptr<hbquor::settings::PasswordStore> Passwords;
 };
 
 class TFormQuorMain : public QMainWindow {
@@ -147,6 +154,7 @@ public slots:
     // The log, the File menu and the Help menu.
     void spbScrollingClick();
     void mnuLogChatClick();
+    void mnuSettingsClick();
     void mnuExitClick();
     void mnuQuorSDKClick();
     void mnuQuorDelphiClick();
@@ -165,6 +173,12 @@ private:
     void FormCreate();
     /// Reads the settings and sizes and places the window as they say.
     void ReadSettings();
+    /// Puts the times, the said lines' stamps and the notifications of
+    /// FSettings into effect.
+    void ApplySettings();
+    /// Reads the remembered passwords back and logs on by itself when the
+    /// settings say so.
+    void RestoreRemembered();
     void FormPaint();
     bool FormCloseQuery();
     void FormClose();
@@ -188,6 +202,7 @@ private:
     std::unique_ptr<hbquor::main::TextSender> FSender;
     std::unique_ptr<hbquor::main::MainCommands> FCommands;
     std::unique_ptr<hbquor::account::AccountEventRouter> FAccountEvents;
+    std::unique_ptr<hbquor::settings::RememberedLogon> FRemembered;
     /// The fixed title text the captions start with.
     QString FTitle;
     bool FFirstPaintDone = false;

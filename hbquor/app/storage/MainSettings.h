@@ -22,6 +22,8 @@
 
 #include <optional>
 
+class QuorSettings;
+
 struct MainSettings {
     static const QString Section;
     static const QString DefaultQuorHost;
@@ -58,16 +60,27 @@ struct MainSettings {
     HistorySettings History;
     /// The file exists but could not be read.
     bool Unreadable = false;
+    /// Keys in the file whose values are not valid (QuorPort=abc, TimeMode=7),
+    /// each read as its default.
+    QStringList FaultyKeys;
 
-    /// Reads every key from the file; a missing file or key gives its default.
+    /// Reads every key from the file; a missing file or key gives its
+    /// default, and so does a faulty one, which is noted in FaultyKeys.
     static MainSettings Read(const QString &fileName);
 
     /// Writes the kept keys into the file, leaving its other sections, keys
     /// and comments alone. False when nothing was written: the file could
     /// not be read (now or at start-up) or not be saved.
     bool Write(const QString &fileName) const;
+    /// Writes only the keys whose values differ from before's, leaving every
+    /// other line of the file as it is. False as Write.
+    bool WriteChanges(const QString &fileName, const MainSettings &before) const;
 
     /// The mail link of "Contact Author": a message to ProgEmail with the
     /// subject "Quor SDK (Delphi)" and a body of "Hi!" and two line breaks.
     QString ContactAuthorLink() const;
+
+private:
+    /// Sets the kept keys in file's section.
+    void WriteKeys(QuorSettings &file) const;
 };

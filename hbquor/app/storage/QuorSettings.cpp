@@ -99,6 +99,21 @@ QString QuorSettings::ReadString(const QString &section, const QString &key,
     return QString::fromUtf8(raw).left(MaxStringLength);
 }
 
+bool QuorSettings::Has(const QString &section, const QString &key) const {
+    return FStore->Ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr) !=
+           nullptr;
+}
+
+QStringList QuorSettings::Keys(const QString &section) const {
+    CSimpleIniA::TNamesDepend keys;
+    FStore->Ini.GetAllKeys(section.toUtf8().constData(), keys);
+    keys.sort(CSimpleIniA::Entry::LoadOrder());
+    QStringList names;
+    for (const CSimpleIniA::Entry &key : keys)
+        names << QString::fromUtf8(key.pItem);
+    return names;
+}
+
 void QuorSettings::WriteInteger(const QString &section, const QString &key, int value) {
     WriteString(section, key, QString::number(value));
 }

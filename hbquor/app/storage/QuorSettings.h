@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -38,6 +39,10 @@ public:
     bool ReadBool(const QString &section, const QString &key, bool defaultValue) const;
     QString ReadString(const QString &section, const QString &key,
                        const QString &defaultValue) const;
+    /// Whether the key is in the file, whatever its value.
+    bool Has(const QString &section, const QString &key) const;
+    /// The keys of section, in the file's order.
+    QStringList Keys(const QString &section) const;
 
     void WriteInteger(const QString &section, const QString &key, int value);
     void WriteBool(const QString &section, const QString &key, bool value);

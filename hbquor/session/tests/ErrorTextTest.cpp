@@ -39,7 +39,11 @@ TEST(ErrorText, OtherCodesComeFromTheLibrary) {
     EXPECT_EQ(ErrorText(42), "server certificate does not match the host name");
     EXPECT_EQ(ErrorText(43), "TLS could not be set up");
     EXPECT_EQ(ErrorText(44), "server sent too much before its answer");
-    EXPECT_EQ(ErrorText(45), "unknown error code");
+    EXPECT_EQ(ErrorText(45), "proxy refused the connection");
+    EXPECT_EQ(ErrorText(46), "proxy authentication failed");
+    EXPECT_EQ(ErrorText(47), "proxy not reachable");
+    EXPECT_EQ(ErrorText(48), "proxy setting invalid");
+    EXPECT_EQ(ErrorText(49), "unknown error code");
     // Socket numbers outside the table go to the library too.
     for (int code : {10039, 10041, 10042, 10044, 10047, 10059, 10062, 10092, 10094, 11000})
         EXPECT_EQ(ErrorText(code), "unknown error code") << code;

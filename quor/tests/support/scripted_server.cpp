@@ -294,6 +294,39 @@ std::optional<QuorMessage> ScriptedServer::Read(int timeoutMs, int client) {
     return m;
 }
 
+std::string ScriptedServer::ReadBytes(std::size_t n, int timeoutMs, int client) {
+    Client &c = clientAt(client);
+    if (!PumpUntil(
+            [&] {
+                Pull(c);
+                return c.inbound.size() >= n;
+            },
+            timeoutMs)) {
+        return {};
+    }
+    const auto end = c.inbound.begin() + static_cast<std::ptrdiff_t>(n);
+    std::string bytes(c.inbound.begin(), end);
+    c.inbound.erase(c.inbound.begin(), end);
+    return bytes;
+}
+
+std::string ScriptedServer::ReadHeaders(int timeoutMs, int client) {
+    Client &c = clientAt(client);
+    static constexpr std::string_view kEnd = "\r\n\r\n";
+    auto end = c.inbound.end();
+    PumpUntil(
+        [&] {
+            Pull(c);
+            end = std::search(c.inbound.begin(), c.inbound.end(), kEnd.begin(), kEnd.end());
+            return end != c.inbound.end();
+        },
+        timeoutMs);
+    if (end == c.inbound.end()) {
+        return {};
+    }
+    return ReadBytes(static_cast<std::size_t>(end - c.inbound.begin()) + kEnd.size(), 0, client);
+}
+
 bool ScriptedServer::Silent(int ms, int client) {
     Client &c = clientAt(client);
     PumpUntil(

@@ -76,6 +76,12 @@ public:
     bool TrySendRaw(const void *data, std::size_t n, int client = -1);
     // Reads one whole record from the client while pumping the library.
     std::optional<QuorMessage> Read(int timeoutMs = 3000, int client = -1);
+    // Reads exactly n bytes from the client while pumping the library; empty
+    // when they did not all come in time.
+    std::string ReadBytes(std::size_t n, int timeoutMs = 3000, int client = -1);
+    // Reads up to and with the first blank line ("\r\n\r\n"), as a proxy
+    // reads a request's headers; empty when it did not come in time.
+    std::string ReadHeaders(int timeoutMs = 3000, int client = -1);
     // True when no byte arrives from the client within ms (pumping meanwhile).
     bool Silent(int ms = 100, int client = -1);
     // True once the client has closed its end (pumping meanwhile).

@@ -1,34 +1,17 @@
 #include "quord_process.h"
 
 #include "account_store.h"
+#include "child_process.h"
 #include "passwords.h"
 #include "quor.h"
-
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace quord::testing {
-
-namespace {
-
-std::string ReadFile(const std::string &path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-} // namespace
 
 QuordProcess::QuordProcess() {
     std::string pattern = (std::filesystem::temp_directory_path() / "quord-test-XXXXXX").string();
@@ -87,24 +70,7 @@ bool QuordProcess::Launch(int port) {
                                           "--hash-memory",
                                           std::to_string(kCheapHashCost.memoryBytes / 1024)};
     arguments.insert(arguments.end(), extraArguments_.begin(), extraArguments_.end());
-    pid_ = fork();
-    if (pid_ == 0) {
-        const int log = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-        const int null = ::open("/dev/null", O_RDWR);
-        dup2(log, STDERR_FILENO);
-        dup2(null, STDOUT_FILENO);
-        dup2(null, STDIN_FILENO);
-        // Only the standard descriptors reach the server, so that a test
-        // can tell which ones it holds.
-        close_range(3, ~0U, 0);
-        std::vector<char *> argv;
-        for (std::string &argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
+    pid_ = StartLogged(arguments, logPath);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     const std::string marker = "listening on 127.0.0.1:";
     while (std::chrono::steady_clock::now() < deadline) {
@@ -114,9 +80,7 @@ bool QuordProcess::Launch(int port) {
             port_ = std::atoi(log.c_str() + at + marker.size());
             return port_ > 0;
         }
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
+        if (Ended(pid_)) {
             return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -125,14 +89,7 @@ bool QuordProcess::Launch(int port) {
 }
 
 int QuordProcess::Stop() {
-    if (pid_ <= 0) {
-        return -1;
-    }
-    kill(pid_, SIGTERM);
-    int status = 0;
-    waitpid(pid_, &status, 0);
-    pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return StopChild(pid_);
 }
 
 void QuordProcess::UseForLibrary() const {

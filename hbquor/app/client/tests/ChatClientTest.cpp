@@ -121,6 +121,25 @@ private slots:
         QVERIFY(!FClient->Central().HasLogin("alice"));
         QCOMPARE(FServer->Accept(100), -1);
     }
+
+    void aProxyThatCannotBeSetHoldsBackEveryLogon() {
+        QSignalSpy warnings(FClient.get(), &ChatClient::ConnectionWarning);
+        ConnectionSettings settings{
+            {QStringLiteral("127.0.0.1"), FServer->port()}, false, {}, true};
+        settings.Proxy = {ConnectionSettings::ProxyKind::Socks5, QString(), 1080, {}, {}};
+        FClient->SetConnectionSettings(settings);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings[0][0].toString().startsWith(QStringLiteral("Proxy :1080 cannot be used")));
+        QVERIFY(FClient->LogOn(QStringLiteral("alice"), QStringLiteral("secret")));
+        QCOMPARE(warnings.size(), 2);
+        QCOMPARE(warnings[1][0].toString(),
+                 QStringLiteral("Not logged on: the proxy could not be set up"));
+        QCOMPARE(FServer->Accept(100), -1);
+        // Set right again, the logons go ahead.
+        settings.Proxy = {};
+        FClient->SetConnectionSettings(settings);
+        QVERIFY(LogOn());
+    }
 };
 
 QTEST_GUILESS_MAIN(ChatClientTest)

@@ -170,8 +170,8 @@ private slots:
         QCOMPARE(VisibleCaption(menus[1]->text()), QStringLiteral("Communicate"));
         QCOMPARE(VisibleCaption(menus[2]->text()), QStringLiteral("Help"));
         QCOMPARE(VisibleCaptions(menus[0]->menu()),
-                 (QStringList{"Create a Quor account ...", "Forgot Password ...", "Log Chat", "-",
-                              "Exit"}));
+                 (QStringList{"Create a Quor account ...", "Forgot Password ...", "Log Chat",
+                              "Settings ...", "-", "Exit"}));
         QCOMPARE(VisibleCaptions(menus[1]->menu()),
                  (QStringList{"Join Channel ...", "Invite User to Channel ...", "List Channels",
                               "-", "Ping User ...", "User Status ...", "-", "User Profile ..."}));
@@ -184,6 +184,7 @@ private slots:
         QCOMPARE(VisibleCaptions(ui.PopupMenu2),
                  (QStringList{"Join Channel ...", "Invite User to Channel ..."}));
         QVERIFY(ui.mnuLogChat->isCheckable());
+        QCOMPARE(ui.mnuSettings->shortcut(), QKeySequence(QStringLiteral("Ctrl+,")));
     }
 
     void sessionCommandsSwitchTogether() {

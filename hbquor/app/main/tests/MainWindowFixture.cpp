@@ -37,6 +37,7 @@ TFormQuorMain &MainWindowFixture::Start() {
     options.ScreenSize = QSize(ScreenWidth, ScreenHeight);
     if (RecordNotifications)
         options.Notifier = Notifications;
+    options.Passwords = Passwords;
     options.AlertHooks.ActiveWindow = [this] { return ActiveWindow; };
     options.AlertHooks.MarkUrgent = [this](QWidget *window) { UrgentWindows << window; };
     options.ExecDialog = [this](QDialog &dialog) {

@@ -6,6 +6,7 @@
 
 #include "ChatClient.h"
 #include "MainCommands.h"
+#include "MemoryPasswordStore.h"
 #include "UnitQuorMain.h"
 
 #include <QByteArray>
@@ -94,6 +95,13 @@ public:
     /// the windows they marked urgent.
     QWidget *ActiveWindow = nullptr;
     QList<QWidget *> UrgentWindows;
+    /// The remembered passwords; a store that cannot be used unless a test
+    /// says otherwise before Start.
+    std::shared_ptr<hbquor::settings::PasswordStore> Passwords = [] {
+        auto store = std::make_shared<MemoryPasswordStore>();
+        store->Problem = QStringLiteral("no secret store in the tests");
+        return store;
+    }();
     /// When set before Start, the clock of the retries after a lost
     /// connection, which then wait exactly 1, 2, 4 ... seconds.
     std::optional<std::chrono::steady_clock::time_point> ReconnectNow;

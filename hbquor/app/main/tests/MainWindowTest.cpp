@@ -500,8 +500,9 @@ private:
     static void AlwaysEnabledItemsAreEnabled(TFormQuorMain &w) {
         for (QAction *item :
              {w.ui.mnuInviteUser3, w.ui.mnuInviteUser2, w.ui.mnuAddContact1, w.ui.mnuDeleteContact1,
-              w.ui.mnuCreateaQuoraccount, w.ui.mnuReqPassword, w.ui.mnuLogChat, w.ui.mnuExit,
-              w.ui.mnuQuorSDK, w.ui.mnuQuorDelphi, w.ui.mnuContactAuthor, w.ui.mnuAbout})
+              w.ui.mnuCreateaQuoraccount, w.ui.mnuReqPassword, w.ui.mnuLogChat, w.ui.mnuSettings,
+              w.ui.mnuExit, w.ui.mnuQuorSDK, w.ui.mnuQuorDelphi, w.ui.mnuContactAuthor,
+              w.ui.mnuAbout})
             QVERIFY2(item->isEnabled(), qPrintable(item->text()));
     }
 };

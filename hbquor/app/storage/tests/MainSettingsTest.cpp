@@ -70,7 +70,9 @@ private slots:
         s.LoginName = QStringLiteral("dave");
         s.LogChat = false;
         s.QuorPort = 9000;
-        s.Connection = {true, QStringLiteral("/etc/quord/ca.pem"), false};
+        s.Connection.Tls = true;
+        s.Connection.CaFile = QStringLiteral("/etc/quord/ca.pem");
+        s.Connection.AutoReconnect = false;
         s.History = {false, 30};
         QVERIFY(s.Write(name));
         const MainSettings again = MainSettings::Read(name);
@@ -157,6 +159,52 @@ private slots:
         QTemporaryDir dir;
         const QString name = WriteIni(dir, "[Parameters]\nHistoryDays=" + stored + "\n");
         QCOMPARE(MainSettings::Read(name).History.Days, days);
+    }
+
+    void faultyValueIsNamedOnceAndReadAsItsDefault_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("port not a number") << QByteArray("QuorPort=80x") << "QuorPort";
+        QTest::newRow("port beyond range") << QByteArray("QuorPort=70000") << "QuorPort";
+        QTest::newRow("time mode beyond range") << QByteArray("TimeMode=7") << "TimeMode";
+        QTest::newRow("switch not a number") << QByteArray("Notify=yes") << "Notify";
+        QTest::newRow("proxy type beyond range") << QByteArray("ProxyType=3") << "ProxyType";
+        QTest::newRow("proxy port not a number") << QByteArray("ProxyPort=abc") << "ProxyPort";
+    }
+
+    void faultyValueIsNamedOnceAndReadAsItsDefault() {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, key);
+        QTemporaryDir dir;
+        const MainSettings s = MainSettings::Read(WriteIni(dir, "[Parameters]\n" + line + "\n"));
+        QCOMPARE(s.FaultyKeys, QStringList{key});
+        const MainSettings defaults = MainSettings::Read(dir.filePath(QStringLiteral("none")));
+        QCOMPARE(s.QuorPort, defaults.QuorPort);
+        QCOMPARE(s.TimeMode, defaults.TimeMode);
+        QCOMPARE(s.Notify, defaults.Notify);
+        QCOMPARE(s.Connection.ProxyType, defaults.Connection.ProxyType);
+        QCOMPARE(s.Connection.ProxyPort, defaults.Connection.ProxyPort);
+    }
+
+    void proxyKeysReadBackAndItsPasswordIsNeverWritten() {
+        QTemporaryDir dir;
+        const QString name = WriteIni(dir, "[Parameters]\n");
+        MainSettings s = MainSettings::Read(name);
+        QVERIFY(s.FaultyKeys.isEmpty());
+        QCOMPARE(s.Connection.ProxyType, ConnectionSettings::Proxy::None);
+        s.Connection.ProxyType = ConnectionSettings::Proxy::Http;
+        s.Connection.ProxyHost = QStringLiteral("proxy.example.org");
+        s.Connection.ProxyPort = 3128;
+        s.Connection.ProxyUser = QStringLiteral("anna");
+        s.Connection.ProxyPassword = QStringLiteral("pr0xy-secret");
+        QVERIFY(s.Write(name));
+        QVERIFY(!ReadFileBytes(name).contains("pr0xy-secret"));
+        const MainSettings again = MainSettings::Read(name);
+        QCOMPARE(again.Connection.ProxyType, ConnectionSettings::Proxy::Http);
+        QCOMPARE(again.Connection.ProxyHost, QStringLiteral("proxy.example.org"));
+        QCOMPARE(again.Connection.ProxyPort, 3128);
+        QCOMPARE(again.Connection.ProxyUser, QStringLiteral("anna"));
+        QVERIFY(again.Connection.ProxyPassword.isEmpty());
     }
 
     void contactAuthorLinkJoinsThePiecesAsStored() {

@@ -1,0 +1,17 @@
+#include "FieldReason.h"
+
+namespace hbquor::settings {
+
+FieldReason::FieldReason(QWidget *parent) : QLabel(parent) {
+    setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+    setTextFormat(Qt::PlainText);
+    hide();
+}
+
+bool FieldReason::Show(const QString &problem) {
+    setText(problem);
+    setVisible(!problem.isEmpty());
+    return problem.isEmpty();
+}
+
+} // namespace hbquor::settings

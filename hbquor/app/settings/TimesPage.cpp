@@ -1,0 +1,49 @@
+#include "TimesPage.h"
+
+#include "MainSettings.h"
+#include "TimeText.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace hbquor::settings {
+
+TimesPage::TimesPage(const std::function<double()> &now, QWidget *parent) : SettingsPage(parent) {
+    auto *layout = new QVBoxLayout(this);
+    const double vrt = now();
+    const QList<QPair<TimeText::Mode, QString>> modes{
+        {TimeText::Vrt, QStringLiteral("&VRT, the service's time")},
+        {TimeText::Utc, QStringLiteral("&UTC")},
+        {TimeText::Local, QStringLiteral("&Local time")},
+    };
+    for (const auto &[mode, name] : modes) {
+        const TimeText times(mode);
+        auto *button = new QRadioButton(name + QStringLiteral(" - now ") + times.HourMinute(vrt) +
+                                            QLatin1Char(' ') + times.ZoneName(vrt),
+                                        this);
+        layout->addWidget(button);
+        rgTimeMode << button;
+    }
+    cbChatTimes = new QCheckBox(QStringLiteral("Said lines start with their &time"), this);
+    layout->addWidget(cbChatTimes);
+    layout->addStretch();
+}
+
+QString TimesPage::Title() const {
+    return QStringLiteral("Times");
+}
+
+void TimesPage::Load(const MainSettings &settings) {
+    rgTimeMode.value(TimeText(settings.TimeMode).GetMode())->setChecked(true);
+    cbChatTimes->setChecked(settings.ChatTimes);
+}
+
+void TimesPage::Store(MainSettings &settings) const {
+    for (int mode = 0; mode < rgTimeMode.size(); ++mode)
+        if (rgTimeMode[mode]->isChecked())
+            settings.TimeMode = mode;
+    settings.ChatTimes = cbChatTimes->isChecked();
+}
+
+} // namespace hbquor::settings
