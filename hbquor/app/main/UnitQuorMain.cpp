@@ -6,6 +6,7 @@
 #include "AlertListener.h"
 #include "ChatClient.h"
 #include "ContactStateListener.h"
+#include "DisplayText.h"
 #include "EventLogListener.h"
 #include "FreedesktopNotifier.h"
 #include "InviteDialogEvent.h"
@@ -13,7 +14,9 @@
 #include "MessageListener.h"
 #include "NameText.h"
 #include "NormalFrame.h"
+#include "PastLines.h"
 #include "ProfileCommand.h"
+#include "ProgramHistory.h"
 #include "TalkWindowListener.h"
 #include "TextSender.h"
 #include "UnitQuorAbout.h"
@@ -122,7 +125,8 @@ TFormQuorMain::TFormQuorMain(ChatClient &client, TFormQuorMainOptions options, Q
       FClock(ui.pnVRT, [&client] { return client.Now(); }),
       FLog({ui.RichEdit1, ui.spbScrolling, ui.mnuLogChat}, FOptions.Files.ChatLogFile,
            FClock.Source(), FOptions.ShowMessage),
-      FLines(FLog), FTalkWindows(ui.ListView2, TalkWindowHooks()),
+      FLines(FLog), FHistory(std::make_unique<hbquor::historyrecord::ProgramHistory>(client)),
+      FTalkWindows(ui.ListView2, TalkWindowHooks()),
       FAlerts(std::make_unique<TextAlerts>(*FOptions.Notifier, this, FOptions.AlertHooks)),
       FSender(std::make_unique<hbquor::main::TextSender>(client, FTalkWindows, FLines)),
       FCommands(std::make_unique<hbquor::main::MainCommands>(
@@ -159,9 +163,13 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
         FCommands->ChannelWindowClosed(channel);
     };
     hooks.SaidLineForm = [this](const QString &line) { return FLines.PaneLine(line); };
-    hooks.ChatOpened = [this](TFormQuorChat &window, const QString &peer) {
-        for (const auto &line : FClient.ConversationWith(peer))
-            window.AddLine(FLines.PaneLine(line.Text, line.At));
+    hooks.WindowOpened = [this](TQuorTalkWindow &window, const QString &name) {
+        new hbquor::historyview::PastLines(window, FHistory->Store(), FHistory->CurrentAccount(),
+                                           name, [this](const hbquor::history::Line &line) {
+                                               return FLines.PaneLine(
+                                                   hbquor::SaidLine(line.Sender, line.Text),
+                                                   hbquor::history::VrtFromUtcMs(line.AtMs));
+                                           });
     };
     hooks.CannotSendToChannel = [this](const QString &channel) {
         FClient.ReportNotSent(channel, hbquor::client::SendRefusal::AloneInChannel);
@@ -241,6 +249,10 @@ void TFormQuorMain::FormCreate() {
 
     if (FSettings.LogChat)
         FLog.OpenChatLog();
+    // The history's faults come from its own thread, one line each.
+    connect(FHistory.get(), &hbquor::historyrecord::ProgramHistory::Fault, this,
+            [this](const QString &line) { FLog.AddLine(lsError, line); });
+    FHistory->Open(FOptions.Files.HistoryFile, FSettings.History.Keep, FSettings.History.Days);
     ui.Timer1->start();
 }
 

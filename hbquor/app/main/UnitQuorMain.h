@@ -60,6 +60,9 @@ class AccountEventRouter;
 namespace client {
 class ChatClient;
 }
+namespace historyrecord {
+class ProgramHistory;
+}
 namespace main {
 class MainCommands;
 class TextSender;
@@ -183,6 +186,8 @@ private:
     VrtClock FClock;
     EventLog FLog;
     EventLines FLines;
+    /// Declared before the windows that show it.
+    std::unique_ptr<hbquor::historyrecord::ProgramHistory> FHistory;
     TalkWindowRegistry FTalkWindows;
     std::unique_ptr<TextAlerts> FAlerts;
     std::unique_ptr<hbquor::main::TextSender> FSender;
