@@ -21,6 +21,7 @@
 #include "TextSender.h"
 #include "UnitQuorAbout.h"
 #include "UnitQuorChat.h"
+#include "UnreadListener.h"
 #include "WindowPlacement.h"
 
 #include "hbQuorApi.h"
@@ -164,6 +165,7 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
     };
     hooks.SaidLineForm = [this](const QString &line) { return FLines.PaneLine(line); };
     hooks.WindowOpened = [this](TQuorTalkWindow &window, const QString &name) {
+        hbquor::main::FollowUnread(FClient.Unread(), window, name);
         new hbquor::historyview::PastLines(window, FHistory->Store(), FHistory->CurrentAccount(),
                                            name, [this](const hbquor::history::Line &line) {
                                                return FLines.PaneLine(
@@ -217,6 +219,9 @@ void TFormQuorMain::ConnectCommands() {
     hbquor::main::ShowInTalkWindows(FClient, FTalkWindows, FLines, this);
     hbquor::main::ShowInAlerts(FClient, *FAlerts, FTalkWindows, this);
     hbquor::main::ShowInContactList(FClient, FContacts, this);
+    hbquor::main::ShowUnreadInTalkWindows(FClient.Unread(), FTalkWindows, this);
+    hbquor::main::MarkUnreadInBold(ui.ListView1, FClient.Unread());
+    hbquor::main::MarkUnreadInBold(ui.ListView2, FClient.Unread());
     hbquor::main::ShowInMessageBoxes(FClient, FTalkWindows, FOptions.ShowMessage, this);
 }
 
