@@ -113,6 +113,8 @@ public:
     EventLog &Log() { return FLog; }
     TalkWindowRegistry &TalkWindows() { return FTalkWindows; }
     hbquor::main::MainCommands &Commands() { return *FCommands; }
+    /// The history of the run, for the History settings page and search.
+    hbquor::historyrecord::ProgramHistory &History() { return *FHistory; }
 
     /// The trimmed texts of the user name, password and target inputs.
     QString GetLoginName() const;

@@ -1,0 +1,77 @@
+// HistorySettingsPage: the History page of the settings. It holds whether
+// history is kept (HistoryKeep) and for how many days (HistoryDays, 0 for
+// ever), deletes the history of one conversation or channel or all of it
+// (after a question), and exports one conversation as plain text or JSON
+// lines.
+//
+// Turning history off stops the writing at once (and on starts it) and
+// offers to delete what is kept; the days take effect at the next start.
+#pragma once
+
+#include "HistoryTypes.h"
+#include "MessageBoxes.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+struct MainSettings;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace hbquor::historyrecord {
+class ProgramHistory;
+}
+
+namespace hbquor::historyview {
+
+class HistorySettingsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    /// What the page asks of the user; message boxes and the file dialog
+    /// when not set.
+    struct Questions {
+        AskYesNoFunction AskYesNo;
+        ShowMessageFunction ShowMessage;
+        /// The file to export to, empty when the user chose none.
+        std::function<QString(const QString &suggested)> ExportFileName;
+    };
+
+    /// history must outlive the page.
+    explicit HistorySettingsPage(historyrecord::ProgramHistory &history, Questions questions = {},
+                                 QWidget *parent = nullptr);
+
+    QString Title() const;
+    void Load(const MainSettings &settings);
+    void Store(MainSettings &settings) const;
+    /// The days are a whole number from 0 to the most kept.
+    bool IsValid() const;
+
+    /// The controls, for tests and keyboard users alike.
+    QCheckBox *const cbKeep;
+    QLineEdit *const inpDays;
+    /// The peer or "#channel" that Delete and Export work on; empty for
+    /// Delete means everything.
+    QLineEdit *const inpConversation;
+    QComboBox *const cbExportFormat;
+    QPushButton *const btDelete;
+    QPushButton *const btExport;
+
+signals:
+    void ValidityChanged();
+
+private:
+    void KeepToggled(bool keep);
+    void DeleteClicked();
+    void ExportClicked();
+
+    historyrecord::ProgramHistory &FHistory;
+    Questions FQuestions;
+    bool FValid = true;
+};
+
+} // namespace hbquor::historyview
