@@ -14,9 +14,9 @@
 #include "MessageListener.h"
 #include "NameText.h"
 #include "NormalFrame.h"
-#include "PastLines.h"
 #include "ProfileCommand.h"
 #include "ProgramHistory.h"
+#include "TalkWindowHistory.h"
 #include "TalkWindowListener.h"
 #include "TextSender.h"
 #include "UnitQuorAbout.h"
@@ -166,7 +166,7 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
     hooks.SaidLineForm = [this](const QString &line) { return FLines.PaneLine(line); };
     hooks.WindowOpened = [this](TQuorTalkWindow &window, const QString &name) {
         hbquor::main::FollowUnread(FClient.Unread(), window, name);
-        new hbquor::historyview::PastLines(window, FHistory->Store(), FHistory->CurrentAccount(),
+        hbquor::historyview::AttachHistory(window, FHistory->Store(), FHistory->CurrentAccount(),
                                            name, [this](const hbquor::history::Line &line) {
                                                return FLines.PaneLine(
                                                    hbquor::SaidLine(line.Sender, line.Text),
