@@ -21,6 +21,17 @@ bool ShownInWindow(const Line &line) {
            line.Kind == LineKind::ChannelText;
 }
 
+/// The history's id of a line in the pane.
+struct LineId : QTextBlockUserData {
+    explicit LineId(qint64 id) : Id(id) {}
+    qint64 Id;
+};
+
+qint64 IdOf(const QTextBlock &block) {
+    const auto *data = static_cast<const LineId *>(block.userData());
+    return data != nullptr ? data->Id : 0;
+}
+
 /// The mark's look: small and grey, below the lines it follows.
 void StyleAsMark(QPlainTextEdit *pane) {
     QTextCursor cursor(pane->document()->lastBlock());
@@ -44,8 +55,10 @@ PastLines::PastLines(TQuorTalkWindow &window, history::HistoryStore &store,
     const QList<Line> past = Page(0);
     if (past.isEmpty())
         return;
-    for (const Line &line : past)
+    for (const Line &line : past) {
         FWindow.AddLine(FForm(line));
+        FWindow.Memo1->document()->lastBlock().setUserData(new LineId(line.Id));
+    }
     FWindow.AddLine(EarlierMark());
     StyleAsMark(FWindow.Memo1);
     connect(FWindow.Memo1->verticalScrollBar(), &QScrollBar::valueChanged, this,
@@ -82,12 +95,29 @@ bool PastLines::LoadOlder() {
     cursor.beginEditBlock();
     for (const Line &line : page) {
         cursor.insertText(OneLine(FForm(line), Tabs::Keep));
+        cursor.block().setUserData(new LineId(line.Id));
         cursor.insertBlock();
     }
     cursor.endEditBlock();
     // The line that was at the top stays there.
     bar->setValue(bar->maximum() - fromBottom);
     return true;
+}
+
+bool PastLines::ShowLine(qint64 id) {
+    QTextDocument *document = FWindow.Memo1->document();
+    while (IdOf(document->firstBlock()) > id && LoadOlder()) {
+    }
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
+        if (IdOf(block) != id)
+            continue;
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        FWindow.Memo1->setTextCursor(cursor);
+        FWindow.Memo1->ensureCursorVisible();
+        return true;
+    }
+    return false;
 }
 
 void PastLines::ScrolledTo(int value) {

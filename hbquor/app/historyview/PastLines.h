@@ -42,6 +42,9 @@ public:
     /// Puts the page before the oldest line shown at the top of the pane;
     /// false when there is none.
     bool LoadOlder();
+    /// Loads pages until the line with that id is in the pane and selects
+    /// it there; false when the pane does not hold it.
+    bool ShowLine(qint64 id);
     /// Whether older lines may still be loaded.
     bool HasOlder() const { return FOldestId != 0; }
 

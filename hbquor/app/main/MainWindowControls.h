@@ -63,6 +63,7 @@ struct TFormQuorMainControls {
     QAction *mnuPingUser = nullptr;
     QAction *mnuUserStatus = nullptr;
     QAction *mnuUserProfile = nullptr;
+    QAction *mnuSearchHistory = nullptr;
     QAction *mnuQuorSDK = nullptr;
     QAction *mnuQuorDelphi = nullptr;
     QAction *mnuContactAuthor = nullptr;

@@ -9,6 +9,7 @@
 #include "DisplayText.h"
 #include "EventLogListener.h"
 #include "FreedesktopNotifier.h"
+#include "HistorySearchCommand.h"
 #include "InviteDialogEvent.h"
 #include "MainCommands.h"
 #include "MessageListener.h"
@@ -134,6 +135,8 @@ TFormQuorMain::TFormQuorMain(ChatClient &client, TFormQuorMainOptions options, Q
           client, ui, FTalkWindows, FContacts, FLines,
           hbquor::main::DialogHost{this, [this](QWidget *window) { CenterOnMainWindow(window); },
                                    FOptions.ExecDialog, FOptions.ShowMessage})),
+      FHistorySearch(
+          std::make_unique<hbquor::main::HistorySearchCommand>(this, *FHistory, FTalkWindows)),
       FAccountEvents(std::make_unique<hbquor::account::AccountEventRouter>(
           client, hbquor::main::QueuedMessages(FOptions.ShowMessage, this))) {
     ConnectCommands();
@@ -192,6 +195,7 @@ void TFormQuorMain::ConnectCommands() {
         {ui.mnuLogChat, &TFormQuorMain::mnuLogChatClick},
         {ui.mnuExit, &TFormQuorMain::mnuExitClick},
         {ui.mnuUserProfile, &TFormQuorMain::mnuUserProfileClick},
+        {ui.mnuSearchHistory, &TFormQuorMain::mnuSearchHistoryClick},
         {ui.mnuQuorSDK, &TFormQuorMain::mnuQuorSDKClick},
         {ui.mnuQuorDelphi, &TFormQuorMain::mnuQuorDelphiClick},
         {ui.mnuContactAuthor, &TFormQuorMain::mnuContactAuthorClick},
@@ -479,6 +483,10 @@ void TFormQuorMain::mnuCreateaQuoraccountClick() {
 void TFormQuorMain::mnuReqPasswordClick() {
     hbquor::account::RunRequestPassword(this, FClient.Central(), GetLoginName(),
                                         AccountMessages(FOptions.ShowMessage));
+}
+
+void TFormQuorMain::mnuSearchHistoryClick() {
+    FHistorySearch->Show(TimeText(FSettings.TimeMode));
 }
 
 void TFormQuorMain::mnuUserProfileClick() {

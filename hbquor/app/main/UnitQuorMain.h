@@ -64,6 +64,7 @@ namespace historyrecord {
 class ProgramHistory;
 }
 namespace main {
+class HistorySearchCommand;
 class MainCommands;
 class TextSender;
 } // namespace main
@@ -115,6 +116,7 @@ public:
     hbquor::main::MainCommands &Commands() { return *FCommands; }
     /// The history of the run, for the History settings page and search.
     hbquor::historyrecord::ProgramHistory &History() { return *FHistory; }
+    hbquor::main::HistorySearchCommand &HistorySearch() { return *FHistorySearch; }
 
     /// The trimmed texts of the user name, password and target inputs.
     QString GetLoginName() const;
@@ -149,6 +151,7 @@ public slots:
     void mnuCreateaQuoraccountClick();
     void mnuReqPasswordClick();
     void mnuUserProfileClick();
+    void mnuSearchHistoryClick();
     // The log, the File menu and the Help menu.
     void spbScrollingClick();
     void mnuLogChatClick();
@@ -194,6 +197,7 @@ private:
     std::unique_ptr<TextAlerts> FAlerts;
     std::unique_ptr<hbquor::main::TextSender> FSender;
     std::unique_ptr<hbquor::main::MainCommands> FCommands;
+    std::unique_ptr<hbquor::main::HistorySearchCommand> FHistorySearch;
     std::unique_ptr<hbquor::account::AccountEventRouter> FAccountEvents;
     /// The fixed title text the captions start with.
     QString FTitle;

@@ -2,13 +2,15 @@
 // with bob (in a second program) are in anna's conversation window after
 // her program was restarted on the same folder, before an "earlier" line;
 // a text arriving while that window is not active counts in its title and
-// makes bob bold in the contacts pane until the window is activated; a
-// damaged history file is one line in the log.
+// makes bob bold in the contacts pane until the window is activated; the
+// search finds the text and opens the conversation at it; a damaged history
+// file is one line in the log.
 #include "MainWindowFixture.h"
 #include "PeerInstance.h"
 #include "QuordForAnnaAndBob.h"
 
 #include "PastLines.h"
+#include "SearchDialog.h"
 #include "UnitQuorChat.h"
 
 #include "hbQuorPump.h"
@@ -16,7 +18,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -92,6 +96,19 @@ private slots:
         QVERIFY(Await([&] { return !BobInBold(); }));
         QCOMPARE(chat->windowTitle(), QStringLiteral("anna talk / telegram to bob"));
         QCOMPARE(F->Client().Unread().PrivateTotal(), 0);
+
+        // Found through the search, a hit opens its conversation at its line.
+        chat->close();
+        W->ui.mnuSearchHistory->trigger();
+        auto *search = W->findChild<hbquor::historyview::SearchDialog *>();
+        QVERIFY(search != nullptr && search->isVisible());
+        search->inpQuery->setText(QStringLiteral("hel*"));
+        search->Search();
+        QCOMPARE(search->Hits().size(), 1);
+        search->btOpen->click();
+        chat = W->TalkWindows().FindChatWindow(QStringLiteral("bob"));
+        QVERIFY(chat != nullptr);
+        QCOMPARE(chat->Memo1->textCursor().selectedText(), QStringLiteral("bob: \thello anna"));
         QCOMPARE(bob.Finish(), 0);
     }
 
