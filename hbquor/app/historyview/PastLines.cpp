@@ -17,8 +17,7 @@ using history::LineKind;
 namespace {
 
 bool ShownInWindow(const Line &line) {
-    return line.Kind == LineKind::Text || line.Kind == LineKind::OfflineText ||
-           line.Kind == LineKind::ChannelText;
+    return line.Kind == LineKind::Text || line.Kind == LineKind::ChannelText;
 }
 
 /// The history's id of a line in the pane.

@@ -5,7 +5,7 @@
 // loads the page before, keeping the lines in view where they were.
 //
 // Shown are the lines a talk window shows as they are said: texts to and
-// from the peer (offline ones too) and the channel's texts; invitations,
+// from the peer and the channel's texts; offline texts, invitations,
 // broadcasts, logons and logoffs stay in the log.
 #pragma once
 

@@ -1,7 +1,6 @@
 #include "ChatClient.h"
 #include "ProgramHistory.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,16 +74,6 @@ private slots:
         const QList<history::Line> bob = history.Store().Recent(anna, QStringLiteral("bob"));
         QCOMPARE(bob[1].Sender, QStringLiteral("anna"));
         QCOMPARE(bob[1].AtMs, Q_INT64_C(1704110400000));
-    }
-
-    void aHistoryKeptOffWritesNothing() {
-        QTemporaryDir dir;
-        client::ChatClient core;
-        historyrecord::ProgramHistory history(core);
-        history.Open(dir.filePath(QStringLiteral("history.sqlite")), false, 0);
-        emit core.TextReceived({QStringLiteral("anna"), QStringLiteral("bob"), "hi", 45000});
-        QVERIFY(history.Store().Flush(5000));
-        QVERIFY(history.Store().Recent({core.Server().Text(), "anna"}, "bob").isEmpty());
     }
 };
 

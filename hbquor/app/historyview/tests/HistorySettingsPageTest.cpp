@@ -24,19 +24,8 @@ class HistorySettingsPageTest : public QObject {
     std::unique_ptr<HistorySettingsPage> FPage;
     QStringList FQuestions;
     bool FAnswer = true;
-    QString FExportFile;
 
-    /// Lines with bob and in #lobby for the current account.
-    void Say(const QString &peer, const QString &text) {
-        history::Line line;
-        line.Owner = FHistory->CurrentAccount();
-        line.Peer = line.Sender = peer;
-        line.Text = text;
-        FHistory->Store().Append(line);
-        QVERIFY(FHistory->Store().Flush(5000));
-    }
-
-    int LinesWith(const QString &peer) {
+    int LinesWith(const char *peer) {
         return FHistory->Store().Recent(FHistory->CurrentAccount(), peer).size();
     }
 
@@ -47,115 +36,87 @@ private slots:
         FHistory = std::make_unique<historyrecord::ProgramHistory>(*FCore);
         FHistory->Open(FDir->filePath(QStringLiteral("history.sqlite")), true, 0);
         HistorySettingsPage::Questions questions;
-        questions.AskYesNo = [this](const QString &text) {
-            FQuestions << text;
-            return FAnswer;
-        };
+        questions.AskYesNo = [this](const QString &text) { return (FQuestions << text), FAnswer; };
         questions.ShowMessage = [this](const QString &text) { FQuestions << text; };
-        questions.ExportFileName = [this](const QString &) { return FExportFile; };
+        questions.ExportFileName = [this](const QString &name) { return FDir->filePath(name); };
         FPage = std::make_unique<HistorySettingsPage>(*FHistory, questions);
         FQuestions.clear();
-        FAnswer = true;
-        Say(QStringLiteral("bob"), QStringLiteral("hello"));
-        Say(QStringLiteral("#lobby"), QStringLiteral("all"));
+        for (const char *peer : {"bob", "#lobby"}) {
+            history::Line line;
+            line.Owner = FHistory->CurrentAccount();
+            line.Peer = line.Sender = peer;
+            line.Text = QStringLiteral("hello");
+            FHistory->Store().Append(line);
+        }
+        QVERIFY(FHistory->Store().Flush(5000));
     }
 
-    void cleanup() {
-        FPage.reset();
-        FHistory.reset();
-        FCore.reset();
-    }
-
-    void loadAndStoreKeepTheSettings() {
+    void loadStoreAndValidity() {
         QCOMPARE(FPage->Title(), QStringLiteral("History"));
-        const struct {
-            bool Keep;
-            int Days;
-        } cases[] = {{true, 0}, {false, 30}, {true, HistorySettings::MaxDays}};
-        for (const auto &c : cases) {
-            MainSettings in;
-            in.History = {c.Keep, c.Days};
-            FPage->Load(in);
+        for (const HistorySettings &in : {HistorySettings{false, 30}, HistorySettings{true, 0}}) {
+            MainSettings settings;
+            settings.History = in;
+            FPage->Load(settings);
             MainSettings out;
             FPage->Store(out);
-            QCOMPARE(out.History.Keep, c.Keep);
-            QCOMPARE(out.History.Days, c.Days);
-            QVERIFY(FPage->IsValid());
+            QCOMPARE(out.History.Keep, in.Keep);
+            QCOMPARE(out.History.Days, in.Days);
         }
-        // Loading asks nothing, even when it turns keeping off.
-        QVERIFY(FQuestions.isEmpty());
-    }
-
-    void daysOutsideTheRangeAreNotValid() {
+        QVERIFY(FQuestions.isEmpty()); // loading asks nothing
         QSignalSpy validity(FPage.get(), &HistorySettingsPage::ValidityChanged);
-        const struct {
-            const char *Days;
-            bool Valid;
-        } cases[] = {{"7", true}, {"", false}, {"-1", false}, {"100001", false}, {"0", true}};
-        for (const auto &c : cases) {
-            FPage->inpDays->setText(c.Days);
-            QCOMPARE(FPage->IsValid(), c.Valid);
+        const std::pair<const char *, bool> days[] = {
+            {"7", true}, {"", false}, {"-1", false}, {"100001", false}, {"0", true}};
+        for (const auto &[text, valid] : days) {
+            FPage->inpDays->setText(text);
+            QCOMPARE(FPage->IsValid(), valid);
         }
         QCOMPARE(validity.size(), 2);
     }
 
-    void deletingAsksFirst() {
+    void deletingAndTurningOffAskFirst() {
         const struct {
-            const char *Conversation;
+            const char *Conversation; // nullptr: turn history off
             bool Answer;
             const char *Question;
-            int BobLeft;
-            int LobbyLeft;
+            int BobLeft, LobbyLeft;
         } cases[] = {
             {"Bob", false, "Delete the history with Bob?", 1, 1},
             {"Bob", true, "Delete the history with Bob?", 0, 1},
-            {"", true, "Delete all history?", 0, 0},
+            {nullptr, false, "History is off. Delete all history kept?", 0, 1},
+            {nullptr, true, "History is off. Delete all history kept?", 0, 0},
         };
         for (const auto &c : cases) {
             FQuestions.clear();
             FAnswer = c.Answer;
-            FPage->inpConversation->setText(c.Conversation);
-            FPage->btDelete->click();
+            if (c.Conversation != nullptr) {
+                FPage->inpConversation->setText(c.Conversation);
+                FPage->btDelete->click();
+            } else {
+                FPage->cbKeep->setChecked(true);
+                FPage->cbKeep->setChecked(false);
+                QVERIFY(!FHistory->Store().Keeps());
+            }
             QCOMPARE(FQuestions, QStringList{c.Question});
-            QCOMPARE(LinesWith(QStringLiteral("bob")), c.BobLeft);
-            QCOMPARE(LinesWith(QStringLiteral("#lobby")), c.LobbyLeft);
+            QCOMPARE(LinesWith("bob"), c.BobLeft);
+            QCOMPARE(LinesWith("#lobby"), c.LobbyLeft);
         }
-    }
-
-    void turningHistoryOffStopsWritingAndOffersToDelete() {
-        FPage->cbKeep->setChecked(true);
-        FAnswer = false;
-        FPage->cbKeep->setChecked(false);
-        QVERIFY(!FHistory->Store().Keeps());
-        QCOMPARE(FQuestions, QStringList{"History is off. Delete all history kept?"});
-        QCOMPARE(LinesWith(QStringLiteral("bob")), 1);
-        FPage->cbKeep->setChecked(true);
-        FAnswer = true;
-        FPage->cbKeep->setChecked(false);
-        QCOMPARE(LinesWith(QStringLiteral("bob")), 0);
+        FPage->inpConversation->clear();
+        FPage->btDelete->click();
+        QCOMPARE(FQuestions.last(), QStringLiteral("Delete all history?"));
     }
 
     void exportWritesTheConversationInTheChosenFormat() {
         QVERIFY(!FPage->btExport->isEnabled());
         FPage->inpConversation->setText(QStringLiteral("bob"));
-        const struct {
-            int Format;
-            const char *Start;
-        } cases[] = {{0, ""}, {1, "{\""}};
-        for (const auto &c : cases) {
-            FExportFile = FDir->filePath(QStringLiteral("bob%1").arg(c.Format));
-            FPage->cbExportFormat->setCurrentIndex(c.Format);
+        for (const auto &[format, start] : {std::pair{0, "1970"}, std::pair{1, "{\""}}) {
+            FPage->cbExportFormat->setCurrentIndex(format);
             FPage->btExport->click();
-            QFile file(FExportFile);
+            QFile file(FDir->filePath(format ? "bob.jsonl" : "bob.txt"));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray text = file.readAll();
-            QVERIFY(text.startsWith(c.Start));
-            QVERIFY(text.contains("hello"));
-            QVERIFY(!text.contains("all"));
+            QVERIFY(text.startsWith(start) && text.contains("hello"));
         }
-        FExportFile = FDir->filePath(QStringLiteral("no/such/folder"));
-        FPage->btExport->click();
-        QCOMPARE(FQuestions.size(), 1);
+        QVERIFY(FQuestions.isEmpty());
     }
 };
 

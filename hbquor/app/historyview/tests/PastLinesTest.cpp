@@ -56,9 +56,14 @@ private slots:
             TFormQuorChat window;
             auto *past = new PastLines(window, *store, FAnna, QStringLiteral("BOB"), Form);
             QCOMPARE(window.LineCount(), c.PaneSizes[0]);
+            // Scrolling to the top loads the page before and keeps the
+            // line that was on top in view.
+            window.show();
+            QScrollBar *bar = window.Memo1->verticalScrollBar();
             for (int page = 1; page < c.PaneSizes.size(); ++page) {
-                QVERIFY(past->LoadOlder());
+                bar->setValue(bar->minimum());
                 QCOMPARE(window.LineCount(), c.PaneSizes[page]);
+                QVERIFY(bar->value() > bar->minimum());
             }
             QVERIFY(!past->LoadOlder());
             if (c.Stored == 0)
@@ -72,19 +77,6 @@ private slots:
             window.AddLine(QStringLiteral("bob: new"));
             QCOMPARE(PaneLines(window).last(), QStringLiteral("bob: new"));
         }
-    }
-
-    void scrollingToTheTopLoadsTheOlderPage() {
-        auto store = StoreWith(450);
-        TFormQuorChat window;
-        new PastLines(window, *store, FAnna, QStringLiteral("bob"), Form);
-        window.show();
-        QCOMPARE(window.LineCount(), 101);
-        QScrollBar *bar = window.Memo1->verticalScrollBar();
-        bar->setValue(bar->minimum());
-        QCOMPARE(window.LineCount(), 201);
-        // The line that was on top is still in view, not the new top.
-        QVERIFY(bar->value() > bar->minimum());
     }
 };
 

@@ -83,22 +83,11 @@ private slots:
 
     void hostileQueriesFindSomethingOrNothingNeverFail() {
         SearchDialog dialog(FStore, FAnna, TimeText(TimeText::Mode::Utc));
-        const QString queries[] = {
-            "\"",
-            "tomorrow\"",
-            "NEAR(",
-            "NEAR(tomorrow noon",
-            "*",
-            "\"*\"",
-            "AND OR NOT",
-            "col:tomorrow",
-            QString(10 * 1024, QLatin1Char('x')),
-            QString(5 * 1024, QLatin1Char('"')) + "noon",
-        };
-        for (const QString &query : queries) {
+        for (const QString &query :
+             {QString("\""), QString("NEAR("), QString("*"), QString("\"*\" AND OR NOT"),
+              QString("col:x"), QString(10 * 1024, 'x'), QString(5 * 1024, '"') + "noon"}) {
             Found(dialog, query);
-            QVERIFY2(dialog.lbStatus->text() != QStringLiteral("The history cannot be read."),
-                     qPrintable(query.left(40)));
+            QVERIFY(dialog.lbStatus->text() != QStringLiteral("The history cannot be read."));
         }
         // Taken as plain words, all of which must match.
         QCOMPARE(Found(dialog, QStringLiteral("tomorrow\" noon(")).size(), 2);
