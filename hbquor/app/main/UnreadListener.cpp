@@ -39,6 +39,9 @@ void ShowUnreadInTalkWindows(UnreadCounts &counts, TalkWindowRegistry &windows, 
         const TQuorTalkWindow *window = WindowOf(windows, name);
         return window != nullptr && window->isActiveWindow();
     });
+    // The windows go before the core: no line may ask for them then.
+    QObject::connect(context, &QObject::destroyed, &counts,
+                     [&counts] { counts.SetActiveCheck(nullptr); });
     QObject::connect(&counts, &UnreadCounts::CountChanged, context,
                      [&windows](const QString &name, int count) {
                          if (TQuorTalkWindow *window = WindowOf(windows, name))

@@ -1,11 +1,13 @@
 #include "FindBar.h"
 #include "HistoryStore.h"
+#include "PastLines.h"
 #include "TalkWindowHistory.h"
 #include "UnitQuorChat.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -41,11 +43,29 @@ private slots:
         QVERIFY(FStore.Flush(5000));
     }
 
+    void scrollingToTheTopLoadsTheOlderPageInPlace() {
+        TFormQuorChat window;
+        historyview::AttachHistory(window, FStore, FAnna, QStringLiteral("BOB"),
+                                   [](const history::Line &line) { return line.Text; });
+        window.show();
+        QScrollBar *bar = window.Memo1->verticalScrollBar();
+        for (const int lines : {401, 451}) {
+            bar->setValue(bar->minimum());
+            QCOMPARE(window.LineCount(), lines);
+            QVERIFY(bar->value() > bar->minimum()); // the old top stays in view
+        }
+    }
+
     void enterStepsOlderAcrossPagesAndShiftEnterNewer() {
         TFormQuorChat window;
         FindBar *bar =
             historyview::AttachHistory(window, FStore, FAnna, QStringLiteral("bob"),
                                        [](const history::Line &line) { return line.Text; });
+        // The last page, oldest first, then the "earlier" line.
+        QCOMPARE(window.LineCount(), history::HistoryStore::WindowLines + 1);
+        QCOMPARE(window.Memo1->document()->firstBlock().text(), QStringLiteral("line 251"));
+        QCOMPARE(window.Memo1->document()->lastBlock().text(),
+                 historyview::PastLines::EarlierMark());
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -71,7 +91,6 @@ private slots:
             QCOMPARE(SelectedLine(window), QString::fromLatin1(step.Line));
             QCOMPARE(bar->MatchCount(), step.Matches);
         }
-        // A text found nowhere loads everything and stays where it was.
         bar->inpFind->setText(QStringLiteral("pear"));
         QCOMPARE(bar->MatchCount(), 0);
         // Esc closes the bar, not the window.
