@@ -5,8 +5,6 @@
 #include <QTest>
 
 using namespace hbquor;
-using history::LineDirection;
-using history::LineKind;
 
 class HistoryRecorderTest : public QObject {
     Q_OBJECT
@@ -36,40 +34,22 @@ private slots:
         emit core.TextReceived({QString(), QStringLiteral("bob"), "lost", At});
         QVERIFY(history.Store().Flush(5000));
 
+        // Each line as "kind direction sender text", oldest first.
         const history::Account anna{core.Server().Text(), QStringLiteral("anna")};
-        const struct {
-            const char *Peer;
-            QList<LineKind> Kinds;
-            QList<LineDirection> Directions;
-            QStringList Texts;
-        } cases[] = {
-            {"BOB",
-             {LineKind::Text, LineKind::Text, LineKind::OfflineText},
-             {LineDirection::Received, LineDirection::Sent, LineDirection::Received},
-             {"hi", "hello", "late"}},
-            {"#lobby",
-             {LineKind::ChannelText, LineKind::Invitation},
-             {LineDirection::Sent, LineDirection::Received},
-             {"all", ""}},
-            {"admin", {LineKind::Broadcast}, {LineDirection::Received}, {"news"}},
-            {"",
-             {LineKind::Logon, LineKind::Logoff},
-             {LineDirection::Sent, LineDirection::Sent},
-             {"", ""}},
+        const std::pair<const char *, QStringList> conversations[] = {
+            {"BOB", {"0 0 Bob hi", "0 1 anna hello", "1 0 bob late"}},
+            {"#lobby", {"2 1 anna all", "4 0 bob "}},
+            {"admin", {"3 0 admin news"}},
+            {"", {"5 1 anna ", "6 1 anna "}},
         };
-        for (const auto &conversation : cases) {
-            const QList<history::Line> lines = history.Store().Recent(anna, conversation.Peer);
-            QList<LineKind> kinds;
-            QList<LineDirection> directions;
-            QStringList texts;
-            for (const history::Line &line : lines) {
-                kinds << line.Kind;
-                directions << line.Direction;
-                texts << line.Text;
-            }
-            QCOMPARE(kinds, conversation.Kinds);
-            QCOMPARE(directions, conversation.Directions);
-            QCOMPARE(texts, conversation.Texts);
+        for (const auto &[peer, expected] : conversations) {
+            QStringList lines;
+            for (const history::Line &line : history.Store().Recent(anna, peer))
+                lines << QStringLiteral("%1 %2 %3 %4")
+                             .arg(int(line.Kind))
+                             .arg(int(line.Direction))
+                             .arg(line.Sender, line.Text);
+            QCOMPARE(lines, expected);
         }
         const QList<history::Line> bob = history.Store().Recent(anna, QStringLiteral("bob"));
         QCOMPARE(bob[1].Sender, QStringLiteral("anna"));

@@ -4,8 +4,6 @@
 #include "ProgramHistory.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -38,7 +36,6 @@ private slots:
         HistorySettingsPage::Questions questions;
         questions.AskYesNo = [this](const QString &text) { return (FQuestions << text), FAnswer; };
         questions.ShowMessage = [this](const QString &text) { FQuestions << text; };
-        questions.ExportFileName = [this](const QString &name) { return FDir->filePath(name); };
         FPage = std::make_unique<HistorySettingsPage>(*FHistory, questions);
         FQuestions.clear();
         for (const char *peer : {"bob", "#lobby"}) {
@@ -103,20 +100,6 @@ private slots:
         FPage->inpConversation->clear();
         FPage->btDelete->click();
         QCOMPARE(FQuestions.last(), QStringLiteral("Delete all history?"));
-    }
-
-    void exportWritesTheConversationInTheChosenFormat() {
-        QVERIFY(!FPage->btExport->isEnabled());
-        FPage->inpConversation->setText(QStringLiteral("bob"));
-        for (const auto &[format, start] : {std::pair{0, "1970"}, std::pair{1, "{\""}}) {
-            FPage->cbExportFormat->setCurrentIndex(format);
-            FPage->btExport->click();
-            QFile file(FDir->filePath(format ? "bob.jsonl" : "bob.txt"));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray text = file.readAll();
-            QVERIFY(text.startsWith(start) && text.contains("hello"));
-        }
-        QVERIFY(FQuestions.isEmpty());
     }
 };
 
