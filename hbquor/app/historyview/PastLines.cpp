@@ -70,21 +70,31 @@ QList<Line> PastLines::Page(qint64 beforeId) {
     while (shown.isEmpty()) {
         const QList<Line> page =
             FStore.Recent(FAccount, FPeer, history::HistoryStore::WindowLines, beforeId);
-        FOldestId = page.size() < history::HistoryStore::WindowLines ? 0 : page.first().Id;
         for (const Line &line : page)
             if (ShownInWindow(line))
                 shown << line;
-        if (FOldestId == 0)
+        if (page.size() < history::HistoryStore::WindowLines) {
+            FFirstId = shown.isEmpty() ? beforeId : shown.first().Id;
             break;
-        beforeId = FOldestId;
+        }
+        beforeId = page.first().Id;
     }
     return shown;
+}
+
+qint64 PastLines::OldestShown() const {
+    return IdOf(FWindow.Memo1->document()->firstBlock());
+}
+
+bool PastLines::HasOlder() const {
+    const qint64 oldest = OldestShown();
+    return oldest != 0 && oldest != FFirstId;
 }
 
 bool PastLines::LoadOlder() {
     if (!HasOlder())
         return false;
-    const QList<Line> page = Page(FOldestId);
+    const QList<Line> page = Page(OldestShown());
     if (page.isEmpty())
         return false;
     QPlainTextEdit *pane = FWindow.Memo1;
@@ -105,7 +115,7 @@ bool PastLines::LoadOlder() {
 
 bool PastLines::ShowLine(qint64 id) {
     QTextDocument *document = FWindow.Memo1->document();
-    while (IdOf(document->firstBlock()) > id && LoadOlder()) {
+    while (OldestShown() > id && LoadOlder()) {
     }
     for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
         if (IdOf(block) != id)

@@ -45,23 +45,27 @@ public:
     /// Loads pages until the line with that id is in the pane and selects
     /// it there; false when the pane does not hold it.
     bool ShowLine(qint64 id);
-    /// Whether older lines may still be loaded.
-    bool HasOlder() const { return FOldestId != 0; }
+    /// Whether older lines may still be loaded: the pane's first line is
+    /// not the conversation's first (the pane's line rule may have cut the
+    /// oldest it showed).
+    bool HasOlder() const;
 
 private:
     /// The page of lines before beforeId (0: the newest) a window shows,
-    /// oldest first; remembers where the next older page starts.
+    /// oldest first; remembers the conversation's first line once reached.
     QList<history::Line> Page(qint64 beforeId);
     /// The pane reached its top.
     void ScrolledTo(int value);
+    /// The history's id of the pane's first line; 0 for a line said since.
+    qint64 OldestShown() const;
 
     TQuorTalkWindow &FWindow;
     history::HistoryStore &FStore;
     history::Account FAccount;
     QString FPeer;
     LineForm FForm;
-    /// The oldest line read so far; 0 when there is nothing older.
-    qint64 FOldestId = 0;
+    /// The conversation's first line once a page reached it, else 0.
+    qint64 FFirstId = 0;
 };
 
 } // namespace hbquor::historyview

@@ -14,9 +14,13 @@ HistorySearchCommand::HistorySearchCommand(QWidget *parent, historyrecord::Progr
     : FParent(parent), FHistory(history), FTalkWindows(talkWindows) {}
 
 historyview::SearchDialog *HistorySearchCommand::Show(const TimeText &times) {
+    const history::Account account = FHistory.CurrentAccount();
+    // A dialog of an account logged off since goes.
+    if (FDialog != nullptr && FDialogUser != account.User)
+        delete FDialog.data();
     if (FDialog == nullptr) {
-        FDialog = new historyview::SearchDialog(FHistory.Store(), FHistory.CurrentAccount(), times,
-                                                FParent);
+        FDialog = new historyview::SearchDialog(FHistory.Store(), account, times, FParent);
+        FDialogUser = account.User;
         FDialog->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(FDialog, &historyview::SearchDialog::HitOpened, FDialog,
                          [this](const history::Hit &hit) { OpenHit(hit); });

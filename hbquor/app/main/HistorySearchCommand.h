@@ -28,7 +28,7 @@ public:
     HistorySearchCommand(QWidget *parent, historyrecord::ProgramHistory &history,
                          TalkWindowRegistry &talkWindows);
 
-    /// Shows the dialog (the open one, if there is one).
+    /// Shows the dialog (the open one, if it searches the current account).
     historyview::SearchDialog *Show(const TimeText &times);
     /// Opens the hit's conversation at its line; false when no window shows
     /// it.
@@ -39,6 +39,8 @@ private:
     historyrecord::ProgramHistory &FHistory;
     TalkWindowRegistry &FTalkWindows;
     QPointer<historyview::SearchDialog> FDialog;
+    /// The account the open dialog searches.
+    QString FDialogUser;
 };
 
 } // namespace hbquor::main

@@ -54,6 +54,12 @@ private slots:
             QCOMPARE(window.LineCount(), lines);
             QVERIFY(bar->value() > bar->minimum()); // the old top stays in view
         }
+        // Lines the pane's rule cut away come back from the history.
+        for (int i = 0; i < 151; ++i)
+            window.AddLine(QStringLiteral("new"));
+        QCOMPARE(window.Memo1->document()->firstBlock().text(), QStringLiteral("line 102"));
+        bar->setValue(bar->minimum());
+        QCOMPARE(window.Memo1->document()->firstBlock().text(), QStringLiteral("line 1"));
     }
 
     void enterStepsOlderAcrossPagesAndShiftEnterNewer() {
