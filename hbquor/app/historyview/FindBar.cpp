@@ -37,7 +37,7 @@ FindBar::FindBar(TQuorTalkWindow &window, PastLines *past)
     connect(inpFind, &QLineEdit::textChanged, this, [this] {
         FCurrent = QTextCursor();
         Highlight();
-        Step(true);
+        Step(true, false);
     });
     inpFind->installEventFilter(this);
     FPane->installEventFilter(this);
@@ -51,7 +51,7 @@ void FindBar::Open() {
     inpFind->selectAll();
 }
 
-bool FindBar::Step(bool older) {
+bool FindBar::Step(bool older, bool mayLoad) {
     const QString text = inpFind->text();
     if (text.isEmpty())
         return false;
@@ -73,7 +73,7 @@ bool FindBar::Step(bool older) {
         }
         // Nothing older in the pane: the history's page before it may hold
         // one. Its lines go on top, so the current match keeps its text.
-        if (!older || FPast == nullptr || !FPast->HasOlder())
+        if (!older || !mayLoad || FPast == nullptr || !FPast->HasOlder())
             return false;
         const int fromEnd =
             FCurrent.isNull() ? 0 : document->characterCount() - FCurrent.selectionStart();

@@ -2,7 +2,8 @@
 // top of its pane that finds a text in the whole conversation: every match
 // in the pane is highlighted, Enter goes to the next older match and
 // Shift+Enter to the next newer one, loading older pages from the history
-// when the pane has no older match; Esc closes the bar (not the window).
+// when the pane has no older match (typing only finds in the lines shown);
+// Esc closes the bar (not the window).
 // Letter case does not matter.
 #pragma once
 
@@ -28,8 +29,9 @@ public:
 
     /// Shows the bar with the input focused and its text selected.
     void Open();
-    /// Goes to the next older (or newer) match; false when there is none.
-    bool Step(bool older);
+    /// Goes to the next older (or newer) match, loading older pages when
+    /// the pane has none and mayLoad says so; false when there is none.
+    bool Step(bool older, bool mayLoad = true);
     /// Matches highlighted in the pane.
     int MatchCount() const { return FMatches; }
 
