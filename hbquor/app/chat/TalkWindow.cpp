@@ -93,6 +93,16 @@ void TQuorTalkWindow::SetOwnName(const QString &name) {
     UpdateCaption();
 }
 
+void TQuorTalkWindow::SetUnreadCount(int count) {
+    FUnreadCount = count;
+    UpdateCaption();
+}
+
+void TQuorTalkWindow::ShowTitle(const QString &title) {
+    setWindowTitle(FUnreadCount > 0 ? QStringLiteral("(%1) %2").arg(FUnreadCount).arg(title)
+                                    : title);
+}
+
 void TQuorTalkWindow::AddLine(const QString &text) {
     FPane.AddLine(text);
 }
@@ -139,6 +149,12 @@ bool TQuorTalkWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == Edit1 && event->type() == QEvent::KeyPress)
         return Edit1KeyDown(static_cast<QKeyEvent *>(event)->key());
     return QWidget::eventFilter(watched, event);
+}
+
+void TQuorTalkWindow::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        emit Activated();
 }
 
 void TQuorTalkWindow::closeEvent(QCloseEvent *event) {

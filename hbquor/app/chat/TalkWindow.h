@@ -12,6 +12,9 @@
 // the input staying at the bottom. Tab goes from the input to the pane and on
 // to the toggle bar; Esc and Ctrl+W close the window.
 //
+// A window that received lines while it was not active shows how many
+// before its title ("(3) ") until it is activated.
+//
 // The window frees itself when closed and tells the main window first. It
 // does not keep the program running once the main window has closed.
 #pragma once
@@ -81,6 +84,10 @@ public:
     void SetFrozen(bool frozen);
     bool IsFrozen() const { return FPane.IsFrozen(); }
 
+    /// Lines received while the window was not active; 0 shows the plain
+    /// title.
+    void SetUnreadCount(int count);
+
     /// Number of lines in the pane.
     int LineCount() const { return FPane.LineCount(); }
 
@@ -94,6 +101,10 @@ public:
     QLineEdit *const Edit1;
     QPlainTextEdit *const Memo1;
     QToolButton *const SpeedButton1;
+
+signals:
+    /// The window became the active one.
+    void Activated();
 
 public slots:
     /// Sends the input line on Enter (Return or keypad Enter); returns true
@@ -109,8 +120,11 @@ protected:
     /// given edges of the window as the window grows.
     void Anchor(QWidget *control, Qt::Edges edges);
 
-    /// Rebuilds the window title from the window's fields.
+    /// Rebuilds the window title from the window's fields (through
+    /// ShowTitle).
     virtual void UpdateCaption() = 0;
+    /// Shows title, after the count of unread lines when there are any.
+    void ShowTitle(const QString &title);
     /// The peer or channel name handed to the send handler.
     virtual QString &SendTarget() = 0;
     /// Whether a line may be sent at all besides a non-empty input.
@@ -118,6 +132,7 @@ protected:
     /// Runs the main window's close handler.
     virtual void NotifyClosed() = 0;
 
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -132,4 +147,5 @@ private:
     SaidLineForm FSaidLineForm;
     AnchoredControls *FAnchors;
     std::function<void(const QString &)> OnCannotSend;
+    int FUnreadCount = 0;
 };

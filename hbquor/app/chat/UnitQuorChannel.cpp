@@ -102,8 +102,8 @@ void TFormQuorChannel::SetChannelInfoExtra(const QString &info) {
 
 void TFormQuorChannel::UpdateCaption() {
     const QString info = ChannelInfo.isEmpty() ? QString() : FillFields("(%s) ", {ChannelInfo});
-    setWindowTitle(FillFields("%s channel %s %s- %s",
-                              {ChannelTypeName(ChannelType), ChannelName, info, OwnName}));
+    ShowTitle(FillFields("%s channel %s %s- %s",
+                         {ChannelTypeName(ChannelType), ChannelName, info, OwnName}));
 }
 
 int TFormQuorChannel::FindMember(const QString &name) const {

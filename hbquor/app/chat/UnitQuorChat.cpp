@@ -26,7 +26,7 @@ void TFormQuorChat::SetPeerName(const QString &name) {
 }
 
 void TFormQuorChat::UpdateCaption() {
-    setWindowTitle(QStringLiteral("%1 talk / telegram to %2").arg(OwnName, PeerName));
+    ShowTitle(QStringLiteral("%1 talk / telegram to %2").arg(OwnName, PeerName));
 }
 
 void TFormQuorChat::NotifyClosed() {

@@ -2,7 +2,6 @@
 // handles are in ChatClientEvents.cpp.
 #include "ChatClient.h"
 
-#include "DisplayText.h"
 #include "LibraryDriver.h"
 #include "NameText.h"
 #include "ProxySetup.h"
@@ -71,10 +70,6 @@ bool ChatClient::IsLoggedOn() const {
 
 bool ChatClient::SessionBusy() const {
     return FCentral->HasLogin(S(FAccount)) && !FCentral->IsIdle(S(FAccount));
-}
-
-QList<ConversationHistory::Line> ChatClient::ConversationWith(const QString &peer) const {
-    return FHistory.LinesWith(peer);
 }
 
 Reconnector::Hooks ChatClient::ReconnectHooks() {
@@ -154,8 +149,7 @@ bool ChatClient::SendText(const QString &own, const QString &target, const QStri
     // A failure here is reported by the session layer itself.
     if (FCentral->SendText(S(own), S(target), S(text)) != 0)
         return false;
-    if (!target.startsWith(QLatin1Char('#')))
-        FHistory.Add(target, SaidLine(own, text), Now());
+    emit TextSent({own, target, text, Now()});
     return true;
 }
 

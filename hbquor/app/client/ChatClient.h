@@ -2,14 +2,15 @@
 // session with the chat service; the windows only show what it announces
 // and call its commands. It owns the session manager, the library's driver,
 // the TLS set-up, the retries after a lost connection and the channels they
-// rejoin, the conversations of this run, the last invitation sent and the
-// server's address, and it knows which account is logged on.
+// rejoin, the unread lines of each conversation and channel, the last
+// invitation sent and the server's address, and it knows which account is
+// logged on.
 //
 // It is the one handler of every session manager event (that contract stays
 // one handler per event) and announces each again as a Qt signal with named
 // arguments (ClientEvents.h), after its own part: the own profile is asked
 // for on every logon, the channel list after every welcome, a received text
-// is kept for its conversation, and a lost connection or a failed retry goes
+// is counted as unread for its conversation, and a lost connection or a failed retry goes
 // to the retries first. Any number of listeners connect to the signals.
 //
 // Nothing here shows a window or a message box: signals fire inside library
@@ -18,13 +19,13 @@
 
 #include "ClientEvents.h"
 #include "ConnectionSettings.h"
-#include "ConversationHistory.h"
 #include "InvitationMemory.h"
 #include "JoinedChannels.h"
 #include "ReconnectBackoff.h"
 #include "Reconnector.h"
 #include "SendRefusal.h"
 #include "ServerAddress.h"
+#include "UnreadCounts.h"
 
 #include <QList>
 #include <QObject>
@@ -84,8 +85,9 @@ public:
     const ServerAddress &Server() const { return FServer; }
     /// The current VRT time.
     double Now() const { return FNow(); }
-    /// The lines exchanged with peer in this run, oldest first.
-    QList<ConversationHistory::Line> ConversationWith(const QString &peer) const;
+    /// The lines received while their conversation's or channel's window
+    /// was not active.
+    UnreadCounts &Unread() { return FUnread; }
     /// The session manager, for the account windows' own requests.
     ThbQuorCentral &Central() { return *FCentral; }
     /// The retries after a lost connection: their state, and Poll for a
@@ -109,8 +111,8 @@ public:
     /// Announces that a text to target was not sent, and why.
     void ReportNotSent(const QString &target, SendRefusal reason);
     /// Sends text from own to target unless Refusal says no (announced);
-    /// false when it was not handed to the library. A private text sent is
-    /// kept for its conversation.
+    /// false when it was not handed to the library. A text sent is
+    /// announced (TextSent).
     bool SendText(const QString &own, const QString &target, const QString &text);
 
     // ---- Commands for the account's session ----
@@ -159,6 +161,8 @@ signals:
     void ContactListed(const QString &name);
     void ContactStatusChanged(const hbquor::client::UserState &state);
     void TextReceived(const hbquor::client::PrivateText &text);
+    /// The user's text to a user or a channel went out.
+    void TextSent(const hbquor::client::SentText &text);
     void TextFailed(const hbquor::client::TextFailure &failure);
     void TextNotSent(const hbquor::client::RefusedText &refused);
     void OfflineTextReceived(const hbquor::client::OfflineText &text);
@@ -204,7 +208,7 @@ private:
     std::function<QStringList()> FContactNames;
     QString FAccount;
     ServerAddress FServer;
-    ConversationHistory FHistory;
+    UnreadCounts FUnread;
     InvitationMemory FInvitations;
     int FChannelCount = 0;
     std::unique_ptr<TlsSetup> FTls;

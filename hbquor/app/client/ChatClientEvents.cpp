@@ -4,7 +4,6 @@
 // sent: every received text passes Q (WireText) here and nowhere else.
 #include "ChatClient.h"
 
-#include "DisplayText.h"
 #include "WireText.h"
 
 #include "hbQuorClasses.h"
@@ -89,7 +88,7 @@ void ChatClient::HandleSessionEvents() {
         if (sender == nullptr)
             return;
         const double at = Now();
-        FHistory.Add(Q(from), SaidLine(Q(from), Q(text)), at);
+        FUnread.Received(Q(from), UnreadCounts::Kind::Private);
         emit TextReceived({SessionName(sender), Q(from), Q(text), at});
     });
     c.SetOnTextFailed([this](Unit *sender, Text errText, int code, Text target) {
@@ -125,8 +124,10 @@ void ChatClient::HandleSessionEvents() {
             emit ChannelLeft({Q(channel), Q(user)});
     });
     c.SetOnChannelText([this](Unit *sender, Text channel, Text from, Text text) {
-        if (sender != nullptr)
-            emit ChannelTextReceived({Q(channel), Q(from), Q(text)});
+        if (sender == nullptr)
+            return;
+        FUnread.Received(Q(channel), UnreadCounts::Kind::Channel);
+        emit ChannelTextReceived({Q(channel), Q(from), Q(text)});
     });
     c.SetOnChannelError([this](Unit *sender, Text channel, Text errText, int code) {
         if (sender != nullptr)

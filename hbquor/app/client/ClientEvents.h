@@ -48,6 +48,15 @@ struct PrivateText {
     double At = 0;
 };
 
+/// A text the user sent (handed to the library), to a user or a
+/// "#channel"; At is when it went out.
+struct SentText {
+    QString Account;
+    QString Target;
+    QString Text;
+    double At = 0;
+};
+
 /// A text the server could not deliver.
 struct TextFailure {
     QString Account;

@@ -144,6 +144,8 @@ void BuildMenus(TFormQuorMainControls &ui, QMainWindow &window) {
     ui.mnuUserStatus = communicate->addAction(QStringLiteral("User &Status ..."));
     communicate->addSeparator();
     ui.mnuUserProfile = communicate->addAction(QStringLiteral("&User Profile ..."));
+    communicate->addSeparator();
+    ui.mnuSearchHistory = communicate->addAction(QStringLiteral("Search &history ..."));
 
     QMenu *help = window.menuBar()->addMenu(QStringLiteral("&Help"));
     ui.mnuQuorSDK = help->addAction(QStringLiteral("Quor &SDK"));
@@ -238,9 +240,9 @@ TFormQuorMainControls BuildMainWindowControls(QMainWindow &window) {
 }
 
 void EnableSessionCommands(const TFormQuorMainControls &ui, bool enabled) {
-    for (QAction *item :
-         {ui.mnuJoinChannel, ui.mnuJoinChannel2, ui.mnuListChannels, ui.mnuUserStatus,
-          ui.mnuUserStatus1, ui.mnuPingUser, ui.mnuPingUser1, ui.mnuInviteUser1, ui.mnuOpenChat})
+    for (QAction *item : {ui.mnuJoinChannel, ui.mnuJoinChannel2, ui.mnuListChannels,
+                          ui.mnuUserStatus, ui.mnuUserStatus1, ui.mnuPingUser, ui.mnuPingUser1,
+                          ui.mnuInviteUser1, ui.mnuOpenChat, ui.mnuSearchHistory})
         item->setEnabled(enabled);
 }
 

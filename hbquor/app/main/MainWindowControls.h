@@ -64,6 +64,7 @@ struct TFormQuorMainControls {
     QAction *mnuPingUser = nullptr;
     QAction *mnuUserStatus = nullptr;
     QAction *mnuUserProfile = nullptr;
+    QAction *mnuSearchHistory = nullptr;
     QAction *mnuQuorSDK = nullptr;
     QAction *mnuQuorDelphi = nullptr;
     QAction *mnuContactAuthor = nullptr;

@@ -83,8 +83,8 @@ TFormQuorChat *TalkWindowRegistry::CreateChatWindow(const QString &name) {
         window->SetOnSendText(FHooks.SendToUser);
         window->SetSaidLineForm(FHooks.SaidLineForm);
         RegisterChatWindow(name, window);
-        if (FHooks.ChatOpened)
-            FHooks.ChatOpened(*window, name);
+        if (FHooks.WindowOpened)
+            FHooks.WindowOpened(*window, name);
     });
 }
 
@@ -106,6 +106,8 @@ TFormQuorChannel *TalkWindowRegistry::CreateChannelWindow(const QString &own,
                 [this](const QString &name) { return CreateChatWindow(name); });
             made->SetInviteDialogTarget(FHooks.InviteDialogTarget);
             RegisterChannelWindow(channel, made);
+            if (FHooks.WindowOpened)
+                FHooks.WindowOpened(*made, channel);
         });
     if (window != nullptr)
         FHooks.ChannelOpened(own, channel);

@@ -40,8 +40,9 @@ public:
         std::function<void(const QString &channel)> ChannelClosed;
         /// How the windows show the lines the user says in them.
         TQuorTalkWindow::SaidLineForm SaidLineForm;
-        /// A conversation window for peer was made and registered.
-        std::function<void(TFormQuorChat &window, const QString &peer)> ChatOpened;
+        /// A conversation window for a peer, or a channel window, was made
+        /// and registered under name.
+        std::function<void(TQuorTalkWindow &window, const QString &name)> WindowOpened;
         /// Enter in a channel window found nobody else to send to.
         std::function<void(const QString &channel)> CannotSendToChannel;
         /// Where channel windows post their requests for the invite dialog.

@@ -7,8 +7,11 @@
 #include "ChatClient.h"
 #include "ClientConnection.h"
 #include "ContactStateListener.h"
+#include "DisplayText.h"
 #include "EventLogListener.h"
 #include "FreedesktopNotifier.h"
+#include "HistorySearchCommand.h"
+#include "HistorySettingsPage.h"
 #include "InviteDialogEvent.h"
 #include "KeychainPasswordStore.h"
 #include "MainCommands.h"
@@ -16,12 +19,16 @@
 #include "NameText.h"
 #include "NormalFrame.h"
 #include "ProfileCommand.h"
+#include "ProgramHistory.h"
 #include "RememberedLogon.h"
 #include "SettingsCommand.h"
+#include "SettingsDialog.h"
+#include "TalkWindowHistory.h"
 #include "TalkWindowListener.h"
 #include "TextSender.h"
 #include "UnitQuorAbout.h"
 #include "UnitQuorChat.h"
+#include "UnreadListener.h"
 #include "WindowPlacement.h"
 
 #include "hbQuorApi.h"
@@ -120,13 +127,16 @@ TFormQuorMain::TFormQuorMain(ChatClient &client, TFormQuorMainOptions options, Q
       FClock(ui.pnVRT, [&client] { return client.Now(); }),
       FLog({ui.RichEdit1, ui.spbScrolling, ui.mnuLogChat}, FOptions.Files.ChatLogFile,
            FClock.Source(), FOptions.ShowMessage),
-      FLines(FLog), FTalkWindows(ui.ListView2, TalkWindowHooks()),
+      FLines(FLog), FHistory(std::make_unique<hbquor::historyrecord::ProgramHistory>(client)),
+      FTalkWindows(ui.ListView2, TalkWindowHooks()),
       FAlerts(std::make_unique<TextAlerts>(*FOptions.Notifier, this, FOptions.AlertHooks)),
       FSender(std::make_unique<hbquor::main::TextSender>(client, FTalkWindows, FLines)),
       FCommands(std::make_unique<hbquor::main::MainCommands>(
           client, ui, FTalkWindows, FContacts, FLines,
           hbquor::main::DialogHost{this, [this](QWidget *window) { CenterOnMainWindow(window); },
                                    FOptions.ExecDialog, FOptions.ShowMessage})),
+      FHistorySearch(
+          std::make_unique<hbquor::main::HistorySearchCommand>(this, *FHistory, FTalkWindows)),
       FAccountEvents(std::make_unique<hbquor::account::AccountEventRouter>(
           client, hbquor::main::QueuedMessages(FOptions.ShowMessage, this))) {
     ConnectCommands();
@@ -157,9 +167,14 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
         FCommands->ChannelWindowClosed(channel);
     };
     hooks.SaidLineForm = [this](const QString &line) { return FLines.PaneLine(line); };
-    hooks.ChatOpened = [this](TFormQuorChat &window, const QString &peer) {
-        for (const auto &line : FClient.ConversationWith(peer))
-            window.AddLine(FLines.PaneLine(line.Text, line.At));
+    hooks.WindowOpened = [this](TQuorTalkWindow &window, const QString &name) {
+        hbquor::main::FollowUnread(FClient.Unread(), window, name);
+        hbquor::historyview::AttachHistory(window, FHistory->Store(), FHistory->CurrentAccount(),
+                                           name, [this](const hbquor::history::Line &line) {
+                                               return FLines.PaneLine(
+                                                   hbquor::SaidLine(line.Sender, line.Text),
+                                                   hbquor::history::VrtFromUtcMs(line.AtMs));
+                                           });
     };
     hooks.CannotSendToChannel = [this](const QString &channel) {
         FClient.ReportNotSent(channel, hbquor::client::SendRefusal::AloneInChannel);
@@ -181,6 +196,7 @@ void TFormQuorMain::ConnectCommands() {
         {ui.mnuSettings, &TFormQuorMain::mnuSettingsClick},
         {ui.mnuExit, &TFormQuorMain::mnuExitClick},
         {ui.mnuUserProfile, &TFormQuorMain::mnuUserProfileClick},
+        {ui.mnuSearchHistory, &TFormQuorMain::mnuSearchHistoryClick},
         {ui.mnuQuorSDK, &TFormQuorMain::mnuQuorSDKClick},
         {ui.mnuQuorDelphi, &TFormQuorMain::mnuQuorDelphiClick},
         {ui.mnuContactAuthor, &TFormQuorMain::mnuContactAuthorClick},
@@ -208,6 +224,9 @@ void TFormQuorMain::ConnectCommands() {
     hbquor::main::ShowInTalkWindows(FClient, FTalkWindows, FLines, this);
     hbquor::main::ShowInAlerts(FClient, *FAlerts, FTalkWindows, this);
     hbquor::main::ShowInContactList(FClient, FContacts, this);
+    hbquor::main::ShowUnreadInTalkWindows(FClient.Unread(), FTalkWindows, this);
+    hbquor::main::MarkUnreadInBold(ui.ListView1, FClient.Unread());
+    hbquor::main::MarkUnreadInBold(ui.ListView2, FClient.Unread());
     hbquor::main::ShowInMessageBoxes(FClient, FTalkWindows, FOptions.ShowMessage, this);
 }
 
@@ -238,6 +257,10 @@ void TFormQuorMain::FormCreate() {
 
     if (FSettings.LogChat)
         FLog.OpenChatLog();
+    // The history's faults come from its own thread, one line each.
+    connect(FHistory.get(), &hbquor::historyrecord::ProgramHistory::Fault, this,
+            [this](const QString &line) { FLog.AddLine(lsError, line); });
+    FHistory->Open(FOptions.Files.HistoryFile, FSettings.History.Keep, FSettings.History.Days);
     ui.Timer1->start();
     RestoreRemembered();
 }
@@ -487,6 +510,10 @@ void TFormQuorMain::mnuReqPasswordClick() {
                                         AccountMessages(FOptions.ShowMessage));
 }
 
+void TFormQuorMain::mnuSearchHistoryClick() {
+    FHistorySearch->Show(TimeText(FSettings.TimeMode));
+}
+
 void TFormQuorMain::mnuUserProfileClick() {
     hbquor::account::RunUserProfile(this, FClient, FSettings.UserTypes, FLog.Times(),
                                     *FAccountEvents, FOptions.ExecDialog,
@@ -502,14 +529,19 @@ void TFormQuorMain::mnuLogChatClick() {
 void TFormQuorMain::mnuSettingsClick() {
     MainSettings current = FSettings;
     current.LogChat = FLog.ChatLogOpen();
+    const auto addMorePages = [this](hbquor::settings::SettingsDialog &dialog) {
+        dialog.AddPage(new hbquor::historyview::HistorySettingsPage(
+            *FHistory, {FOptions.AskYesNo, FOptions.ShowMessage, {}}));
+    };
     const std::optional<MainSettings> changed = hbquor::settings::EditSettings(
         FClient, current,
         {this, FOptions.ExecDialog, FOptions.OpenUrl, FOptions.ShowMessage,
-         FOptions.Files.SettingsFile, FOptions.Files.ChatLogFile, FRemembered.get()});
+         FOptions.Files.SettingsFile, FOptions.Files.ChatLogFile, FRemembered.get(), addMorePages});
     if (!changed)
         return;
     FSettings = *changed;
     ApplySettings();
+    FHistory->SetKeep(FSettings.History.Keep);
     FClock.Tick();
     if (FSettings.LogChat != FLog.ChatLogOpen())
         FLog.ToggleChatLog();

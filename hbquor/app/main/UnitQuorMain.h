@@ -60,7 +60,11 @@ class AccountEventRouter;
 namespace client {
 class ChatClient;
 }
+namespace historyrecord {
+class ProgramHistory;
+}
 namespace main {
+class HistorySearchCommand;
 class MainCommands;
 class TextSender;
 } // namespace main
@@ -117,6 +121,9 @@ public:
     EventLog &Log() { return FLog; }
     TalkWindowRegistry &TalkWindows() { return FTalkWindows; }
     hbquor::main::MainCommands &Commands() { return *FCommands; }
+    /// The history of the run, for the History settings page and search.
+    hbquor::historyrecord::ProgramHistory &History() { return *FHistory; }
+    hbquor::main::HistorySearchCommand &HistorySearch() { return *FHistorySearch; }
 
     /// The trimmed texts of the user name, password and target inputs.
     QString GetLoginName() const;
@@ -151,6 +158,7 @@ public slots:
     void mnuCreateaQuoraccountClick();
     void mnuReqPasswordClick();
     void mnuUserProfileClick();
+    void mnuSearchHistoryClick();
     // The log, the File menu and the Help menu.
     void spbScrollingClick();
     void mnuLogChatClick();
@@ -197,10 +205,13 @@ private:
     VrtClock FClock;
     EventLog FLog;
     EventLines FLines;
+    /// Declared before the windows that show it.
+    std::unique_ptr<hbquor::historyrecord::ProgramHistory> FHistory;
     TalkWindowRegistry FTalkWindows;
     std::unique_ptr<TextAlerts> FAlerts;
     std::unique_ptr<hbquor::main::TextSender> FSender;
     std::unique_ptr<hbquor::main::MainCommands> FCommands;
+    std::unique_ptr<hbquor::main::HistorySearchCommand> FHistorySearch;
     std::unique_ptr<hbquor::account::AccountEventRouter> FAccountEvents;
     std::unique_ptr<hbquor::settings::RememberedLogon> FRemembered;
     /// The fixed title text the captions start with.

@@ -29,6 +29,8 @@ std::optional<MainSettings> EditSettings(hbquor::client::ChatClient &client,
     dialog.AddPage(new NotificationsPage);
     dialog.AddPage(new TimesPage([&client] { return client.Now(); }));
     dialog.AddPage(new ChatLogPage(hooks.ChatLogFile, hooks.OpenUrl));
+    if (hooks.AddMorePages)
+        hooks.AddMorePages(dialog);
     if (hooks.Exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     const MainSettings changed = dialog.Result();

@@ -24,6 +24,7 @@ class ChatClient;
 namespace hbquor::settings {
 
 class RememberedLogon;
+class SettingsDialog;
 
 struct SettingsCommandHooks {
     QWidget *Parent = nullptr;
@@ -37,6 +38,9 @@ struct SettingsCommandHooks {
     QString ChatLogFile;
     /// The remembered passwords, told of what the dialog changed.
     RememberedLogon *Remembered = nullptr;
+    /// Adds the pages of the program's other parts (history, looks) after
+    /// this folder's own.
+    std::function<void(SettingsDialog &dialog)> AddMorePages;
 };
 
 /// The settings after the dialog: nothing when it was cancelled.

@@ -22,6 +22,11 @@ QString TrimBlanks(const QString &text) {
     return QString::fromUtf8(trimmed.data(), static_cast<qsizetype>(trimmed.size()));
 }
 
+QString FoldedNameText(const QString &name) {
+    const QByteArray bytes = name.toUtf8();
+    return QString::fromStdString(quor::FoldedName(quor::TrimName(View(bytes))));
+}
+
 bool SameNameIgnoringCase(const QString &a, const QString &b) {
     return quor::SameNameIgnoringCase(View(a.toUtf8()), View(b.toUtf8()));
 }

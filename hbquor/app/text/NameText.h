@@ -12,6 +12,10 @@ namespace hbquor {
 /// (every code at or below the blank); other white space stays.
 QString TrimBlanks(const QString &text);
 
+/// One text for all names the service takes as the same: trimmed, with A
+/// to Z folded; a key for hashing names.
+QString FoldedNameText(const QString &name);
+
 /// True when a and b are equal ignoring the case of A to Z only.
 bool SameNameIgnoringCase(const QString &a, const QString &b);
 

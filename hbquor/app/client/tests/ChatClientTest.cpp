@@ -86,10 +86,9 @@ private slots:
         QCOMPARE(first[0].From, QStringLiteral("bob"));
         QCOMPARE(first[0].Text, QStringLiteral("hi there"));
         QCOMPARE(first[0].At, Now);
-        // Kept for a conversation window opened later, names ignoring case.
-        const QList<ConversationHistory::Line> lines = FClient->ConversationWith("BOB");
-        QCOMPARE(lines.size(), 1);
-        QCOMPARE(lines[0].Text, QStringLiteral("bob: \thi there"));
+        // Unread until its window is activated, names ignoring case.
+        QCOMPARE(FClient->Unread().Count(QStringLiteral("BOB")), 1);
+        QCOMPARE(FClient->Unread().PrivateTotal(), 1);
     }
 
     void refusedTextsAreAnnouncedAndNothingIsSent() {
@@ -111,7 +110,19 @@ private slots:
         QCOMPARE(refused[1].Reason, cases[0].Reason);
         QCOMPARE(refused[2].Reason, cases[1].Reason);
         QCOMPARE(refused[2].Target, QStringLiteral("ALICE"));
-        QVERIFY(FClient->ConversationWith(QStringLiteral("bob")).isEmpty());
+    }
+
+    void aSentTextIsAnnouncedOnceWithItsTarget() {
+        QVERIFY(LogOn());
+        QList<SentText> sent;
+        connect(FClient.get(), &ChatClient::TextSent, this,
+                [&sent](const SentText &text) { sent << text; });
+        QVERIFY(FClient->SendText(QStringLiteral("alice"), QStringLiteral("#lobby"), "hi all"));
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(sent[0].Account, QStringLiteral("alice"));
+        QCOMPARE(sent[0].Target, QStringLiteral("#lobby"));
+        QCOMPARE(sent[0].Text, QStringLiteral("hi all"));
+        QCOMPARE(sent[0].At, Now);
     }
 
     void aLogonWithoutPasswordSendsNothing() {

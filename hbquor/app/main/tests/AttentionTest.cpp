@@ -8,6 +8,7 @@
 #include "ScriptedLogOn.h"
 
 #include "FileBytes.h"
+#include "PastLines.h"
 #include "TimeText.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
@@ -112,18 +113,20 @@ private slots:
         C->HandleText(H, "carol", "not for bob");
         C->HandleOfflineText(H, "bob", 7200, "offline texts stay in the log");
         TFormQuorChat *chat = W->TalkWindows().CreateChatWindow(QStringLiteral("BOB"));
-        QCOMPARE(PaneLines(chat->Memo1),
-                 (QStringList{QStringLiteral("bob: \tone"), QStringLiteral("alice: \ttwo")}));
+        const QString earlier = hbquor::historyview::PastLines::EarlierMark();
+        QCOMPARE(PaneLines(chat->Memo1), (QStringList{QStringLiteral("bob: \tone"),
+                                                      QStringLiteral("alice: \ttwo"), earlier}));
 
         // Said in the window: shown there once, and kept.
         chat->Edit1->setText(QStringLiteral("three"));
         chat->Edit1KeyDown(Qt::Key_Return);
         C->HandleText(H, "bob", "four");
-        const QStringList all{QStringLiteral("bob: \tone"), QStringLiteral("alice: \ttwo"),
-                              QStringLiteral("alice: \tthree"), QStringLiteral("bob: \tfour")};
+        QStringList all{QStringLiteral("bob: \tone"), QStringLiteral("alice: \ttwo"), earlier,
+                        QStringLiteral("alice: \tthree"), QStringLiteral("bob: \tfour")};
         QCOMPARE(PaneLines(chat->Memo1), all);
         chat->close();
         chat = W->TalkWindows().CreateChatWindow(QStringLiteral("bob"));
+        all.move(2, 4);
         QCOMPARE(PaneLines(chat->Memo1), all);
         chat->close();
     }
@@ -144,6 +147,7 @@ private slots:
         chat->Edit1KeyDown(Qt::Key_Return);
         QCOMPARE(PaneLines(chat->Memo1),
                  (QStringList{TimeText().TimeOfDay(said) + QStringLiteral(" bob: \thi"),
+                              hbquor::historyview::PastLines::EarlierMark(),
                               later + QStringLiteral("alice: \tyes")}));
         QCOMPARE(LogLine(), later + QStringLiteral("alice (to bob): \tyes"));
         chat->close();

@@ -174,7 +174,8 @@ private slots:
                               "Settings ...", "-", "Exit"}));
         QCOMPARE(VisibleCaptions(menus[1]->menu()),
                  (QStringList{"Join Channel ...", "Invite User to Channel ...", "List Channels",
-                              "-", "Ping User ...", "User Status ...", "-", "User Profile ..."}));
+                              "-", "Ping User ...", "User Status ...", "-", "User Profile ...", "-",
+                              "Search history ..."}));
         QCOMPARE(VisibleCaptions(menus[2]->menu()),
                  (QStringList{"Quor SDK", "Quor Delphi", "Contact Author", "-", "About"}));
         QCOMPARE(VisibleCaptions(ui.PopupMenu1),
@@ -191,7 +192,7 @@ private slots:
         EnableSessionCommands(ui, false);
         for (QAction *item : {ui.mnuJoinChannel, ui.mnuJoinChannel2, ui.mnuListChannels,
                               ui.mnuUserStatus, ui.mnuUserStatus1, ui.mnuPingUser, ui.mnuPingUser1,
-                              ui.mnuInviteUser1, ui.mnuOpenChat})
+                              ui.mnuInviteUser1, ui.mnuOpenChat, ui.mnuSearchHistory})
             QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
         for (QAction *item : {ui.mnuInviteUser2, ui.mnuInviteUser3, ui.mnuAddContact1,
                               ui.mnuUserProfile, ui.mnuExit})

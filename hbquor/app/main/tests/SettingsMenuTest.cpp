@@ -8,6 +8,8 @@
 #include "ChatLogPage.h"
 #include "ConnectionPage.h"
 #include "FileBytes.h"
+#include "HistorySettingsPage.h"
+#include "ProgramHistory.h"
 #include "NotificationsPage.h"
 #include "SettingsDialog.h"
 #include "TimesPage.h"
@@ -51,6 +53,8 @@ private slots:
             settings.findChild<hbquor::settings::NotificationsPage *>()->cbNotify->setChecked(
                 false);
             settings.findChild<hbquor::settings::ChatLogPage *>()->cbLogChat->setChecked(false);
+            settings.findChild<hbquor::historyview::HistorySettingsPage *>()->cbKeep->setChecked(
+                false);
             return int(QDialog::Accepted);
         };
         TFormQuorMain &w = f.Start();
@@ -63,7 +67,8 @@ private slots:
         QVERIFY(!w.Log().ChatLogOpen());
         QVERIFY(!w.Settings().Notify);
         const QByteArray ini = ReadFileBytes(f.Files().SettingsFile);
-        for (const char *written : {"TimeMode=1", "Notify=0", "LogChat=0"})
+        QVERIFY(!w.History().Store().Keeps());
+        for (const char *written : {"TimeMode=1", "Notify=0", "LogChat=0", "HistoryKeep=0"})
             QVERIFY2(ini.contains(written), written);
     }
 

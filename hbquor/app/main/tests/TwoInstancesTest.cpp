@@ -6,6 +6,7 @@
 #include "PeerInstance.h"
 #include "QuordForAnnaAndBob.h"
 
+#include "PastLines.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
 
@@ -81,14 +82,15 @@ private slots:
         QVERIFY(F->ChatLogLines().contains(QStringLiteral("bob (to anna): first from bob")));
 
         // Anna answers from an open conversation window's peer; the window
-        // opens with the text bob sent before.
+        // opens with the text bob sent before, and the "earlier" line.
         TFormQuorChat *chat = W->TalkWindows().CreateChatWindow(QStringLiteral("bob"));
         QVERIFY(chat != nullptr);
         QVERIFY(F->Say(QStringLiteral("bob"), QStringLiteral("hello bob")));
         QCOMPARE(F->LastLogLine(), QStringLiteral("anna (to bob): \thello bob"));
+        const QString earlier = hbquor::historyview::PastLines::EarlierMark();
         const QStringList before{QStringLiteral("bob: \tfirst from bob"),
                                  QStringLiteral("anna: \thello bob")};
-        QCOMPARE(PaneLines(chat->Memo1), before);
+        QCOMPARE(PaneLines(chat->Memo1), (QStringList{before[0], earlier, before[1]}));
         QVERIFY(Bob->AwaitLogLine(QStringLiteral("anna (to bob): \thello bob")));
         QCOMPARE(Bob->Ask(QStringLiteral("chat anna")), QStringLiteral("none"));
 
@@ -98,11 +100,11 @@ private slots:
         QCOMPARE(Bob->Ask(QStringLiteral("open anna")), QStringLiteral("ok"));
         QCOMPARE(Bob->Ask(QStringLiteral("say anna second from bob")), QStringLiteral("sent"));
         const QString bobsLines = QStringLiteral("lines ") + before.join(kSeparator) + kSeparator +
-                                  QStringLiteral("bob: \tsecond from bob");
+                                  earlier + kSeparator + QStringLiteral("bob: \tsecond from bob");
         QCOMPARE(Bob->Ask(QStringLiteral("chat anna")), bobsLines);
         QVERIFY(AwaitLogLine(QStringLiteral("bob (to anna): \tsecond from bob")));
-        QCOMPARE(PaneLines(chat->Memo1),
-                 before + QStringList{QStringLiteral("bob: \tsecond from bob")});
+        QCOMPARE(PaneLines(chat->Memo1), (QStringList{before[0], earlier, before[1],
+                                                      QStringLiteral("bob: \tsecond from bob")}));
         QVERIFY(F->Say(QStringLiteral("bob"), QStringLiteral("last from anna")));
         QVERIFY(Bob->AwaitAnswer(QStringLiteral("chat anna"), [&bobsLines](const QString &answer) {
             return answer == bobsLines + kSeparator + QStringLiteral("anna: \tlast from anna");
