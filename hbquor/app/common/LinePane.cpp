@@ -1,6 +1,8 @@
 #include "LinePane.h"
 
 #include "DisplayText.h"
+#include "LinkText.h"
+#include "PaneLinks.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
@@ -20,7 +22,9 @@ LinePane::LinePane(QTextEdit *view)
           [view](const QTextBlock &block) {
               // A rich text view scrolls by pixels.
               return qRound(view->document()->documentLayout()->blockBoundingRect(block).top());
-          }) {}
+          }) {
+    new PaneLinks(view, [view](const QPoint &at) { return view->anchorAt(at); });
+}
 
 LinePane::LinePane(QPlainTextEdit *view)
     : LinePane(
@@ -28,7 +32,9 @@ LinePane::LinePane(QPlainTextEdit *view)
           [view](const QTextCursor &cursor) { view->setTextCursor(cursor); },
           [view] { return view->cursorForPosition(QPoint(0, 0)).block(); },
           // A plain text view scrolls by lines.
-          [](const QTextBlock &block) { return block.firstLineNumber(); }) {}
+          [](const QTextBlock &block) { return block.firstLineNumber(); }) {
+    new PaneLinks(view, [view](const QPoint &at) { return view->anchorAt(at); });
+}
 
 LinePane::LinePane(QAbstractScrollArea *view, QTextDocument *document,
                    std::function<QTextCursor()> getCursor,
@@ -80,7 +86,22 @@ void LinePane::AppendParagraph(const QString &text, const QTextBlockFormat &bloc
     } else {
         cursor.insertBlock(block, chars);
     }
-    cursor.insertText(hbquor::OneLine(text, hbquor::Tabs::Keep), chars);
+    // Addresses become links with the address as their tooltip; every piece
+    // goes in as text, so nothing in it is read as markup.
+    for (const hbquor::TextPiece &piece :
+         hbquor::SplitLinks(hbquor::OneLine(text, hbquor::Tabs::Keep))) {
+        if (!piece.IsLink()) {
+            cursor.insertText(piece.Text, chars);
+            continue;
+        }
+        QTextCharFormat link = chars;
+        link.setAnchor(true);
+        link.setAnchorHref(piece.Link);
+        link.setToolTip(piece.Link);
+        link.setFontUnderline(true);
+        link.setForeground(FView->palette().color(QPalette::Link));
+        cursor.insertText(piece.Text, link);
+    }
     cursor.endEditBlock();
 }
 

@@ -8,6 +8,10 @@
 // selection (the text in view stays in view when old lines are cut), and switching back to
 // "scrolling" jumps to the newest line.
 //
+// The web and mail addresses in a line become links (LinkText), with the
+// address as tooltip; a click opens them (PaneLinks). The rest of the line
+// stays plain text.
+//
 // The pane works on a QTextEdit (styled paragraphs) or a QPlainTextEdit
 // (plain lines); it does not own the view.
 #pragma once
