@@ -3,6 +3,7 @@
 #include "AnchoredControls.h"
 #include "DisplayText.h"
 #include "FormFont.h"
+#include "LineInputKeys.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -25,7 +26,7 @@ void KeepSelectionVisible(QPlainTextEdit *pane) {
 
 } // namespace
 
-TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout)
+TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout, const QString &lineStartSuffix)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
@@ -42,6 +43,9 @@ TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout)
     Edit1->setGeometry(layout.Edit1);
     Edit1->setFont(FormFont(QStringLiteral("Arial")));
     Edit1->installEventFilter(this);
+    // Installed after the window's own filter, so it sees the keys first.
+    new LineInputKeys(
+        Edit1, [this] { return CompletionNames(); }, lineStartSuffix);
 
     Memo1->setGeometry(layout.Memo1);
     Memo1->setFont(FormFont(QStringLiteral("Arial")));

@@ -10,7 +10,9 @@
 // The designed size is the window's starting and minimum size; a larger or
 // maximised window gives the extra room to the pane, with the toggle bar and
 // the input staying at the bottom. Tab goes from the input to the pane and on
-// to the toggle bar; Esc and Ctrl+W close the window.
+// to the toggle bar, unless it completes a name (channel windows); Up and
+// Down in the input recall the texts sent from it; Esc and Ctrl+W close the
+// window.
 //
 // The window frees itself when closed and tells the main window first. It
 // does not keep the program running once the main window has closed.
@@ -21,6 +23,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -72,6 +75,11 @@ public:
     using SaidLineForm = std::function<QString(const QString &line)>;
     void SetSaidLineForm(SaidLineForm form) { FSaidLineForm = std::move(form); }
 
+    /// Names that Tab in the input may complete besides the window's own
+    /// (contacts, users heard from).
+    using NameSource = std::function<QStringList()>;
+    void SetKnownNames(NameSource names) { FKnownNames = std::move(names); }
+
     /// Appends one line to the pane, following it or keeping the view still
     /// as the scroll mode says.
     void AddLine(const QString &text);
@@ -103,7 +111,9 @@ public slots:
     void SpeedButton1Click();
 
 protected:
-    explicit TQuorTalkWindow(const TalkWindowLayout &layout);
+    /// lineStartSuffix follows a name Tab completes at the start of a line.
+    explicit TQuorTalkWindow(const TalkWindowLayout &layout,
+                             const QString &lineStartSuffix = QString());
 
     /// Keeps control, now at its designed place, at its distances to the
     /// given edges of the window as the window grows.
@@ -115,6 +125,10 @@ protected:
     virtual QString &SendTarget() = 0;
     /// Whether a line may be sent at all besides a non-empty input.
     virtual bool CanSend() const { return true; }
+    /// The names Tab completes in the input, the most likely first; none
+    /// unless a window offers them.
+    virtual QStringList CompletionNames() const { return {}; }
+    QStringList KnownNames() const { return FKnownNames ? FKnownNames() : QStringList(); }
     /// Runs the main window's close handler.
     virtual void NotifyClosed() = 0;
 
@@ -132,4 +146,5 @@ private:
     SaidLineForm FSaidLineForm;
     AnchoredControls *FAnchors;
     std::function<void(const QString &)> OnCannotSend;
+    NameSource FKnownNames;
 };

@@ -2,11 +2,11 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTimer>
 
 LineInputKeys::LineInputKeys(QLineEdit *input, NameSource names, const QString &lineStartSuffix)
     : QObject(input), FInput(input), FNames(std::move(names)), FCompletion(lineStartSuffix) {
     input->installEventFilter(this);
+    connect(input, &QLineEdit::textChanged, this, &LineInputKeys::RememberIfSent);
 }
 
 bool LineInputKeys::Recall(bool older) {
@@ -28,15 +28,16 @@ bool LineInputKeys::CompleteName() {
     return true;
 }
 
-void LineInputKeys::RememberIfSent(const QString &text) {
-    if (!text.isEmpty() && FInput->text().isEmpty())
-        FHistory.Sent(text);
+void LineInputKeys::RememberIfSent(const QString &now) {
+    if (now.isEmpty() && !FEntered.isEmpty())
+        FHistory.Sent(std::exchange(FEntered, QString()));
 }
 
 bool LineInputKeys::eventFilter(QObject *watched, QEvent *event) {
     if (watched != FInput || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
+    FEntered.clear();
     if (key->modifiers() & ~Qt::KeypadModifier)
         return false;
     switch (key->key()) {
@@ -47,13 +48,11 @@ bool LineInputKeys::eventFilter(QObject *watched, QEvent *event) {
     case Qt::Key_Tab:
         return CompleteName();
     case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        // The window's own handler sends (and empties the input) after this
-        // filter; look once it has.
-        const QString text = FInput->text();
-        QTimer::singleShot(0, this, [this, text] { RememberIfSent(text); });
+    case Qt::Key_Enter:
+        // The window's own handler sends after this filter, emptying the
+        // input when the text went out.
+        FEntered = FInput->text();
         return false;
-    }
     default:
         return false;
     }

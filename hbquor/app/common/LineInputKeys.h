@@ -35,11 +35,14 @@ private:
     /// Up (older) or Down: shows the recalled text; false when there is none.
     bool Recall(bool older);
     bool CompleteName();
-    /// After Enter: a text that left the input was sent.
-    void RememberIfSent(const QString &text);
+    /// The input changed: emptied by the Enter just pressed, its text was
+    /// sent.
+    void RememberIfSent(const QString &now);
 
     QLineEdit *FInput;
     NameSource FNames;
     hbquor::InputHistory FHistory;
     hbquor::NameCompletion FCompletion;
+    /// The text when Enter was pressed, until the next key.
+    QString FEntered;
 };

@@ -101,6 +101,7 @@ TFormQuorChannel *TalkWindowRegistry::CreateChannelWindow(const QString &own,
             made->SetOnSendText(FHooks.SendToChannel);
             made->SetSaidLineForm(FHooks.SaidLineForm);
             made->SetOnCannotSend(FHooks.CannotSendToChannel);
+            made->SetKnownNames(FHooks.KnownNames);
             made->SetChatWindowHooks(
                 [this](const QString &name) { return FindChatWindow(name); },
                 [this](const QString &name) { return CreateChatWindow(name); });

@@ -42,6 +42,8 @@ public:
         TQuorTalkWindow::SaidLineForm SaidLineForm;
         /// A conversation window for peer was made and registered.
         std::function<void(TFormQuorChat &window, const QString &peer)> ChatOpened;
+        /// The names Tab completes in channel windows besides the members.
+        TQuorTalkWindow::NameSource KnownNames;
         /// Enter in a channel window found nobody else to send to.
         std::function<void(const QString &channel)> CannotSendToChannel;
         /// Where channel windows post their requests for the invite dialog.

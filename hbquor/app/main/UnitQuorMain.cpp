@@ -9,6 +9,7 @@
 #include "EventLogListener.h"
 #include "FreedesktopNotifier.h"
 #include "InviteDialogEvent.h"
+#include "LineInputKeys.h"
 #include "MainCommands.h"
 #include "MessageListener.h"
 #include "NameText.h"
@@ -163,12 +164,17 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
         for (const auto &line : FClient.ConversationWith(peer))
             window.AddLine(FLines.PaneLine(line.Text, line.At));
     };
+    hooks.KnownNames = [this] { return KnownNames(); };
     hooks.CannotSendToChannel = [this](const QString &channel) {
         FClient.ReportNotSent(channel, hbquor::client::SendRefusal::AloneInChannel);
     };
     hooks.InviteDialogTarget = this;
     hooks.ShowMessage = [this](const QString &text) { FOptions.ShowMessage(text); };
     return hooks;
+}
+
+QStringList TFormQuorMain::KnownNames() const {
+    return FContacts.Names() + (FHeard ? FHeard->Names() : QStringList());
 }
 
 void TFormQuorMain::ConnectCommands() {
@@ -192,6 +198,10 @@ void TFormQuorMain::ConnectCommands() {
     for (QLineEdit *input : {ui.inpUserName, ui.inpPassword, ui.inpSayThis, ui.inpTarget})
         input->installEventFilter(this);
     ui.inpTarget->setAcceptDrops(true);
+    FHeard = new hbquor::client::HeardNames(FClient, this);
+    // After the window's own filters, so that they see the keys first.
+    for (QLineEdit *input : {ui.inpSayThis, ui.inpTarget})
+        new LineInputKeys(input, [this] { return KnownNames(); });
 
     // The looks first: a lost connection closes the channel windows (and
     // reports what leaving them does) before the log says it was lost.

@@ -30,6 +30,7 @@
 #include "DesktopNotifier.h"
 #include "EventLines.h"
 #include "EventLog.h"
+#include "HeardNames.h"
 #include "MainSettings.h"
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
@@ -174,6 +175,8 @@ private:
     void ConnectCommands();
     /// What the conversation and channel windows get from this window.
     TalkWindowRegistry::Hooks TalkWindowHooks();
+    /// The names Tab completes: the contacts, then the users heard from.
+    QStringList KnownNames() const;
 
     hbquor::client::ChatClient &FClient;
     TFormQuorMainOptions FOptions;
@@ -188,6 +191,8 @@ private:
     std::unique_ptr<hbquor::main::TextSender> FSender;
     std::unique_ptr<hbquor::main::MainCommands> FCommands;
     std::unique_ptr<hbquor::account::AccountEventRouter> FAccountEvents;
+    /// The users heard from this run, for name completion.
+    hbquor::client::HeardNames *FHeard = nullptr;
     /// The fixed title text the captions start with.
     QString FTitle;
     bool FFirstPaintDone = false;
