@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <exception>
 
 LinePane::LinePane(QTextEdit *view)
@@ -62,6 +63,52 @@ void LinePane::Clear() {
     FDocument->clear();
 }
 
+namespace {
+
+/// Where a character format keeps the size it was designed with.
+constexpr int DesignedPointsProperty = QTextFormat::UserProperty + 1;
+
+} // namespace
+
+QTextCharFormat LinePane::Zoomed(const QTextCharFormat &chars) const {
+    QTextCharFormat zoomed = chars;
+    if (chars.hasProperty(QTextFormat::FontPointSize) ||
+        chars.hasProperty(DesignedPointsProperty)) {
+        const qreal designed = chars.hasProperty(DesignedPointsProperty)
+                                   ? chars.doubleProperty(DesignedPointsProperty)
+                                   : chars.fontPointSize();
+        zoomed.setProperty(DesignedPointsProperty, designed);
+        zoomed.setFontPointSize(std::max<qreal>(1, designed + FZoom));
+    }
+    return zoomed;
+}
+
+void LinePane::SetZoom(int points) {
+    // The view's font, for lines without a size of their own.
+    QFont font = FView->font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(std::max<qreal>(1, font.pointSizeF() - FZoom + points));
+    FView->setFont(font);
+    FZoom = points;
+    // Every fragment with a size of its own takes the new one; the
+    // fragments are listed first, as changing them merges and splits them.
+    QList<QTextFragment> sized;
+    for (QTextBlock block = FDocument->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().hasProperty(DesignedPointsProperty))
+                sized.append(it.fragment());
+        }
+    }
+    QTextCursor cursor(FDocument);
+    cursor.beginEditBlock();
+    for (const QTextFragment &fragment : sized) {
+        cursor.setPosition(fragment.position());
+        cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+        cursor.setCharFormat(Zoomed(fragment.charFormat()));
+    }
+    cursor.endEditBlock();
+}
+
 int LinePane::TrimOldLines() {
     const int count = LineCount();
     if (count <= MaxLines)
@@ -76,7 +123,8 @@ int LinePane::TrimOldLines() {
 }
 
 void LinePane::AppendParagraph(const QString &text, const QTextBlockFormat &block,
-                               const QTextCharFormat &chars) {
+                               const QTextCharFormat &designed) {
+    const QTextCharFormat chars = Zoomed(designed);
     QTextCursor cursor(FDocument);
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();

@@ -40,6 +40,7 @@ MainSettings MainSettings::Read(const QString &fileName) {
     s.Sizes = WindowSizeSettings::Read(file, p);
     s.Connection = ConnectionSettings::Read(file, p);
     s.History = HistorySettings::Read(file, p);
+    s.Comfort = ComfortSettings::Read(file, p);
     return s;
 }
 
@@ -67,6 +68,7 @@ bool MainSettings::Write(const QString &fileName) const {
     Sizes.Write(file, p);
     Connection.Write(file, p);
     History.Write(file, p);
+    Comfort.Write(file, p);
     return file.Save();
 }
 
