@@ -4,6 +4,7 @@
 #include "DisplayText.h"
 #include "FormFont.h"
 #include "LineInputKeys.h"
+#include "PaneZoom.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -99,6 +100,10 @@ void TQuorTalkWindow::SetOwnName(const QString &name) {
 
 void TQuorTalkWindow::AddLine(const QString &text) {
     FPane.AddLine(text);
+}
+
+void TQuorTalkWindow::FollowZoom(PaneZoom &zoom) {
+    zoom.Attach(this, FPane);
 }
 
 void TQuorTalkWindow::SetFrozen(bool frozen) {

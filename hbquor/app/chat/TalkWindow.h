@@ -29,6 +29,7 @@
 #include <functional>
 
 class AnchoredControls;
+class PaneZoom;
 class QLineEdit;
 class QPlainTextEdit;
 class QToolButton;
@@ -79,6 +80,9 @@ public:
     /// (contacts, users heard from).
     using NameSource = std::function<QStringList()>;
     void SetKnownNames(NameSource names) { FKnownNames = std::move(names); }
+
+    /// The pane's text follows zoom, and the window has its keys.
+    void FollowZoom(PaneZoom &zoom);
 
     /// Appends one line to the pane, following it or keeping the view still
     /// as the scroll mode says.

@@ -16,6 +16,7 @@
 
 #include <functional>
 
+class PaneZoom;
 class QObject;
 class QTreeWidget;
 class QWidget;
@@ -48,6 +49,8 @@ public:
         std::function<void(const QString &channel)> CannotSendToChannel;
         /// Where channel windows post their requests for the invite dialog.
         QObject *InviteDialogTarget = nullptr;
+        /// The zoom every window's pane follows, when set.
+        PaneZoom *Zoom = nullptr;
         /// Tells the user why a window could not be made.
         ShowMessageFunction ShowMessage;
     };

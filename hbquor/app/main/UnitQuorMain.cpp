@@ -5,6 +5,7 @@
 #include "AccountEventRouter.h"
 #include "AlertListener.h"
 #include "ChatClient.h"
+#include "ColorLooks.h"
 #include "ContactStateListener.h"
 #include "EventLogListener.h"
 #include "FreedesktopNotifier.h"
@@ -14,6 +15,7 @@
 #include "MessageListener.h"
 #include "NameText.h"
 #include "NormalFrame.h"
+#include "PaneZoom.h"
 #include "ProfileCommand.h"
 #include "TalkWindowListener.h"
 #include "TextSender.h"
@@ -24,6 +26,7 @@
 #include "hbQuorApi.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
@@ -45,10 +48,6 @@ namespace {
 constexpr int StartEdgeMargin = 16;
 /// A centred window is kept at least this far from those edges.
 constexpr int CentreEdgeMargin = 50;
-
-const QColor DisconnectedColour(255, 255, 221);
-const QColor ConnectingColour(221, 255, 255);
-const QColor ConnectedColour(255, 255, 255);
 
 /// The options with a working default for everything left unset.
 TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window) {
@@ -119,8 +118,9 @@ void LoginInputEnter(TFormQuorMain &window, QLineEdit *input, QLineEdit *other) 
 
 TFormQuorMain::TFormQuorMain(ChatClient &client, TFormQuorMainOptions options, QWidget *parent)
     : QMainWindow(parent), ui(BuildMainWindowControls(*this)), FClient(client),
-      FOptions(WithDefaults(std::move(options), this)), FContactsView(ui.ListView1, FContacts),
-      FClock(ui.pnVRT, [&client] { return client.Now(); }),
+      FOptions(WithDefaults(std::move(options), this)),
+      FZoom(new PaneZoom(ComfortSettings::MinZoom, ComfortSettings::MaxZoom, this)),
+      FContactsView(ui.ListView1, FContacts), FClock(ui.pnVRT, [&client] { return client.Now(); }),
       FLog({ui.RichEdit1, ui.spbScrolling, ui.mnuLogChat}, FOptions.Files.ChatLogFile,
            FClock.Source(), FOptions.ShowMessage),
       FLines(FLog), FTalkWindows(ui.ListView2, TalkWindowHooks()),
@@ -169,6 +169,7 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
         FClient.ReportNotSent(channel, hbquor::client::SendRefusal::AloneInChannel);
     };
     hooks.InviteDialogTarget = this;
+    hooks.Zoom = FZoom;
     hooks.ShowMessage = [this](const QString &text) { FOptions.ShowMessage(text); };
     return hooks;
 }
@@ -230,6 +231,11 @@ void TFormQuorMain::FormCreate() {
     FClock.SetTimeText(times);
     FLog.SetTimeText(times);
     FLines.SetChatTimes(FSettings.ChatTimes);
+    FZoom->SetPoints(FSettings.Comfort.TextZoom);
+    const bool dark = hbquor::main::ApplyColorScheme(FSettings.Comfort.Scheme);
+    FPaneColours = hbquor::main::PaneColoursFor(dark, QApplication::palette());
+    FLog.SetLooks(dark ? LogLooks::Dark : LogLooks::Light, FPaneColours.Lightest());
+    FZoom->Attach(this, FLog.Pane());
     FAlerts->SetEnabled(FSettings.Notify);
     FTitle = QStringLiteral("  HB Quor Client ");
 
@@ -365,6 +371,7 @@ void TFormQuorMain::FormClose() {
     FSettings.Sizes.Channel = FTalkSizes->Channel();
     FSettings.LoginName = GetLoginName();
     FSettings.LogChat = FLog.ChatLogOpen();
+    FSettings.Comfort.TextZoom = FZoom->Points();
     FSettings.Write(FOptions.Files.SettingsFile);
     FLog.CloseChatLog();
     FContacts.Save(FOptions.Files.ContactsFile);
@@ -406,7 +413,7 @@ void TFormQuorMain::ShowDisconnected() {
     ui.spbLogoff->setEnabled(false);
     ui.inpTarget->setEnabled(false);
     ui.inpSayThis->setEnabled(false);
-    SetPaneColour(ui, DisconnectedColour);
+    SetPaneColour(ui, FPaneColours.Disconnected);
     setWindowTitle(FTitle + QStringLiteral(" - disconnected"));
     EnableSessionCommands(ui, false);
     ui.mnuUserProfile->setEnabled(false);
@@ -420,14 +427,14 @@ void TFormQuorMain::ShowConnecting() {
     ui.spbLogoff->setEnabled(true);
     ui.inpTarget->setEnabled(false);
     ui.inpSayThis->setEnabled(false);
-    SetPaneColour(ui, ConnectingColour);
+    SetPaneColour(ui, FPaneColours.Connecting);
     setWindowTitle(FTitle + QStringLiteral(" - ") + GetLoginName());
 }
 
 void TFormQuorMain::ShowConnected() {
     ui.inpTarget->setEnabled(true);
     ui.inpSayThis->setEnabled(true);
-    SetPaneColour(ui, ConnectedColour);
+    SetPaneColour(ui, FPaneColours.Connected);
     EnableSessionCommands(ui, true);
 }
 

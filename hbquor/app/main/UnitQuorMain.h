@@ -25,6 +25,7 @@
 #pragma once
 
 #include "AppFiles.h"
+#include "ColorLooks.h"
 #include "ContactListModel.h"
 #include "ContactPaneView.h"
 #include "DesktopNotifier.h"
@@ -50,6 +51,7 @@
 
 class FramePlacement;
 class NormalFrame;
+class PaneZoom;
 class QDialog;
 class QUrl;
 class TFormQuorAbout;
@@ -181,6 +183,10 @@ private:
     hbquor::client::ChatClient &FClient;
     TFormQuorMainOptions FOptions;
     MainSettings FSettings;
+    /// The text size of the log pane and every talk window's pane.
+    PaneZoom *FZoom;
+    /// The panes' colours by connection state, light or dark.
+    hbquor::main::PaneColours FPaneColours;
     ContactListModel FContacts;
     ContactPaneView FContactsView;
     VrtClock FClock;
