@@ -4,6 +4,7 @@
 #include "DisplayText.h"
 #include "FormFont.h"
 #include "LineInputKeys.h"
+#include "LongTextGuard.h"
 #include "PaneZoom.h"
 
 #include <QAction>
@@ -47,6 +48,9 @@ TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout, const QString &
     // Installed after the window's own filter, so it sees the keys first.
     new LineInputKeys(
         Edit1, [this] { return CompletionNames(); }, lineStartSuffix);
+    new LongTextGuard(
+        Edit1, [this] { return SendTarget(); },
+        [this](const QString &line) { return SendLine(line); });
 
     Memo1->setGeometry(layout.Memo1);
     Memo1->setFont(FormFont(QStringLiteral("Arial")));
@@ -122,16 +126,23 @@ bool TQuorTalkWindow::Edit1KeyDown(int key) {
     const QString text = Edit1->text();
     if (text.isEmpty() || !OnSendText)
         return true;
+    if (SendLine(text))
+        Edit1->clear();
+    return true;
+}
+
+bool TQuorTalkWindow::SendLine(const QString &text) {
+    if (!OnSendText)
+        return false;
     if (!CanSend()) {
         if (OnCannotSend)
             OnCannotSend(SendTarget());
-        return true;
+        return false;
     }
-    if (OnSendText(OwnName, SendTarget(), text)) {
-        const QString line = hbquor::SaidLine(OwnName, text);
-        AddLine(FSaidLineForm ? FSaidLineForm(line) : line);
-        Edit1->clear();
-    }
+    if (!OnSendText(OwnName, SendTarget(), text))
+        return false;
+    const QString line = hbquor::SaidLine(OwnName, text);
+    AddLine(FSaidLineForm ? FSaidLineForm(line) : line);
     return true;
 }
 

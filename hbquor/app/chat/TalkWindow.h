@@ -11,7 +11,8 @@
 // maximised window gives the extra room to the pane, with the toggle bar and
 // the input staying at the bottom. Tab goes from the input to the pane and on
 // to the toggle bar, unless it completes a name (channel windows); Up and
-// Down in the input recall the texts sent from it; Esc and Ctrl+W close the
+// Down in the input recall the texts sent from it; a long text is sent line
+// by line after a question (LongTextGuard); Esc and Ctrl+W close the
 // window.
 //
 // The window frees itself when closed and tells the main window first. It
@@ -142,6 +143,9 @@ protected:
     QString OwnName;
 
 private:
+    /// Sends one line as Enter does, showing it in the pane; false when it
+    /// did not go out.
+    bool SendLine(const QString &text);
     /// Empties pane and input, limits the input and starts "scrolling".
     void FormCreate();
 

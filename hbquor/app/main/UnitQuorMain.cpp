@@ -11,6 +11,7 @@
 #include "FreedesktopNotifier.h"
 #include "InviteDialogEvent.h"
 #include "LineInputKeys.h"
+#include "LongTextGuard.h"
 #include "MainCommands.h"
 #include "MessageListener.h"
 #include "NameText.h"
@@ -203,6 +204,9 @@ void TFormQuorMain::ConnectCommands() {
     // After the window's own filters, so that they see the keys first.
     for (QLineEdit *input : {ui.inpSayThis, ui.inpTarget})
         new LineInputKeys(input, [this] { return KnownNames(); });
+    new LongTextGuard(
+        ui.inpSayThis, [this] { return GetTarget(); },
+        [this](const QString &line) { return FSender->Say(GetTarget(), line); });
 
     // The looks first: a lost connection closes the channel windows (and
     // reports what leaving them does) before the log says it was lost.
