@@ -18,8 +18,10 @@
 #include "NormalFrame.h"
 #include "PaneZoom.h"
 #include "ProfileCommand.h"
+#include "SeenTexts.h"
 #include "TalkWindowListener.h"
 #include "TextSender.h"
+#include "TrayIcon.h"
 #include "UnitQuorAbout.h"
 #include "UnitQuorChat.h"
 #include "WindowPlacement.h"
@@ -35,6 +37,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -58,6 +61,8 @@ TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window)
         options.AskYesNo = [window](const QString &text) { return AskYesNoBox(window, text); };
     if (!options.OpenUrl)
         options.OpenUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    if (!options.TrayAvailable)
+        options.TrayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
     if (!options.ExecDialog)
         options.ExecDialog = [](QDialog &dialog) { return dialog.exec(); };
     if (!options.Notifier)
@@ -240,6 +245,17 @@ void TFormQuorMain::FormCreate() {
     FPaneColours = hbquor::main::PaneColoursFor(dark, QApplication::palette());
     FLog.SetLooks(dark ? LogLooks::Dark : LogLooks::Light, FPaneColours.Lightest());
     FZoom->Attach(this, FLog.Pane());
+    FUnread = new hbquor::client::ReceivedUnread(
+        FClient,
+        [this](const QString &from) { return hbquor::main::TextSeenNow(from, this, FTalkWindows); },
+        this);
+    hbquor::main::MarkSeenOnActivation(*FUnread, this, this);
+    if (FOptions.TrayAvailable()) {
+        FTray =
+            new hbquor::main::TrayIcon(FClient, *FUnread, this, FOptions.Notifier,
+                                       {[this] { spbLogoffClick(); }, [this] { mnuExitClick(); }});
+        FTray->SetCloseToTray(FSettings.Comfort.CloseToTray);
+    }
     FAlerts->SetEnabled(FSettings.Notify);
     FTitle = QStringLiteral("  HB Quor Client ");
 
@@ -342,10 +358,16 @@ bool TFormQuorMain::eventFilter(QObject *watched, QEvent *event) {
 // ---- Closing ----
 
 void TFormQuorMain::mnuExitClick() {
+    FExitChosen = true;
     close();
 }
 
 void TFormQuorMain::closeEvent(QCloseEvent *event) {
+    if (!FClosed && !std::exchange(FExitChosen, false) && FTray != nullptr &&
+        FTray->HideOnClose()) {
+        event->ignore();
+        return;
+    }
     if (!FClosed && FormCloseQuery())
         FormClose();
     event->setAccepted(FClosed);

@@ -35,6 +35,7 @@
 #include "MainSettings.h"
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
+#include "ReceivedUnread.h"
 #include "TalkWindowRegistry.h"
 #include "TalkWindowSizes.h"
 #include "TextAlerts.h"
@@ -66,6 +67,7 @@ class ChatClient;
 namespace main {
 class MainCommands;
 class TextSender;
+class TrayIcon;
 } // namespace main
 } // namespace hbquor
 
@@ -77,6 +79,9 @@ struct TFormQuorMainOptions {
     ShowMessageFunction ShowMessage;
     /// The exit confirmation; replaced by tests.
     AskYesNoFunction AskYesNo;
+    /// Whether the desktop shows a tray; QSystemTrayIcon's answer when not
+    /// set.
+    std::function<bool()> TrayAvailable;
     /// Opens a web or mail address with the user's default program.
     std::function<void(const QUrl &)> OpenUrl;
     /// The screen size used to keep windows on the screen; the primary
@@ -199,6 +204,12 @@ private:
     std::unique_ptr<hbquor::account::AccountEventRouter> FAccountEvents;
     /// The users heard from this run, for name completion.
     hbquor::client::HeardNames *FHeard = nullptr;
+    /// The private texts not seen yet, and the tray icon showing them
+    /// (none without a tray).
+    hbquor::client::ReceivedUnread *FUnread = nullptr;
+    hbquor::main::TrayIcon *FTray = nullptr;
+    /// Exit was chosen: the close asks, whatever CloseToTray says.
+    bool FExitChosen = false;
     /// The fixed title text the captions start with.
     QString FTitle;
     bool FFirstPaintDone = false;

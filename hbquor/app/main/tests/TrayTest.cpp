@@ -1,0 +1,107 @@
+// The tray icon of the main window: the state and unread count in its
+// tooltip, a click showing the window, its Exit asking first, and closing
+// to the tray with CloseToTray (told once), or asking without it.
+#include "ChatClient.h"
+#include "MainWindowFixture.h"
+#include "TrayIcon.h"
+#include "TrayText.h"
+#include "UnitQuorMain.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+using hbquor::client::PrivateText;
+using hbquor::main::TrayIcon;
+using hbquor::main::TrayState;
+
+class TrayTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QAction *MenuItem(TrayIcon &tray, const QString &caption) {
+        for (QAction *item : tray.Menu()->actions()) {
+            if (item->text() == caption)
+                return item;
+        }
+        return nullptr;
+    }
+
+private slots:
+    void texts_data() {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("unread");
+        QTest::addColumn<QString>("tooltip");
+        QTest::addColumn<QString>("badge");
+        QTest::newRow("offline") << 0 << 0 << "HB Quor - offline"
+                                 << "";
+        QTest::newRow("connecting, one") << 1 << 1 << "HB Quor - connecting, 1 unread text"
+                                         << "1";
+        QTest::newRow("online, many") << 2 << 120 << "HB Quor - online, 120 unread texts"
+                                      << "99+";
+    }
+    void texts() {
+        QFETCH(int, state);
+        QFETCH(int, unread);
+        QFETCH(QString, tooltip);
+        QFETCH(QString, badge);
+        QCOMPARE(hbquor::main::TrayTooltip(static_cast<TrayState>(state), unread), tooltip);
+        QCOMPARE(hbquor::main::TrayBadge(unread), badge);
+    }
+
+    void tooltipCountsUnreadAndClickShows() {
+        MainWindowFixture fixture;
+        fixture.Tray = true;
+        TFormQuorMain &window = fixture.Start();
+        auto *tray = window.findChild<TrayIcon *>();
+        QVERIFY(tray != nullptr);
+        QCOMPARE(tray->Icon()->toolTip(), QStringLiteral("HB Quor - offline"));
+        for (const char *from : {"carol", "Carol", "bob"})
+            emit fixture.Client().TextReceived(PrivateText{"anna", from, "hi", 0});
+        QCOMPARE(tray->Icon()->toolTip(), QStringLiteral("HB Quor - offline, 3 unread texts"));
+        QVERIFY(!window.isVisible());
+        emit tray->Icon()->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(window.isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTRY_COMPARE(tray->Icon()->toolTip(), QStringLiteral("HB Quor - offline"));
+        fixture.Destroy();
+    }
+
+    void closingHidesToTheTrayOnce() {
+        MainWindowFixture fixture;
+        fixture.Tray = true;
+        fixture.WriteSettings("[Parameters]\nCloseToTray=1\n");
+        TFormQuorMain &window = fixture.Start();
+        auto *tray = window.findChild<TrayIcon *>();
+        for (int i = 0; i < 2; ++i) {
+            window.show();
+            QVERIFY(!window.close());
+            QVERIFY(!window.isVisible());
+        }
+        QCOMPARE(fixture.ExitQuestions, 0);
+        QCOMPARE(fixture.Notifications->Shown.size(), 1);
+        QCOMPARE(fixture.Notifications->Shown.first().Body,
+                 QStringLiteral("HB Quor keeps running in the tray."));
+        // Exit from the tray's menu still asks.
+        fixture.ExitAnswer = false;
+        MenuItem(*tray, QStringLiteral("E&xit"))->trigger();
+        QCOMPARE(fixture.ExitQuestions, 1);
+        fixture.ExitAnswer = true;
+        QVERIFY(fixture.CloseWithYes() == false);
+        QCOMPARE(fixture.ExitQuestions, 1);
+        MenuItem(*tray, QStringLiteral("E&xit"))->trigger();
+        QCOMPARE(fixture.ExitQuestions, 2);
+    }
+
+    void withoutCloseToTrayClosingAsks() {
+        MainWindowFixture fixture;
+        fixture.Tray = true;
+        fixture.Start().show();
+        QVERIFY(fixture.CloseWithYes());
+        QCOMPARE(fixture.ExitQuestions, 1);
+    }
+};
+
+QTEST_MAIN(TrayTest)
+#include "TrayTest.moc"
