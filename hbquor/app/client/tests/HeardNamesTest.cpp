@@ -22,15 +22,6 @@ private slots:
         emit client.TextReceived(PrivateText{"me", "", "from nobody", 0});
         QCOMPARE(heard.Names(), (QStringList{"CAROL", "erin", "dave", "Bob"}));
     }
-
-    void keepsTheMostRecent() {
-        ChatClient client;
-        HeardNames heard(client);
-        for (int i = 0; i <= HeardNames::MaxNames; ++i)
-            heard.Heard(QStringLiteral("user%1").arg(i));
-        QCOMPARE(heard.Names().size(), HeardNames::MaxNames);
-        QCOMPARE(heard.Names().last(), QStringLiteral("user1"));
-    }
 };
 
 QTEST_GUILESS_MAIN(HeardNamesTest)
