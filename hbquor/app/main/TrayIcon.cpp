@@ -4,6 +4,7 @@
 #include "UnreadSource.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QSystemTrayIcon>
@@ -105,9 +106,14 @@ void TrayIcon::ToggleWindow() {
         ShowWindow();
 }
 
+void TrayIcon::WindowClosed() {
+    QApplication::setQuitOnLastWindowClosed(true);
+}
+
 bool TrayIcon::HideOnClose() {
     if (!FCloseToTray || !FIcon->isVisible())
         return false;
+    QApplication::setQuitOnLastWindowClosed(false);
     FWindow->hide();
     if (!std::exchange(FToldOnce, true) && FNotifier) {
         FNotifier->Notify({QStringLiteral("tray"), QStringLiteral("HB Quor"),

@@ -43,8 +43,13 @@ public:
 
     void SetCloseToTray(bool on) { FCloseToTray = on; }
     /// A close of the window: with CloseToTray on, hides the window and
-    /// returns true (the close is to be ignored).
+    /// returns true (the close is to be ignored). The program then keeps
+    /// running when its last window (a message box, say) closes, until
+    /// WindowClosed.
     bool HideOnClose();
+    /// The window closed for good: closing the last window ends the program
+    /// again.
+    void WindowClosed();
 
     /// Shows the window in front, or hides it when it is in front.
     void ToggleWindow();

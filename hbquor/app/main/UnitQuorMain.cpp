@@ -370,6 +370,8 @@ void TFormQuorMain::closeEvent(QCloseEvent *event) {
     }
     if (!FClosed && FormCloseQuery())
         FormClose();
+    if (FClosed && FTray != nullptr)
+        FTray->WindowClosed();
     event->setAccepted(FClosed);
 }
 

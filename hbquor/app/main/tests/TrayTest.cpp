@@ -7,6 +7,7 @@
 #include "UnitQuorMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 
@@ -59,6 +60,7 @@ private slots:
             QVERIFY(!window.isVisible());
         }
         QCOMPARE(fixture.ExitQuestions, 0);
+        QVERIFY(!QApplication::quitOnLastWindowClosed());
         QCOMPARE(fixture.Notifications->Shown.size(), 1);
         QCOMPARE(fixture.Notifications->Shown.first().Body,
                  QStringLiteral("HB Quor keeps running in the tray."));
@@ -71,6 +73,7 @@ private slots:
         QCOMPARE(fixture.ExitQuestions, 1);
         MenuItem(*tray, QStringLiteral("E&xit"))->trigger();
         QCOMPARE(fixture.ExitQuestions, 2);
+        QVERIFY(QApplication::quitOnLastWindowClosed());
     }
 
     void withoutCloseToTrayClosingAsks() {
