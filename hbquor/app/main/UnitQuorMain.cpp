@@ -180,6 +180,13 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
     return hooks;
 }
 
+void TFormQuorMain::ApplyComfortSettings(const ComfortSettings &comfort) {
+    FSettings.Comfort = comfort;
+    FZoom->SetPoints(comfort.TextZoom);
+    if (FTray != nullptr)
+        FTray->SetCloseToTray(comfort.CloseToTray);
+}
+
 QStringList TFormQuorMain::KnownNames() const {
     return FContacts.Names() + (FHeard ? FHeard->Names() : QStringList());
 }

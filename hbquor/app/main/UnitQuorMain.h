@@ -114,6 +114,10 @@ public:
 
     // ---- The parts the window shows ----
     const MainSettings &Settings() const { return FSettings; }
+    /// Takes the tray, zoom and colour choices of the settings page: the
+    /// first two at once, the colour scheme from the next start; all are
+    /// written at close.
+    void ApplyComfortSettings(const ComfortSettings &comfort);
     ContactListModel &Contacts() { return FContacts; }
     EventLog &Log() { return FLog; }
     TalkWindowRegistry &TalkWindows() { return FTalkWindows; }

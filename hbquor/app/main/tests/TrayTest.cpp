@@ -79,9 +79,15 @@ private slots:
     void withoutCloseToTrayClosingAsks() {
         MainWindowFixture fixture;
         fixture.Tray = true;
-        fixture.Start().show();
+        TFormQuorMain &window = fixture.Start();
+        window.ApplyComfortSettings({true, 3, ColorScheme::Dark});
+        window.ApplyComfortSettings({false, 2, ColorScheme::Dark});
+        window.show();
         QVERIFY(fixture.CloseWithYes());
         QCOMPARE(fixture.ExitQuestions, 1);
+        const MainSettings stored = MainSettings::Read(fixture.Files().SettingsFile);
+        QCOMPARE(stored.Comfort.TextZoom, 2);
+        QCOMPARE(stored.Comfort.Scheme, ColorScheme::Dark);
     }
 };
 
