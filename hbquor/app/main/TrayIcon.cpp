@@ -77,7 +77,10 @@ TrayIcon::TrayIcon(client::ChatClient &client, client::UnreadSource &unread, QWi
     FIcon->show();
 }
 
-TrayIcon::~TrayIcon() = default;
+TrayIcon::~TrayIcon() {
+    // The icon goes before the menu it shows.
+    delete FIcon;
+}
 
 void TrayIcon::SetState(TrayState state) {
     FState = state;
