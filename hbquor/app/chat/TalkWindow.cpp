@@ -3,6 +3,9 @@
 #include "AnchoredControls.h"
 #include "DisplayText.h"
 #include "FormFont.h"
+#include "LineInputKeys.h"
+#include "LongTextGuard.h"
+#include "PaneZoom.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -25,7 +28,7 @@ void KeepSelectionVisible(QPlainTextEdit *pane) {
 
 } // namespace
 
-TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout)
+TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout, const QString &lineStartSuffix)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
@@ -42,6 +45,12 @@ TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout)
     Edit1->setGeometry(layout.Edit1);
     Edit1->setFont(FormFont(QStringLiteral("Arial")));
     Edit1->installEventFilter(this);
+    // Installed after the window's own filter, so it sees the keys first.
+    new LineInputKeys(
+        Edit1, [this] { return CompletionNames(); }, lineStartSuffix);
+    new LongTextGuard(
+        Edit1, [this] { return SendTarget(); },
+        [this](const QString &line) { return SendLine(line); });
 
     Memo1->setGeometry(layout.Memo1);
     Memo1->setFont(FormFont(QStringLiteral("Arial")));
@@ -107,6 +116,10 @@ void TQuorTalkWindow::AddLine(const QString &text) {
     FPane.AddLine(text);
 }
 
+void TQuorTalkWindow::FollowZoom(PaneZoom &zoom) {
+    zoom.Attach(this, FPane);
+}
+
 void TQuorTalkWindow::SetFrozen(bool frozen) {
     FPane.SetFrozen(frozen);
     SpeedButton1->setText(LinePane::ModeCaption(frozen));
@@ -123,16 +136,23 @@ bool TQuorTalkWindow::Edit1KeyDown(int key) {
     const QString text = Edit1->text();
     if (text.isEmpty() || !OnSendText)
         return true;
+    if (SendLine(text))
+        Edit1->clear();
+    return true;
+}
+
+bool TQuorTalkWindow::SendLine(const QString &text) {
+    if (!OnSendText)
+        return false;
     if (!CanSend()) {
         if (OnCannotSend)
             OnCannotSend(SendTarget());
-        return true;
+        return false;
     }
-    if (OnSendText(OwnName, SendTarget(), text)) {
-        const QString line = hbquor::SaidLine(OwnName, text);
-        AddLine(FSaidLineForm ? FSaidLineForm(line) : line);
-        Edit1->clear();
-    }
+    if (!OnSendText(OwnName, SendTarget(), text))
+        return false;
+    const QString line = hbquor::SaidLine(OwnName, text);
+    AddLine(FSaidLineForm ? FSaidLineForm(line) : line);
     return true;
 }
 

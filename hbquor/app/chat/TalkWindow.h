@@ -10,7 +10,10 @@
 // The designed size is the window's starting and minimum size; a larger or
 // maximised window gives the extra room to the pane, with the toggle bar and
 // the input staying at the bottom. Tab goes from the input to the pane and on
-// to the toggle bar; Esc and Ctrl+W close the window.
+// to the toggle bar, unless it completes a name (channel windows); Up and
+// Down in the input recall the texts sent from it; a long text is sent line
+// by line after a question (LongTextGuard); Esc and Ctrl+W close the
+// window.
 //
 // A window that received lines while it was not active shows how many
 // before its title ("(3) ") until it is activated.
@@ -24,11 +27,13 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
 
 class AnchoredControls;
+class PaneZoom;
 class QLineEdit;
 class QPlainTextEdit;
 class QToolButton;
@@ -75,6 +80,14 @@ public:
     using SaidLineForm = std::function<QString(const QString &line)>;
     void SetSaidLineForm(SaidLineForm form) { FSaidLineForm = std::move(form); }
 
+    /// Names that Tab in the input may complete besides the window's own
+    /// (contacts, users heard from).
+    using NameSource = std::function<QStringList()>;
+    void SetKnownNames(NameSource names) { FKnownNames = std::move(names); }
+
+    /// The pane's text follows zoom, and the window has its keys.
+    void FollowZoom(PaneZoom &zoom);
+
     /// Appends one line to the pane, following it or keeping the view still
     /// as the scroll mode says.
     void AddLine(const QString &text);
@@ -114,7 +127,9 @@ public slots:
     void SpeedButton1Click();
 
 protected:
-    explicit TQuorTalkWindow(const TalkWindowLayout &layout);
+    /// lineStartSuffix follows a name Tab completes at the start of a line.
+    explicit TQuorTalkWindow(const TalkWindowLayout &layout,
+                             const QString &lineStartSuffix = QString());
 
     /// Keeps control, now at its designed place, at its distances to the
     /// given edges of the window as the window grows.
@@ -129,6 +144,10 @@ protected:
     virtual QString &SendTarget() = 0;
     /// Whether a line may be sent at all besides a non-empty input.
     virtual bool CanSend() const { return true; }
+    /// The names Tab completes in the input, the most likely first; none
+    /// unless a window offers them.
+    virtual QStringList CompletionNames() const { return {}; }
+    QStringList KnownNames() const { return FKnownNames ? FKnownNames() : QStringList(); }
     /// Runs the main window's close handler.
     virtual void NotifyClosed() = 0;
 
@@ -139,6 +158,9 @@ protected:
     QString OwnName;
 
 private:
+    /// Sends one line as Enter does, showing it in the pane; false when it
+    /// did not go out.
+    bool SendLine(const QString &text);
     /// Empties pane and input, limits the input and starts "scrolling".
     void FormCreate();
 
@@ -148,4 +170,5 @@ private:
     AnchoredControls *FAnchors;
     std::function<void(const QString &)> OnCannotSend;
     int FUnreadCount = 0;
+    NameSource FKnownNames;
 };

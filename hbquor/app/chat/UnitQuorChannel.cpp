@@ -38,8 +38,8 @@ template <typename Action> void IgnoringErrors(Action action) {
 } // namespace
 
 TFormQuorChannel::TFormQuorChannel()
-    : TQuorTalkWindow(ChannelLayout), ListView1(new QTreeWidget(this)), PopupMenu1(new QMenu(this)),
-      mnuOpenChat(PopupMenu1->addAction(QStringLiteral("&Open Chat"))),
+    : TQuorTalkWindow(ChannelLayout, QStringLiteral(": ")), ListView1(new QTreeWidget(this)),
+      PopupMenu1(new QMenu(this)), mnuOpenChat(PopupMenu1->addAction(QStringLiteral("&Open Chat"))),
       InviteUsertoChannel1(PopupMenu1->addAction(QStringLiteral("&Invite User to Channel ..."))) {
     ListView1->setGeometry(8, 8, 105, 209);
     ListView1->setColumnCount(1);
@@ -61,6 +61,13 @@ TFormQuorChannel::TFormQuorChannel()
     connect(InviteUsertoChannel1, &QAction::triggered, this,
             &TFormQuorChannel::InviteUsertoChannel1Click);
     UpdateCaption();
+}
+
+QStringList TFormQuorChannel::CompletionNames() const {
+    QStringList names = MemberNames();
+    names.removeIf(
+        [this](const QString &name) { return hbquor::SameNameIgnoringCase(name, OwnName); });
+    return names + KnownNames();
 }
 
 QSize TFormQuorChannel::StartingSize() {

@@ -96,6 +96,8 @@ protected:
     QString &SendTarget() override { return ChannelName; }
     /// Saying something needs at least one other member listed.
     bool CanSend() const override { return MemberCount() >= 2; }
+    /// The other members, then the names the main window knows.
+    QStringList CompletionNames() const override;
     void NotifyClosed() override;
 
 private:

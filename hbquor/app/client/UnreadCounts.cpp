@@ -12,8 +12,10 @@ void UnreadCounts::Received(const QString &name, Kind kind) {
     entry.Of = kind;
     ++entry.Count;
     emit CountChanged(name, entry.Count);
-    if (kind == Kind::Private)
-        emit PrivateTotalChanged(++FPrivateTotal);
+    if (kind == Kind::Private) {
+        ++FPrivateTotal;
+        emit UnreadChanged();
+    }
 }
 
 void UnreadCounts::Read(const QString &name) {
@@ -25,7 +27,7 @@ void UnreadCounts::Read(const QString &name) {
     emit CountChanged(entry.Name, 0);
     if (entry.Of == Kind::Private) {
         FPrivateTotal -= entry.Count;
-        emit PrivateTotalChanged(FPrivateTotal);
+        emit UnreadChanged();
     }
 }
 

@@ -2,21 +2,23 @@
 // its window was not the active one, until that window is activated. Names
 // are compared as the service compares them (ignoring the case of A to Z),
 // so "Bob" and "bob " count together. The total of unread private texts is
-// kept too, for whatever shows the program's unread state as a whole.
+// kept too, for whatever shows the program's unread state as a whole (the
+// tray icon).
 //
 // Whether a window is active is asked through a hook the windows set; until
 // they do, every line counts.
 #pragma once
 
+#include "UnreadSource.h"
+
 #include <QHash>
-#include <QObject>
 #include <QString>
 
 #include <functional>
 
 namespace hbquor::client {
 
-class UnreadCounts : public QObject {
+class UnreadCounts : public UnreadSource {
     Q_OBJECT
 
 public:
@@ -33,12 +35,11 @@ public:
     void Read(const QString &name);
 
     int Count(const QString &name) const;
-    int PrivateTotal() const { return FPrivateTotal; }
+    int UnreadPrivateTexts() const override { return FPrivateTotal; }
 
 signals:
     /// The count of name changed (to 0 when read).
     void CountChanged(const QString &name, int count);
-    void PrivateTotalChanged(int total);
 
 private:
     struct Entry {

@@ -1,6 +1,8 @@
 #include "LinePane.h"
 
 #include "DisplayText.h"
+#include "LinkText.h"
+#include "PaneLinks.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
@@ -10,6 +12,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <exception>
 
 LinePane::LinePane(QTextEdit *view)
@@ -20,7 +23,9 @@ LinePane::LinePane(QTextEdit *view)
           [view](const QTextBlock &block) {
               // A rich text view scrolls by pixels.
               return qRound(view->document()->documentLayout()->blockBoundingRect(block).top());
-          }) {}
+          }) {
+    new PaneLinks(view, [view](const QPoint &at) { return view->anchorAt(at); });
+}
 
 LinePane::LinePane(QPlainTextEdit *view)
     : LinePane(
@@ -28,7 +33,9 @@ LinePane::LinePane(QPlainTextEdit *view)
           [view](const QTextCursor &cursor) { view->setTextCursor(cursor); },
           [view] { return view->cursorForPosition(QPoint(0, 0)).block(); },
           // A plain text view scrolls by lines.
-          [](const QTextBlock &block) { return block.firstLineNumber(); }) {}
+          [](const QTextBlock &block) { return block.firstLineNumber(); }) {
+    new PaneLinks(view, [view](const QPoint &at) { return view->anchorAt(at); });
+}
 
 LinePane::LinePane(QAbstractScrollArea *view, QTextDocument *document,
                    std::function<QTextCursor()> getCursor,
@@ -56,6 +63,52 @@ void LinePane::Clear() {
     FDocument->clear();
 }
 
+namespace {
+
+/// Where a character format keeps the size it was designed with.
+constexpr int DesignedPointsProperty = QTextFormat::UserProperty + 1;
+
+} // namespace
+
+QTextCharFormat LinePane::Zoomed(const QTextCharFormat &chars) const {
+    QTextCharFormat zoomed = chars;
+    if (chars.hasProperty(QTextFormat::FontPointSize) ||
+        chars.hasProperty(DesignedPointsProperty)) {
+        const qreal designed = chars.hasProperty(DesignedPointsProperty)
+                                   ? chars.doubleProperty(DesignedPointsProperty)
+                                   : chars.fontPointSize();
+        zoomed.setProperty(DesignedPointsProperty, designed);
+        zoomed.setFontPointSize(std::max<qreal>(1, designed + FZoom));
+    }
+    return zoomed;
+}
+
+void LinePane::SetZoom(int points) {
+    // The view's font, for lines without a size of their own.
+    QFont font = FView->font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(std::max<qreal>(1, font.pointSizeF() - FZoom + points));
+    FView->setFont(font);
+    FZoom = points;
+    // Every fragment with a size of its own takes the new one; the
+    // fragments are listed first, as changing them merges and splits them.
+    QList<QTextFragment> sized;
+    for (QTextBlock block = FDocument->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().hasProperty(DesignedPointsProperty))
+                sized.append(it.fragment());
+        }
+    }
+    QTextCursor cursor(FDocument);
+    cursor.beginEditBlock();
+    for (const QTextFragment &fragment : sized) {
+        cursor.setPosition(fragment.position());
+        cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+        cursor.setCharFormat(Zoomed(fragment.charFormat()));
+    }
+    cursor.endEditBlock();
+}
+
 int LinePane::TrimOldLines() {
     const int count = LineCount();
     if (count <= MaxLines)
@@ -70,7 +123,8 @@ int LinePane::TrimOldLines() {
 }
 
 void LinePane::AppendParagraph(const QString &text, const QTextBlockFormat &block,
-                               const QTextCharFormat &chars) {
+                               const QTextCharFormat &designed) {
+    const QTextCharFormat chars = Zoomed(designed);
     QTextCursor cursor(FDocument);
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
@@ -80,7 +134,22 @@ void LinePane::AppendParagraph(const QString &text, const QTextBlockFormat &bloc
     } else {
         cursor.insertBlock(block, chars);
     }
-    cursor.insertText(hbquor::OneLine(text, hbquor::Tabs::Keep), chars);
+    // Addresses become links with the address as their tooltip; every piece
+    // goes in as text, so nothing in it is read as markup.
+    for (const hbquor::TextPiece &piece :
+         hbquor::SplitLinks(hbquor::OneLine(text, hbquor::Tabs::Keep))) {
+        if (!piece.IsLink()) {
+            cursor.insertText(piece.Text, chars);
+            continue;
+        }
+        QTextCharFormat link = chars;
+        link.setAnchor(true);
+        link.setAnchorHref(piece.Link);
+        link.setToolTip(piece.Link);
+        link.setFontUnderline(true);
+        link.setForeground(FView->palette().color(QPalette::Link));
+        cursor.insertText(piece.Text, link);
+    }
     cursor.endEditBlock();
 }
 

@@ -8,6 +8,10 @@
 // selection (the text in view stays in view when old lines are cut), and switching back to
 // "scrolling" jumps to the newest line.
 //
+// The web and mail addresses in a line become links (LinkText), with the
+// address as tooltip; a click opens them (PaneLinks). The rest of the line
+// stays plain text.
+//
 // The pane works on a QTextEdit (styled paragraphs) or a QPlainTextEdit
 // (plain lines); it does not own the view.
 #pragma once
@@ -60,6 +64,11 @@ public:
     /// Empties the pane.
     void Clear();
 
+    /// Makes the pane's text points larger (or smaller, negative) than its
+    /// designed size: the lines it holds and every line added later.
+    void SetZoom(int points);
+    int Zoom() const { return FZoom; }
+
 private:
     LinePane(QAbstractScrollArea *view, QTextDocument *document,
              std::function<QTextCursor()> getCursor,
@@ -75,6 +84,8 @@ private:
                          const QTextCharFormat &chars);
     /// Puts the caret at the end and scrolls it into view.
     void FollowEnd();
+    /// chars with its designed size kept and the zoom applied.
+    QTextCharFormat Zoomed(const QTextCharFormat &chars) const;
 
     QAbstractScrollArea *FView;
     QTextDocument *FDocument;
@@ -85,4 +96,5 @@ private:
     /// The vertical scroll value that puts a line at the top of the view.
     std::function<int(const QTextBlock &)> FScrollValueOf;
     bool FFrozen = false;
+    int FZoom = 0;
 };

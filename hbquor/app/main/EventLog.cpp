@@ -31,7 +31,7 @@ void EventLog::Write(TLogStyle style, const QString &paneText,
 }
 
 void EventLog::AddLine(TLogStyle style, const QString &text) {
-    FPane.AddLine(text, LogBlockFormat(style), LogCharFormat(style));
+    FPane.AddLine(text, LogBlockFormat(style), LogCharFormat(style, FLooks, FPaneColour));
 }
 
 void EventLog::WriteChatLog(const QString &text) {

@@ -68,6 +68,15 @@ public:
     void SetFrozen(bool frozen);
     bool IsFrozen() const { return FPane.IsFrozen(); }
 
+    /// The colours of the lines written from now on; light unless set.
+    void SetLooks(LogLooks looks, const QColor &pane) {
+        FLooks = looks;
+        FPaneColour = pane;
+    }
+
+    /// The pane's line rule, for its zoom.
+    LinePane &Pane() { return FPane; }
+
 private:
     Controls FControls;
     LinePane FPane;
@@ -76,4 +85,6 @@ private:
     std::function<double()> FVrtClock;
     TimeText FTimes;
     ShowMessageFunction FShowMessage;
+    LogLooks FLooks = LogLooks::Light;
+    QColor FPaneColour;
 };

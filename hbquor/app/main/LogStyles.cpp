@@ -1,5 +1,7 @@
 #include "LogStyles.h"
 
+#include "Contrast.h"
+
 #include <QColor>
 #include <QFont>
 #include <QList>
@@ -11,21 +13,22 @@ namespace {
 
 struct StyleDefinition {
     QColor Colour;
+    QColor DarkColour;
     bool Bold;
     int HangingIndent; // points
     int RightIndent;   // points
 };
 
-const std::array<StyleDefinition, 8> &Styles() {
-    static const std::array<StyleDefinition, 8> styles = {{
-        {QColor(0, 0, 0), false, 0, 0},    // lsStatus
-        {QColor(0, 128, 0), false, 0, 0},  // lsConnection
-        {QColor(255, 0, 0), false, 0, 0},  // lsError
-        {QColor(0, 0, 255), false, 0, 0},  // lsServer
-        {QColor(255, 0, 0), false, 0, 0},  // lsTelegramHeader
-        {QColor(255, 0, 0), true, 30, 30}, // lsTelegramBody
-        {QColor(0, 0, 0), true, 60, 0},    // lsChat
-        {QColor(255, 0, 0), true, 60, 0},  // lsInvitation
+const std::array<StyleDefinition, LogStyleCount> &Styles() {
+    static const std::array<StyleDefinition, LogStyleCount> styles = {{
+        {QColor(0, 0, 0), QColor(224, 224, 224), false, 0, 0},    // lsStatus
+        {QColor(0, 128, 0), QColor(110, 220, 110), false, 0, 0},  // lsConnection
+        {QColor(255, 0, 0), QColor(255, 120, 120), false, 0, 0},  // lsError
+        {QColor(0, 0, 255), QColor(130, 170, 255), false, 0, 0},  // lsServer
+        {QColor(255, 0, 0), QColor(255, 120, 120), false, 0, 0},  // lsTelegramHeader
+        {QColor(255, 0, 0), QColor(255, 120, 120), true, 30, 30}, // lsTelegramBody
+        {QColor(0, 0, 0), QColor(224, 224, 224), true, 60, 0},    // lsChat
+        {QColor(255, 0, 0), QColor(255, 120, 120), true, 60, 0},  // lsInvitation
     }};
     return styles;
 }
@@ -44,12 +47,13 @@ QTextBlockFormat LogBlockFormat(TLogStyle style) {
     return format;
 }
 
-QTextCharFormat LogCharFormat(TLogStyle style) {
+QTextCharFormat LogCharFormat(TLogStyle style, LogLooks looks, const QColor &pane) {
     const StyleDefinition &definition = Styles().at(style);
     QTextCharFormat format;
     format.setFontFamilies({QStringLiteral("Arial")});
     format.setFontPointSize(8);
     format.setFontWeight(definition.Bold ? QFont::Bold : QFont::Normal);
-    format.setForeground(definition.Colour);
+    format.setForeground(looks == LogLooks::Light ? definition.Colour
+                                                  : ReadableOn(definition.DarkColour, pane));
     return format;
 }

@@ -82,6 +82,8 @@ TFormQuorChat *TalkWindowRegistry::CreateChatWindow(const QString &name) {
         window->SetPeerName(name);
         window->SetOnSendText(FHooks.SendToUser);
         window->SetSaidLineForm(FHooks.SaidLineForm);
+        if (FHooks.Zoom != nullptr)
+            window->FollowZoom(*FHooks.Zoom);
         RegisterChatWindow(name, window);
         if (FHooks.WindowOpened)
             FHooks.WindowOpened(*window, name);
@@ -101,6 +103,9 @@ TFormQuorChannel *TalkWindowRegistry::CreateChannelWindow(const QString &own,
             made->SetOnSendText(FHooks.SendToChannel);
             made->SetSaidLineForm(FHooks.SaidLineForm);
             made->SetOnCannotSend(FHooks.CannotSendToChannel);
+            made->SetKnownNames(FHooks.KnownNames);
+            if (FHooks.Zoom != nullptr)
+                made->FollowZoom(*FHooks.Zoom);
             made->SetChatWindowHooks(
                 [this](const QString &name) { return FindChatWindow(name); },
                 [this](const QString &name) { return CreateChatWindow(name); });

@@ -16,6 +16,7 @@
 
 #include <functional>
 
+class PaneZoom;
 class QObject;
 class QTreeWidget;
 class QWidget;
@@ -43,10 +44,14 @@ public:
         /// A conversation window for a peer, or a channel window, was made
         /// and registered under name.
         std::function<void(TQuorTalkWindow &window, const QString &name)> WindowOpened;
+        /// The names Tab completes in channel windows besides the members.
+        TQuorTalkWindow::NameSource KnownNames;
         /// Enter in a channel window found nobody else to send to.
         std::function<void(const QString &channel)> CannotSendToChannel;
         /// Where channel windows post their requests for the invite dialog.
         QObject *InviteDialogTarget = nullptr;
+        /// The zoom every window's pane follows, when set.
+        PaneZoom *Zoom = nullptr;
         /// Tells the user why a window could not be made.
         ShowMessageFunction ShowMessage;
     };

@@ -6,6 +6,8 @@
 #include "AlertListener.h"
 #include "ChatClient.h"
 #include "ClientConnection.h"
+#include "ColorLooks.h"
+#include "ComfortSettingsPage.h"
 #include "ContactStateListener.h"
 #include "DisplayText.h"
 #include "EventLogListener.h"
@@ -14,10 +16,13 @@
 #include "HistorySettingsPage.h"
 #include "InviteDialogEvent.h"
 #include "KeychainPasswordStore.h"
+#include "LineInputKeys.h"
+#include "LongTextGuard.h"
 #include "MainCommands.h"
 #include "MessageListener.h"
 #include "NameText.h"
 #include "NormalFrame.h"
+#include "PaneZoom.h"
 #include "ProfileCommand.h"
 #include "ProgramHistory.h"
 #include "RememberedLogon.h"
@@ -26,6 +31,7 @@
 #include "TalkWindowHistory.h"
 #include "TalkWindowListener.h"
 #include "TextSender.h"
+#include "TrayIcon.h"
 #include "UnitQuorAbout.h"
 #include "UnitQuorChat.h"
 #include "UnreadListener.h"
@@ -34,6 +40,7 @@
 #include "hbQuorApi.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
@@ -41,6 +48,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -56,10 +64,6 @@ constexpr int StartEdgeMargin = 16;
 /// A centred window is kept at least this far from those edges.
 constexpr int CentreEdgeMargin = 50;
 
-const QColor DisconnectedColour(255, 255, 221);
-const QColor ConnectingColour(221, 255, 255);
-const QColor ConnectedColour(255, 255, 255);
-
 /// The options with a working default for everything left unset.
 TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window) {
     if (!options.ShowMessage)
@@ -68,6 +72,8 @@ TFormQuorMainOptions WithDefaults(TFormQuorMainOptions options, QWidget *window)
         options.AskYesNo = [window](const QString &text) { return AskYesNoBox(window, text); };
     if (!options.OpenUrl)
         options.OpenUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    if (!options.TrayAvailable)
+        options.TrayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
     if (!options.ExecDialog)
         options.ExecDialog = [](QDialog &dialog) { return dialog.exec(); };
     if (!options.Passwords)
@@ -123,8 +129,9 @@ void LoginInputEnter(TFormQuorMain &window, QLineEdit *input, QLineEdit *other) 
 
 TFormQuorMain::TFormQuorMain(ChatClient &client, TFormQuorMainOptions options, QWidget *parent)
     : QMainWindow(parent), ui(BuildMainWindowControls(*this)), FClient(client),
-      FOptions(WithDefaults(std::move(options), this)), FContactsView(ui.ListView1, FContacts),
-      FClock(ui.pnVRT, [&client] { return client.Now(); }),
+      FOptions(WithDefaults(std::move(options), this)),
+      FZoom(new PaneZoom(ComfortSettings::MinZoom, ComfortSettings::MaxZoom, this)),
+      FContactsView(ui.ListView1, FContacts), FClock(ui.pnVRT, [&client] { return client.Now(); }),
       FLog({ui.RichEdit1, ui.spbScrolling, ui.mnuLogChat}, FOptions.Files.ChatLogFile,
            FClock.Source(), FOptions.ShowMessage),
       FLines(FLog), FHistory(std::make_unique<hbquor::historyrecord::ProgramHistory>(client)),
@@ -176,12 +183,25 @@ TalkWindowRegistry::Hooks TFormQuorMain::TalkWindowHooks() {
                                                    hbquor::history::VrtFromUtcMs(line.AtMs));
                                            });
     };
+    hooks.KnownNames = [this] { return KnownNames(); };
     hooks.CannotSendToChannel = [this](const QString &channel) {
         FClient.ReportNotSent(channel, hbquor::client::SendRefusal::AloneInChannel);
     };
     hooks.InviteDialogTarget = this;
+    hooks.Zoom = FZoom;
     hooks.ShowMessage = [this](const QString &text) { FOptions.ShowMessage(text); };
     return hooks;
+}
+
+void TFormQuorMain::ApplyComfortSettings(const ComfortSettings &comfort) {
+    FSettings.Comfort = comfort;
+    FZoom->SetPoints(comfort.TextZoom);
+    if (FTray != nullptr)
+        FTray->SetCloseToTray(comfort.CloseToTray);
+}
+
+QStringList TFormQuorMain::KnownNames() const {
+    return FContacts.Names() + (FHeard ? FHeard->Names() : QStringList());
 }
 
 void TFormQuorMain::ConnectCommands() {
@@ -207,6 +227,13 @@ void TFormQuorMain::ConnectCommands() {
     for (QLineEdit *input : {ui.inpUserName, ui.inpPassword, ui.inpSayThis, ui.inpTarget})
         input->installEventFilter(this);
     ui.inpTarget->setAcceptDrops(true);
+    FHeard = new hbquor::client::HeardNames(FClient, this);
+    // After the window's own filters, so that they see the keys first.
+    for (QLineEdit *input : {ui.inpSayThis, ui.inpTarget})
+        new LineInputKeys(input, [this] { return KnownNames(); });
+    new LongTextGuard(
+        ui.inpSayThis, [this] { return GetTarget(); },
+        [this](const QString &line) { return FSender->Say(GetTarget(), line); });
 
     // The looks first: a lost connection closes the channel windows (and
     // reports what leaving them does) before the log says it was lost.
@@ -235,6 +262,17 @@ void TFormQuorMain::FormCreate() {
     QLocale::setDefault(QLocale::c());
     ReadSettings();
     ApplySettings();
+    FZoom->SetPoints(FSettings.Comfort.TextZoom);
+    const bool dark = hbquor::main::ApplyColorScheme(FSettings.Comfort.Scheme);
+    FPaneColours = hbquor::main::PaneColoursFor(dark, QApplication::palette());
+    FLog.SetLooks(dark ? LogLooks::Dark : LogLooks::Light, FPaneColours.Lightest());
+    FZoom->Attach(this, FLog.Pane());
+    if (FOptions.TrayAvailable()) {
+        FTray =
+            new hbquor::main::TrayIcon(FClient, FClient.Unread(), this, FOptions.Notifier,
+                                       {[this] { spbLogoffClick(); }, [this] { mnuExitClick(); }});
+        FTray->SetCloseToTray(FSettings.Comfort.CloseToTray);
+    }
     FTitle = QStringLiteral("  HB Quor Client ");
 
     ui.PageControl1->setCurrentWidget(ui.TabSheet1);
@@ -367,12 +405,20 @@ bool TFormQuorMain::eventFilter(QObject *watched, QEvent *event) {
 // ---- Closing ----
 
 void TFormQuorMain::mnuExitClick() {
+    FExitChosen = true;
     close();
 }
 
 void TFormQuorMain::closeEvent(QCloseEvent *event) {
+    if (!FClosed && !std::exchange(FExitChosen, false) && FTray != nullptr &&
+        FTray->HideOnClose()) {
+        event->ignore();
+        return;
+    }
     if (!FClosed && FormCloseQuery())
         FormClose();
+    if (FClosed && FTray != nullptr)
+        FTray->WindowClosed();
     event->setAccepted(FClosed);
 }
 
@@ -400,6 +446,7 @@ void TFormQuorMain::FormClose() {
     FSettings.Sizes.Channel = FTalkSizes->Channel();
     FSettings.LoginName = GetLoginName();
     FSettings.LogChat = FLog.ChatLogOpen();
+    FSettings.Comfort.TextZoom = FZoom->Points();
     FSettings.Write(FOptions.Files.SettingsFile);
     FLog.CloseChatLog();
     FContacts.Save(FOptions.Files.ContactsFile);
@@ -442,7 +489,7 @@ void TFormQuorMain::ShowDisconnected() {
     ui.spbLogoff->setEnabled(false);
     ui.inpTarget->setEnabled(false);
     ui.inpSayThis->setEnabled(false);
-    SetPaneColour(ui, DisconnectedColour);
+    SetPaneColour(ui, FPaneColours.Disconnected);
     setWindowTitle(FTitle + QStringLiteral(" - disconnected"));
     EnableSessionCommands(ui, false);
     ui.mnuUserProfile->setEnabled(false);
@@ -456,14 +503,14 @@ void TFormQuorMain::ShowConnecting() {
     ui.spbLogoff->setEnabled(true);
     ui.inpTarget->setEnabled(false);
     ui.inpSayThis->setEnabled(false);
-    SetPaneColour(ui, ConnectingColour);
+    SetPaneColour(ui, FPaneColours.Connecting);
     setWindowTitle(FTitle + QStringLiteral(" - ") + GetLoginName());
 }
 
 void TFormQuorMain::ShowConnected() {
     ui.inpTarget->setEnabled(true);
     ui.inpSayThis->setEnabled(true);
-    SetPaneColour(ui, ConnectedColour);
+    SetPaneColour(ui, FPaneColours.Connected);
     EnableSessionCommands(ui, true);
 }
 
@@ -532,6 +579,7 @@ void TFormQuorMain::mnuSettingsClick() {
     const auto addMorePages = [this](hbquor::settings::SettingsDialog &dialog) {
         dialog.AddPage(new hbquor::historyview::HistorySettingsPage(
             *FHistory, {FOptions.AskYesNo, FOptions.ShowMessage, {}}));
+        dialog.AddPage(new hbquor::dialogs::ComfortSettingsPage(FTray != nullptr));
     };
     const std::optional<MainSettings> changed = hbquor::settings::EditSettings(
         FClient, current,
@@ -542,6 +590,7 @@ void TFormQuorMain::mnuSettingsClick() {
     FSettings = *changed;
     ApplySettings();
     FHistory->SetKeep(FSettings.History.Keep);
+    ApplyComfortSettings(FSettings.Comfort);
     FClock.Tick();
     if (FSettings.LogChat != FLog.ChatLogOpen())
         FLog.ToggleChatLog();

@@ -25,17 +25,20 @@
 #pragma once
 
 #include "AppFiles.h"
+#include "ColorLooks.h"
 #include "ContactListModel.h"
 #include "ContactPaneView.h"
 #include "DesktopNotifier.h"
 #include "EventLines.h"
 #include "EventLog.h"
+#include "HeardNames.h"
 #include "MainSettings.h"
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
 #include "TalkWindowRegistry.h"
 #include "TalkWindowSizes.h"
 #include "TextAlerts.h"
+#include "UnreadCounts.h"
 #include "VrtClock.h"
 
 #include <QMainWindow>
@@ -49,6 +52,7 @@
 
 class FramePlacement;
 class NormalFrame;
+class PaneZoom;
 class QDialog;
 class QUrl;
 class TFormQuorAbout;
@@ -67,6 +71,7 @@ namespace main {
 class HistorySearchCommand;
 class MainCommands;
 class TextSender;
+class TrayIcon;
 } // namespace main
 namespace settings {
 class PasswordStore;
@@ -82,6 +87,9 @@ struct TFormQuorMainOptions {
     ShowMessageFunction ShowMessage;
     /// The exit confirmation; replaced by tests.
     AskYesNoFunction AskYesNo;
+    /// Whether the desktop shows a tray; QSystemTrayIcon's answer when not
+    /// set.
+    std::function<bool()> TrayAvailable;
     /// Opens a web or mail address with the user's default program.
     std::function<void(const QUrl &)> OpenUrl;
     /// The screen size used to keep windows on the screen; the primary
@@ -117,6 +125,10 @@ public:
 
     // ---- The parts the window shows ----
     const MainSettings &Settings() const { return FSettings; }
+    /// Takes the tray, zoom and colour choices of the settings page: the
+    /// first two at once, the colour scheme from the next start; all are
+    /// written at close.
+    void ApplyComfortSettings(const ComfortSettings &comfort);
     ContactListModel &Contacts() { return FContacts; }
     EventLog &Log() { return FLog; }
     TalkWindowRegistry &TalkWindows() { return FTalkWindows; }
@@ -196,10 +208,16 @@ private:
     void ConnectCommands();
     /// What the conversation and channel windows get from this window.
     TalkWindowRegistry::Hooks TalkWindowHooks();
+    /// The names Tab completes: the contacts, then the users heard from.
+    QStringList KnownNames() const;
 
     hbquor::client::ChatClient &FClient;
     TFormQuorMainOptions FOptions;
     MainSettings FSettings;
+    /// The text size of the log pane and every talk window's pane.
+    PaneZoom *FZoom;
+    /// The panes' colours by connection state, light or dark.
+    hbquor::main::PaneColours FPaneColours;
     ContactListModel FContacts;
     ContactPaneView FContactsView;
     VrtClock FClock;
@@ -214,6 +232,12 @@ private:
     std::unique_ptr<hbquor::main::HistorySearchCommand> FHistorySearch;
     std::unique_ptr<hbquor::account::AccountEventRouter> FAccountEvents;
     std::unique_ptr<hbquor::settings::RememberedLogon> FRemembered;
+    /// The users heard from this run, for name completion.
+    hbquor::client::HeardNames *FHeard = nullptr;
+    /// The tray icon (none without a tray).
+    hbquor::main::TrayIcon *FTray = nullptr;
+    /// Exit was chosen: the close asks, whatever CloseToTray says.
+    bool FExitChosen = false;
     /// The fixed title text the captions start with.
     QString FTitle;
     bool FFirstPaintDone = false;

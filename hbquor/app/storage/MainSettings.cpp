@@ -50,6 +50,7 @@ MainSettings MainSettings::Read(const QString &fileName) {
     s.Sizes = WindowSizeSettings::Read(file, p);
     s.Connection = ConnectionSettings::Read(keys);
     s.History = HistorySettings::Read(file, p);
+    s.Comfort = ComfortSettings::Read(file, p);
     s.FaultyKeys = keys.Faulty();
     return s;
 }
@@ -100,6 +101,7 @@ void MainSettings::WriteKeys(QuorSettings &file) const {
     Sizes.Write(file, p);
     Connection.Write(file, p);
     History.Write(file, p);
+    Comfort.Write(file, p);
 }
 
 QString MainSettings::ContactAuthorLink() const {

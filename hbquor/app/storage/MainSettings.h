@@ -5,13 +5,14 @@
 // Keys: wndMainLeft and wndMainTop (the frame's corner), LoginName,
 // URLQuorSDK, URLQuorDelphi, ProgEmail, LogChat, QuorHost, QuorPort,
 // Notify, TimeMode and ChatTimes are read and written, and so are the window
-// sizes (WindowSizeSettings), the connection's keys (ConnectionSettings) and
-// the history's (HistorySettings);
+// sizes (WindowSizeSettings), the connection's keys (ConnectionSettings),
+// the history's (HistorySettings) and the looks' (ComfortSettings);
 // MaxUserType and UserType2, UserType3 ... are only read.
 // A settings file that exists but cannot be read gives the defaults and is
 // never replaced, so a file the program cannot parse loses nothing.
 #pragma once
 
+#include "ComfortSettings.h"
 #include "ConnectionSettings.h"
 #include "HistorySettings.h"
 #include "WindowSizeSettings.h"
@@ -58,6 +59,8 @@ struct MainSettings {
     ConnectionSettings Connection;
     /// Keeping history and for how long.
     HistorySettings History;
+    /// The tray, the text size and the colours.
+    ComfortSettings Comfort;
     /// The file exists but could not be read.
     bool Unreadable = false;
     /// Keys in the file whose values are not valid (QuorPort=abc, TimeMode=7),

@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(first[0].At, Now);
         // Unread until its window is activated, names ignoring case.
         QCOMPARE(FClient->Unread().Count(QStringLiteral("BOB")), 1);
-        QCOMPARE(FClient->Unread().PrivateTotal(), 1);
+        QCOMPARE(FClient->Unread().UnreadPrivateTexts(), 1);
     }
 
     void refusedTextsAreAnnouncedAndNothingIsSent() {

@@ -14,7 +14,7 @@ private slots:
         QString active;
         counts.SetActiveCheck([&active](const QString &name) { return name == active; });
         QSignalSpy changed(&counts, &UnreadCounts::CountChanged);
-        QSignalSpy total(&counts, &UnreadCounts::PrivateTotalChanged);
+        QSignalSpy total(&counts, &UnreadCounts::UnreadChanged);
         const struct {
             const char *Name;
             UnreadCounts::Kind Kind;
@@ -26,7 +26,7 @@ private slots:
             counts.Received(line.Name, line.Kind);
         QCOMPARE(counts.Count(QStringLiteral("BOB")), 2);
         QCOMPARE(counts.Count(QStringLiteral("#Lobby")), 1);
-        QCOMPARE(counts.PrivateTotal(), 3);
+        QCOMPARE(counts.UnreadPrivateTexts(), 3);
         QCOMPARE(changed.size(), 4);
         QCOMPARE(total.size(), 3); // channel lines are not private texts
 
@@ -38,8 +38,8 @@ private slots:
         counts.Read(QStringLiteral("bob"));
         QCOMPARE(counts.Count(QStringLiteral("Bob")), 0);
         QCOMPARE(changed.last().at(1).toInt(), 0);
-        QCOMPARE(counts.PrivateTotal(), 1);
-        QCOMPARE(total.last().first().toInt(), 1);
+        QCOMPARE(counts.UnreadPrivateTexts(), 1);
+        QCOMPARE(total.size(), 4);
     }
 };
 

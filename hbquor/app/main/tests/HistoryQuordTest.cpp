@@ -95,7 +95,7 @@ private slots:
         QApplication::setActiveWindow(chat);
         QVERIFY(Await([&] { return !BobInBold(); }));
         QCOMPARE(chat->windowTitle(), QStringLiteral("anna talk / telegram to bob"));
-        QCOMPARE(F->Client().Unread().PrivateTotal(), 0);
+        QCOMPARE(F->Client().Unread().UnreadPrivateTexts(), 0);
 
         // Found through the search, a hit opens its conversation at its line.
         chat->close();

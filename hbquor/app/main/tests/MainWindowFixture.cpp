@@ -35,6 +35,7 @@ TFormQuorMain &MainWindowFixture::Start() {
     if (RecordOpenedUrls)
         options.OpenUrl = [this](const QUrl &url) { OpenedUrls << url; };
     options.ScreenSize = QSize(ScreenWidth, ScreenHeight);
+    options.TrayAvailable = [this] { return Tray; };
     if (RecordNotifications)
         options.Notifier = Notifications;
     options.Passwords = Passwords;

@@ -85,6 +85,8 @@ public:
     std::function<int(QDialog &)> AnswerDialog;
     /// Titles of the dialogs run so far.
     QStringList DialogTitles;
+    /// Whether the window takes the desktop to have a tray.
+    bool Tray = false;
     /// The current VRT time the window sees.
     double Now = StartTime;
     /// The notifications raised so far; when false before Start, the

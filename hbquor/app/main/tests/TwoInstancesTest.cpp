@@ -2,6 +2,7 @@
 // main window in this process, bob's in a second process (a process holds
 // one library with one callback table, so one session manager). Private
 // texts both ways, a shared channel, and a join the server refuses.
+#include "LongTextGuard.h"
 #include "MainWindowFixture.h"
 #include "PeerInstance.h"
 #include "QuordForAnnaAndBob.h"
@@ -14,6 +15,9 @@
 #include "hbQuorPump.h"
 #include "pump_until.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
@@ -111,6 +115,35 @@ private slots:
         }));
         QCOMPARE(W->TalkWindows().FindChatWindow(QStringLiteral("carol")), nullptr);
         chat->close();
+    }
+
+    void longPasteReachesThePeerWhole() {
+        // 120 lines pasted into the say input: asked once, then paced within
+        // the server's budget of 50 at once and 20 a second, none lost.
+        auto *guard = W->ui.inpSayThis->findChild<LongTextGuard *>();
+        QStringList questions;
+        guard->SetAsk([&](QWidget *, const QString &question) {
+            questions << question;
+            return true;
+        });
+        QStringList pasted;
+        for (int i = 1; i <= 120; ++i)
+            pasted << QStringLiteral("paste %1").arg(i);
+        W->ui.inpTarget->setText(QStringLiteral("bob"));
+        QGuiApplication::clipboard()->setText(pasted.join(u'\n'));
+        QTest::keySequence(W->ui.inpSayThis, QKeySequence::Paste);
+        QCOMPARE(questions, QStringList{QStringLiteral("Send 120 lines to bob?")});
+        QVERIFY(quor::testing::PumpUntil([&] { return !guard->Sender().IsSending(); }, 20000,
+                                         [](int ms) {
+                                             hbquor::PumpPending(ms);
+                                             QCoreApplication::processEvents();
+                                         }));
+        QStringList expected;
+        for (const QString &line : pasted)
+            expected << QStringLiteral("anna (to bob): \t") + line;
+        QVERIFY(Bob->AwaitAnswer(QStringLiteral("log"), [&](const QString &log) {
+            return log.split(kSeparator).filter(QStringLiteral("\tpaste ")) == expected;
+        }));
     }
 
     void channelTextsReachTheOthersWindow() {

@@ -207,6 +207,39 @@ private slots:
         QVERIFY(again.Connection.ProxyPassword.isEmpty());
     }
 
+    void comfortKeys_data() {
+        QTest::addColumn<QByteArray>("keys");
+        QTest::addColumn<bool>("closeToTray");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("scheme");
+        QTest::newRow("missing") << QByteArray() << false << 0 << 0;
+        QTest::newRow("stored") << QByteArray("CloseToTray=1\nTextZoom=3\nColorScheme=2") << true
+                                << 3 << 2;
+        QTest::newRow("out of range")
+            << QByteArray("TextZoom=-50\nColorScheme=7") << false << ComfortSettings::MinZoom << 0;
+        QTest::newRow("too large")
+            << QByteArray("TextZoom=99\nColorScheme=-1") << false << ComfortSettings::MaxZoom << 0;
+    }
+
+    void comfortKeys() {
+        QFETCH(QByteArray, keys);
+        QFETCH(bool, closeToTray);
+        QFETCH(int, zoom);
+        QFETCH(int, scheme);
+        QTemporaryDir dir;
+        const QString name = WriteIni(dir, "[Parameters]\n" + keys + "\n");
+        MainSettings s = MainSettings::Read(name);
+        QCOMPARE(s.Comfort.CloseToTray, closeToTray);
+        QCOMPARE(s.Comfort.TextZoom, zoom);
+        QCOMPARE(static_cast<int>(s.Comfort.Scheme), scheme);
+        s.Comfort = {!closeToTray, -2, ColorScheme::Light};
+        QVERIFY(s.Write(name));
+        const MainSettings again = MainSettings::Read(name);
+        QCOMPARE(again.Comfort.CloseToTray, !closeToTray);
+        QCOMPARE(again.Comfort.TextZoom, -2);
+        QCOMPARE(again.Comfort.Scheme, ColorScheme::Light);
+    }
+
     void contactAuthorLinkJoinsThePiecesAsStored() {
         MainSettings s;
         s.ProgEmail = QStringLiteral(" me@example.org");

@@ -1,0 +1,45 @@
+#include "PaneLinks.h"
+
+#include "LinkText.h"
+
+#include <QAbstractScrollArea>
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QUrl>
+
+PaneLinks::PaneLinks(QAbstractScrollArea *view, AnchorAt anchorAt)
+    : QObject(view), FView(view), FAnchorAt(std::move(anchorAt)) {
+    view->viewport()->installEventFilter(this);
+    view->viewport()->setMouseTracking(true);
+}
+
+bool PaneLinks::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != FView->viewport())
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const bool overLink = !FAnchorAt(mouse->position().toPoint()).isEmpty();
+        FView->viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
+        break;
+    }
+    case QEvent::MouseButtonPress: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        FPressed =
+            mouse->button() == Qt::LeftButton ? FAnchorAt(mouse->position().toPoint()) : QString();
+        break;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const QString pressed = std::exchange(FPressed, QString());
+        if (mouse->button() != Qt::LeftButton || pressed.isEmpty() ||
+            FAnchorAt(mouse->position().toPoint()) != pressed || !hbquor::IsOpenableLink(pressed))
+            break;
+        QDesktopServices::openUrl(QUrl(pressed, QUrl::StrictMode));
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}

@@ -1,0 +1,66 @@
+#include "ComfortSettingsPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace hbquor::dialogs {
+
+ComfortSettingsPage::ComfortSettingsPage(bool trayAvailable, QWidget *parent)
+    : SettingsPage(parent),
+      FCloseToTray(
+          new QCheckBox(QStringLiteral("&Keep running in the tray when the window closes"))),
+      FNoTray(new QLabel(QStringLiteral("The desktop has no tray."))), FScheme(new QComboBox),
+      FZoomText(new QLabel), FZoomReset(new QPushButton(QStringLiteral("&Normal size"))) {
+    FCloseToTray->setEnabled(trayAvailable);
+    FNoTray->setVisible(!trayAvailable);
+    FScheme->addItems(
+        {QStringLiteral("As the desktop"), QStringLiteral("Light"), QStringLiteral("Dark")});
+    auto *zoom = new QHBoxLayout;
+    zoom->addWidget(FZoomText);
+    zoom->addWidget(FZoomReset);
+    zoom->addStretch();
+    auto *form = new QFormLayout(this);
+    form->addRow(FCloseToTray);
+    form->addRow(FNoTray);
+    form->addRow(QStringLiteral("&Colours"), FScheme);
+    form->addRow(QStringLiteral("Text size"), zoom);
+    connect(FZoomReset, &QPushButton::clicked, this, [this] {
+        FZoom = 0;
+        ShowZoom();
+    });
+    ShowZoom();
+}
+
+QString ComfortSettingsPage::Title() const {
+    return QStringLiteral("Looks");
+}
+
+void ComfortSettingsPage::ShowZoom() {
+    FZoomText->setText(FZoom == 0
+                           ? QStringLiteral("normal (Ctrl+Plus, Ctrl+Minus)")
+                           : QStringLiteral("%1%2 points").arg(FZoom > 0 ? "+" : "").arg(FZoom));
+    FZoomReset->setEnabled(FZoom != 0);
+}
+
+void ComfortSettingsPage::Load(const MainSettings &settings) {
+    FCloseToTray->setChecked(settings.Comfort.CloseToTray);
+    FScheme->setCurrentIndex(static_cast<int>(settings.Comfort.Scheme));
+    FZoom = settings.Comfort.TextZoom;
+    ShowZoom();
+}
+
+void ComfortSettingsPage::Store(MainSettings &settings) const {
+    settings.Comfort.CloseToTray = FCloseToTray->isChecked();
+    settings.Comfort.Scheme = static_cast<ColorScheme>(FScheme->currentIndex());
+    settings.Comfort.TextZoom = FZoom;
+}
+
+bool ComfortSettingsPage::IsValid() const {
+    return true;
+}
+
+} // namespace hbquor::dialogs
