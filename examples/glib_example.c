@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /* Logs on with a GLib main loop driving the library and prints the texts
  * that arrive, until the server closes the connection or Ctrl-C.
  *

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails unless the README holds the example file as one ```c block.
 file(READ "${README}" readme)
 file(READ "${EXAMPLE}" example)

@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 #include <poll.h>
 #include <quor.h>
 #include <stdio.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads records from the input with ExpectFields, ListFlags and ListItems
 // under signatures from the input, and round-trips input values through
 // PackFields and ListBuilder. The input layout is described in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds the chat server's request handling from several simulated
 // connections without sockets: connections open and close, send requests
 // built from the input (logins, account requests, texts, channels,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds an arbitrary server byte stream to one session through the
 // connection's read path (receive assembler, login reply recognition, ping
 // answers, dispatcher and callbacks) without a socket. The input layout is

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What Debian wants in /usr/share/doc/<package>/ of every package: the
 # copyright file in the machine-readable format, made from LICENSE so that
 # the two cannot disagree, and the package's changelog from

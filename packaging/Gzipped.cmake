@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # quor_install_gzipped(SOURCE DESTINATION NAME COMPONENT [EXCLUDE_FROM_ALL])
 # installs SOURCE (relative to this folder) compressed as DESTINATION/NAME,
 # the way Debian keeps man pages and changelogs: gzip -9n stores neither a

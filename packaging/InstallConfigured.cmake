@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # quor_install_configured(TEMPLATE DESTINATION COMPONENT) installs TEMPLATE
 # (a name ending in .in) configured at install time rather than at configure
 # time, so that the paths written into it follow the prefix that is really

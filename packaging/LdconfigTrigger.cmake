@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run by CPack once it has built the packages (CPACK_POST_BUILD_SCRIPTS).
 # CPack gives a package with a shared library below /usr/lib a postinst and
 # a postrm that only call ldconfig. The library package activates dpkg's

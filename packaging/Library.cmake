@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The library for programs that run against it (Library) and everything to
 # build against it (Development): quor.h, the adapter headers under
 # include/quor/adapters/, the unversioned .so link, quor.pc and the CMake

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Debian packages, one per install component, by `make package` into the
 # build folder. Dependencies on system libraries come from dpkg-shlibdeps;
 # the one on libquor, which no installed package provides yet, is declared.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The chat program with its menu entry, its icon in the hicolor theme (the
 # hand-drawn SVG and PNGs rendered from it at build time), its AppStream
 # metainfo and its man page.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The reference server with its man page and its systemd unit. The unit
 # goes to lib/systemd/system under the prefix, where systemd looks for the
 # units of /usr and of /usr/local.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quord under floods from its clients: starts the server with its real hash
 // cost and default limits, times text round trips between two other
 // sessions on the quiet server, then again during each flood of floods.h, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "floods.h"
 
 #include "bench_quord.h"

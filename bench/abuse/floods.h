@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floods of the abuse benchmark, each sent by one forked process until
 // a deadline: what a hostile or broken client can send quord, before and
 // after logging on.

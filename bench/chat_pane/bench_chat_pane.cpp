@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Appends 20,000 lines to a conversation window's pane, offscreen, and
 // reports the append rate, the 99th-percentile time of one append and the
 // time of the appends that trim. The pane is cut back from over 600 lines to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Nanoseconds to build and to parse one record of every field signature the
 // library and its server exchange, of a raw text record and of a list part
 // of 40 items.

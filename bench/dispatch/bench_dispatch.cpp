@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measures how fast the library turns a stream of text records into text
 // callbacks, against the fastest a client of this framing can read the same
 // stream: blocking recv calls of one record each, and over TLS blocking

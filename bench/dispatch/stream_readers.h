@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two readers the dispatch benchmark compares: the library delivering
 // text callbacks, and a plain blocking socket loop that only reads.
 #pragma once

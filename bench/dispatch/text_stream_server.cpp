@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "text_stream_server.h"
 
 #include "scripted_server.h"

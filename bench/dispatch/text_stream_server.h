@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A local chat server for the dispatch benchmark: it listens on an
 // ephemeral 127.0.0.1 port and, for each client it serves, answers the
 // login request and then writes a run of text records as fast as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fills a history store with 1,000,000 generated lines (a Zipf-distributed
 // vocabulary of common and rarer words, one account with 400 users and 40
 // channels over two years) and reports whether each goal is met:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed of the pane line rule as the windows use it: 20,000 appends, so the
 // 600/500 trimming runs about 200 times. Target: at least 5,000 lines per
 // second and a 99th percentile under 5 ms per append.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quord under a password-guessing flood: starts the server with its real
 // hash cost and throttle, times text round trips between two sessions
 // without a flood, then again while 4 processes, each from its own loopback

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench_quord.h"
 
 #include "quor_wire/protocol_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the quord benchmarks share: a pair of logged-on sessions that time
 // text round trips through the server, percentiles, the server's memory,
 // and a goal line that says whether a figure is met.

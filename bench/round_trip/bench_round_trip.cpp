@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Round trips of a text through a chat server: alice sends it to bob
 // through quord, bob's callback sends it back, and alice takes the time
 // from her send to its return. The same is run against a minimal relay of

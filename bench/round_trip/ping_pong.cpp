@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ping_pong.h"
 
 #include "quor.h"

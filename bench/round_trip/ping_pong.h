@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text round trips between pairs of library sessions in one process: alice
 // sends a text to bob, bob's callback sends it back, alice's callback takes
 // the time and the next round trip starts, on the next pair in turn.

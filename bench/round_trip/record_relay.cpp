@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "record_relay.h"
 
 #include "scripted_server.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The least a server can do for two chat clients: accept both logins and
 // pass every record one sends on to the other, unchanged. The round-trip
 // benchmark measures quord against it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Channel fan-out of quord on loopback: starts the server on a free port
 // with a temporary data folder, forks worker processes that each log on a
 // batch of library sessions, joins every session to one channel, lets all

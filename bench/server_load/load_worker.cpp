@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "load_worker.h"
 
 #include "pump_until.h"

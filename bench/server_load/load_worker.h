@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One worker process of the load benchmark: logs on its sessions, joins
 // them to the load channel, then on a go signal sends its share of channel
 // texts and records the delivery latency of every channel text its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quord with 10,000 idle sessions: starts the server on a free port with
 // its default ping interval (20 s), times text round trips between two
 // sessions on the idle server, then logs on the idle sessions over raw sockets from worker

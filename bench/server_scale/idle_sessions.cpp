@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "idle_sessions.h"
 
 #include "bench_quord.h"

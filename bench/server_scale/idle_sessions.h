@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One worker process of the scale benchmark: logs on its share of sessions
 // over raw sockets, each from one of several loopback addresses, answers
 // the server's pings for all of them and stays until told to stop.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Checks that the checked-in seed corpus is what the generator writes today,
 # so that seeds follow changes of the input layouts:
 #   cmake -DGENERATOR=<fuzz_make_corpus> -DCORPUS=<fuzz/corpus> -DWORK=<dir> -P check_corpus.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the seed corpus of the fuzz targets: hand-made server records of
 // every kind the client understands, in the input layouts of the targets.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server_seeds.h"
 
 #include "quor_wire/protocol_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seeds of fuzz_server_requests: scenarios a client population plays
 // against the server, in the input layout of support/server_requests_input.h.
 #pragma once

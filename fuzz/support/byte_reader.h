@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads a fuzzer's input as a sequence of small values. Reading past the end
 // yields zeros and empty spans, so every input, however short, decodes.
 #pragma once

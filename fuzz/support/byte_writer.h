@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes fuzzer inputs in the layout that ByteReader decodes; used by the
 // seed corpus generator.
 #pragma once

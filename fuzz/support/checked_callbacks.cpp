@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "checked_callbacks.h"
 
 #include "fuzz_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A callback in each of the library's 24 slots for the fuzz targets. Every
 // callback reads each string it is given to its end, so AddressSanitizer
 // sees any read past a buffer, and checks the promises of the callback

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Layout of a fuzz_fields input, in two halves:
 //
 //   parse half  a signature; a byte whose bit 0 asks for the record's own id

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Invariant checks of the fuzz targets. A failed check prints what broke and
 // aborts, which libFuzzer reports as a crash and the replay tests as a
 // failure, with or without sanitizers.

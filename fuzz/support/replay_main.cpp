@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a fuzz target's LLVMFuzzerTestOneInput over every file of the given
 // directories (and over files given directly), in name order, so that the
 // checked-in corpus is replayed by the ordinary test run without libFuzzer.

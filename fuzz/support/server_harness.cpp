@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server_harness.h"
 
 #include "fuzz_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chat server without sockets, for the server fuzzer: a fake transport
 // records what the server sends and closes, password work runs inline at
 // the cheapest cost, the store lives in memory and the throttle's clock

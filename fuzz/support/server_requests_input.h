@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Layout of a fuzz_server_requests input: a flags byte, then steps until
 // the input ends. Each step is an op byte whose low 3 bits choose the
 // action and whose next 3 bits choose one of 8 connection slots:

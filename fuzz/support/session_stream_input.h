@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Layout of a fuzz_session_stream input:
 //
 //   byte 0      bits 0-1: the session's situation (StreamSituation);

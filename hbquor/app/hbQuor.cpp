@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Program entry: the client core, the main window that shows it, the about
 // box and the event loop.
 #include "AppFiles.h"

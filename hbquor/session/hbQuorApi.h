@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's binding to the protocol library. The program links against
 // libquor.so at build time, so the loader refuses to start it when the
 // library or one of the functions below is missing; there is no lazy

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ThbQuorCentral: library lifetime, the session list and its lookups.
 #include "hbQuorCentral.h"
 

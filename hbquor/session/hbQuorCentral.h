@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ThbQuorCentral: the one object through which the windows use the chat
 // service. It initialises and terminates the library, owns the account
 // sessions (one per user name), forwards the windows' requests to them,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ThbQuorCentral: the two requests that need no logged-on session, account
 // creation and password request, each on a connection of its own, and how
 // each ends: with the server's answer, or lost when the connection closes

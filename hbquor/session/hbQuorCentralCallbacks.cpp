@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ThbQuorCentral: each library callback becomes a change of session state
 // and one event for the windows. Unless noted, a callback for a handle that
 // belongs to no session is dropped, and no session pointer is used after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ThbQuorCentral: requests of the windows, forwarded to the session of the
 // user name they name.
 #include "hbQuorCentral.h"

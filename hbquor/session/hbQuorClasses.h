@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The session layer in one include: the session manager, the account
 // sessions with their contact and channel entries, the event template,
 // error texts, name rules and the VRT time helpers.

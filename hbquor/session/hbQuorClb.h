@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's callback entry points: one plain function per callback slot
 // of the library. Each copies its text arguments into owned strings (a null
 // pointer becomes the empty string) before anything else and hands them to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hbQuorErrors.h"
 
 #include "hbQuorApi.h"

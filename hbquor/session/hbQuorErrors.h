@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Texts for every error code the session layer hands to the windows:
 // its own negative codes, socket errors and the library's codes.
 #pragma once

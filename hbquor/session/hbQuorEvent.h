@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A typed event with at most one handler. Setting a handler replaces the
 // previous one; raising an event without a handler does nothing.
 #pragma once

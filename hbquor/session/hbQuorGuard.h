@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Guards calls into the library against a fault raised inside it. The
 // library is C and never throws; a fault that does escape is turned into a
 // report text instead of unwinding through the caller.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ThbQuorObject: the root of the session layer's classes. RegisterCallbacks
 // takes any of them and registers the one that receives the library's
 // callbacks; each class says itself whether it is that receiver (only the

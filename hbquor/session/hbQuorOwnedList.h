@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lists of owned entries in insertion order, keyed by the name they were
 // added with. A lookup stores the position of every entry it visits, and
 // removal uses the position stored on the entry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hbQuorProxy.h"
 
 #include "hbQuorApi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Proxies for the session layer: the program's proxy settings handed to the
 // library, which opens every later log-on, account request and password
 // request through that proxy.

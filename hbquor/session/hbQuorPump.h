@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library on this platform, as the front end sees it: which server it
 // reaches, and how its work is delivered. There are no window messages, so
 // the library's socket and timer work is delivered by PumpPending whenever

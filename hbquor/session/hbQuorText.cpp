@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hbQuorText.h"
 
 namespace hbquor {

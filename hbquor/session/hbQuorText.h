@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cutting typed text into the pieces the library can carry.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Date-time values and the service's reference time VRT (UTC minus two
 // hours). A date-time value counts days since 30 December 1899 00:00, the
 // fraction being the time of day; 25569 is 1 January 1970 00:00.

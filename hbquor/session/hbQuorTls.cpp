@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hbQuorTls.h"
 
 #include "hbQuorApi.h"

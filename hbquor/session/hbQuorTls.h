@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Encrypted connections for the session layer: the program's two settings,
 // TLS on or off and a CA file, handed to the library, which applies them to
 // every later log-on, account request and password request.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ThbQuorUnit: construction, queries, failure reports, connecting and
 // disconnecting.
 #include "hbQuorUnit.h"

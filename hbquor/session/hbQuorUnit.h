@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One user account as the program knows it (ThbQuorUnit): its login data,
 // the library handle of its connection, its state, what its own profile
 // said, and its contact and channel entries (ThbQuorContact,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ThbQuorUnit: the contact list and keeping the library's copy of it
 // current.
 #include "hbQuorUnit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ThbQuorUnit: texts, user queries, channels and the profile requests.
 #include "hbQuorText.h"
 #include "hbQuorUnit.h"

@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /**
  * \file quor.h
  * \brief Client protocol library for the Quor text chat service.

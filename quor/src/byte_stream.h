@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The byte stream under a connection: the plain socket, or TLS over it.
 // The connection's framing, queues and events are the same for both; only
 // how bytes move, and what must happen before the first record, differ.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The table of the caller's callbacks, read at the moment an event is
 // raised, so a change takes effect for the next event.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time sources of the library. Tests replace them to move time forward
 // without waiting.
 #pragma once

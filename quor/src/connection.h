@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One TCP connection to the chat server, opened for one purpose: log on,
 // create an account or request a password. It queues and sends records,
 // assembles received records, recognises the answer to its opening request,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dispatcher.h"
 
 #include "callbacks.h"

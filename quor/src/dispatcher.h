@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The event function of every session's connection: turns connection events
 // into the caller's callbacks.
 #pragma once

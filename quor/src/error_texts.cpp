@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quor.h"
 
 #include <utility>

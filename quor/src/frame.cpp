@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library frame: initialisation, the handle table, callbacks, the last
 // error, user data and the pump that delivers socket and timer work.
 #include "callbacks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // HTTP CONNECT: one request for a tunnel to the server, with Basic
 // authentication when a user is given; the answer's status line decides.
 #include "proxy_handshake.h"

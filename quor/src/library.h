@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Library-wide state: the initialised flag, the last error, the handle
 // table and the reactor that drives every session.
 #pragma once

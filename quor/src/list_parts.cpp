@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "list_parts.h"
 
 #include "callbacks.h"

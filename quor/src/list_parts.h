@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Multi-part server lists (channel members, unregistered names, channels):
 // parts gather per session until the last one arrives, then every item is
 // raised on the list's callback.

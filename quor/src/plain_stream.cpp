@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plain_stream.h"
 
 #include "socket_errors.h"

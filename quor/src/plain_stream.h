@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The plain byte stream: records go straight over the TCP socket.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "proxy_handshake.h"
 
 #include <openssl/crypto.h>

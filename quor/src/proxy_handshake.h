@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tunnel through a proxy: after the TCP connect to the proxy and before
 // the stream's own opening (the TLS handshake), the connection asks the
 // proxy for a tunnel to the chat server, one non-blocking step at a time on

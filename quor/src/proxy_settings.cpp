@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The export that chooses a proxy, or none, for later connect requests.
 #include "library.h"
 #include "proxy_handshake.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reactor.h"
 
 #include <sys/eventfd.h>

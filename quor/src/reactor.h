@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library's event source: one epoll instance holding every session's
 // socket, the one-second housekeeping timer and a wake-up descriptor for
 // work that no socket announces: close notifications that must wait for the

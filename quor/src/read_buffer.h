@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bytes a stream has taken from its socket in one large read, handed out a
 // record's worth at a time, so that a stream of records costs one system
 // call per chunk instead of one per record.

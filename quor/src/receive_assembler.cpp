@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "receive_assembler.h"
 
 #include "quor_wire/protocol_ids.h"

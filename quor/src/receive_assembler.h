@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cuts the received byte stream into 476-byte records and recognises the
 // server's answer to the opening request.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Requests on one session: the three connect requests, the requests of a
 // logged-on session and its contact list.
 #include "clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server_messages.h"
 
 #include "callbacks.h"

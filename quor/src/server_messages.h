@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The records a server sends to a logged-on session, each read by a
 // function of its own that raises the caller's callback.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A session: one connection plus what the library keeps for the caller
 // between requests and server messages.
 #pragma once

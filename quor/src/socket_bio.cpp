@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "socket_bio.h"
 
 #include <sys/socket.h>

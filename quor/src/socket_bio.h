@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An OpenSSL BIO over a non-blocking socket that writes with MSG_NOSIGNAL,
 // so that TLS on a connection the peer has dropped reports an error instead
 // of raising SIGPIPE in the caller's process (OpenSSL's own socket BIO uses

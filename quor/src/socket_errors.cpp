@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "socket_errors.h"
 
 #include <cerrno>

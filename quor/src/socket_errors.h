@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library reports socket failures as WinSock error numbers, its
 // documented error space for connection errors (10000 and above).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SOCKS5 (RFC 1928): the methods offered, the user name and password of
 // RFC 1929 when the proxy asks for them, then the CONNECT request with the
 // server's name as it was given, for the proxy to resolve.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library's TLS client context: which servers it trusts (the system's
 // trust store and an optional CA file), the protocol versions it accepts
 // and the socket BIO its connections use. Connections share it; each keeps

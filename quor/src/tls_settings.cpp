@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The export that chooses plain or TLS connections for later connect
 // requests.
 #include "library.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tls_stream.h"
 
 #include "socket_bio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TLS over a connection's socket: the non-blocking client handshake with
 // the server's certificate checked against the host name, then records
 // carried as application data.

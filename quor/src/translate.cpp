@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dispatcher.h"
 
 #include "quor_wire/protocol_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cutting the received byte stream into records.
 #include "receive_assembler.h"
 #include "scripted_server.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "callback_recorder.h"
 
 #include <gtest/gtest.h>

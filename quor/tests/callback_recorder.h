@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Records every library callback with its arguments as text, so tests can
 // compare what the library raised with what they expect.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails unless the shared library LIBRARY exports quor_* functions and
 # nothing else (run as cmake -DLIBRARY=... -DNM=... -P check_exports.cmake).
 execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}

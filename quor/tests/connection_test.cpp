@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Connections: the opening handshake, login results, pings, closes, send
 // failures, the silence watchdog and callbacks that end their own session.
 #include "library_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Server messages reaching the callbacks: every message kind, the error
 // translations, lists, and the one-answer account connections.
 #include "library_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The header's named error codes: each library code names the text the
 // library gives it, and each socket code is what the matching system error
 // becomes.

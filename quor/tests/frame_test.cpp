@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library frame: initialisation, handles, callbacks, the last error and
 // its texts, user data and the pump.
 #include "library_fixture.h"

@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /* The public header compiles as strict C99, and the shared library's
  * exports link and work from C. */
 #include "quor.h"

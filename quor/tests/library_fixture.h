@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test fixture: an initialised library with every callback recorded and a
 // scripted server that the library connects to.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opening of a connection against a server that stalls or floods it:
 // one deadline for the whole opening, and a cap on what is kept before the
 // server's answer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Connections through a proxy that the scripted server plays (and, once it
 // has answered, the chat server behind it): what SOCKS5 and HTTP proxies
 // are asked, records right behind the answer, each way a hostile proxy

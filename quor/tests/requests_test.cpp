@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Requests of a session: the exact records they post, their checks and the
 // contact list.
 #include "library_fixture.h"

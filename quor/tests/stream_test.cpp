@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a caller sees of a busy stream, over plain TCP and over TLS alike:
 // both read their socket in chunks and hand out one record per read
 // notification, so the records left in a chunk must announce themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TLS connections: the handshake as part of the connect, records both ways,
 // every way a handshake fails, bytes that wait inside TLS, closes, and the
 // quor_settls setting itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A socket the reactor cannot watch is reported: epoll_ctl failures fail
 // the connect request that opened the socket, or close the connection.
 #include "library_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Account creation, password requests and e-mail changes: each mails a
 // password the server makes up, whose hash the password workers make. A
 // requested one works beside the old one for a while (mailed_passwords.h).

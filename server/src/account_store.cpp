@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "account_store.h"
 
 #include "sqlite_statement.h"

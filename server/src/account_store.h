@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The accounts and the texts stored for offline users, kept in one SQLite
 // database that survives restarts; the schema is created on first open and
 // a database of an older server gets what it lacks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Connections per client address, so that one address cannot take every
 // connection slot. IPv6 clients are counted per /64 network, the block a
 // single site is usually given.

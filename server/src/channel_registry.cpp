@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "channel_registry.h"
 
 #include "names.h"

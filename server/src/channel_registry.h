@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chat channels, kept in memory: created by their first member, gone
 // when the last member leaves. Channel names match without regard to the
 // case of A to Z.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Joining, leaving, listing channels and invitations. Wrong channel
 // passwords are throttled per account and channel like logins.
 #include "chat_server.h"

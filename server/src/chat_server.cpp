@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chat_server.h"
 
 #include "log_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chat service on top of the network loop: sessions and logins,
 // accounts and profiles, texts (private, offline, channel, broadcast),
 // pings, online status, contact notices and channels. Every record a client

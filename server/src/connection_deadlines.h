@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The time each new client has for one step (its TLS handshake, its opening
 // request). All clients get the same span, so deadlines fall in the order
 // the clients came and a queue keeps them sorted.

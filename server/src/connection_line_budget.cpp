@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "connection_line_budget.h"
 
 namespace quord {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How many lines the log gets about one connection. A client that sends
 // thousands of unknown records or refused requests a second would
 // otherwise fill the disk with a line for each. Every connection may have a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "connection_log_budget.h"
 
 #include "server_log.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How much the log tells about connections that have not logged on, per
 // client address. Refused logins during a flood would otherwise write a few
 // lines per connection, thousands a second, until the disk is full. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The data folder and what quord keeps in it: the database with SQLite's
 // files beside it, the outbox of mails and the log that `make run` writes
 // there. They hold password hashes, e-mail addresses and mailed passwords,

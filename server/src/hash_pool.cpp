@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hash_pool.h"
 
 #include "server_log.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hashing threads: password checks and new hashes run here so that the
 // event loop keeps serving every other client meanwhile. Tasks wait in a
 // bounded queue; an eventfd, watched by the loop, becomes readable when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the server does now and then, on its timer: the reports of the lines
 // left out of the log, and the removal of old mails.
 #include "chat_server.h"

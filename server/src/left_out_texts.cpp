@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "left_out_texts.h"
 
 namespace quord {

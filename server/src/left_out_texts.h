@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The channel texts left out for members that read too slowly, counted per
 // connection and reported in one log line a minute at most, so that a busy
 // channel with a stalled member cannot fill the log either.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Client-supplied strings as they may stand in a log line: a name holding a
 // newline or an escape sequence must not forge a line of its own or steer
 // the terminal of whoever reads the log, and a long one must not make the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Logging on and off. The password check runs on the password workers; the
 // login throttle decides first whether it runs now, later or not at all.
 #include "chat_server.h"

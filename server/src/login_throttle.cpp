@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "login_throttle.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Slows down password guessing. Every login check counts against the
 // client's address and against the account name (whether it exists or not)
 // from the moment it starts, so that checks running at once cannot slip

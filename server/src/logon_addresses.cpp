@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "logon_addresses.h"
 
 #include "sqlite_statement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The addresses each account has logged on from with its password, kept
 // for a while in the accounts' database: a login from one of them is not
 // held back by the account's own penalty (login_throttle.h), so strangers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mailed_passwords.h"
 
 #include "names.h"

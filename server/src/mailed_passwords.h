@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Passwords that the server makes up and mails: for a new account, on a
 // password request, after an e-mail change, and for the --admin account.
 // A password request must not lock the owner out when a stranger makes it,

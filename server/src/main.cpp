@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quord: the reference chat server. Parses the options, opens the data
 // folder and serves until SIGINT or SIGTERM.
 #include "account_store.h"

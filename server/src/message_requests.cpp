@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Texts, pings, online status and contact lists.
 #include "chat_server.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The clock of the server's time-based limits, injected so that tests need
 // not wait for it.
 #pragma once

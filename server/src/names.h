@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rules for the names and addresses clients send: user names, channel names
 // and e-mail addresses. Names compare without regard to the case of A to Z.
 #pragma once

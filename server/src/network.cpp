@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "network.h"
 
 #include "millisecond_clock.h"

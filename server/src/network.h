@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The server's single-threaded network loop: a listening socket, the
 // client connections (non-blocking, cut into 476-byte records), a timer,
 // the stop signals and descriptors of other parts (the hashing threads'

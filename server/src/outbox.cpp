@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "outbox.h"
 
 #include "log_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Mail is not sent: each mail becomes one text file in the outbox folder,
 // and the log says so. The files are private to the server's account, as
 // mails carry passwords, and are removed once they are 30 days old.

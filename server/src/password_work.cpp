@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "password_work.h"
 
 #include <sodium.h>

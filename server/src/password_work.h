@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The password work the chat service hands off its event loop (checking a
 // login, hashing a new password) and the interface it hands it through: the
 // hashing threads of hash_pool.h in the server, an inline runner where a

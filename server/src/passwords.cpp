@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "passwords.h"
 
 #include <sodium.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Password hashes (libsodium's argon2id crypto_pwhash_str) and generated
 // passwords. Hashing is slow on purpose; the server runs it on its hashing
 // threads (hash_pool.h), never on the event loop.

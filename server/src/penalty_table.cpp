@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "penalty_table.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Failed attempts per key (a client address or an account name) in a
 // sliding time window, and the penalty they earn: once `failures` attempts
 // have failed within the window, every further failure makes the key wait

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and changing profiles. A change with a new password waits for
 // its hash from the password workers and is checked again once it is made.
 #include "chat_server.h"

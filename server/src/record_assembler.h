@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cuts one connection's byte stream into 476-byte records, however the
 // bytes are split across reads.
 #pragma once

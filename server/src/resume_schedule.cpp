@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resume_schedule.h"
 
 #include <algorithm>

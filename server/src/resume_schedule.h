@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // When paused connections have earned a token again: a queue of wake-up
 // times, soonest first, that the network loop waits for and then resumes
 // the connections due. Entries for connections that have gone or were

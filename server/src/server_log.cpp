@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server_log.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The server's log: one line per event on stderr, each prefixed with the
 // UTC time in ISO 8601 form.
 #pragma once

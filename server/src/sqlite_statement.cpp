@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sqlite_statement.h"
 
 #include <sqlite3.h>

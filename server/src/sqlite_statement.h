@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A thin owner of one prepared SQLite statement: binds by position, steps
 // and reads columns. Errors throw std::runtime_error with SQLite's text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tls_context.h"
 
 #include <openssl/err.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quord's TLS server context: the certificate chain and private key it
 // presents, the protocol versions it accepts.
 #pragma once

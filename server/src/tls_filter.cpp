@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tls_filter.h"
 
 #include "tls_context.h"

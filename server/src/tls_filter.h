@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TLS for one client connection of quord, as a filter between the socket
 // and the records: bytes read from the socket go in and come out as
 // plaintext; records go in and come out as bytes for the socket. The

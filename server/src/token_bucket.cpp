@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "token_bucket.h"
 
 #include <algorithm>

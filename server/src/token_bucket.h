@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How many records one client may have served: a bucket that holds up to a
 // burst of tokens and earns them back at a steady rate. A cost may be more
 // than the bucket holds; the debt is earned back before the client is

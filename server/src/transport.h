@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the chat service needs from the network beneath it: sending records,
 // closing connections, lifting a connection's logon deadline, telling which
 // connections have logged on, and the flow control that keeps one client

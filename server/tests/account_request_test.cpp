@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Account creation and password requests, each on a connection of its own
 // that the server closes after its single answer.
 #include "account_store.h"

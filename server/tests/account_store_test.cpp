@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "account_store.h"
 #include "logon_addresses.h"
 #include "passwords.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Connections counted per address, and the address a client counts under.
 #include "address_table.h"
 

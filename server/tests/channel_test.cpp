@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Channels: joining, member lists and information, texts, leaving, the
 // channel list and invitations.
 #include "server_test.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The line budget per connection, on a clock that moves when told: lines
 // beyond the budget are counted and reported once a window, or at close.
 #include "connection_line_budget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The log budget per address: the first connections of a window are logged,
 // later ones only counted and reported once, on a clock that moves when told.
 #include "connection_log_budget.h"

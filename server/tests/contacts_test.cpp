@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Contact lists: which names are registered, and notices when contacts log
 // on or off.
 #include "quor_wire/protocol_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What quord keeps on disk is private to its account, whatever the umask it
 // was started with or the modes it finds, and old mails go.
 #include "server_test.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Floods from logged-on clients: a record budget per client, senders paused
 // rather than slow recipients dropped, channels that do not wait for a
 // member that reads too slowly, clients that have gone, and how many

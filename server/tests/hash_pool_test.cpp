@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hashing threads and the password work they run.
 #include "hash_pool.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The report of channel texts left out for slow members: one line a
 // minute at most, however many were left out for however many members.
 #include "left_out_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The server under attack: connections per address, the logon deadline,
 // the log budget, password guessing, and password work whose client leaves
 // or that finds the queue full.

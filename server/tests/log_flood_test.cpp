@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The server's log under attack: records before logging on, floods of
 // refused records after it, names that forge lines, and refusals for lack
 // of descriptors. The log stays short and truthful.

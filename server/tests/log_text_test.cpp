@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Client strings as the log shows them: nothing a client sends can end a
 // line, steer a terminal or reorder what follows, valid UTF-8 stays
 // readable, and a cut never splits a character or an escape.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Logging on, and the texts stored for users who were offline.
 #include "server_test.h"
 

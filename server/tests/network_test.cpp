@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The event loop's order of service, checked by what it does first rather
 // than by time: a logged-on client's record is served before a backlog of
 // new connections is accepted, a connection that has not logged on waits at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and changing profiles, and changing the e-mail address.
 #include "server_test.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Logging on to quord through real proxies, microsocks for SOCKS5 and
 // tinyproxy for HTTP CONNECT: with and without credentials, right and
 // wrong ones, over plain records and over TLS.

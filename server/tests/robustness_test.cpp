@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The server under abuse: random records and raw garbage, too many clients,
 // and strings without their NUL. Clients that do not read: flow_test.cpp.
 #include "server_test.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The binary's exit status for help, bad options and an address in use.
 #include "server_test.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Private texts, broadcasts, pings and online status.
 #include "server_test.h"
 

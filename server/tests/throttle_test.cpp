@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The login throttle and its penalty tables, on an injected clock.
 #include "login_throttle.h"
 

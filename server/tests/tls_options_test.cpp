@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The TLS options of quord and the handshake deadlines they set.
 #include "connection_deadlines.h"
 #include "options.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quord with --tls-cert and --tls-key: the whole chat over TLS, clients that
 // do not finish their handshake, and certificates that cannot be used.
 #include "server_test.h"

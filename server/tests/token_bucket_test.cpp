@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The record budget of one client, on a clock the test moves.
 #include "token_bucket.h"
 

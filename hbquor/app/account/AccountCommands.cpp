@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AccountCommands.h"
 
 #include "CentralAccountSessions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's two account commands that need no logged-on session,
 // "Create a Quor account ..." and "Forgot Password ...": the account
 // request window, the request and its immediate refusal. The server's

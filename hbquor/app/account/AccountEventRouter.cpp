@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AccountEventRouter.h"
 
 #include "AccountCommands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // AccountEventRouter: where the client core's account events go. The
 // profile events (a profile, a profile change, an e-mail change) go to the
 // user profile window while one is open and are dropped otherwise; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the account windows need of the session manager, addressed by the
 // login name of the account session they work for. The program passes its
 // session manager through TCentralAccountSessions; tests pass their own.

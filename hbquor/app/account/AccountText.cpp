@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AccountText.h"
 
 namespace hbquor::account {

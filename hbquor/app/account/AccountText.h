@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the account windows show the program's texts: those mark line breaks
 // with carriage returns, which a Qt label does not break on.
 #pragma once

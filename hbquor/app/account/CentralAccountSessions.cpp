@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CentralAccountSessions.h"
 
 #include "WireText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The account windows' view of the program's session manager.
 #pragma once
 

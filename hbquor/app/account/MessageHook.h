@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the account windows show their message boxes. The hook lets the
 // program show real boxes (the program's ShowMessageBox) while tests
 // record the texts instead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PasswordMask.h"
 
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Masking of password inputs with "*", as the account windows show them.
 #pragma once
 

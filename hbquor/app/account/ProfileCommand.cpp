@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ProfileCommand.h"
 
 #include "AccountEventRouter.h"

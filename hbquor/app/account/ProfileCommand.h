@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's "User Profile ..." command: the user profile window for
 // the logged-on account, once the account's own profile has arrived.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UnitCreateUser.h"
 
 #include "AccountText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The account request window: one modal dialog that collects a user name
 // and an entry typed twice (an e-mail address or a password) for four
 // requests: creating an account, asking for a forgotten password, changing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UnitUserProfile.h"
 
 #include "AccountText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The user profile window: shows the account profile of a user (name,
 // password, e-mail, user type, creation and last login time, accounts
 // created, disabled flag). An ordinary user sees his own profile and may

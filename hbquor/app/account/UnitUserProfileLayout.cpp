@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The controls of the user profile window and their places.
 #include "UnitUserProfile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The request a channel window posts to the main window to open the invite
 // dialog, prefilled with a user name (empty) and the window's channel.
 #pragma once

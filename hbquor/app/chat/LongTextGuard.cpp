@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LongTextGuard.h"
 
 #include "DisplayText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LongTextGuard: a long text (more than MaxLines lines or MaxCharacters
 // characters) pasted into an input line or sent from it with Enter goes out
 // only when the user says so ("Send 37 lines to carol?", Send / Cancel),

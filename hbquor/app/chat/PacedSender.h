@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PacedSender: sends many lines one after another at a pace the server
 // accepts without holding the user's session back: a burst at once, then a
 // steady number a second (a budget that refills, below the server's own of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TalkWindow.h"
 
 #include "AnchoredControls.h"

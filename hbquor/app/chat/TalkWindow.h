@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TQuorTalkWindow: what the conversation and channel windows share.
 //
 // A window that stays on top of all others, with a read-only text pane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UnitQuorChannel.h"
 
 #include "FillFields.h"

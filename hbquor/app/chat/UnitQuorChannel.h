@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TFormQuorChannel: the window of one chat channel: the members present
 // (ListView1, sorted, one entry per name whatever its letter case), the lines
 // said while the window is open, and an input line for saying something to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TFormQuorChat: the private conversation window ("talk / telegram") between
 // the logged-in user and one other user.
 //

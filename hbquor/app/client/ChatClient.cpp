@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The client core's state, start-up and commands; the session events it
 // handles are in ChatClientEvents.cpp.
 #include "ChatClient.h"

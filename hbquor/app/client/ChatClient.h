@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ChatClient: the program's client core, the one object that holds the
 // session with the chat service; the windows only show what it announces
 // and call its commands. It owns the session manager, the library's driver,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The client core as the handler of the session manager's events: each
 // event's own work in the core, then the event announced again with its
 // bytes turned into text. This is where the program reads what the server

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the client core announces, one small struct for each event that
 // carries more than one thing, so that two texts of an event cannot trade
 // places without the compiler noticing. Every text is the QString the user

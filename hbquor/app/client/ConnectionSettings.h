@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ConnectionSettings: how the client core connects: the chat server, TLS
 // with the CA file trusted besides the system's certificates, whether a
 // lost connection is retried, and the proxy connections go through. The program keeps them in its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HeardNames.h"
 
 #include "ChatClient.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // HeardNames: the users heard from this run (who sent a private text, an
 // offline text or a channel text, or joined a channel the user is in), the
 // most recent first and each once by the service's name rule, for name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "InvitationMemory.h"
 
 #include "FillFields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // InvitationMemory: the user and channel of the last invitation the user
 // sent. The server answers an invitation later, naming the user or the
 // channel; an answer that names either of the remembered ones is worded

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // JoinedChannels: the channels the user has joined since logging on, each
 // with the type and the password given in the join dialog, in the order of
 // joining. Kept in memory only, so that a lost connection can rejoin them.

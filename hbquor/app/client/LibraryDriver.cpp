@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LibraryDriver.h"
 
 #include "hbQuorGuard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LibraryDriver: runs the protocol library inside Qt's event loop. The Qt
 // event-loop adapter watches the descriptor the session layer exposes and,
 // whenever it is readable, runs the session layer's PumpPending, which

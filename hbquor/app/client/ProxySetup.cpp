@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ProxySetup.h"
 
 #include "FillFields.h"

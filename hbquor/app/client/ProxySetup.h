@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ProxySetup: hands the program's proxy to the library before it connects,
 // and words a proxy that could not be set. A proxy that was asked for is
 // never skipped silently: logging on is then refused rather than sent past

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ReconnectBackoff: how long the program waits before each attempt to log
 // on again after a lost connection: 1 s before the first, twice as long
 // before each next one, never more than 60 s. Each wait is shortened by a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Reconnector.h"
 
 #include "FillFields.h"

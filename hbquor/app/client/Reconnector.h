@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reconnector: logs the user on again after the server closed the
 // connection or the connection broke. Between attempts it waits as
 // ReconnectBackoff says (1, 2, 4 ... at most 60 s), it writes one line per

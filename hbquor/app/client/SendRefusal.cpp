@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SendRefusal.h"
 
 #include "FillFields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SendRefusal: why a line the user typed and sent with Enter did not go
 // out, worded as one line for the log pane. The text stays in its input.
 #pragma once

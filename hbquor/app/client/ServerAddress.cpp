@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ServerAddress.h"
 
 #include <arpa/inet.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ServerAddress: the chat server the settings choose, as the log names it
 // (host:port) and whether it is this machine. An empty host and a port of 0
 // or less stand for the library's defaults, localhost and 8317.

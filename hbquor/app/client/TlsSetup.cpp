@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TlsSetup.h"
 
 #include "FillFields.h"

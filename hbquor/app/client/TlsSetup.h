@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TlsSetup: hands the program's TLS settings to the library before it
 // starts, and words what the user must know about them: a CA file that
 // cannot be read, TLS that could not be set up at all, and a logon whose

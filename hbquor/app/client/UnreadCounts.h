@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // UnreadCounts: how many lines each conversation and channel received while
 // its window was not the active one, until that window is activated. Names
 // are compared as the service compares them (ignoring the case of A to Z),

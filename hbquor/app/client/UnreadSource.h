@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // UnreadSource: what the tray reads to show how many private texts wait
 // unread, and is told when that changes.
 #pragma once

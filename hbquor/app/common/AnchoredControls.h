@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // AnchoredControls: keeps a window's controls at their designed places while
 // the window grows beyond its designed size.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ContextMenuKeys.h"
 
 #include <QContextMenuEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ContextMenuKeys: the keyboard's way to a control's context menu. Some
 // window systems turn the Menu key into a context-menu event, others leave
 // it as a key, and Shift+F10 is a key everywhere; with this every control

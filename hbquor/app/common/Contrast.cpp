@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Contrast.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Contrast: how readable a colour is on another, by the relative luminance
 // and contrast ratio of the web's accessibility guidelines, and a colour
 // made readable on a background.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FormFont: the font a window was laid out for.
 //
 // The windows place their controls in fixed pixel positions sized for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FormGeometry.h"
 
 #include "FormFont.h"

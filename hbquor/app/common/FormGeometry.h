@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small helpers for forms laid out in fixed pixel positions.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LineInputKeys.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LineInputKeys: the keys that help typing in an input line, installed on a
 // QLineEdit: Up and Down recall the texts sent from it this run (a text
 // counts as sent when Enter empties the input), and Tab completes the name

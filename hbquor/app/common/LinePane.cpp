@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LinePane.h"
 
 #include "DisplayText.h"

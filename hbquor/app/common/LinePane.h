@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LinePane: the line rule shared by every text pane of the program (the main
 // window's log and the conversation and channel windows).
 //

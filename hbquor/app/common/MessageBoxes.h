@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Message boxes of the program. Texts use "\r" for a line break, as the
 // program's messages are written; the box shows it as a new line. A box
 // shows its text as plain text, never as rich text, so that a name or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PaneKeys.h"
 
 #include "ContextMenuKeys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PaneKeys: a list pane that works from the keyboard as well as with the
 // mouse. Its context menu opens on a right click, and also on the Menu key
 // and Shift+F10, then under the current item; Enter on an item does what a

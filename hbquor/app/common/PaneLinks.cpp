@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PaneLinks.h"
 
 #include "LinkText.h"

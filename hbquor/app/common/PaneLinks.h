@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PaneLinks: opens the links of a read-only text pane. A click (press and
 // release on the same link, without selecting text) opens the link's address
 // with the desktop's handler, and only when it is an address the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PaneZoom.h"
 
 #include "LinePane.h"

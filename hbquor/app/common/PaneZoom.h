@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PaneZoom: the text size of the program's panes, one for every window:
 // Ctrl+Plus makes the text a point larger, Ctrl+Minus a point smaller and
 // Ctrl+0 returns to the designed size, in whichever window has the keys;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TimeText.h"
 
 #include "VrtText.h"

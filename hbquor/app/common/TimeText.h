@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TimeText: how the program writes a moment for the user, in the time base
 // the user chose (the setting TimeMode): the service's reference time VRT
 // (UTC minus two hours), UTC, or the local time of the computer's zone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text forms of date-time values (days since 30 December 1899, the fraction
 // being the time of day), as the main window shows VRT times.
 #pragma once

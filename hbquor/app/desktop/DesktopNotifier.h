@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DesktopNotifier: shows a notification on the user's desktop. The main
 // window decides what is worth a notification; an implementation only
 // delivers it (FreedesktopNotifier over D-Bus, a recorder in tests).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FreedesktopNotifier.h"
 
 #include "DisplayText.h"

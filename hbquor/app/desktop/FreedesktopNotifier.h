@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FreedesktopNotifier: desktop notifications through the notification
 // service of the session bus (org.freedesktop.Notifications).
 //

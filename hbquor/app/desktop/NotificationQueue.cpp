@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NotificationQueue.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // NotificationQueue: which notifications go to the desktop, and when, so
 // that no flood of texts can bury the desktop in notifications.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ComfortSettingsPage: the settings page of the tray, the colours and the
 // text size: "Keep running in the tray when the window closes"
 // (CloseToTray; disabled, with the reason beside it, where the desktop has

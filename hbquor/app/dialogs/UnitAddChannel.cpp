@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UnitAddChannel.h"
 
 #include "FormGeometry.h"

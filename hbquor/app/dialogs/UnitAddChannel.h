@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TFormAddChannel: the join-channel dialog ("Create or Join Channel"): a
 // channel name, a channel type and, for passworded channels, a password.
 // It checks nothing; the main window's command reads it after "Join".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UnitAddUser.h"
 
 #include "FormGeometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TFormAddUser: the user-name dialog, one input for a user name. The caller
 // sets the title, the label, the input and the confirm button's caption.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UnitInviteUser.h"
 
 #include "FormGeometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TFormInviteUser: the invite dialog ("Authorise User to Channel"): a user
 // name and a channel. It closes with OK only when both, trimmed, are filled.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UnitQuorAbout.h"
 
 #include "FormFont.h"

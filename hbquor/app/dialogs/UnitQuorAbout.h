@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TFormQuorAbout: the about box, a borderless window with one centred white
 // on black label; any click on it closes it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HistoryFile.h"
 
 #include "HistorySchema.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The history file on disk: created private to the user, opened for the
 // writer and for readers, moved aside with the date when it is damaged, and
 // the lock that lets one copy of the program at a time write it.

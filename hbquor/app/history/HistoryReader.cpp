@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HistoryReader.h"
 
 #include "HistoryFile.h"

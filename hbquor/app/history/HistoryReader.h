@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The history's queries, run on the caller's thread through a connection of
 // their own: a conversation's pages, the lines around one line, search and
 // export. Lines appended but not yet written are taken from the write queue

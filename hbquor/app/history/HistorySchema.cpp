@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HistorySchema.h"
 
 #include "Sqlite.h"

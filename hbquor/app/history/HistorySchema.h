@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The layout of the history file and its checks on opening.
 //
 //   conversations   one row per account and peer (user or channel)

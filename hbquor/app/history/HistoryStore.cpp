@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HistoryStore.h"
 
 #include "HistoryFile.h"

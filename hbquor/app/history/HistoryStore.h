@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // HistoryStore: the lasting history of everything said, one SQLite file per
 // user ("history.sqlite" in the per-user data folder). The program appends
 // each line as it is said; windows open with a conversation's past, page

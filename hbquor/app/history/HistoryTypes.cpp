@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HistoryTypes.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The values the history keeps and hands back: a line said in a conversation
 // or a channel (or an invitation, or the own logon and logoff) with the
 // account it belongs to, and search hits with the places the query matched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The thread that writes the history file. It takes the queued lines in
 // batches (up to MaxBatch lines, or what came within BatchDelay of the
 // first) and writes each batch in one short transaction, then carries out

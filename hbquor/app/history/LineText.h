@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A line as an export writes it: plain text for reading, or one JSON object
 // a line for programs. Times are UTC in both.
 #pragma once

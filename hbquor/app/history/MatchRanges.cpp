@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MatchRanges.h"
 
 #include "Sqlite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a search matched inside a line's text. An FTS5 function of our own,
 // match_ranges(lines_text), gives the byte ranges of the text column's
 // matched phrases from FTS5's own tokenizer, so marks agree with what the

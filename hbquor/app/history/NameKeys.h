@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keys the history files lines under: user and channel names trimmed and
 // with A to Z folded, as the service compares them (NameText), so "Bob" and
 // "bob " are one conversation; the server as "host:port" trimmed and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the user types into a search box, made into an FTS5 query that
 // cannot be a syntax error: words, "phrases in quotes" and prefix* are each
 // one quoted FTS5 string (a '"' inside doubled), all required. Anything else

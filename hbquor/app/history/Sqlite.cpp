@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Sqlite.h"
 
 #include <sqlite3.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A thin owner of SQLite connections and prepared statements for the
 // history. Failures throw SqliteError carrying SQLite's result code, so the
 // writer can tell a full disk from a damaged file from a busy one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WriteQueue.h"
 
 #include <algorithm>

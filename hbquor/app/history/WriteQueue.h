@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The lines and requests waiting for the history's writer thread, shared
 // with the thread that appends and reads. Appending never waits for the
 // writer: it takes the lock only to give the line its id and queue it. When

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HistoryRecorder.h"
 
 #include "ChatClient.h"

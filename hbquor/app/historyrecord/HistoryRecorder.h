@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // HistoryRecorder: files in the history everything the client core
 // announces that belongs to a conversation or channel: private texts
 // received and sent, offline texts (at the time they were sent), channel

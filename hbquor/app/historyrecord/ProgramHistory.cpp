@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ProgramHistory.h"
 
 namespace hbquor::historyrecord {

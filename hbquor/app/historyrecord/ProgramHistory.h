@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ProgramHistory: the history of the program's run: the store, opened in
 // the file where the program keeps its history, with the user's HistoryKeep
 // and HistoryDays applied, and the recorder that fills it from the client

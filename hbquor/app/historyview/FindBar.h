@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FindBar: Ctrl+F in a conversation or channel window opens a bar over the
 // top of its pane that finds a text in the whole conversation: every match
 // in the pane is highlighted, Enter goes to the next older match and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HistorySettingsPage.h"
 
 #include "MainSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // HistorySettingsPage: the History page of the settings. It holds whether
 // history is kept (HistoryKeep) and for how many days (HistoryDays, 0 for
 // ever), deletes the history of one conversation or channel or all of it

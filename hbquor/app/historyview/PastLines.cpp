@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PastLines.h"
 
 #include "DisplayText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PastLines: the past of a conversation or channel window from the history.
 // The window opens with the last lines said with that peer or in that
 // channel, from earlier runs and this one, with a thin "earlier" line

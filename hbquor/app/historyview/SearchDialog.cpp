@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SearchDialog.h"
 
 #include "DisplayText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SearchDialog: "Search history ..." over everything of the logged-on
 // account: words, "phrases" and prefix* (whatever else is typed is taken as
 // plain words), narrowed to one user or channel and to a range of days

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TalkWindowHistory.h"
 
 #include "FindBar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The history a conversation or channel window shows: its past (PastLines)
 // and the find bar over it (FindBar).
 #pragma once

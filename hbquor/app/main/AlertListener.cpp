@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AlertListener.h"
 
 #include "ChatClient.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The alerts as a listener of the client core: what others send while the
 // user works elsewhere (private and offline texts, invitations, broadcasts)
 // draws his eye to the window that shows it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ColorLooks.h"
 
 #include "Contrast.h"

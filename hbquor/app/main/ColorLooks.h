@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ColorLooks: the program's light or dark looks. With ColorScheme following
 // the desktop, a dark desktop palette (a dark window colour) gives the dark
 // looks; the user may choose either instead, and the program's palette is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ContactIcons.h"
 
 #include "ContactListModel.h"

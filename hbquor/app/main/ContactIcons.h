@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 12 by 12 state icons of the contacts pane, drawn in code: 0 blank,
 // 1 green tick, 2 red cross, 3 orange lightning flash (unused), 4 green
 // double tick.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ContactListModel.h"
 
 #include "NameText.h"

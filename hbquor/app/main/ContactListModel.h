@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ContactListModel: the user's contact list without any widget: the names
 // in list order, the state image of each, and whether the list differs
 // from the saved contacts file. The contacts pane only shows it

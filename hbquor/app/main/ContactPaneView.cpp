@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ContactPaneView.h"
 
 #include "ContactIcons.h"

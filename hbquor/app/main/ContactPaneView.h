@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ContactPaneView: shows a ContactListModel in the contacts pane, one item
 // per contact in the model's order with its state icon (the image number
 // is kept under ContactImageRole). The pane holds nothing of its own: it is

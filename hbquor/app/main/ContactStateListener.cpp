@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ContactStateListener.h"
 
 #include "ChatClient.h"

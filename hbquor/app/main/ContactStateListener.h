@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The contact list as a listener of the client core: the state icon of each
 // contact follows what the server says of it (a name of the server's list
 // is not registered there).

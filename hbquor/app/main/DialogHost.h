@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DialogHost: what the commands need to run their dialogs and tell the user
 // something, without knowing the main window: the parent of the dialogs,
 // how a dialog is placed and run (tests answer instead of showing it) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EventLines.h"
 
 #include "DisplayText.h"

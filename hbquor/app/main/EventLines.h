@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // EventLines: the exact words of every event the main window logs. Each
 // kind of event is one call that makes the pane paragraph and the chat log
 // line from one description and writes both through the EventLog; events

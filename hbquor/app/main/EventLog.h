@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // EventLog: the main window's log pane and its chat log file, written
 // together. Each event the window shows is one Write: a paragraph in its
 // style for the pane and, for most events, a line for the chat log file,

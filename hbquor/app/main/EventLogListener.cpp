@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EventLogListener.h"
 
 #include "ChatClient.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The event log as a listener of the client core: the line of every event
 // the log shows, written through EventLines (the lines of a channel error
 // belong to its window and come from the talk windows' listener).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HistorySearchCommand.h"
 
 #include "PastLines.h"

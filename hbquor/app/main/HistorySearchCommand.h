@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // HistorySearchCommand: "Search history ..." of the Communicate menu. It
 // shows the search over the logged-on account's history (one dialog at a
 // time, beside the windows it opens) and opens a hit's conversation at its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LogStyles.h"
 
 #include "Contrast.h"

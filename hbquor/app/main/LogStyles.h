@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The eight paragraph styles of the main window's log pane.
 //
 // Every style uses Arial 8 pt with its own colour and weight, a first line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MainCommands.h"
 
 #include "ChatClient.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MainCommands: the main window's commands on users and channels: the
 // contacts and channels panes and their context menus, the Communicate
 // menu's join, list, ping, status and invite items, the user-name, join and

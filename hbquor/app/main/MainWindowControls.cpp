@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MainWindowControls.h"
 
 #include "AnchoredControls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's controls and menus, as a designer would lay them out:
 // every control at its place in a 540 by 368 client area (the smallest the
 // window gets; a larger one gives the log, the panes and the inputs the extra

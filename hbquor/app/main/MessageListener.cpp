@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MessageListener.h"
 
 #include "ChatClient.h"

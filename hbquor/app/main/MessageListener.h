@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the client core's events tell the user in a message box: the
 // server's answer to an invitation the user sent, and the information on a
 // channel whose window is not open. The boxes show once control is back in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NormalFrame.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // NormalFrame: where a top-level window's frame was the last time the window
 // was in its normal state (neither maximised, full-screen nor minimised).
 // The settings keep that corner, so that a window closed while maximised

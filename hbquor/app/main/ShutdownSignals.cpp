@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ShutdownSignals.h"
 
 #include <QSocketNotifier>

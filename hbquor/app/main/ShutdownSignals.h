@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ShutdownSignals: turns the signals that end a desktop program from
 // outside (SIGTERM at logout, SIGINT from a terminal, SIGHUP when the
 // terminal goes away) into a Qt signal in the event loop, so the program

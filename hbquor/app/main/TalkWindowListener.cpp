@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TalkWindowListener.h"
 
 #include "ChatClient.h"

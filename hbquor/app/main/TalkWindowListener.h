@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The open conversation and channel windows as listeners of the client
 // core: members joining and leaving, channel texts and information, a
 // channel the server refused (its window closes, which leaves it, and the

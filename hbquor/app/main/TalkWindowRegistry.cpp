@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TalkWindowRegistry.h"
 
 #include "NameText.h"

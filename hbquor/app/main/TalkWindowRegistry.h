@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TalkWindowRegistry: the main window's open conversation windows (by user
 // name) and channel windows (by channel name), looked up ignoring the case
 // of A to Z, first match. The windows belong to the application and free

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TalkWindowSizes.h"
 
 #include "UnitQuorChannel.h"

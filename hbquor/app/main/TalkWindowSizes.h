@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TalkWindowSizes: the size new conversation windows open with, and the size
 // new channel windows open with. Each is the size the user last gave a window
 // of that kind (maximising does not count), starting from the settings and

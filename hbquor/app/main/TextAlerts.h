@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TextAlerts: draws the user's eye to what others send while he works in
 // another program. A private text, an offline text, an invitation or a
 // broadcast that arrives while none of the program's windows is active

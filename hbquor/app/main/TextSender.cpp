@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextSender.h"
 
 #include "ChatClient.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TextSender: sending what the user types: the say input of the main window
 // and the inputs of the conversation and channel windows (their send
 // handlers). A text goes out through the client core; a sent one is written

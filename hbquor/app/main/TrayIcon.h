@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TrayIcon: the program's icon in the desktop's tray. It shows the
 // connection state (grey offline, amber connecting, green online) with the
 // number of unread private texts as a badge and in its tooltip; a click

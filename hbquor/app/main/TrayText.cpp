@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TrayText.h"
 
 namespace hbquor::main {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TrayText: what the tray icon says: the connection state and the number of
 // unread private texts, as its tooltip and as the badge on its icon.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: its composition, start-up, looks, handlers and closing.
 #include "UnitQuorMain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TFormQuorMain: the program's main window, a view of the client core. It
 // shows what the core announces and forwards what the user does: its
 // controls (built by MainWindowControls), the three looks, its place and

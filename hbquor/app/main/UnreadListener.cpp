@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UnreadListener.h"
 
 #include "TalkWindowRegistry.h"

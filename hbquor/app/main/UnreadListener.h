@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // UnreadListener: how the windows show the lines not read yet. A
 // conversation or channel window that is not active shows its count before
 // its title and reads its lines when activated; the contacts and channels

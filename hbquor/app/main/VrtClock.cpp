@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VrtClock.h"
 
 #include "hbQuorTime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // VrtClock: the main window's clock. It tells the current VRT time (UTC
 // minus two hours) from a time source that tests replace, and shows it on
 // the clock panel in the time base the user chose: the hour and minute as

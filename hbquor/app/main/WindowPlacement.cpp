@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WindowPlacement.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a top-level window's frame goes at start-up, and putting it there.
 //
 // Positions are those of the frame's top-left corner (title bar and border

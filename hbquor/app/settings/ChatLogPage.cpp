@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ChatLogPage.h"
 
 #include "MainSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ChatLogPage: the settings page "Chat log": whether the chat log is kept,
 // where its file lies, and a button that opens that folder.
 #pragma once

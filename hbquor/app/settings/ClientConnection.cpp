@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ClientConnection.h"
 
 #include "ChatClient.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ClientConnection: what the client core takes of the settings: the server,
 // TLS, the retries and the proxy with its password for the run.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ConnectionPage.h"
 
 #include "FieldChecks.h"

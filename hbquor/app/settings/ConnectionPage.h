@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ConnectionPage: the settings page "Connection": the chat server's host
 // and port, TLS and the certificate file trusted besides the system's, the
 // proxy connections go through, reconnecting by itself, remembering the

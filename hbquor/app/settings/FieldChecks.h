@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FieldChecks: the checks the settings dialog runs on its fields as they are
 // typed. Each returns the one-line reason shown beside a faulty field, or an
 // empty text when the value is sound. No widgets.

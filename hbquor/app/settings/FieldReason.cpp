@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FieldReason.h"
 
 namespace hbquor::settings {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FieldReason: the one-line reason shown beside a faulty field of the
 // settings dialog, hidden while the field is sound.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KeychainPasswordStore.h"
 
 #include <qt6keychain/keychain.h>

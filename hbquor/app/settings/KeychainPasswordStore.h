@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // KeychainPasswordStore: the passwords in the desktop's secret store
 // through QtKeychain, under the service "hbquor". Nothing is ever written
 // to a file in clear: without a secret service every call fails.

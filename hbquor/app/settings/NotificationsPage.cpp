@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NotificationsPage.h"
 
 #include "MainSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // NotificationsPage: the settings page "Notifications": whether texts that
 // arrive while the program is in the background raise desktop notifications.
 #pragma once

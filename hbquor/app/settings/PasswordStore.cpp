@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PasswordStore.h"
 
 namespace hbquor::settings {

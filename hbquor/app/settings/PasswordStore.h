@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PasswordStore: where remembered passwords are kept, outside every file of
 // the program: the desktop's secret store (KeychainPasswordStore), or
 // whatever a test puts in its place. Every call answers later, through its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RememberedLogon.h"
 
 #include "ChatClient.h"

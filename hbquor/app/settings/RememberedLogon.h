@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // RememberedLogon: "Remember password" and logging on by itself at start.
 // With RememberPassword on, the password of every logon that succeeds is
 // kept in the password store under the server and the user name, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SettingsCommand: "Settings ...": runs the settings dialog with the
 // program's pages and, on OK, writes the changed keys to the settings file
 // at once and hands a changed connection to the client core, which uses it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SettingsDialog: the modal dialog "Settings" with one tab per page. It
 // loads every page from the settings it is given, keeps OK disabled while
 // any page holds a faulty field, and on OK hands back the settings with the

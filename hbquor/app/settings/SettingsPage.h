@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SettingsPage: one page of the settings dialog. A page shows some of the
 // settings, checks its fields as they are typed and hands the values back
 // only when the user confirms; the dialog keeps OK disabled while any page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TimesPage.h"
 
 #include "MainSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TimesPage: the settings page "Times": the time base of the clock and of
 // every time stamp (VRT, UTC or the local time, each shown with the time it
 // gives now) and whether said lines start with their time stamp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AppFiles.h"
 
 #include "PrivateFiles.h"

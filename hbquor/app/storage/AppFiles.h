@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // AppFiles: where the program keeps its files, computed once at start-up:
 // the settings file, the saved contacts, the chat log and the history.
 //

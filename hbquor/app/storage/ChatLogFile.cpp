@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ChatLogFile.h"
 
 #include "DisplayText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ChatLogFile: the append-only chat log ("Log.txt").
 //
 // Opening appends to the existing file (creating it when missing) and takes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CheckedKeys.h"
 
 #include "QuorSettings.h"

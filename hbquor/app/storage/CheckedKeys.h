@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CheckedKeys: reads the keys of one section of the settings file and notes
 // every key that is there with a value that is not valid (not a number, or
 // outside its range), so that the user can be told once at start-up. Such a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ComfortSettings.h"
 
 #include "QuorSettings.h"

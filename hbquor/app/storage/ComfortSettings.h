@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ComfortSettings: how the user likes the windows, kept in the settings
 // file's section "Parameters": CloseToTray (closing the main window hides
 // it to the tray), TextZoom (points added to the panes' text size) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ConnectionSettings.h"
 
 #include "CheckedKeys.h"

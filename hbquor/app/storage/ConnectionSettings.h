@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ConnectionSettings: how the program connects, kept in the settings file's
 // section "Parameters" beside the main window's other keys: QuorTls and
 // QuorCaFile (encrypted connections), AutoReconnect (logging on again by

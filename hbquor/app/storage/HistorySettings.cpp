@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HistorySettings.h"
 
 #include "QuorSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // HistorySettings: what the user chose for the history, kept in the
 // settings file's section "Parameters": HistoryKeep (whether lines are kept
 // at all) and HistoryDays (how long; 0 for ever).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MainSettings: what the main window keeps in the settings file, all in the
 // section "Parameters": read once at start-up, written when the window
 // closes. The password is never among them.

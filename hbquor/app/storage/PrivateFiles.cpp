@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PrivateFiles.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PrivateFiles: the program's files and folders belong to the user alone
 // (files 0600, folders 0700), whatever the umask: they hold his contacts,
 // his settings and his conversations.

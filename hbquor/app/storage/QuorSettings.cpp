@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QuorSettings.h"
 
 #include "PrivateFiles.h"

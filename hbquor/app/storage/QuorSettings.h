@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // QuorSettings: the program's settings file, a classic INI file.
 //
 // Keys are looked up without regard to case. Integers are written in decimal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SavedContacts.h"
 
 #include "NameText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The saved contacts file: one contact name per line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WindowSizeSettings.h"
 
 #include "QuorSettings.h"

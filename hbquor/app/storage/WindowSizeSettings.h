@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // WindowSizeSettings: the window sizes the program remembers from one run to
 // the next, in the settings file's section "Parameters":
 // - wndMainWidth, wndMainHeight: the main window's normal size (its inside,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DisplayText: how a text from outside the program (what the server or a
 // peer sent, or what the user pasted) takes its place in one of the
 // program's lines, so that it can neither start a line of its own nor turn

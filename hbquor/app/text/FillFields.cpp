@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FillFields.h"
 
 #include "DisplayText.h"

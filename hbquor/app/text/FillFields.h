@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's texts are written as patterns with "%s" and "%d" fields,
 // filled in order. A filled-in text is never read as a pattern itself, so a
 // name or a message from the server that holds "%s" shows as it is. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // InputHistory: the texts sent from one input this run, to recall with Up
 // and Down. Up goes to older texts, Down back to newer ones; the text the
 // user had typed but not sent when they first pressed Up is kept as the

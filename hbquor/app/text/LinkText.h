@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LinkText: the web and mail addresses in a line of text, so that the panes
 // can show them as links. Only http://, https:// and mailto: addresses count;
 // everything else, other schemes included, stays plain text. Nothing in the

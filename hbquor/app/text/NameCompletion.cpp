@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NameCompletion.h"
 
 #include "NameText.h"

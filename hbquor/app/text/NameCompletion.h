@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // NameCompletion: Tab completion of the name before the cursor in an input
 // line. The word before the cursor is completed to the first name that
 // starts with it (ignoring the case of A to Z, as the service compares

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NameText.h"
 
 #include "quor_names/names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The service's name rules for the windows' QStrings: trimming and the
 // comparison ignoring the case of A to Z, applied to the UTF-8 form the
 // names travel in, so the windows agree with the session layer and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WireText.h"
 
 #include "DisplayText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // WireText: the one bridge from text received over the wire to a QString.
 //
 // Texts travel as UTF-8, but older clients of the service send them in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Requests without a logged-on session: account creation with its
 // temporary session, and the one outstanding password request.
 #include "SessionFixture.h"

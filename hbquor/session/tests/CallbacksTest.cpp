@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The callback entry points and the session manager's handlers: the
 // registration, copies of null strings, type bytes and statuses, events
 // for unknown handles, and lookups by name and handle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Joining and leaving channels: entries, the records the server receives,
 // refusals by the server, and what happens without a connection.
 #include "SessionFixture.h"

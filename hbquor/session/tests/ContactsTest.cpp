@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Contact handling while idle and while connected: entry statuses, the
 // dirty flag, and the lists the server receives.
 #include "SessionFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Error texts for the session layer's own codes, socket errors and the
 // library's codes.
 #include "hbQuorErrors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The single-handler event and the fault guard around library calls.
 #include "hbQuorEvent.h"
 #include "hbQuorGuard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The session manager's own lifetime: initialising the library, and what
 // its destruction clears, closes and terminates.
 #include "SessionFixture.h"

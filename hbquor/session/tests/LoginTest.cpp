@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The log-in sequence against the scripted server: events in order,
 // refusals, lost connections, log-out and removal of sessions.
 #include "SessionFixture.h"

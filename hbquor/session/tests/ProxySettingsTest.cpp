@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The proxy settings handed to the library: an empty user offers no
 // credentials, and settings the library refuses keep the earlier proxy.
 #include "SessionFixture.h"

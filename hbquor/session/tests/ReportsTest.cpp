@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Failure reports: the exact Where and What texts, codes and error texts
 // of OnError for every library call that can fail, and the requests that
 // fail without a report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sending texts: the pieces the server receives, control characters, and
 // the refusals without a connection.
 #include "SessionFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Records every event of a session manager as one readable line, in the
 // order raised, so tests can check sequences; failure reports are kept
 // whole as well.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SessionFixture.h"
 
 #include "quor_wire/record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A session manager with an initialised library, every event recorded, and
 // a scripted server that the library connects to.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cutting typed text into pieces the library carries whole.
 #include "hbQuorText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Date-time values and VRT conversions with an injected clock and time
 // zone.
 #include "hbQuorTime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The TLS settings handed to the library: log-ons over TLS, a server the
 // settings do not trust, and a CA file that cannot be read.
 #include "SessionFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Requests about users and the account, as the server receives them, and
 // the events their answers raise.
 #include "SessionFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The GLib adapter: a logon and a text delivered by a GMainLoop through the
 // library's GSource, and a source that outlives its library.
 #include "loop_logon.h"

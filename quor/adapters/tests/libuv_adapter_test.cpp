@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The libuv adapter: a logon and a text delivered by a uv loop through the
 // library's uv_poll_t, which then closes cleanly.
 #include "loop_logon.h"

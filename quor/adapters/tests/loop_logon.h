@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 // One logon and one incoming text, staged so that only the event loop under
 // test pumps the library: the scripted server is stepped from the loop's own
 // timer with zero time-outs, and its zero-time-out waits never pump.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The poll() adapter: a logon and a text delivered by quor_poll_run alone,
 // the same through a caller's own poll array, and its answers for a library
 // that is not, or no longer, running.

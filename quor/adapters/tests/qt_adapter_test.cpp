@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt adapter: a logon and a text delivered by Qt's event loop, with the
 // default and with an injected pump step; no re-entry from a nested loop;
 // a step that terminates the library stops the driver.

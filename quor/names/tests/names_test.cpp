@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Name rules shared by the library, the server and the program.
 #include "quor_names/names.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pump_until.h"
 
 #include "quor.h"

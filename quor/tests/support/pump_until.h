@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Waiting in tests without threads: the library (or whatever drives it) is
 // pumped in short rounds until a condition holds or the time is up, so the
 // test's client and the servers it talks to make progress together.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripted_server.h"
 
 #include "test_certificate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A scripted chat server on an ephemeral 127.0.0.1 port for tests of the
 // library and of its callers. It runs on the test's own thread: every wait
 // pumps the library (quor_pump) between attempts, so client and server make

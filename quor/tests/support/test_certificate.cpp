@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "test_certificate.h"
 
 #include <openssl/err.h>

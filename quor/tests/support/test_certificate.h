@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A self-signed server certificate and its private key, made at run time in
 // a temporary folder (no key is ever checked in), for tests and benchmarks
 // that need TLS. The certificate doubles as its own CA file.

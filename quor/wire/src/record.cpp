@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quor_wire/record.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The record codec: typed fields, raw texts, names and list parts.
 #include "quor_wire/record.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Programs that tests run as child processes: started with their standard
 // error appended to a log file and nothing else of the test's open, stopped
 // with SIGTERM.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quord_process.h"
 
 #include "account_store.h"

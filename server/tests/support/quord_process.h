@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the real quord binary as a child process for a test: a temporary
 // data folder, an ephemeral port on 127.0.0.1 read back from the log, and
 // accounts seeded straight into the database with known passwords. Hashes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A plain blocking socket that speaks records to the server under test,
 // for what the library cannot do: forged and malformed records, garbage,
 // clients that never read, and checks of exact wire fields.

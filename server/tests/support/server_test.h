@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test fixture: a fresh quord with three seeded accounts (anna and bob,
 // users; boss, administrator), pointed at by the library.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One library session for a server test, with everything its callbacks
 // report recorded in order. Several clients live in one process: the
 // library's single callback table routes each event to its client by

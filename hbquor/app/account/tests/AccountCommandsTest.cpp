@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's account commands that need no logged-on session.
 #include "AccountCommands.h"
 #include "FakeAccountSessions.h"

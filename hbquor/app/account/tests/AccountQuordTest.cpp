@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The account windows end to end: the program's session manager and the
 // library against the real chat server, started for each test on a free
 // 127.0.0.1 port with its own data folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The account windows driven through the program's real session manager
 // against the scripted loopback server: what goes on the wire for each
 // command and how the server's answers reach the windows through the

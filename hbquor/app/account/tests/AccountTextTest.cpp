@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Line breaks of the account windows' message texts.
 #include "AccountText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The account request window: each mode's set-up and each check of its
 // entries, with the exact texts the user sees.
 #include "KeyboardTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A stand-in for the session manager that records every request and
 // answers with preset results, for tests of the account windows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lets a test act on a modal dialog while its exec() runs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The user profile window against a recording stand-in of the session
 // manager: showing the stored own profile, requesting profiles, the
 // results, the own password and e-mail changes, the administrator's view

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RoutedAccountWindows.h"
 
 #include "ChatClient.h"

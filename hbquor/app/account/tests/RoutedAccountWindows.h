@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The account windows against a real session manager, with their events
 // routed as in the program (AccountEventRouter): the profile events reach
 // the profile window the test opens, and the answers to account requests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The channel window on its own: titles by type and information, the member
 // list (sorted, one entry per name whatever its case, joined/left lines),
 // sending only with company, opening conversations from the list, the

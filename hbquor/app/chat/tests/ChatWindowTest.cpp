@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The private conversation window on its own: title, input limit, sending on
 // Enter through the installed handler, the pane's line rule and scroll modes,
 // and the close handler.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Long texts: the question before a long paste or Enter, the lines going out
 // at a pace within the server's budget, and the rest kept when the
 // connection drops.

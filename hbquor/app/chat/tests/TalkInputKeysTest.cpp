@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keys of the talk windows' inputs: Tab completing names in a channel
 // (members and known names, cycling, ": " at the start of a line), Tab
 // moving on when there is nothing to complete, and Up and Down recalling

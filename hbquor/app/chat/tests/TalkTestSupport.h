@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helpers for the talk window tests: a send handler that records each call
 // and answers with a chosen result (it can also fill in an empty own name as
 // the main window's handler does), sending a line with Enter, and a look at

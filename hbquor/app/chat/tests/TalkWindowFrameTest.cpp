@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the conversation and channel windows share as windows: the designed
 // size is the starting and smallest size; a larger or maximised window gives
 // the pane (and the member list) the room, the toggle bar and the input

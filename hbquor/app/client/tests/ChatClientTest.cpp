@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The client core without any window, logged on to the scripted loopback
 // server: each step of a logon is announced once, a received text reaches
 // every listener once with its parts in their places, and what the core

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The server as the log names it, which hosts count as this machine, and
 // what the TLS settings make the program say: a CA file that cannot be read
 // and a logon whose password would travel unencrypted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The names heard this run: from every kind of text and from joins, the
 // most recent first, once each by the service's name rule.
 #include "HeardNames.h"

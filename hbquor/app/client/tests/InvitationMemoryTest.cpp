@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The words of the server's answer to an invitation, by what was remembered.
 #include "InvitationMemory.h"
 

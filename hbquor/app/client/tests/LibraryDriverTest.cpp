@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library driver inside Qt's event loop: callbacks arrive through the
 // socket notifier, and a window handler that throws anything at all is
 // logged while the program goes on receiving.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Logging on again after a lost connection, driven by a clock of the test's
 // own: the waits of the backoff, one line per attempt, which failures are
 // retried and which end the retries, what the user cancels, and the

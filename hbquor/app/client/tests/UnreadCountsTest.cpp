@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UnreadCounts.h"
 
 #include <QSignalSpy>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Controls that follow the edges of a growing window: exactly at their
 // designed places at the designed size, stretched or moved beyond it, and a
 // container that never gets smaller than its design.

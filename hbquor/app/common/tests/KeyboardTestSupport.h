@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helpers for the keyboard tests of the windows: showing a window as the
 // active one, walking its Tab chain with real key presses, and reading the
 // access keys of captions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shared pane rule: trimming, frozen and scrolling modes.
 #include "LinePane.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's message boxes show a server's name as it came: "<b>" and
 // "<a href>" in it are text, never markup.
 #include "MessageBoxes.h"

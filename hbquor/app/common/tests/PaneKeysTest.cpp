@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A list pane from the keyboard: the Menu key and Shift+F10 open its context
 // menu for the current item, which becomes the selected one; Enter acts as a
 // double click; a right click still opens the menu; and any control's

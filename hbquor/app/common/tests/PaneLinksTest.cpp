@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Links in the panes: which addresses become links, their tooltip, markup
 // kept as text, and a click opening only an allowed address.
 #include "LinePane.h"

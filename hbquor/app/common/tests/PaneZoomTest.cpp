@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The panes' zoom: the keys in any attached window, the bounds, and the
 // sizes of lines already in a pane and added later, styled or plain.
 #include "PaneZoom.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times in the base the user chose, for moments given in VRT. Runs in the
 // zone Europe/Berlin with a German locale (set by the test's environment),
 // so that local times, zone names and the short date have a known form.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text forms of VRT times: clock caption, long date and log time stamp.
 #include "VrtText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Desktop notifications over a private session bus, against a recording
 // notification service: what each call carries, markup escaped only for a
 // service that reads it, clicks, a missing service, and a flood of texts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Floods against the notification limits, beyond what the notification
 // service test shows: answers that lag behind a sender's texts, and more
 // senders at once than the queue keeps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Desktop notifications where the session bus address leads nowhere: the
 // program goes on at once and says so in one log line.
 #include "FreedesktopNotifier.h"

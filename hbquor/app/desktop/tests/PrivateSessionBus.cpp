@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PrivateSessionBus.h"
 
 #include <QFile>

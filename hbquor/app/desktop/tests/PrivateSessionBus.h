@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A session bus of the test's own: dbus-daemon on a socket in a temporary
 // folder, with no services to start, so that nothing of the user's desktop
 // answers. DBUS_SESSION_BUS_ADDRESS points at it from Start on.

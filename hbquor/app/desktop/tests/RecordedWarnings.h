@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The warnings the code under test logs, kept for the test to check
 // instead of printed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A notification service for tests: owns org.freedesktop.Notifications on
 // its own connection to the bus, answers with the capabilities it is given,
 // records every Notify call, replaces an open notification in place as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The looks' settings page: what it loads is what it stores, the zoom's
 // reset, and the tray box disabled with its reason where there is no tray.
 #include "ComfortSettingsPage.h"

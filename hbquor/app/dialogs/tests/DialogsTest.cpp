@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The small dialogs: join channel, invite, user name and the about box.
 #include "KeyboardTestSupport.h"
 #include "UnitAddChannel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The history survives its faults: damaged files, a full disk, a writer
 // stalled by another program's lock, and a second copy of the program.
 #include "HistoryTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The history store's lines, pages, search, deletion, export and settings,
 // against a real file.
 #include "HistoryTestSupport.h"

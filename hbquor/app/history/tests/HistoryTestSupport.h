@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the history's tests share: an account, lines said in it, and a store
 // opened on a file in a folder of its own.
 #pragma once

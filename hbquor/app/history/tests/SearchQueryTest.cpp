@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The search box's input made into FTS5 queries, and match ranges made into
 // QString positions.
 #include "SearchQuery.h"

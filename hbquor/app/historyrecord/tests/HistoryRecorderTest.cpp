@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ChatClient.h"
 #include "ProgramHistory.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HistorySettingsPage.h"
 #include "ChatClient.h"
 #include "MainSettings.h"

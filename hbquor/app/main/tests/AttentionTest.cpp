@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's settings that draw and keep the user's attention:
 // notifications for what arrives while the user works elsewhere, the conversation kept
 // for windows opened later, time stamps before said lines (ChatTimes) and

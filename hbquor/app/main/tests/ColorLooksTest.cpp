@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The light and dark looks: which one a scheme and a desktop give, the
 // program's palette following the choice, and every log style readable on
 // every dark pane.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's commands: logon and logoff, the say input, contacts,
 // conversations, channels, invitations and dragging onto the target input.
 // Dialogs are answered by the test; the window logs on to the scripted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's connection end to end against the real chat server: a
 // server restart it logs on again after, with its channels and texts; a
 // Logoff during the retries; a refused logon and a logon elsewhere that end

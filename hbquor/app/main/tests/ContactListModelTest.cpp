@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The contact list without its pane: order, case rules, state images,
 // saving only what changed; and the pane that shows it.
 #include "ContactListModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The words of every logged event: the pane paragraph, its colour, and the
 // chat log line written with it (or none), each made by one call.
 #include "EventLines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An event log on its own controls for the tests of the log and its
 // lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The log pane and the chat log written together, outside the window:
 // paragraph styles, the line rule, the chat log's frames and what happens
 // when the file cannot be opened.

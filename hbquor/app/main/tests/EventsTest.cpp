@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every session event as the main window presents it: the exact log pane
 // line, the chat log file line and the other effects. A window logs on to
 // the scripted loopback server; the events are then raised through the

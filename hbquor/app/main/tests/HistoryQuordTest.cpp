@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The history end to end against the real chat server: texts exchanged
 // with bob (in a second program) are in anna's conversation window after
 // her program was restarted on the same folder, before an "earlier" line;

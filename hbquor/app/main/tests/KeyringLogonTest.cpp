@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Remembered passwords against a real secret store (gnome-keyring-daemon on
 // a private session bus) and the real chat server: a logon with "Remember
 // password" on keeps the password, the next start logs on by itself with

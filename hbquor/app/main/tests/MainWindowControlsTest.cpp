@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's controls as the builder lays them out in a bare window:
 // places at the designed size and in a larger window, captions and hints,
 // input limits, focus order, the menus and their keys.

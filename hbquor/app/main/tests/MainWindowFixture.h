@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A client core and the main window that shows it, in a temporary folder,
 // with recorded message boxes, a scripted exit answer, recorded opened
 // addresses, an injected VRT clock, and recorded desktop notifications and

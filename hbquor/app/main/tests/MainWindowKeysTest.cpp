@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window from the keyboard, with its handlers connected: Ctrl+Q and
 // File, Exit ask the exit question; Enter on a contact does what a double
 // click does.

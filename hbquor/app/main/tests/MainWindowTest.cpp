@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window without a server: start-up with and without settings,
 // saved contacts, the three looks and their menu rules, the clock, the log
 // pane, the chat log framing, closing and the Help menu. The window placement

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's notifications on a session bus of the test's own: a text
 // that arrives while no window is active reaches the notification service
 // with the program's name, the sender and the text, and a click on it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A second instance of the program for tests with two users: the peer
 // window process (PeerWindow.cpp), asked one command at a time while the
 // test's own process keeps its library running. Lists in its answers are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A second instance of the program for the two-instance tests: a main
 // window in a process of its own (the library and its callback table serve
 // one session manager per process), reaching the chat server on the port

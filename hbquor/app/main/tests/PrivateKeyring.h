@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A secret store of the test's own: gnome-keyring-daemon on a private
 // session bus, with its keyrings in a temporary home, unlocked with an
 // throwaway password, so that the user's keyring is never touched.

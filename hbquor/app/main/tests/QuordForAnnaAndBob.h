@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chat server of the end-to-end tests: started on a free loopback port
 // with its own data folder and the accounts anna (password anna-pw) and
 // bob (password bob-pw).

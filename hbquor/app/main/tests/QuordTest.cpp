@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window end to end against the real chat server, started for each
 // test on a free 127.0.0.1 port with its own data folder: logon with the
 // welcome and the channel listing that follow it, the own profile, joining

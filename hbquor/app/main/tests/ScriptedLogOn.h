@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A main window logged on as alice to the scripted loopback server, for
 // tests that raise session events through the session manager's callback
 // handlers with the session's real handle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Settings ..." in the main window: what the dialog changes takes effect
 // at once (the time base of the clock and the log, the chat log) and is in
 // the settings file before the window closes; a password the store refuses
@@ -9,8 +10,8 @@
 #include "ConnectionPage.h"
 #include "FileBytes.h"
 #include "HistorySettingsPage.h"
-#include "ProgramHistory.h"
 #include "NotificationsPage.h"
+#include "ProgramHistory.h"
 #include "SettingsDialog.h"
 #include "TimesPage.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program ended from outside, as at the end of a desktop session: each
 // of SIGTERM, SIGINT and SIGHUP saves settings, contacts and the chat log
 // as closing the window does, then the program exits normally.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The registry of open conversation and channel windows on its own: lookups
 // ignoring case, the channels pane, what new windows get from the hooks,
 // closing, and a window that cannot be made.

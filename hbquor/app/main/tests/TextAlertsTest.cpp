@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // When something that arrives raises a desktop notification and an urgency
 // mark, what the notification says, and which window its click brings up.
 #include "MainWindowFixture.h"

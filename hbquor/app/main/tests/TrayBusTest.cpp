@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tray icon as a desktop sees it: under Xvfb, with a private session
 // bus and a tray watcher of the test's own (in a thread of its own, as a
 // desktop's would be another program), the program registers its item,

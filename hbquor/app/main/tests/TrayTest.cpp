@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tray icon of the main window: its tooltip and badge texts, its Exit
 // asking first, and closing to the tray with CloseToTray (told once), or
 // asking without it. TrayBusTest sees the icon as a desktop does.

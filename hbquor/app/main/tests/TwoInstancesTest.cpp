@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Two instances of the program talking through the real chat server: anna's
 // main window in this process, bob's in a second process (a process holds
 // one library with one callback table, so one session manager). Private

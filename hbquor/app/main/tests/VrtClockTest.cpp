@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The clock on its own panel: the caption and hint it shows for a time, and
 // the session layer's clock when no time source is given.
 #include "VrtClock.h"

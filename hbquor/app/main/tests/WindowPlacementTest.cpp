@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where windows go: the main window's frame at start-up on one or several
 // screens, and a dialog centred over the main window.
 #include "WindowPlacement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sizes the program remembers: the main window opens with the size (and
 // maximised state) it had, never smaller than its layout nor larger than the
 // screen, and keeps its normal size while maximised; conversation and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A password store in memory for the tests that must not reach the desktop's
 // secret store: it answers on the next turn of the event loop, as the real
 // one does, and can play a store that cannot be used.

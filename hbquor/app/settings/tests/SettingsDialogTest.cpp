@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings dialog offscreen: its pages load from the settings, each
 // faulty field shows its reason and disables OK, OK writes exactly the keys
 // that changed (and never the proxy's password), Cancel writes nothing.

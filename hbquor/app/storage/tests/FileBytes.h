@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole files as bytes, for the tests that prepare and inspect the
 // program's files.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's files: settings, saved contacts, chat log and where they live.
 #include "AppFiles.h"
 #include "ChatLogFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's settings: defaults, reading every key (the window sizes
 // among them), writing the kept ones without disturbing the rest of the
 // file, and an unreadable file that is never replaced.

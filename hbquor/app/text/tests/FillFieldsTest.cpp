@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Filling the program's text patterns, and from the attacker's side: line
 // breaks, direction controls and right-to-left letters in a field neither
 // add a line nor turn the rest of the line around on screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The inputs' history (Up and Down with a draft) and name completion
 // (matching by the service's case rule, cycling, the line-start suffix).
 #include "InputHistory.h"

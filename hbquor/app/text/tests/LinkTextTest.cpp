@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which parts of a line become links: the three schemes only, whole
 // addresses without the sentence's punctuation, and the rest as it was.
 #include "LinkText.h"

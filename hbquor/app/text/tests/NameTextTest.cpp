@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The name rules as the windows see them: QStrings, including characters
 // outside ASCII, compared and trimmed like the session layer's UTF-8 names.
 #include "NameText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Received bytes as the user sees them: UTF-8 when they are UTF-8, else the
 // Windows-1252 code page of older clients.
 #include "WireText.h"

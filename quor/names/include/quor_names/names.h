@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the chat service treats user, contact and channel names: they are
 // trimmed of blanks and control characters at both ends and compared
 // ignoring the case of the letters A to Z only, whatever the host's locale

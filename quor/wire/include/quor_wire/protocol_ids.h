@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every record id of the chat protocol in both directions, and the error
 // ids of the server's error replies (error id as record id, fields `ds`:
 // request id, name concerned). Client and server name ids only through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The wire record: every message in both directions is exactly 476 bytes,
 // with a fixed header and a 400-byte data area holding typed fields, a raw
 // text or one part of a multi-part list.

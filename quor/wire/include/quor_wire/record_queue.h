@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A first-in first-out queue of records that keeps its storage: records
 // flow through it one at a time, so taking and adding must not allocate.
 #pragma once

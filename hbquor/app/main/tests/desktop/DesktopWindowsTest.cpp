@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every window of the program on a real window system (run under Xvfb with
 // a window manager by desktop_test.sh, at scale 1 and 2): each label shows
 // its whole text, the window manager shows exactly the titles the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Asks the window manager to maximise a window or to restore it, as its
 // title bar's maximise button does: a _NET_WM_STATE client message to the
 // root window. Used by desktop_test.sh, whose xdotool cannot ask for it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The program on a real window system: Xvfb on a free display with the
 # openbox window manager. Checks that
 #  - a first start, and a start with a stored place that is on no screen,

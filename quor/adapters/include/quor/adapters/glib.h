@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /**
  * \file glib.h
  * \brief Drives the library from a GLib main context.

@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /**
  * \file libuv.h
  * \brief Drives the library from a libuv loop.

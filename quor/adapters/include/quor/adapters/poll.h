@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /**
  * \file poll.h
  * \brief Drives the library from a poll() loop.

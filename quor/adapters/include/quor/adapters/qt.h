@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /**
  * \file qt.h
  * \brief Drives the library from a Qt event loop.
