@@ -1,4 +1,3 @@
-/* SPDX-License-Identifier: MIT */
 #include <poll.h>
 #include <quor.h>
 #include <stdio.h>
