@@ -9,19 +9,19 @@
 #include <QUrl>
 
 PaneLinks::PaneLinks(QAbstractScrollArea *view, AnchorAt anchorAt)
-    : QObject(view), FView(view), FAnchorAt(std::move(anchorAt)) {
-    view->viewport()->installEventFilter(this);
-    view->viewport()->setMouseTracking(true);
+    : QObject(view), FViewport(view->viewport()), FAnchorAt(std::move(anchorAt)) {
+    FViewport->installEventFilter(this);
+    FViewport->setMouseTracking(true);
 }
 
 bool PaneLinks::eventFilter(QObject *watched, QEvent *event) {
-    if (watched != FView->viewport())
+    if (watched != FViewport)
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseMove: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const bool overLink = !FAnchorAt(mouse->position().toPoint()).isEmpty();
-        FView->viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
+        FViewport->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
         break;
     }
     case QEvent::MouseButtonPress: {

@@ -13,6 +13,7 @@
 #include <functional>
 
 class QAbstractScrollArea;
+class QWidget;
 
 class PaneLinks : public QObject {
     Q_OBJECT
@@ -28,7 +29,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QAbstractScrollArea *FView;
+    /// The view's viewport, kept apart from the view: the view is already
+    /// half destroyed when its viewport gets its last events.
+    QWidget *FViewport;
     AnchorAt FAnchorAt;
     /// The link under the last left press, empty when it was not on one.
     QString FPressed;

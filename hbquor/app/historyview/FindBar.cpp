@@ -113,14 +113,16 @@ bool FindBar::eventFilter(QObject *watched, QEvent *event) {
             Place();
         return false;
     }
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     // Esc closes the bar before it can close the window.
-    if (event->type() == QEvent::ShortcutOverride && key->key() == Qt::Key_Escape) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (key->key() != Qt::Key_Escape)
+            return false;
         event->accept();
         return true;
     }
-    if (event->type() != QEvent::KeyPress)
-        return false;
     if (key->key() == Qt::Key_Escape) {
         hide();
         FPane->setExtraSelections({});
