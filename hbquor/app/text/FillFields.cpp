@@ -4,7 +4,10 @@
 #include "DisplayText.h"
 
 QString FillFields(const char *pattern, std::initializer_list<QString> args) {
-    const QString text = QString::fromLatin1(pattern);
+    return FillFields(QString::fromLatin1(pattern), args);
+}
+
+QString FillFields(const QString &text, std::initializer_list<QString> args) {
     QString result;
     auto next = args.begin();
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -14,3 +14,6 @@
 /// Fills the "%s" and "%d" fields of pattern, in order, with args; fields
 /// beyond the last argument stay as they are.
 QString FillFields(const char *pattern, std::initializer_list<QString> args);
+/// The same for a pattern in the user's language (a translated pattern
+/// keeps its fields in the order of the English one).
+QString FillFields(const QString &pattern, std::initializer_list<QString> args);
