@@ -47,11 +47,11 @@ QString TimeText::ZoneName(double vrt) const {
 QString TimeText::ClockName(double vrt) const {
     switch (FMode) {
     case Utc:
-        return QStringLiteral("Universal Time (UTC)");
+        return tr("Universal Time (UTC)");
     case Local:
-        return QStringLiteral("Local time (%1)").arg(ZoneName(vrt));
+        return tr("Local time (%1)").arg(ZoneName(vrt));
     default:
-        return QStringLiteral("Virtual Reality Time");
+        return tr("Virtual Reality Time");
     }
 }
 

@@ -10,9 +10,12 @@
 // winter time and its name).
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class TimeText {
+    Q_DECLARE_TR_FUNCTIONS(TimeText)
+
 public:
     enum Mode { Vrt = 0, Utc = 1, Local = 2 };
 

@@ -2,6 +2,7 @@
 #include "ContactPaneView.h"
 
 #include "ContactIcons.h"
+#include "ContactItemText.h"
 #include "ContactListModel.h"
 
 #include <QTreeWidget>
@@ -33,6 +34,7 @@ void ContactPaneView::ShowStates() {
         if (item->data(0, ContactImageRole) != image) {
             item->setIcon(0, ContactStateIcon(image));
             item->setData(0, ContactImageRole, image);
+            DescribeContactItem(item);
         }
     }
     FPane->setUpdatesEnabled(true);

@@ -13,20 +13,24 @@ QString N(int number) {
     return QString::number(number);
 }
 
-QString UserStatusText(hbquor::QuorUserStatus status) {
+const char *UserStatusPattern(hbquor::QuorUserStatus status) {
     switch (status) {
     case hbquor::QuorUserStatus::NotRegistered:
-        return QStringLiteral("is not registered");
+        return QT_TRANSLATE_NOOP("EventLines", "%s is not registered");
     case hbquor::QuorUserStatus::OnlineUser:
-        return QStringLiteral("is online as user");
+        return QT_TRANSLATE_NOOP("EventLines", "%s is online as user");
     case hbquor::QuorUserStatus::OnlineAdmin:
-        return QStringLiteral("is online as administrator");
+        return QT_TRANSLATE_NOOP("EventLines", "%s is online as administrator");
     default:
-        return QStringLiteral("is offline");
+        return QT_TRANSLATE_NOOP("EventLines", "%s is offline");
     }
 }
 
 } // namespace
+
+EventLines::Worded EventLines::Words(const char *pattern, std::initializer_list<QString> args) {
+    return {FillFields(tr(pattern), args), FillFields(pattern, args)};
+}
 
 QString EventLines::Stamped(const char *separator, const QString &text) const {
     const double now = FLog.Now();
@@ -42,116 +46,117 @@ QString EventLines::PaneLine(const QString &line) const {
     return PaneLine(line, FLog.Now());
 }
 
-void EventLines::Said(const QString &head, const QString &text) {
+void EventLines::Said(const Worded &head, const QString &text) {
     const QString said = hbquor::LineField(text);
-    FLog.Write(lsChat, PaneLine(head + QStringLiteral(": \t") + said),
-               head + QStringLiteral(": ") + said);
+    FLog.Write(lsChat, PaneLine(head.Pane + QStringLiteral(": \t") + said),
+               head.File + QStringLiteral(": ") + said);
 }
 
 void EventLines::ChannelJoined(const QString &user, const QString &channel) {
-    const QString text = FillFields("%s joined channel %s", {user, channel});
-    FLog.Write(lsConnection, text, Stamped(": ", text));
+    const Worded text = Words(QT_TR_NOOP("%s joined channel %s"), {user, channel});
+    FLog.Write(lsConnection, text.Pane, Stamped(": ", text.File));
 }
 
 void EventLines::ChannelLeft(const QString &user, const QString &channel) {
-    const QString text = FillFields("%s left channel %s", {user, channel});
-    FLog.Write(lsConnection, text, Stamped(": ", text));
+    const Worded text = Words(QT_TR_NOOP("%s left channel %s"), {user, channel});
+    FLog.Write(lsConnection, text.Pane, Stamped(": ", text.File));
 }
 
 void EventLines::ChannelOpened(const QString &own, const QString &channel) {
-    const QString text = FillFields("%s opened channel %s", {own, channel});
-    FLog.Write(lsConnection, text, Stamped(": ", text));
+    const Worded text = Words(QT_TR_NOOP("%s opened channel %s"), {own, channel});
+    FLog.Write(lsConnection, text.Pane, Stamped(": ", text.File));
 }
 
 void EventLines::ChannelClosed(const QString &own, const QString &channel) {
     ChannelLeft(own, channel);
-    const QString text = FillFields("%s closed channel %s", {own, channel});
-    FLog.Write(lsConnection, text, Stamped(": ", text));
+    const Worded text = Words(QT_TR_NOOP("%s closed channel %s"), {own, channel});
+    FLog.Write(lsConnection, text.Pane, Stamped(": ", text.File));
 }
 
 void EventLines::ChannelError(const QString &channel, const QString &account, int code,
                               const QString &errText) {
-    FLog.Write(lsError,
-               FillFields("Channel error: %s, %s - %d %s", {channel, account, N(code), errText}),
-               Stamped(" - ", FillFields("Channel %s error %d: %s", {channel, N(code), errText})));
+    FLog.Write(
+        lsError,
+        FillFields(tr("Channel error: %s, %s - %d %s"), {channel, account, N(code), errText}),
+        Stamped(" - ", FillFields("Channel %s error %d: %s", {channel, N(code), errText})));
 }
 
 void EventLines::ChannelText(const QString &channel, const QString &from, const QString &text) {
-    Said(FillFields("%s - %s", {channel, from}), text);
+    const QString head = FillFields("%s - %s", {channel, from});
+    Said({head, head}, text);
 }
 
 void EventLines::ChannelListEntry(const QString &channel, const QString &typeName, int userCount) {
-    const QString text =
-        FillFields("  Channel: %s - %s - %d %s",
-                   {channel, typeName, N(userCount),
-                    userCount == 1 ? QStringLiteral("user") : QStringLiteral("users")});
-    FLog.Write(lsServer, text, text);
+    const Worded text = Words(userCount == 1 ? QT_TR_NOOP("  Channel: %s - %s - %d user")
+                                             : QT_TR_NOOP("  Channel: %s - %s - %d users"),
+                              {channel, typeName, N(userCount)});
+    FLog.Write(lsServer, text.Pane, text.File);
 }
 
 void EventLines::ChannelListEnd(int count) {
-    const QString text = count == 1 ? FillFields("There is %d channel operating", {N(count)})
-                                    : FillFields("There are %d channels operating", {N(count)});
-    FLog.Write(lsServer, text, text);
+    const Worded text = Words(count == 1 ? QT_TR_NOOP("There is %d channel operating")
+                                         : QT_TR_NOOP("There are %d channels operating"),
+                              {N(count)});
+    FLog.Write(lsServer, text.Pane, text.File);
 }
 
 void EventLines::Invitation(const QString &from, const QString &account, const QString &channel) {
-    const QString text =
-        FillFields("Invitation: %s invites %s to join channel %s", {from, account, channel});
-    FLog.Write(lsInvitation, text, text);
+    const Worded text =
+        Words(QT_TR_NOOP("Invitation: %s invites %s to join channel %s"), {from, account, channel});
+    FLog.Write(lsInvitation, text.Pane, text.File);
 }
 
 void EventLines::PrivateText(const QString &from, const QString &to, const QString &text) {
-    Said(FillFields("%s (to %s)", {from, to}), text);
+    Said(Words(QT_TR_NOOP("%s (to %s)"), {from, to}), text);
 }
 
 void EventLines::OfflineText(const QString &from, const QString &account, double sentTime,
                              const QString &text) {
     const TimeText &times = FLog.Times();
-    const QString header =
-        FillFields("%s (to %s), sent on %s %s:",
-                   {from, account, times.LongDate(sentTime), times.ZoneName(sentTime)});
-    FLog.AddLine(lsTelegramHeader, header);
+    const Worded header =
+        Words(QT_TR_NOOP("%s (to %s), sent on %s %s:"),
+              {from, account, times.LongDate(sentTime), times.ZoneName(sentTime)});
+    FLog.AddLine(lsTelegramHeader, header.Pane);
     FLog.Write(lsTelegramBody, QStringLiteral("\t") + hbquor::LineField(text),
-               FillFields("%s %s", {header, text}));
+               FillFields("%s %s", {header.File, text}));
 }
 
 void EventLines::TextFailed(const QString &account, const QString &target, int code,
                             const QString &errText) {
     FLog.Write(lsError,
-               FillFields("Error %s - text for %s, %d %s", {account, target, N(code), errText}),
+               FillFields(tr("Error %s - text for %s, %d %s"), {account, target, N(code), errText}),
                Stamped(" - ", FillFields("%s text for %s error %d: %s",
                                          {account, target, N(code), errText})));
 }
 
 void EventLines::Connecting() {
-    FLog.AddLine(lsConnection, QStringLiteral("Connecting..."));
+    FLog.AddLine(lsConnection, tr("Connecting..."));
 }
 
 void EventLines::Connected(const QString &account) {
-    const QString text = FillFields("Connected: %s", {account});
-    FLog.Write(lsConnection, text, Stamped(" - ", text));
+    const Worded text = Words(QT_TR_NOOP("Connected: %s"), {account});
+    FLog.Write(lsConnection, text.Pane, Stamped(" - ", text.File));
 }
 
 void EventLines::Disconnected(const QString &account) {
-    const QString text = FillFields("Disconnected: %s", {account});
-    FLog.Write(lsConnection, text, Stamped(" - ", text));
+    const Worded text = Words(QT_TR_NOOP("Disconnected: %s"), {account});
+    FLog.Write(lsConnection, text.Pane, Stamped(" - ", text.File));
 }
 
 void EventLines::LoginFailed(const QString &account, int code, const QString &errText,
                              const QString &server) {
-    FLog.AddLine(lsError,
-                 FillFields("Login error: %s - %d %s (%s)", {account, N(code), errText, server}));
+    FLog.AddLine(lsError, FillFields(tr("Login error: %s - %d %s (%s)"),
+                                     {account, N(code), errText, server}));
 }
 
 void EventLines::UserStatus(const QString &name, hbquor::QuorUserStatus status) {
-    FLog.AddLine(lsStatus, FillFields("%s %s", {name, UserStatusText(status)}));
+    FLog.AddLine(lsStatus, FillFields(tr(UserStatusPattern(status)), {name}));
 }
 
 void EventLines::PingReply(const QString &name, int seconds) {
-    FLog.AddLine(lsConnection,
-                 FillFields("Ping reply from %s: %d %s",
-                            {name, N(seconds),
-                             seconds == 1 ? QStringLiteral("second") : QStringLiteral("seconds")}));
+    FLog.AddLine(lsConnection, FillFields(seconds == 1 ? tr("Ping reply from %s: %d second")
+                                                       : tr("Ping reply from %s: %d seconds"),
+                                          {name, N(seconds)}));
 }
 
 void EventLines::Welcome(const QString &message) {
@@ -165,13 +170,14 @@ void EventLines::Broadcast(const QString &from, const QString &message) {
 }
 
 void EventLines::FaultySetting(const QString &key) {
-    FLog.AddLine(lsError,
-                 FillFields("Settings: the value of %s is not valid - the default is used", {key}));
+    FLog.AddLine(lsError, FillFields(tr("Settings: the value of %s is not valid - the default "
+                                        "is used"),
+                                     {key}));
 }
 
 void EventLines::Error(const QString &account, const QString &where, const QString &what, int code,
                        const QString &errText) {
     const QString who = account.isEmpty() ? QString() : FillFields("%s - ", {account});
     FLog.AddLine(lsError,
-                 FillFields("Error: %s%s, %s, %d %s", {who, where, what, N(code), errText}));
+                 FillFields(tr("Error: %s%s, %s, %d %s"), {who, where, what, N(code), errText}));
 }

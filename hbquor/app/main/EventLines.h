@@ -4,6 +4,9 @@
 // line from one description and writes both through the EventLog; events
 // that the chat log does not record write the pane only.
 //
+// The pane shows an event in the user's language; the chat log keeps its
+// English words, so one pattern fills both forms (Words).
+//
 // Most chat log lines carry the time stamp: "<stamp> VRT: " before news of
 // channels, "<stamp> VRT - " before news of the connection and the server
 // (the name of the user's time base in place of VRT). Said texts show a tab
@@ -15,9 +18,11 @@
 // words around it.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
+#include <initializer_list>
 
 class EventLog;
 
@@ -26,6 +31,8 @@ enum class QuorUserStatus : std::uint8_t;
 }
 
 class EventLines {
+    Q_DECLARE_TR_FUNCTIONS(EventLines)
+
 public:
     explicit EventLines(EventLog &log) : FLog(log) {}
 
@@ -78,12 +85,20 @@ public:
                const QString &errText);
 
 private:
+    /// An event's words in its two forms.
+    struct Worded {
+        QString Pane; // in the user's language
+        QString File; // in English
+    };
+    /// Fills an English pattern (marked for translation) and its translation.
+    static Worded Words(const char *pattern, std::initializer_list<QString> args);
+
     /// The chat log's form of a pane text: the time stamp, the zone name
     /// (" VRT"), the separator, then the text.
     QString Stamped(const char *separator, const QString &text) const;
     /// Something said: "<head>: <tab><text>" in the pane, without the tab in
     /// the file.
-    void Said(const QString &head, const QString &text);
+    void Said(const Worded &head, const QString &text);
 
     EventLog &FLog;
     bool FChatTimes = false;

@@ -79,4 +79,7 @@ void EventLog::ToggleChatLog() {
 void EventLog::SetFrozen(bool frozen) {
     FPane.SetFrozen(frozen);
     FControls.ModeButton->setText(LinePane::ModeCaption(frozen));
+    FControls.ModeButton->setAccessibleDescription(
+        frozen ? tr("Frozen: new lines do not move the log pane; press to scroll")
+               : tr("Scrolling: the log pane follows new lines; press to freeze"));
 }

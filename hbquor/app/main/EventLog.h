@@ -8,7 +8,8 @@
 // or "frozen", shown on the mode button). The chat log is framed by lines
 // of hyphens around "Quor Log opened ... VRT" and "Quor Log closed ... VRT"
 // (or the name of the time base the user chose instead of VRT); "Log Chat"
-// carries a check mark while it is open.
+// carries a check mark while it is open. The mode button also tells its
+// mode in words to a screen reader (its accessible description).
 #pragma once
 
 #include "ChatLogFile.h"
@@ -17,6 +18,7 @@
 #include "MessageBoxes.h"
 #include "TimeText.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -27,6 +29,8 @@ class QAction;
 class QTextEdit;
 
 class EventLog {
+    Q_DECLARE_TR_FUNCTIONS(EventLog)
+
 public:
     /// The controls the log shows itself in; they must outlive it.
     struct Controls {

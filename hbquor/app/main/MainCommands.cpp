@@ -75,7 +75,7 @@ std::optional<QString> MainCommands::AskUserName(const QString &title, const QSt
     TFormAddUser dialog(FHost.Parent);
     FHost.Center(&dialog);
     dialog.setWindowTitle(title);
-    dialog.lbAddUser->setText(QStringLiteral("Quor user"));
+    dialog.lbAddUser->setText(tr("Quor user"));
     dialog.inpAddUser->setText(prefill);
     dialog.btnAddDelete->setText(button);
     if (FHost.Exec(dialog) != QDialog::Accepted)
@@ -86,15 +86,14 @@ std::optional<QString> MainCommands::AskUserName(const QString &title, const QSt
 // ---- Contacts pane ----
 
 void MainCommands::mnuAddContact1Click() {
-    ChangeContacts(QStringLiteral("Add Quor Contact"), QStringLiteral("Add"), QString(),
-                   &ContactListModel::Add, " is already on the list.",
-                   &client::ChatClient::AddContact);
+    ChangeContacts(tr("Add Quor Contact"), tr("Add"), QString(), &ContactListModel::Add,
+                   QT_TR_NOOP(" is already on the list."), &client::ChatClient::AddContact);
 }
 
 void MainCommands::mnuDeleteContact1Click() {
-    ChangeContacts(QStringLiteral("Delete Quor Contact"), QStringLiteral("Delete"),
-                   SelectedCaption(FUi.ListView1), &ContactListModel::Remove,
-                   " is not on the list.", &client::ChatClient::DelContact);
+    ChangeContacts(tr("Delete Quor Contact"), tr("Delete"), SelectedCaption(FUi.ListView1),
+                   &ContactListModel::Remove, QT_TR_NOOP(" is not on the list."),
+                   &client::ChatClient::DelContact);
 }
 
 void MainCommands::ChangeContacts(const QString &title, const QString &button,
@@ -104,7 +103,7 @@ void MainCommands::ChangeContacts(const QString &title, const QString &button,
     if (name.isEmpty())
         return;
     if (!(FContacts.*change)(name)) {
-        FHost.ShowMessage(name + QLatin1String(refusal));
+        FHost.ShowMessage(name + tr(refusal));
         return;
     }
     (FClient.*request)(name);
@@ -121,8 +120,7 @@ void MainCommands::mnuOpenChatClick() {
 void MainCommands::OpenChatDialog(const QString &name) {
     if (Same(name, FClient.Account()) && !name.isEmpty())
         return;
-    const std::optional<QString> typed =
-        AskUserName(QStringLiteral("Open Quor Chat"), QStringLiteral("Open"), name);
+    const std::optional<QString> typed = AskUserName(tr("Open Quor Chat"), tr("Open"), name);
     const QString peer = typed.value_or(QString()).trimmed();
     if (peer.isEmpty() || Same(peer, FClient.Account()))
         return;
@@ -164,12 +162,11 @@ void MainCommands::mnuUserStatus1Click() {
 }
 
 void MainCommands::PingDialog(const QString &name) {
-    AskUserAndRequest(QStringLiteral("Ping User"), QStringLiteral("Ping"), name,
-                      &client::ChatClient::PingUser);
+    AskUserAndRequest(tr("Ping User"), tr("Ping"), name, &client::ChatClient::PingUser);
 }
 
 void MainCommands::StatusDialog(const QString &name) {
-    AskUserAndRequest(QStringLiteral("Query User Online Status"), QStringLiteral("Query"), name,
+    AskUserAndRequest(tr("Query User Online Status"), tr("Query"), name,
                       &client::ChatClient::QueryUserStatus);
 }
 
@@ -252,7 +249,7 @@ void MainCommands::InviteDialog(const QString &user, const QString &channel) {
     const int result = FClient.InviteUser(target, invited);
     if (result != 0)
         FHost.ShowMessage(FillFields(
-            "Invitation to %s FAILED\rReason %d: %s",
+            tr("Invitation to %s FAILED\rReason %d: %s"),
             {invited, QString::number(result), QString::fromStdString(hbquor::ErrorText(result))}));
 }
 

@@ -9,6 +9,7 @@
 
 #include "DialogHost.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -26,6 +27,8 @@ class ChatClient;
 namespace hbquor::main {
 
 class MainCommands {
+    Q_DECLARE_TR_FUNCTIONS(MainCommands)
+
 public:
     /// Connects the panes and menu items of ui to the handlers below; the
     /// core's rejoins after a lost connection open their windows here.

@@ -7,6 +7,7 @@
 #include "LinePane.h"
 #include "PaneKeys.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -20,6 +21,11 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+
+/// The translation context of the main window's controls.
+struct MainWindowControls {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowControls)
+};
 
 namespace {
 
@@ -67,16 +73,17 @@ QTreeWidget *ReportView(QWidget *page, const QString &column) {
 }
 
 void BuildLogin(TFormQuorMainControls &ui, QWidget *client) {
-    ui.spbLogon = FlatButton(client, QStringLiteral("Logon"), QRect(8, 8, 41, 22));
-    ui.spbLogoff = FlatButton(client, QStringLiteral("Logoff"), QRect(8, 32, 41, 22));
+    ui.spbLogon = FlatButton(client, MainWindowControls::tr("Logon"), QRect(8, 8, 41, 22));
+    ui.spbLogoff = FlatButton(client, MainWindowControls::tr("Logoff"), QRect(8, 32, 41, 22));
     ui.pnLoginData = new QWidget(client);
     ui.pnLoginData->setGeometry(48, 3, 81, 57);
-    ui.Label2 = Label(ui.pnLoginData, QStringLiteral("user name"), 3, -1);
+    ui.Label2 = Label(ui.pnLoginData, MainWindowControls::tr("user name"), 3, -1);
     ui.inpUserName =
-        LimitedEdit(ui.pnLoginData, QRect(3, 12, 74, 14), QStringLiteral("Login name"));
+        LimitedEdit(ui.pnLoginData, QRect(3, 12, 74, 14), MainWindowControls::tr("Login name"));
     ui.inpUserName->setFrame(false);
-    ui.Label3 = Label(ui.pnLoginData, QStringLiteral("password"), 3, 23);
-    ui.inpPassword = LimitedEdit(ui.pnLoginData, QRect(3, 36, 74, 14), QStringLiteral("Password"));
+    ui.Label3 = Label(ui.pnLoginData, MainWindowControls::tr("password"), 3, 23);
+    ui.inpPassword =
+        LimitedEdit(ui.pnLoginData, QRect(3, 36, 74, 14), MainWindowControls::tr("Password"));
     ui.inpPassword->setFrame(false);
     ui.inpPassword->setEchoMode(QLineEdit::Password);
 }
@@ -90,11 +97,11 @@ void BuildPanes(TFormQuorMainControls &ui, QWidget *client) {
     ui.PageControl1->tabBar()->setExpanding(false);
     ui.PageControl1->tabBar()->setFont(FormFont(QStringLiteral("Arial"), 7));
     ui.TabSheet1 = new QWidget;
-    ui.ListView1 = ReportView(ui.TabSheet1, QStringLiteral("Name"));
-    ui.PageControl1->addTab(ui.TabSheet1, QStringLiteral("Contacts"));
+    ui.ListView1 = ReportView(ui.TabSheet1, MainWindowControls::tr("Name"));
+    ui.PageControl1->addTab(ui.TabSheet1, MainWindowControls::tr("Contacts"));
     ui.Channels = new QWidget;
-    ui.ListView2 = ReportView(ui.Channels, QStringLiteral("In Use"));
-    ui.PageControl1->addTab(ui.Channels, QStringLiteral("Channels"));
+    ui.ListView2 = ReportView(ui.Channels, MainWindowControls::tr("In Use"));
+    ui.PageControl1->addTab(ui.Channels, MainWindowControls::tr("Channels"));
 
     ui.RichEdit1 = new QTextEdit(client);
     ui.RichEdit1->setGeometry(136, 8, 393, 305);
@@ -106,16 +113,16 @@ void BuildPanes(TFormQuorMainControls &ui, QWidget *client) {
 }
 
 void BuildSayLine(TFormQuorMainControls &ui, QWidget *client) {
-    ui.Label1 = Label(client, QStringLiteral("Talk / telegram to"), 136, 320);
-    ui.inpTarget =
-        LimitedEdit(client, QRect(224, 320, 113, 17),
-                    QStringLiteral("type in the name of a user or drag one of your contacts"));
+    ui.Label1 = Label(client, MainWindowControls::tr("Talk / telegram to"), 136, 320);
+    ui.inpTarget = LimitedEdit(
+        client, QRect(224, 320, 113, 17),
+        MainWindowControls::tr("type in the name of a user or drag one of your contacts"));
     ui.pnVRT = new QLabel(QStringLiteral("VRT..."), client);
     ui.pnVRT->setGeometry(352, 320, 57, 17);
     ui.pnVRT->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ui.pnVRT->setAlignment(Qt::AlignCenter);
-    ui.pnVRT->setToolTip(QStringLiteral("Virtual Reality Time"));
-    ui.Label4 = Label(client, QStringLiteral("say"), 136, 344);
+    ui.pnVRT->setToolTip(MainWindowControls::tr("Virtual Reality Time"));
+    ui.Label4 = Label(client, MainWindowControls::tr("say"), 136, 344);
     ui.inpSayThis = new QLineEdit(client);
     ui.inpSayThis->setGeometry(160, 344, 369, 17);
 }
@@ -123,52 +130,56 @@ void BuildSayLine(TFormQuorMainControls &ui, QWidget *client) {
 // Every menu and item has an access key (the letter after "&", shown
 // underlined), none used twice within one menu.
 void BuildMenus(TFormQuorMainControls &ui, QMainWindow &window) {
-    QMenu *file = window.menuBar()->addMenu(QStringLiteral("&File"));
-    ui.mnuCreateaQuoraccount = file->addAction(QStringLiteral("&Create a Quor account ..."));
-    ui.mnuReqPassword = file->addAction(QStringLiteral("&Forgot Password ..."));
-    ui.mnuLogChat = file->addAction(QStringLiteral("&Log Chat"));
+    QMenu *file = window.menuBar()->addMenu(MainWindowControls::tr("&File"));
+    ui.mnuCreateaQuoraccount =
+        file->addAction(MainWindowControls::tr("&Create a Quor account ..."));
+    ui.mnuReqPassword = file->addAction(MainWindowControls::tr("&Forgot Password ..."));
+    ui.mnuLogChat = file->addAction(MainWindowControls::tr("&Log Chat"));
     ui.mnuLogChat->setCheckable(true);
-    ui.mnuSettings = file->addAction(QStringLiteral("&Settings ..."));
+    ui.mnuSettings = file->addAction(MainWindowControls::tr("&Settings ..."));
     ui.mnuSettings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     file->addSeparator();
-    ui.mnuExit = file->addAction(QStringLiteral("E&xit"));
+    ui.mnuExit = file->addAction(MainWindowControls::tr("E&xit"));
     // From any of the program's windows; closing asks the exit question.
     ui.mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     ui.mnuExit->setShortcutContext(Qt::ApplicationShortcut);
 
-    QMenu *communicate = window.menuBar()->addMenu(QStringLiteral("&Communicate"));
-    ui.mnuJoinChannel = communicate->addAction(QStringLiteral("&Join Channel ..."));
-    ui.mnuInviteUser1 = communicate->addAction(QStringLiteral("&Invite User to Channel ..."));
-    ui.mnuListChannels = communicate->addAction(QStringLiteral("&List Channels"));
+    QMenu *communicate = window.menuBar()->addMenu(MainWindowControls::tr("&Communicate"));
+    ui.mnuJoinChannel = communicate->addAction(MainWindowControls::tr("&Join Channel ..."));
+    ui.mnuInviteUser1 =
+        communicate->addAction(MainWindowControls::tr("&Invite User to Channel ..."));
+    ui.mnuListChannels = communicate->addAction(MainWindowControls::tr("&List Channels"));
     communicate->addSeparator();
-    ui.mnuPingUser = communicate->addAction(QStringLiteral("&Ping User ..."));
-    ui.mnuUserStatus = communicate->addAction(QStringLiteral("User &Status ..."));
+    ui.mnuPingUser = communicate->addAction(MainWindowControls::tr("&Ping User ..."));
+    ui.mnuUserStatus = communicate->addAction(MainWindowControls::tr("User &Status ..."));
     communicate->addSeparator();
-    ui.mnuUserProfile = communicate->addAction(QStringLiteral("&User Profile ..."));
+    ui.mnuUserProfile = communicate->addAction(MainWindowControls::tr("&User Profile ..."));
     communicate->addSeparator();
-    ui.mnuSearchHistory = communicate->addAction(QStringLiteral("Search &history ..."));
+    ui.mnuSearchHistory = communicate->addAction(MainWindowControls::tr("Search &history ..."));
 
-    QMenu *help = window.menuBar()->addMenu(QStringLiteral("&Help"));
-    ui.mnuQuorSDK = help->addAction(QStringLiteral("Quor &SDK"));
-    ui.mnuQuorDelphi = help->addAction(QStringLiteral("Quor &Delphi"));
-    ui.mnuContactAuthor = help->addAction(QStringLiteral("&Contact Author"));
+    QMenu *help = window.menuBar()->addMenu(MainWindowControls::tr("&Help"));
+    ui.mnuQuorSDK = help->addAction(MainWindowControls::tr("Quor &SDK"));
+    ui.mnuQuorDelphi = help->addAction(MainWindowControls::tr("Quor &Delphi"));
+    ui.mnuContactAuthor = help->addAction(MainWindowControls::tr("&Contact Author"));
     help->addSeparator();
-    ui.mnuAbout = help->addAction(QStringLiteral("&About"));
+    ui.mnuAbout = help->addAction(MainWindowControls::tr("&About"));
 
     ui.PopupMenu1 = new QMenu(&window);
-    ui.mnuOpenChat = ui.PopupMenu1->addAction(QStringLiteral("&Open Chat ..."));
-    ui.mnuPingUser1 = ui.PopupMenu1->addAction(QStringLiteral("&Ping User ..."));
-    ui.mnuUserStatus1 = ui.PopupMenu1->addAction(QStringLiteral("User &Status ..."));
+    ui.mnuOpenChat = ui.PopupMenu1->addAction(MainWindowControls::tr("&Open Chat ..."));
+    ui.mnuPingUser1 = ui.PopupMenu1->addAction(MainWindowControls::tr("&Ping User ..."));
+    ui.mnuUserStatus1 = ui.PopupMenu1->addAction(MainWindowControls::tr("User &Status ..."));
     ui.PopupMenu1->addSeparator();
-    ui.mnuInviteUser3 = ui.PopupMenu1->addAction(QStringLiteral("&Invite User to Channel ..."));
+    ui.mnuInviteUser3 =
+        ui.PopupMenu1->addAction(MainWindowControls::tr("&Invite User to Channel ..."));
     ui.PopupMenu1->addSeparator();
-    ui.mnuAddContact1 = ui.PopupMenu1->addAction(QStringLiteral("&Add Contact ..."));
-    ui.mnuDeleteContact1 = ui.PopupMenu1->addAction(QStringLiteral("&Delete Contact ..."));
+    ui.mnuAddContact1 = ui.PopupMenu1->addAction(MainWindowControls::tr("&Add Contact ..."));
+    ui.mnuDeleteContact1 = ui.PopupMenu1->addAction(MainWindowControls::tr("&Delete Contact ..."));
     AttachPaneKeys(ui.ListView1, ui.PopupMenu1);
 
     ui.PopupMenu2 = new QMenu(&window);
-    ui.mnuJoinChannel2 = ui.PopupMenu2->addAction(QStringLiteral("&Join Channel ..."));
-    ui.mnuInviteUser2 = ui.PopupMenu2->addAction(QStringLiteral("&Invite User to Channel ..."));
+    ui.mnuJoinChannel2 = ui.PopupMenu2->addAction(MainWindowControls::tr("&Join Channel ..."));
+    ui.mnuInviteUser2 =
+        ui.PopupMenu2->addAction(MainWindowControls::tr("&Invite User to Channel ..."));
     AttachPaneKeys(ui.ListView2, ui.PopupMenu2);
 }
 
@@ -194,6 +205,31 @@ void AnchorControls(const TFormQuorMainControls &ui, QWidget *client) {
     };
     for (const auto &[control, edges] : controls)
         anchors->Add(control, edges);
+}
+
+/// What a screen reader says of each control: the inputs are named by the
+/// labels beside them; the rest get names, and descriptions where the name
+/// alone does not tell what the control does.
+void NameControls(const TFormQuorMainControls &ui) {
+    ui.Label2->setBuddy(ui.inpUserName);
+    ui.Label3->setBuddy(ui.inpPassword);
+    ui.Label1->setBuddy(ui.inpTarget);
+    ui.Label4->setBuddy(ui.inpSayThis);
+    ui.inpSayThis->setAccessibleDescription(
+        MainWindowControls::tr("The text to send to the user or channel named above"));
+    ui.spbLogon->setAccessibleDescription(
+        MainWindowControls::tr("Log on to the Quor server with the user name and password"));
+    ui.spbLogoff->setAccessibleDescription(MainWindowControls::tr("Log off from the Quor server"));
+    ui.PageControl1->tabBar()->setAccessibleName(MainWindowControls::tr("Contacts and channels"));
+    ui.ListView1->setAccessibleName(MainWindowControls::tr("Contacts"));
+    ui.ListView1->setAccessibleDescription(
+        MainWindowControls::tr("Your contacts with their status; open a chat from the menu"));
+    ui.ListView2->setAccessibleName(MainWindowControls::tr("Channels"));
+    ui.ListView2->setAccessibleDescription(MainWindowControls::tr("The channels you are in"));
+    ui.RichEdit1->setAccessibleName(MainWindowControls::tr("Event log"));
+    ui.RichEdit1->setAccessibleDescription(
+        MainWindowControls::tr("Connections, channels and texts, the newest last"));
+    ui.spbScrolling->setAccessibleName(MainWindowControls::tr("Scroll mode"));
 }
 
 /// Tab follows the described order: the login inputs, the target, the say
@@ -233,6 +269,7 @@ TFormQuorMainControls BuildMainWindowControls(QMainWindow &window) {
     BuildPanes(ui, client);
     BuildSayLine(ui, client);
     AnchorControls(ui, client);
+    NameControls(ui);
     SetFocusOrder(ui);
     ui.Timer1 = new QTimer(&window);
     ui.Timer1->setInterval(1000);

@@ -5,6 +5,7 @@
 #include "FillFields.h"
 #include "TalkWindowRegistry.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace hbquor::main {
@@ -22,11 +23,13 @@ void ShowInMessageBoxes(ChatClient &client, const TalkWindowRegistry &talkWindow
     const ShowMessageFunction queued = QueuedMessages(std::move(showMessage), context);
     QObject::connect(&client, &ChatClient::InviteAnswered, context,
                      [queued](const client::InviteAnswer &answer) { queued(answer.Message); });
-    QObject::connect(&client, &ChatClient::ChannelInfoReceived, context,
-                     [queued, &talkWindows](const client::ChannelInfo &info) {
-                         if (talkWindows.FindChannelWindow(info.Channel) == nullptr)
-                             queued(FillFields("%s not found", {info.Channel}));
-                     });
+    QObject::connect(
+        &client, &ChatClient::ChannelInfoReceived, context,
+        [queued, &talkWindows](const client::ChannelInfo &info) {
+            if (talkWindows.FindChannelWindow(info.Channel) == nullptr)
+                queued(FillFields(QCoreApplication::translate("MessageListener", "%s not found"),
+                                  {info.Channel}));
+        });
 }
 
 } // namespace hbquor::main

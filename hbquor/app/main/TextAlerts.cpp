@@ -20,17 +20,17 @@ void TextAlerts::PrivateText(const QString &account, const QString &from, const 
 }
 
 void TextAlerts::OfflineText(const QString &account, const QString &from, const QString &text) {
-    Raise(account, from, FillFields("%s (while you were away)", {from}), Excerpt(text),
+    Raise(account, from, FillFields(tr("%s (while you were away)"), {from}), Excerpt(text),
           FMainWindow);
 }
 
 void TextAlerts::Invitation(const QString &account, const QString &from, const QString &channel) {
-    Raise(account, from, from, Excerpt(FillFields("invites you to join channel %s", {channel})),
+    Raise(account, from, from, Excerpt(FillFields(tr("invites you to join channel %s"), {channel})),
           FMainWindow);
 }
 
 void TextAlerts::Broadcast(const QString &account, const QString &from, const QString &message) {
-    Raise(account, from, FillFields("%s (to everyone)", {from}), Excerpt(message), FMainWindow);
+    Raise(account, from, FillFields(tr("%s (to everyone)"), {from}), Excerpt(message), FMainWindow);
 }
 
 QString TextAlerts::Excerpt(const QString &text) {

@@ -14,6 +14,7 @@
 
 #include "DesktopNotifier.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -21,6 +22,8 @@
 #include <functional>
 
 class TextAlerts {
+    Q_DECLARE_TR_FUNCTIONS(TextAlerts)
+
 public:
     /// A notification shows at most this many characters of a text.
     static constexpr int ExcerptLength = 120;

@@ -55,11 +55,10 @@ TrayIcon::TrayIcon(client::ChatClient &client, client::UnreadSource &unread, QWi
                    std::shared_ptr<DesktopNotifier> notifier, Hooks hooks)
     : QObject(window), FUnread(unread), FWindow(window), FNotifier(std::move(notifier)),
       FMenu(std::make_unique<QMenu>()), FIcon(new QSystemTrayIcon(this)) {
-    connect(FMenu->addAction(QStringLiteral("&Show")), &QAction::triggered, this,
-            &TrayIcon::ShowWindow);
-    connect(FMenu->addAction(QStringLiteral("Log &off")), &QAction::triggered, this,
+    connect(FMenu->addAction(tr("&Show")), &QAction::triggered, this, &TrayIcon::ShowWindow);
+    connect(FMenu->addAction(tr("Log &off")), &QAction::triggered, this,
             [logOff = std::move(hooks.LogOff)] { logOff(); });
-    connect(FMenu->addAction(QStringLiteral("E&xit")), &QAction::triggered, this,
+    connect(FMenu->addAction(tr("E&xit")), &QAction::triggered, this,
             [exit = std::move(hooks.Exit)] { exit(); });
     FIcon->setContextMenu(FMenu.get());
     connect(FIcon, &QSystemTrayIcon::activated, this,
@@ -121,8 +120,7 @@ bool TrayIcon::HideOnClose() {
     FWindow->hide();
     if (!std::exchange(FToldOnce, true) && FNotifier) {
         FNotifier->Notify({QStringLiteral("tray"), QStringLiteral("HB Quor"),
-                           QStringLiteral("HB Quor keeps running in the tray."),
-                           [this] { ShowWindow(); }});
+                           tr("HB Quor keeps running in the tray."), [this] { ShowWindow(); }});
     }
     return true;
 }

@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "TrayText.h"
 
+#include <QCoreApplication>
+
 namespace hbquor::main {
 
 namespace {
 
+/// The translation context of the tray's texts.
+struct TrayText {
+    Q_DECLARE_TR_FUNCTIONS(TrayText)
+};
+
 QString StateText(TrayState state) {
     switch (state) {
     case TrayState::Online:
-        return QStringLiteral("online");
+        return TrayText::tr("online");
     case TrayState::Connecting:
-        return QStringLiteral("connecting");
+        return TrayText::tr("connecting");
     case TrayState::Offline:
         break;
     }
-    return QStringLiteral("offline");
+    return TrayText::tr("offline");
 }
 
 } // namespace
@@ -22,9 +29,9 @@ QString StateText(TrayState state) {
 QString TrayTooltip(TrayState state, int unread) {
     QString text = QStringLiteral("HB Quor - ") + StateText(state);
     if (unread == 1)
-        text += QStringLiteral(", 1 unread text");
+        text += TrayText::tr(", 1 unread text");
     else if (unread > 1)
-        text += QStringLiteral(", %1 unread texts").arg(unread);
+        text += TrayText::tr(", %1 unread texts").arg(unread);
     return text;
 }
 

@@ -101,7 +101,7 @@ hbquor::account::MessageHook AccountMessages(const ShowMessageFunction &showMess
 bool CheckInitialised(const ChatClient &client, const ShowMessageFunction &showMessage) {
     if (client.Initialised())
         return true;
-    showMessage(QStringLiteral("QuorCentral has not been initialised"));
+    showMessage(TFormQuorMain::tr("QuorCentral has not been initialised"));
     return false;
 }
 
@@ -274,7 +274,7 @@ void TFormQuorMain::FormCreate() {
                                        {[this] { spbLogoffClick(); }, [this] { mnuExitClick(); }});
         FTray->SetCloseToTray(FSettings.Comfort.CloseToTray);
     }
-    FTitle = QStringLiteral("  HB Quor Client ");
+    FTitle = tr("  HB Quor Client ");
 
     ui.PageControl1->setCurrentWidget(ui.TabSheet1);
     FContacts.Load(FOptions.Files.ContactsFile);
@@ -292,7 +292,7 @@ void TFormQuorMain::FormCreate() {
     for (const QString &key : FSettings.FaultyKeys)
         FLines.FaultySetting(key);
     if (!FClient.Init())
-        FOptions.ShowMessage(QStringLiteral("could not initialise QuorApi"));
+        FOptions.ShowMessage(tr("could not initialise QuorApi"));
 
     if (FSettings.LogChat)
         FLog.OpenChatLog();
@@ -428,7 +428,7 @@ void TFormQuorMain::CloseWithoutAsking() {
 }
 
 bool TFormQuorMain::FormCloseQuery() {
-    return FOptions.AskYesNo(QStringLiteral("Do you wish to exit?"));
+    return FOptions.AskYesNo(tr("Do you wish to exit?"));
 }
 
 void TFormQuorMain::FormClose() {
@@ -491,7 +491,8 @@ void TFormQuorMain::ShowDisconnected() {
     ui.inpTarget->setEnabled(false);
     ui.inpSayThis->setEnabled(false);
     SetPaneColour(ui, FPaneColours.Disconnected);
-    setWindowTitle(FTitle + QStringLiteral(" - disconnected"));
+    setWindowTitle(FTitle + tr(" - disconnected"));
+    setAccessibleDescription(tr("Disconnected: log on with your user name and password"));
     EnableSessionCommands(ui, false);
     ui.mnuUserProfile->setEnabled(false);
     FContacts.ClearStates();
@@ -506,12 +507,14 @@ void TFormQuorMain::ShowConnecting() {
     ui.inpSayThis->setEnabled(false);
     SetPaneColour(ui, FPaneColours.Connecting);
     setWindowTitle(FTitle + QStringLiteral(" - ") + GetLoginName());
+    setAccessibleDescription(tr("Connecting: waiting for the Quor server"));
 }
 
 void TFormQuorMain::ShowConnected() {
     ui.inpTarget->setEnabled(true);
     ui.inpSayThis->setEnabled(true);
     SetPaneColour(ui, FPaneColours.Connected);
+    setAccessibleDescription(tr("Connected: you can talk and send telegrams"));
     EnableSessionCommands(ui, true);
 }
 
@@ -520,12 +523,12 @@ void TFormQuorMain::ShowConnected() {
 void TFormQuorMain::spbLogonClick() {
     if (CheckInitialised(FClient, FOptions.ShowMessage) &&
         !FClient.LogOn(GetLoginName(), GetPassword()))
-        FOptions.ShowMessage(QStringLiteral("check user name and password"));
+        FOptions.ShowMessage(tr("check user name and password"));
 }
 
 void TFormQuorMain::spbLogoffClick() {
     if (CheckInitialised(FClient, FOptions.ShowMessage) && !FClient.LogOff())
-        FOptions.ShowMessage(QStringLiteral("Cannot logoff."));
+        FOptions.ShowMessage(tr("Cannot logoff."));
 }
 
 void TFormQuorMain::inpUserNameKeyDown(int key) {

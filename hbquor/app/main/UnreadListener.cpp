@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "UnreadListener.h"
 
+#include "ContactItemText.h"
 #include "TalkWindowRegistry.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
@@ -29,6 +30,7 @@ void ShowBold(QTreeWidget *pane, const UnreadCounts &counts) {
         if (font.bold() != unread) {
             font.setBold(unread);
             item->setFont(0, font);
+            DescribeContactItem(item);
         }
     }
 }

@@ -96,6 +96,7 @@ private slots:
         QCOMPARE(session->Contacts()[0].second->Name, std::string("bob"));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - alice"));
         QVERIFY(W->ui.inpSayThis->isEnabled());
+        QVERIFY(W->accessibleDescription().startsWith(QStringLiteral("Connected:")));
     }
 
     void logonRefusesAnEmptyPassword() {
@@ -117,6 +118,7 @@ private slots:
         QVERIFY(F->Messages.isEmpty());
         QCOMPARE(F->LastLogLine(), QStringLiteral("Disconnected: alice"));
         QCOMPARE(W->windowTitle(), QStringLiteral("  HB Quor Client  - disconnected"));
+        QVERIFY(W->accessibleDescription().startsWith(QStringLiteral("Disconnected:")));
     }
 
     void enterInTheLoginInputs() {

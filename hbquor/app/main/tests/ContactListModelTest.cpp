@@ -3,6 +3,7 @@
 // saving only what changed; and the pane that shows it.
 #include "ContactListModel.h"
 #include "ContactIcons.h"
+#include "ContactItemText.h"
 #include "ContactPaneView.h"
 #include "FileBytes.h"
 
@@ -102,6 +103,24 @@ private slots:
                  int(ContactListModel::DoubleTick));
         QCOMPARE(pane.topLevelItem(0)->data(0, ContactImageRole).toInt(),
                  int(ContactListModel::Blank));
+    }
+
+    void paneItemsTellTheirStateInWords() {
+        ContactListModel model;
+        model.Add(QStringLiteral("bob"));
+        QTreeWidget pane;
+        ContactPaneView view(&pane, model);
+        const auto spoken = [&pane] {
+            return pane.topLevelItem(0)->data(0, Qt::AccessibleTextRole).toString();
+        };
+        QCOMPARE(spoken(), QStringLiteral("bob, offline"));
+        model.SetState(QStringLiteral("bob"), QuorUserStatus::OnlineUser);
+        QCOMPARE(spoken(), QStringLiteral("bob, online"));
+        QFont bold = pane.topLevelItem(0)->font(0);
+        bold.setBold(true);
+        pane.topLevelItem(0)->setFont(0, bold);
+        DescribeContactItem(pane.topLevelItem(0));
+        QCOMPARE(spoken(), QStringLiteral("bob, online, unread texts"));
     }
 };
 

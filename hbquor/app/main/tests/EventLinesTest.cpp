@@ -7,8 +7,10 @@
 
 #include "hbQuorUnit.h"
 
+#include <QCoreApplication>
 #include <QTest>
 #include <QTextBlock>
+#include <QTranslator>
 
 #include <functional>
 
@@ -26,6 +28,39 @@ const QColor Black(0, 0, 0);
 const QColor Green(0, 128, 0);
 const QColor Red(255, 0, 0);
 const QColor Blue(0, 0, 255);
+
+/// Makes the row's event and compares the pane's last paragraph and the
+/// chat log's last line with the row.
+void CheckRow(const LogFixture &f, EventLines &lines, const Row &row) {
+    const QStringList before = f.FileLines();
+    row.Call(lines);
+    const QTextBlock last = f.Pane.document()->lastBlock();
+    QVERIFY2(last.text() == row.Pane, row.Event);
+    QVERIFY2(last.begin().fragment().charFormat().foreground().color() == row.Colour, row.Event);
+    const QStringList after = f.FileLines();
+    if (row.File.isNull())
+        QVERIFY2(after == before, row.Event);
+    else
+        QVERIFY2(after.value(after.size() - 1) == row.File, row.Event);
+}
+
+/// German for a few of the lines' patterns, installed while it lives.
+class GermanPatterns : public QTranslator {
+public:
+    GermanPatterns() { QCoreApplication::installTranslator(this); }
+    ~GermanPatterns() override { QCoreApplication::removeTranslator(this); }
+    QString translate(const char *context, const char *source, const char *, int) const override {
+        static const QHash<QByteArray, QString> german{
+            {"%s joined channel %s", "%s hat Kanal %s betreten"},
+            {"%s (to %s)", "%s (an %s)"},
+            {"  Channel: %s - %s - %d users", "  Kanal: %s - %s - %d Benutzer"},
+            {"Connected: %s", "Verbunden: %s"},
+            {"Channel error: %s, %s - %d %s", "Kanalfehler: %s, %s - %d %s"},
+        };
+        return QByteArray(context) == "EventLines" ? german.value(source) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 } // namespace
 
@@ -99,19 +134,30 @@ private slots:
              Red,
              {}},
         };
-        for (const Row &row : rows) {
-            const QStringList before = f.FileLines();
-            row.Call(lines);
-            const QTextBlock last = f.Pane.document()->lastBlock();
-            QVERIFY2(last.text() == row.Pane, row.Event);
-            QVERIFY2(last.begin().fragment().charFormat().foreground().color() == row.Colour,
-                     row.Event);
-            const QStringList after = f.FileLines();
-            if (row.File.isNull())
-                QVERIFY2(after == before, row.Event);
-            else
-                QVERIFY2(after.value(after.size() - 1) == row.File, row.Event);
-        }
+        for (const Row &row : rows)
+            CheckRow(f, lines, row);
+    }
+
+    void paneInTheUsersLanguageFileInEnglish() {
+        const GermanPatterns german;
+        LogFixture f;
+        EventLines lines(f.Log);
+        f.Log.OpenChatLog();
+        const QString T = FormatLogTimeStamp(f.Now);
+        const QList<Row> rows{
+            {"joined", [](EventLines &l) { l.ChannelJoined("bob", "#a"); },
+             "bob hat Kanal #a betreten", Green, T + " VRT: bob joined channel #a"},
+            {"private text", [](EventLines &l) { l.PrivateText("bob", "al", "yo"); },
+             "bob (an al): \tyo", Black, "bob (to al): yo"},
+            {"listed", [](EventLines &l) { l.ChannelListEntry("#a", "Standard", 2); },
+             "  Kanal: #a - Standard - 2 Benutzer", Blue, "  Channel: #a - Standard - 2 users"},
+            {"connected", [](EventLines &l) { l.Connected("al"); }, "Verbunden: al", Green,
+             T + " VRT - Connected: al"},
+            {"channel error", [](EventLines &l) { l.ChannelError("#a", "al", 3, "gone"); },
+             "Kanalfehler: #a, al - 3 gone", Red, T + " VRT - Channel #a error 3: gone"},
+        };
+        for (const Row &row : rows)
+            CheckRow(f, lines, row);
     }
 
     void offlineTextHasAHeaderParagraph() {

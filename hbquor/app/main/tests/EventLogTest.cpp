@@ -106,6 +106,9 @@ private slots:
         f.Log.SetFrozen(true);
         QVERIFY(f.Log.IsFrozen());
         QCOMPARE(f.Mode.text(), QStringLiteral("frozen"));
+        QVERIFY(f.Mode.accessibleDescription().startsWith(QStringLiteral("Frozen:")));
+        f.Log.SetFrozen(false);
+        QVERIFY(f.Mode.accessibleDescription().startsWith(QStringLiteral("Scrolling:")));
     }
 };
 
