@@ -53,23 +53,27 @@ void EventLines::Said(const Worded &head, const QString &text) {
 }
 
 void EventLines::ChannelJoined(const QString &user, const QString &channel) {
-    const Worded text = Words(QT_TR_NOOP("%s joined channel %s"), {user, channel});
+    const Worded text =
+        Words(QT_TRANSLATE_NOOP("EventLines", "%s joined channel %s"), {user, channel});
     FLog.Write(lsConnection, text.Pane, Stamped(": ", text.File));
 }
 
 void EventLines::ChannelLeft(const QString &user, const QString &channel) {
-    const Worded text = Words(QT_TR_NOOP("%s left channel %s"), {user, channel});
+    const Worded text =
+        Words(QT_TRANSLATE_NOOP("EventLines", "%s left channel %s"), {user, channel});
     FLog.Write(lsConnection, text.Pane, Stamped(": ", text.File));
 }
 
 void EventLines::ChannelOpened(const QString &own, const QString &channel) {
-    const Worded text = Words(QT_TR_NOOP("%s opened channel %s"), {own, channel});
+    const Worded text =
+        Words(QT_TRANSLATE_NOOP("EventLines", "%s opened channel %s"), {own, channel});
     FLog.Write(lsConnection, text.Pane, Stamped(": ", text.File));
 }
 
 void EventLines::ChannelClosed(const QString &own, const QString &channel) {
     ChannelLeft(own, channel);
-    const Worded text = Words(QT_TR_NOOP("%s closed channel %s"), {own, channel});
+    const Worded text =
+        Words(QT_TRANSLATE_NOOP("EventLines", "%s closed channel %s"), {own, channel});
     FLog.Write(lsConnection, text.Pane, Stamped(": ", text.File));
 }
 
@@ -87,34 +91,37 @@ void EventLines::ChannelText(const QString &channel, const QString &from, const 
 }
 
 void EventLines::ChannelListEntry(const QString &channel, const QString &typeName, int userCount) {
-    const Worded text = Words(userCount == 1 ? QT_TR_NOOP("  Channel: %s - %s - %d user")
-                                             : QT_TR_NOOP("  Channel: %s - %s - %d users"),
-                              {channel, typeName, N(userCount)});
+    const Worded text =
+        Words(userCount == 1 ? QT_TRANSLATE_NOOP("EventLines", "  Channel: %s - %s - %d user")
+                             : QT_TRANSLATE_NOOP("EventLines", "  Channel: %s - %s - %d users"),
+              {channel, typeName, N(userCount)});
     FLog.Write(lsServer, text.Pane, text.File);
 }
 
 void EventLines::ChannelListEnd(int count) {
-    const Worded text = Words(count == 1 ? QT_TR_NOOP("There is %d channel operating")
-                                         : QT_TR_NOOP("There are %d channels operating"),
-                              {N(count)});
+    const Worded text =
+        Words(count == 1 ? QT_TRANSLATE_NOOP("EventLines", "There is %d channel operating")
+                         : QT_TRANSLATE_NOOP("EventLines", "There are %d channels operating"),
+              {N(count)});
     FLog.Write(lsServer, text.Pane, text.File);
 }
 
 void EventLines::Invitation(const QString &from, const QString &account, const QString &channel) {
     const Worded text =
-        Words(QT_TR_NOOP("Invitation: %s invites %s to join channel %s"), {from, account, channel});
+        Words(QT_TRANSLATE_NOOP("EventLines", "Invitation: %s invites %s to join channel %s"),
+              {from, account, channel});
     FLog.Write(lsInvitation, text.Pane, text.File);
 }
 
 void EventLines::PrivateText(const QString &from, const QString &to, const QString &text) {
-    Said(Words(QT_TR_NOOP("%s (to %s)"), {from, to}), text);
+    Said(Words(QT_TRANSLATE_NOOP("EventLines", "%s (to %s)"), {from, to}), text);
 }
 
 void EventLines::OfflineText(const QString &from, const QString &account, double sentTime,
                              const QString &text) {
     const TimeText &times = FLog.Times();
     const Worded header =
-        Words(QT_TR_NOOP("%s (to %s), sent on %s %s:"),
+        Words(QT_TRANSLATE_NOOP("EventLines", "%s (to %s), sent on %s %s:"),
               {from, account, times.LongDate(sentTime), times.ZoneName(sentTime)});
     FLog.AddLine(lsTelegramHeader, header.Pane);
     FLog.Write(lsTelegramBody, QStringLiteral("\t") + hbquor::LineField(text),
@@ -134,12 +141,12 @@ void EventLines::Connecting() {
 }
 
 void EventLines::Connected(const QString &account) {
-    const Worded text = Words(QT_TR_NOOP("Connected: %s"), {account});
+    const Worded text = Words(QT_TRANSLATE_NOOP("EventLines", "Connected: %s"), {account});
     FLog.Write(lsConnection, text.Pane, Stamped(" - ", text.File));
 }
 
 void EventLines::Disconnected(const QString &account) {
-    const Worded text = Words(QT_TR_NOOP("Disconnected: %s"), {account});
+    const Worded text = Words(QT_TRANSLATE_NOOP("EventLines", "Disconnected: %s"), {account});
     FLog.Write(lsConnection, text.Pane, Stamped(" - ", text.File));
 }
 

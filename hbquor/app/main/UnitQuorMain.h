@@ -144,6 +144,8 @@ public:
     QString GetTarget() const;
 
     // ---- Looks ----
+    // Each look is also told in words, as the window's accessible
+    // description, for those who do not see the colours.
     void ShowDisconnected();
     void ShowConnecting();
     void ShowConnected();
