@@ -63,6 +63,10 @@ QString TimeText::LongDate(double vrt) const {
     return FormatVrtDate(FromVrt(vrt));
 }
 
+QString TimeText::ShownLongDate(double vrt) const {
+    return FormatShownVrtDate(FromVrt(vrt));
+}
+
 QString TimeText::TimeOfDay(double vrt) const {
     return FormatLogTimeStamp(FromVrt(vrt));
 }

@@ -37,6 +37,8 @@ public:
     QString HourMinute(double vrt) const;
     /// The long date: "2004 March 5 Friday 09:07".
     QString LongDate(double vrt) const;
+    /// The same in the user's language, as the window shows it.
+    QString ShownLongDate(double vrt) const;
     /// The time of day as log lines stamp it: "09:07:30" in the locale's
     /// long time format.
     QString TimeOfDay(double vrt) const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "VrtText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
@@ -10,12 +11,36 @@ namespace {
 
 constexpr qint64 MillisecondsPerDay = 86400000;
 
-const std::array<const char *, 12> MonthNames = {"January",   "February", "March",    "April",
-                                                 "May",       "June",     "July",     "August",
-                                                 "September", "October",  "November", "December"};
+const std::array<const char *, 12> MonthNames = {
+    QT_TRANSLATE_NOOP("VrtText", "January"),   QT_TRANSLATE_NOOP("VrtText", "February"),
+    QT_TRANSLATE_NOOP("VrtText", "March"),     QT_TRANSLATE_NOOP("VrtText", "April"),
+    QT_TRANSLATE_NOOP("VrtText", "May"),       QT_TRANSLATE_NOOP("VrtText", "June"),
+    QT_TRANSLATE_NOOP("VrtText", "July"),      QT_TRANSLATE_NOOP("VrtText", "August"),
+    QT_TRANSLATE_NOOP("VrtText", "September"), QT_TRANSLATE_NOOP("VrtText", "October"),
+    QT_TRANSLATE_NOOP("VrtText", "November"),  QT_TRANSLATE_NOOP("VrtText", "December")};
 
-const std::array<const char *, 7> WeekdayNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                                  "Friday", "Saturday", "Sunday"};
+const std::array<const char *, 7> WeekdayNames = {
+    QT_TRANSLATE_NOOP("VrtText", "Monday"),    QT_TRANSLATE_NOOP("VrtText", "Tuesday"),
+    QT_TRANSLATE_NOOP("VrtText", "Wednesday"), QT_TRANSLATE_NOOP("VrtText", "Thursday"),
+    QT_TRANSLATE_NOOP("VrtText", "Friday"),    QT_TRANSLATE_NOOP("VrtText", "Saturday"),
+    QT_TRANSLATE_NOOP("VrtText", "Sunday")};
+
+/// "<year> <month> <day> <weekday> <hh:mm>", the names given by nameOf.
+QString DateWords(double days, QString (*nameOf)(const char *)) {
+    const QDate date = DateTimeFromDays(days).date();
+    return QStringLiteral("%1 %2 %3 %4 %5")
+        .arg(QString::number(date.year()), nameOf(MonthNames[date.month() - 1]),
+             QString::number(date.day()), nameOf(WeekdayNames[date.dayOfWeek() - 1]),
+             FormatVrtHourMinute(days));
+}
+
+QString English(const char *name) {
+    return QString::fromLatin1(name);
+}
+
+QString Translated(const char *name) {
+    return QCoreApplication::translate("VrtText", name);
+}
 
 /// The locale's long time pattern with its time-zone fields removed.
 QString LongTimePatternWithoutZone() {
@@ -53,10 +78,11 @@ QString FormatVrtHourMinute(double days) {
 }
 
 QString FormatVrtDate(double days) {
-    const QDate date = DateTimeFromDays(days).date();
-    return QString::asprintf("%d %s %d %s ", date.year(), MonthNames[date.month() - 1], date.day(),
-                             WeekdayNames[date.dayOfWeek() - 1]) +
-           FormatVrtHourMinute(days);
+    return DateWords(days, English);
+}
+
+QString FormatShownVrtDate(double days) {
+    return DateWords(days, Translated);
 }
 
 QString FormatLogTimeStamp(double days) {

@@ -119,13 +119,16 @@ void EventLines::PrivateText(const QString &from, const QString &to, const QStri
 
 void EventLines::OfflineText(const QString &from, const QString &account, double sentTime,
                              const QString &text) {
+    // The date too is in the user's language in the pane, in English in
+    // the file.
     const TimeText &times = FLog.Times();
-    const Worded header =
-        Words(QT_TRANSLATE_NOOP("EventLines", "%s (to %s), sent on %s %s:"),
-              {from, account, times.LongDate(sentTime), times.ZoneName(sentTime)});
-    FLog.AddLine(lsTelegramHeader, header.Pane);
+    const char *pattern = QT_TRANSLATE_NOOP("EventLines", "%s (to %s), sent on %s %s:");
+    const QString zone = times.ZoneName(sentTime);
+    FLog.AddLine(lsTelegramHeader,
+                 FillFields(tr(pattern), {from, account, times.ShownLongDate(sentTime), zone}));
+    const QString header = FillFields(pattern, {from, account, times.LongDate(sentTime), zone});
     FLog.Write(lsTelegramBody, QStringLiteral("\t") + hbquor::LineField(text),
-               FillFields("%s %s", {header.File, text}));
+               FillFields("%s %s", {header, text}));
 }
 
 void EventLines::TextFailed(const QString &account, const QString &target, int code,

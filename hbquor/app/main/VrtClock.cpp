@@ -20,7 +20,7 @@ void VrtClock::Tick() {
     const QString caption = FTimes.HourMinute(now);
     if (FPanel->text() != caption)
         FPanel->setText(caption);
-    const QString hint = FTimes.ClockName(now) + QStringLiteral(":\n") + FTimes.LongDate(now);
+    const QString hint = FTimes.ClockName(now) + QStringLiteral(":\n") + FTimes.ShownLongDate(now);
     if (FPanel->toolTip() != hint)
         FPanel->setToolTip(hint);
 }

@@ -2,7 +2,25 @@
 // The text forms of VRT times: clock caption, long date and log time stamp.
 #include "VrtText.h"
 
+#include <QCoreApplication>
 #include <QTest>
+#include <QTranslator>
+
+namespace {
+
+/// German month and weekday names, installed while it lives.
+class GermanNames : public QTranslator {
+public:
+    GermanNames() { QCoreApplication::installTranslator(this); }
+    ~GermanNames() override { QCoreApplication::removeTranslator(this); }
+    QString translate(const char *context, const char *source, const char *, int) const override {
+        static const QHash<QByteArray, QString> german{{"March", "März"}, {"Friday", "Freitag"}};
+        return QByteArray(context) == "VrtText" ? german.value(source) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 class VrtTextTest : public QObject {
     Q_OBJECT
@@ -14,6 +32,13 @@ private slots:
         QCOMPARE(FormatVrtHourMinute(days), QStringLiteral("09:07"));
         QCOMPARE(FormatVrtDate(days), QStringLiteral("2004 March 5 Friday 09:07"));
         QCOMPARE(FormatVrtDate(25569.0), QStringLiteral("1970 January 1 Thursday 00:00"));
+    }
+
+    void shownDateInTheUsersLanguage() {
+        const GermanNames german;
+        const double days = 38051.0 + (9 * 3600 + 7 * 60 + 30) / 86400.0;
+        QCOMPARE(FormatShownVrtDate(days), QStringLiteral("2004 März 5 Freitag 09:07"));
+        QCOMPARE(FormatVrtDate(days), QStringLiteral("2004 March 5 Friday 09:07"));
     }
 
     void dayCountRoundsToTheMillisecond() {
