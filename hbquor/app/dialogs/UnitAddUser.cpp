@@ -9,13 +9,14 @@
 
 TFormAddUser::TFormAddUser(QWidget *parent) : QDialog(parent) {
     SetFixedDialogFrame(this, 272, 78, QStringLiteral("Arial"));
-    lbAddUser = PlaceLabel(this, QStringLiteral("Quor user:"), 16, 19);
+    lbAddUser = PlaceLabel(this, tr("Quor user:"), 16, 19);
     inpAddUser = new QLineEdit(this);
     inpAddUser->setGeometry(88, 16, 169, 22);
+    lbAddUser->setBuddy(inpAddUser);
     btnAddDelete = new QPushButton(this);
     btnAddDelete->setGeometry(8, 48, 75, 21);
     btnAddDelete->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2 = new QPushButton(tr("Cancel"), this);
     Button2->setGeometry(188, 48, 75, 21);
     connect(btnAddDelete, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
