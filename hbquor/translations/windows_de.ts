@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>User name</source>
-        <translation>Name</translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>Channel</source>
@@ -434,7 +434,7 @@
     </message>
     <message>
         <source>User name</source>
-        <translation>Name</translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>Password</source>
