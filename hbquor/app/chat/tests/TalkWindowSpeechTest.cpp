@@ -26,16 +26,6 @@ private slots:
         QVERIFY(chat.SpeedButton1->accessibleDescription().startsWith(u"Scrolling"));
         chat.SpeedButton1Click();
         QVERIFY(chat.SpeedButton1->accessibleDescription().startsWith(u"Frozen"));
-        chat.SetFrozen(false);
-        QVERIFY(chat.SpeedButton1->accessibleDescription().startsWith(u"Scrolling"));
-    }
-
-    void titleKeepsTheTypeInEnglishForTheLog() {
-        TFormQuorChannel channel;
-        channel.SetChannelType(7);
-        QCOMPARE(TFormQuorChannel::ChannelTypeName(1), QStringLiteral("Invite-only"));
-        QVERIFY(channel.windowTitle().startsWith(TFormQuorChannel::ShownChannelTypeName(7)));
-        QCOMPARE(TFormQuorChannel::ShownChannelTypeName(-1), QStringLiteral("Unknown"));
     }
 };
 
