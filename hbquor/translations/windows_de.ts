@@ -115,6 +115,10 @@
 <context>
     <name>TFormQuorAbout</name>
     <message>
+        <source>About HB Quor</source>
+        <translation>Über HB Quor</translation>
+    </message>
+    <message>
         <source>Copyright (c) 2003-2026 the HB Quor developers</source>
         <translation>Copyright (c) 2003-2026 die Entwickler von HB Quor</translation>
     </message>

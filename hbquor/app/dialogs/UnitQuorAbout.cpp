@@ -11,6 +11,8 @@
 TFormQuorAbout::TFormQuorAbout(QWidget *parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(277, 157);
+    // The box has no title bar; a screen reader still says what it is.
+    setAccessibleName(tr("About HB Quor"));
     Label1 = new QLabel(this);
     Label1->setGeometry(0, 0, 277, 157);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
