@@ -322,8 +322,8 @@
         <translation>Passwort ändern</translation>
     </message>
     <message>
-        <source><byte value="xd"/>New password</source>
-        <translation><byte value="xd"/>Neues Passwort</translation>
+        <source>New password</source>
+        <translation>Neues Passwort</translation>
     </message>
     <message>
         <source>Confirm password</source>

@@ -125,7 +125,7 @@ void TFormCreateUser::SetupChangePassword(const QString &userName, bool administ
                                           bool showPlain) {
     ApplyMode({ChangePassword, tr("Change Password"),
                tr(administrator ? AdminPasswordWarning : UserPasswordWarning), tr("Quor user name"),
-               tr("\rNew password"), tr("Confirm password"), userName, false,
+               QLatin1Char('\r') + tr("New password"), tr("Confirm password"), userName, false,
                !(administrator && showPlain), PasswordLength, administrator});
 }
 

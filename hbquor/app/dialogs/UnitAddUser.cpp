@@ -13,6 +13,8 @@ TFormAddUser::TFormAddUser(QWidget *parent) : QDialog(parent) {
     inpAddUser = new QLineEdit(this);
     inpAddUser->setGeometry(88, 16, 169, 22);
     lbAddUser->setBuddy(inpAddUser);
+    // The caller puts its own caption in: the label takes the room up to the input.
+    lbAddUser->resize(inpAddUser->x() - lbAddUser->x() - 4, lbAddUser->height());
     btnAddDelete = new QPushButton(this);
     btnAddDelete->setGeometry(8, 48, 75, 21);
     btnAddDelete->setDefault(true);
