@@ -462,7 +462,7 @@
     </message>
     <message>
         <source>Self created</source>
-        <translation>Eigene</translation>
+        <translation>Konten</translation>
     </message>
     <message>
         <source>Disabled</source>
