@@ -26,6 +26,13 @@
 
 namespace {
 
+/// Shows the window and waits until the window system has it on screen.
+void Show(QWidget &window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::fprintf(stderr, "\"%s\" was not shown\n", qPrintable(window.windowTitle()));
+}
+
 /// Answers the texts for bob until standard input closes.
 void AnswerCommands(PeerInstance &bob) {
     std::puts("ready");
@@ -54,9 +61,7 @@ void OpenFrom(std::size_t index, MainWindowFixture &anna, PeerInstance &bob) {
         return;
     }
     WindowCases()[index].open(anna, [&](QWidget &window) {
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
-            std::fprintf(stderr, "%s was not shown\n", WindowCases()[index].name);
+        Show(window);
         OpenFrom(index + 1, anna, bob);
     });
 }
@@ -89,8 +94,7 @@ int main(int argc, char *argv[]) {
         std::fputs("anna did not log on\n", stderr);
         return 1;
     }
-    main.show();
-    QTest::qWaitForWindowExposed(&main);
+    Show(main);
     OpenFrom(0, anna, bob);
     return bob.Finish();
 }
