@@ -19,6 +19,7 @@ from gi.repository import GLib
 
 SENT_TEXT = "hello anna, can you hear this"
 ANNOUNCE_SECONDS = 10
+LISTENER_SETTLE_MS = 300
 
 
 def fail(text):
@@ -131,9 +132,14 @@ def check_announcement(program, pane, findings):
         pyatspi.Registry.stop()
         return False
 
+    def send():
+        program.stdin.write(SENT_TEXT + "\n")
+        program.stdin.flush()
+        return False
+
     pyatspi.Registry.registerEventListener(listener, "object:text-changed:insert")
-    program.stdin.write(SENT_TEXT + "\n")
-    program.stdin.flush()
+    # The program learns of the new listener over the bus before bob sends.
+    GLib.timeout_add(LISTENER_SETTLE_MS, send)
     GLib.timeout_add_seconds(ANNOUNCE_SECONDS, give_up)
     pyatspi.Registry.start()
     pyatspi.Registry.deregisterEventListener(listener, "object:text-changed:insert")
