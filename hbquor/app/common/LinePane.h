@@ -9,6 +9,11 @@
 // selection (the text in view stays in view when old lines are cut), and switching back to
 // "scrolling" jumps to the newest line.
 //
+// Assistive technology hears every new line as text inserted at the end:
+// the line goes in as an edit of its own that removes nothing (trimming is
+// a separate edit before it), and neither the keyboard focus nor, when
+// frozen, the caret moves. A screen reader reads the pane line by line.
+//
 // The web and mail addresses in a line become links (LinkText), with the
 // address as tooltip; a click opens them (PaneLinks). The rest of the line
 // stays plain text.
