@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -13,12 +14,13 @@ namespace hbquor::settings {
 
 SettingsDialog::SettingsDialog(const MainSettings &settings, bool loggedOn, QWidget *parent)
     : QDialog(parent), FSettings(settings) {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setModal(true);
     auto *layout = new QVBoxLayout(this);
     PageControl = new QTabWidget(this);
-    lbNextLogon = new QLabel(
-        QStringLiteral("Logged on: server, TLS and proxy changes apply at the next logon."), this);
+    PageControl->tabBar()->setAccessibleName(tr("Settings pages"));
+    lbNextLogon =
+        new QLabel(tr("Logged on: server, TLS and proxy changes apply at the next logon."), this);
     lbNextLogon->setVisible(loggedOn);
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(PageControl);
@@ -48,7 +50,9 @@ void SettingsDialog::UpdateOk() {
     bool valid = true;
     for (const SettingsPage *page : FPages)
         valid = valid && page->IsValid();
-    Buttons->button(QDialogButtonBox::Ok)->setEnabled(valid);
+    QPushButton *ok = Buttons->button(QDialogButtonBox::Ok);
+    ok->setEnabled(valid);
+    ok->setAccessibleDescription(valid ? QString() : tr("Disabled while a field is faulty"));
 }
 
 } // namespace hbquor::settings

@@ -50,7 +50,7 @@ private slots:
     }
 
     void loadStoreAndValidity() {
-        QCOMPARE(FPage->Title(), QStringLiteral("History"));
+        QCOMPARE(FPage->Title(), QStringLiteral("Histor&y"));
         for (const HistorySettings &in : {HistorySettings{false, 30}, HistorySettings{true, 0}}) {
             MainSettings settings;
             settings.History = in;
