@@ -67,6 +67,8 @@ private slots:
         for (const auto &[text, valid] : days) {
             FPage->inpDays->setText(text);
             QCOMPARE(FPage->IsValid(), valid);
+            // A screen reader hears why the days are faulty.
+            QCOMPARE(FPage->inpDays->accessibleDescription() == FPage->inpDays->toolTip(), valid);
         }
         QCOMPARE(validity.size(), 2);
     }
