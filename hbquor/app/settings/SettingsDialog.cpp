@@ -19,6 +19,9 @@ SettingsDialog::SettingsDialog(const MainSettings &settings, bool loggedOn, QWid
     auto *layout = new QVBoxLayout(this);
     PageControl = new QTabWidget(this);
     PageControl->tabBar()->setAccessibleName(tr("Settings pages"));
+    // Every tab shows its whole name: the dialog grows for longer ones.
+    PageControl->setUsesScrollButtons(false);
+    PageControl->setElideMode(Qt::ElideNone);
     lbNextLogon =
         new QLabel(tr("Logged on: server, TLS and proxy changes apply at the next logon."), this);
     lbNextLogon->setVisible(loggedOn);
