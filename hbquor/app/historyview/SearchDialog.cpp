@@ -121,6 +121,8 @@ void SearchDialog::Search() {
                       : FHits.isEmpty()   ? tr("Nothing found.")
                       : FHits.size() == 1 ? tr("1 line found.")
                                           : tr("%1 lines found.").arg(FHits.size()));
+    // A screen reader on the list hears how the search went.
+    lvHits->setAccessibleDescription(lbStatus->text());
     btOpen->setEnabled(!FHits.isEmpty());
     if (!FHits.isEmpty())
         lvHits->setCurrentItem(lvHits->topLevelItem(0));
