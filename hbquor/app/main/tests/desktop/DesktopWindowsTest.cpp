@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Every window of the program on a real window system (run under Xvfb with
-// a window manager by desktop_test.sh, at scale 1 and 2): each label shows
+// a window manager by desktop_test.sh, at scale 1 and 2, in the language
+// the environment names): each label shows
 // its whole text, the window manager shows exactly the titles the program
 // sets, and the main, conversation and channel windows grow and maximise
 // through it with their panes taking the room.
 #include "MainWindowFixture.h"
 
 #include "MessageBoxes.h"
+#include "ProgramLanguage.h"
 #include "UnitAddChannel.h"
 #include "UnitAddUser.h"
 #include "UnitCreateUser.h"
@@ -255,5 +257,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(DesktopWindowsTest)
+// In the language the environment names, as the program starts.
+int main(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    hbquor::common::InstallProgramLanguage(application, {QStringLiteral(HBQUOR_TRANSLATIONS_DIR)});
+    DesktopWindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "DesktopWindowsTest.moc"
