@@ -22,7 +22,7 @@ class GermanTextsTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(FGerman.load(QStringLiteral(GERMAN_QM)));
+        QVERIFY(FGerman.load(QStringLiteral(HBQUOR_TRANSLATIONS_DIR "/hbquor_de.qm")));
         QVERIFY(QCoreApplication::installTranslator(&FGerman));
     }
 
