@@ -51,7 +51,7 @@ LinePane::LinePane(QAbstractScrollArea *view, QTextDocument *document,
 }
 
 QString LinePane::ModeCaption(bool frozen) {
-    return frozen ? QStringLiteral("frozen") : QStringLiteral("scrolling");
+    return frozen ? tr("frozen") : tr("scrolling");
 }
 
 int LinePane::LineCount() const {

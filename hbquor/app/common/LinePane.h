@@ -22,6 +22,7 @@
 // (plain lines); it does not own the view.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QTextBlock>
 #include <QTextBlockFormat>
@@ -36,6 +37,8 @@ class QTextDocument;
 class QTextEdit;
 
 class LinePane {
+    Q_DECLARE_TR_FUNCTIONS(LinePane)
+
 public:
     /// Above this many lines the pane is trimmed before a new line is added.
     static constexpr int MaxLines = 600;
