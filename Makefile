@@ -1,5 +1,5 @@
 # Entry points: `make test`, `make run`, `make bench`, `make fuzz`, `make install`,
-# `make package`, `make docs`, `make abi-baseline`.
+# `make package`, `make docs`, `make abi-baseline`, `make translations`.
 # SANITIZE=1 builds with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.
 
 JOBS ?= $(shell nproc)
@@ -12,7 +12,7 @@ CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
 .PHONY: all bootstrap configure build test run bench fuzz valgrind format clean \
-	install package docs abi-baseline
+	install package docs abi-baseline translations
 
 # Where `make install` puts things; DESTDIR stages them below another root.
 PREFIX ?= /usr/local
@@ -65,6 +65,11 @@ docs: configure
 abi-baseline: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target quor
 	@./quor/abi/abi-baseline quor/abi/libquor.abi $(BUILD_DIR)/quor/libquor.so quor/include
+
+# Brings every translation up to date with the sources and lists what is
+# unfinished; LANGUAGE=fr starts a new one.
+translations: bootstrap
+	@./scripts/translations update $(LANGUAGE)
 
 format:
 	@git ls-files '*.c' '*.h' '*.cpp' '*.hpp' | xargs clang-format -i

@@ -63,6 +63,8 @@ if(TARGET hbquor)
   set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION net)
   quor_debian_docs(Program hbquor)
   set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "${QUOR_LIBRARY_PACKAGE} (>= ${PROJECT_VERSION})")
+  # Qt's own texts (standard buttons) in the languages the program speaks.
+  set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "qt6-translations-l10n")
   set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "desktop client for the Quor text chat service
 HB Quor logs on to a Quor chat server, keeps a contact list with online
 states, and sends texts to users and channels. It joins, lists and leaves

@@ -3,6 +3,7 @@
 // box and the event loop.
 #include "AppFiles.h"
 #include "ChatClient.h"
+#include "ProgramLanguage.h"
 #include "ShutdownSignals.h"
 #include "UnitQuorAbout.h"
 #include "UnitQuorMain.h"
@@ -17,6 +18,9 @@ int main(int argc, char *argv[]) {
     // The menu entry's name (hbquor.desktop), by which a Wayland compositor
     // and the notification service match the windows to their icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("hbquor"));
+    // Before any window exists: each takes its texts as it is made.
+    hbquor::common::InstallProgramLanguage(application,
+                                           hbquor::common::ProgramTranslationFolders());
     // Watched from the start, so a signal during start-up is not lost.
     ShutdownSignals shutdownSignals;
 

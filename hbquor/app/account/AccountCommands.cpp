@@ -6,12 +6,21 @@
 
 #include "hbQuorCentral.h"
 
+#include <QCoreApplication>
+
 namespace hbquor::account {
 
 namespace {
 
-const QString CreateAccountRefused = QStringLiteral("Could not create a new user account!");
-const QString RequestPasswordRefused = QStringLiteral("Could not request password!");
+// The refusals, in the user's language where they are shown.
+const char *const CreateAccountRefused =
+    QT_TRANSLATE_NOOP("AccountCommands", "Could not create a new user account!");
+const char *const RequestPasswordRefused =
+    QT_TRANSLATE_NOOP("AccountCommands", "Could not request password!");
+
+QString Shown(const char *text) {
+    return QCoreApplication::translate("AccountCommands", text);
+}
 
 // The refusal text, with the code's error text on a second line when the
 // code is a library or socket error (positive); the session layer's own
@@ -45,7 +54,7 @@ void RunCreateAccount(QWidget *parent, TAccountSessions &sessions, const Message
         [&sessions](const QString &name, const QString &email) {
             return sessions.CreateUser(name, email);
         },
-        CreateAccountRefused);
+        Shown(CreateAccountRefused));
 }
 
 void RunCreateAccount(QWidget *parent, ThbQuorCentral &central, const MessageHook &showMessage) {
@@ -61,7 +70,7 @@ void RunRequestPassword(QWidget *parent, TAccountSessions &sessions, const QStri
         [&sessions](const QString &name, const QString &email) {
             return sessions.RequestPassword(name, email);
         },
-        RequestPasswordRefused);
+        Shown(RequestPasswordRefused));
 }
 
 void RunRequestPassword(QWidget *parent, ThbQuorCentral &central, const QString &loginName,
@@ -71,9 +80,9 @@ void RunRequestPassword(QWidget *parent, ThbQuorCentral &central, const QString 
 }
 
 QString LostRequestText(AccountRequestKind kind, const QString &errText) {
-    const QString &refusal =
-        kind == AccountRequestKind::CreateUser ? CreateAccountRefused : RequestPasswordRefused;
-    return refusal + QLatin1Char('\r') + errText;
+    return Shown(kind == AccountRequestKind::CreateUser ? CreateAccountRefused
+                                                        : RequestPasswordRefused) +
+           QLatin1Char('\r') + errText;
 }
 
 } // namespace hbquor::account

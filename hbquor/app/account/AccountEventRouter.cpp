@@ -15,7 +15,7 @@ namespace {
 
 /// The message for the server's answer to an account request: accepted
 /// names the user and the e-mail address, failed adds the reason.
-QString AnswerText(const AccountAnswer &answer, const char *accepted, const char *failed) {
+QString AnswerText(const AccountAnswer &answer, const QString &accepted, const QString &failed) {
     return answer.Code == 0 ? FillFields(accepted, {answer.Name, answer.Email})
                             : FillFields(failed, {answer.Name, answer.Email,
                                                   QString::number(answer.Code), answer.ErrText});
@@ -40,15 +40,15 @@ AccountEventRouter::AccountEventRouter(ChatClient &client, ShowMessageFunction s
             FProfileWindow->ShowEmailChangeResult(result);
     });
     connect(&client, &ChatClient::CreateUserAnswered, this, [this](const AccountAnswer &answer) {
-        FShowMessage(AnswerText(answer,
-                                "New Quor account created for: %s\rPassword will be emailed to: %s",
-                                "New Quor account FAILED for: %s\rEmail: %s\rReason %d: %s"));
+        FShowMessage(AnswerText(
+            answer, tr("New Quor account created for: %s\rPassword will be emailed to: %s"),
+            tr("New Quor account FAILED for: %s\rEmail: %s\rReason %d: %s")));
     });
     connect(&client, &ChatClient::PasswordRequestAnswered, this,
             [this](const AccountAnswer &answer) {
                 FShowMessage(AnswerText(
-                    answer, "Password request of %s accepted\rPassword will be emailed to: %s",
-                    "Password request of %s FAILED\rEmail: %s\rReason %d: %s"));
+                    answer, tr("Password request of %s accepted\rPassword will be emailed to: %s"),
+                    tr("Password request of %s FAILED\rEmail: %s\rReason %d: %s")));
             });
     connect(&client, &ChatClient::AccountRequestLost, this,
             [this](const client::LostAccountRequest &lost) {

@@ -18,29 +18,34 @@ constexpr int NameLength = 32;
 constexpr int EmailLength = 64;
 constexpr int PasswordLength = 32;
 
-const QString CreateAccountWarning =
-    QStringLiteral("WARNING: Creating a Quor account is carefully monitored. "
-                   "Using someone else's email address or creating a large number of accounts is "
-                   "strictly prohibited. "
-                   "If either of these occurs, the user will be banned from ever using Quor again "
-                   "and his or her ISP will be contacted. ");
-const QString RequestPasswordWarning =
-    QStringLiteral("Your password will be sent to you by email. Please input the email address you "
-                   "registered with.");
-const QString AdminEmailWarning =
-    QStringLiteral("Administrator, please input the new email address. ");
-const QString UserEmailWarning = QStringLiteral(
+// The texts of the modes, translated where they are shown.
+const char *const CreateAccountWarning = QT_TRANSLATE_NOOP(
+    "hbquor::account::TFormCreateUser",
+    "WARNING: Creating a Quor account is carefully monitored. "
+    "Using someone else's email address or creating a large number of accounts is "
+    "strictly prohibited. "
+    "If either of these occurs, the user will be banned from ever using Quor again "
+    "and his or her ISP will be contacted. ");
+const char *const RequestPasswordWarning = QT_TRANSLATE_NOOP(
+    "hbquor::account::TFormCreateUser",
+    "Your password will be sent to you by email. Please input the email address you "
+    "registered with.");
+const char *const AdminEmailWarning = QT_TRANSLATE_NOOP(
+    "hbquor::account::TFormCreateUser", "Administrator, please input the new email address. ");
+const char *const UserEmailWarning = QT_TRANSLATE_NOOP(
+    "hbquor::account::TFormCreateUser",
     "Input the new email address and confirm it, make sure it is a valid address."
     "\r\rPROCEED WITH CARE: You will be disconnected after changing your email address, and a "
     "new password will be issued and sent to this new address. If you do not receive it, you "
     "will not be able to log in!");
-const QString AdminPasswordWarning =
-    QStringLiteral("Administrator, please input the new password. ");
+const char *const AdminPasswordWarning = QT_TRANSLATE_NOOP(
+    "hbquor::account::TFormCreateUser", "Administrator, please input the new password. ");
 // The two texts of an ordinary user's password change stand on two lines.
-const QString UserPasswordWarning =
-    QStringLiteral("Input the new password and confirm it"
-                   "\r"
-                   "Changing someone else's password is strictly prohibited. ");
+const char *const UserPasswordWarning =
+    QT_TRANSLATE_NOOP("hbquor::account::TFormCreateUser",
+                      "Input the new password and confirm it"
+                      "\r"
+                      "Changing someone else's password is strictly prohibited. ");
 
 QLabel *MakeLabel(QWidget *parent, int left, int top, int width, int height) {
     auto *label = new QLabel(parent);
@@ -49,9 +54,11 @@ QLabel *MakeLabel(QWidget *parent, int left, int top, int width, int height) {
     return label;
 }
 
-QLineEdit *MakeInput(QWidget *parent, int top) {
-    auto *input = new QLineEdit(parent);
+/// An input named by the label beside it.
+QLineEdit *MakeInput(QLabel *label, int top) {
+    auto *input = new QLineEdit(label->parentWidget());
     input->setGeometry(136, top, 169, 21);
+    label->setBuddy(input);
     return input;
 }
 
@@ -81,12 +88,12 @@ TFormCreateUser::TFormCreateUser(QWidget *parent, MessageHook showMessage)
     lbEmail2 = MakeLabel(this, 8, 198, 124, 16);
 
     // Created in tab order.
-    inpUser = MakeInput(this, 120);
-    inpEmail = MakeInput(this, 160);
-    inpEmail2 = MakeInput(this, 192);
-    btnSendRequest = MakeButton(this, QStringLiteral("Send Request"), 32, 105);
+    inpUser = MakeInput(lbUser, 120);
+    inpEmail = MakeInput(lbEmail, 160);
+    inpEmail2 = MakeInput(lbEmail2, 192);
+    btnSendRequest = MakeButton(this, tr("Send Request"), 32, 105);
     btnSendRequest->setDefault(true);
-    Button2 = MakeButton(this, QStringLiteral("Cancel"), 220, 75);
+    Button2 = MakeButton(this, tr("Cancel"), 220, 75);
     Button2->setAutoDefault(false);
 
     connect(btnSendRequest, &QPushButton::clicked, this, &TFormCreateUser::btnSendRequestClick);
@@ -96,34 +103,30 @@ TFormCreateUser::TFormCreateUser(QWidget *parent, MessageHook showMessage)
 }
 
 void TFormCreateUser::SetupCreateAccount() {
-    ApplyMode({CreateAccount, QStringLiteral("Create a Quor Account"), CreateAccountWarning,
-               QStringLiteral("New Quor user name"),
-               QStringLiteral("User's email address (password will be sent there)"),
-               QStringLiteral("Confirm email"), QString(), true, false, EmailLength, false});
+    ApplyMode({CreateAccount, tr("Create a Quor Account"), tr(CreateAccountWarning),
+               tr("New Quor user name"), tr("User's email address (password will be sent there)"),
+               tr("Confirm email"), QString(), true, false, EmailLength, false});
 }
 
 void TFormCreateUser::SetupRequestPassword(const QString &userName) {
-    ApplyMode({RequestPassword, QStringLiteral("Request Forgotton Password"),
-               RequestPasswordWarning, QStringLiteral("Quor user name"),
-               QStringLiteral("Registered email address (password will be sent there)"), QString(),
-               userName, true, false, PasswordLength, false});
+    ApplyMode({RequestPassword, tr("Request Forgotton Password"), tr(RequestPasswordWarning),
+               tr("Quor user name"), tr("Registered email address (password will be sent there)"),
+               QString(), userName, true, false, PasswordLength, false});
 }
 
 void TFormCreateUser::SetupChangeEmail(const QString &userName, bool administrator) {
-    ApplyMode(
-        {ChangeEmail, QStringLiteral("Change Email"),
-         administrator ? AdminEmailWarning : UserEmailWarning, QStringLiteral("Quor user name"),
-         QStringLiteral("New email address (password will be sent there)"),
-         QStringLiteral("Confirm email"), userName, false, false, EmailLength, administrator});
+    ApplyMode({ChangeEmail, tr("Change Email"),
+               tr(administrator ? AdminEmailWarning : UserEmailWarning), tr("Quor user name"),
+               tr("New email address (password will be sent there)"), tr("Confirm email"), userName,
+               false, false, EmailLength, administrator});
 }
 
 void TFormCreateUser::SetupChangePassword(const QString &userName, bool administrator,
                                           bool showPlain) {
-    ApplyMode({ChangePassword, QStringLiteral("Change Password"),
-               administrator ? AdminPasswordWarning : UserPasswordWarning,
-               QStringLiteral("Quor user name"), QStringLiteral("\rNew password"),
-               QStringLiteral("Confirm password"), userName, false, !(administrator && showPlain),
-               PasswordLength, administrator});
+    ApplyMode({ChangePassword, tr("Change Password"),
+               tr(administrator ? AdminPasswordWarning : UserPasswordWarning), tr("Quor user name"),
+               QLatin1Char('\r') + tr("New password"), tr("Confirm password"), userName, false,
+               !(administrator && showPlain), PasswordLength, administrator});
 }
 
 void TFormCreateUser::ApplyMode(const ModeLayout &layout) {
@@ -145,8 +148,7 @@ void TFormCreateUser::ApplyMode(const ModeLayout &layout) {
         entry->setMaxLength(layout.entryLength);
         SetMasked(entry, layout.masked);
     }
-    btnSendRequest->setText(layout.administrator ? QStringLiteral("Accept")
-                                                 : QStringLiteral("Send Request"));
+    btnSendRequest->setText(layout.administrator ? tr("Accept") : tr("Send Request"));
 }
 
 QString TFormCreateUser::UserName() const {
@@ -164,18 +166,18 @@ QString TFormCreateUser::FirstFailedCheck() const {
     switch (RequestMode) {
     case CreateAccount:
         if (missing)
-            return QStringLiteral("Please input user name and email!");
-        return differ ? QStringLiteral("Both email entries must be identical!") : QString();
+            return tr("Please input user name and email!");
+        return differ ? tr("Both email entries must be identical!") : QString();
     case RequestPassword:
-        return missing ? QStringLiteral("Please input user name and email!") : QString();
+        return missing ? tr("Please input user name and email!") : QString();
     case ChangeEmail:
         if (missing)
-            return QStringLiteral("Please input user name and new email!");
-        return differ ? QStringLiteral("Both email entries must be identical!") : QString();
+            return tr("Please input user name and new email!");
+        return differ ? tr("Both email entries must be identical!") : QString();
     case ChangePassword:
         if (missing)
-            return QStringLiteral("Please input user name and new password!");
-        return differ ? QStringLiteral("Both password entries must be identical!") : QString();
+            return tr("Please input user name and new password!");
+        return differ ? tr("Both password entries must be identical!") : QString();
     default:
         return QString();
     }

@@ -27,13 +27,17 @@ namespace {
 constexpr int AdministratorType = 1;
 constexpr int NameLength = 32;
 
-const QString Unknown = QStringLiteral("unknown");
-const QString GoOnline = QStringLiteral("You must go online!");
-const QString ConnectionChanged = QStringLiteral("Error: connection state changed!");
-const QString OwnAccountOnly = QStringLiteral("You may only change your own account!");
+// Translated where they are shown.
+const char *const Unknown = QT_TRANSLATE_NOOP("hbquor::account::TFormUserProfile", "unknown");
+const char *const GoOnline =
+    QT_TRANSLATE_NOOP("hbquor::account::TFormUserProfile", "You must go online!");
+const char *const ConnectionChanged =
+    QT_TRANSLATE_NOOP("hbquor::account::TFormUserProfile", "Error: connection state changed!");
+const char *const OwnAccountOnly =
+    QT_TRANSLATE_NOOP("hbquor::account::TFormUserProfile", "You may only change your own account!");
 
 QString Reason(const QString &failure, int code, const QString &errText) {
-    return failure + QStringLiteral("Reason %1: %2").arg(QString::number(code), errText);
+    return failure + TFormUserProfile::tr("Reason %1: %2").arg(QString::number(code), errText);
 }
 
 } // namespace
@@ -83,9 +87,9 @@ void TFormUserProfile::FormShow() {
     ShowEmail(profile.Email, profile.Email.isEmpty());
     ShowUserType(profile.UserType);
     inpCreated->setText(profile.Created != 0 ? FTimes.DateAndTime(UnixToVrt(profile.Created))
-                                             : Unknown);
+                                             : tr(Unknown));
     inpLastLogin->setText(profile.LastLogin != 0 ? FTimes.DateAndTime(UnixToVrt(profile.LastLogin))
-                                                 : Unknown);
+                                                 : tr(Unknown));
     inpSelfCreated->setText(QString::number(profile.SelfCreated));
     SetProfileLoaded(profile.Created != 0 && profile.LastLogin != 0);
 }
@@ -99,7 +103,7 @@ void TFormUserProfile::ClearProfile() {
     inpCreated->clear();
     inpLastLogin->clear();
     inpSelfCreated->clear();
-    lbUserType->setText(Unknown);
+    ShowUserTypeName(tr(Unknown));
     SetProfileLoaded(false);
     cbDisabled->setChecked(false);
     if (IsAdministrator) {
@@ -148,8 +152,14 @@ void TFormUserProfile::inpUserNameChange() {
 
 void TFormUserProfile::spUserTypeChange() {
     const int userType = spUserType->value();
-    lbUserType->setText(userType >= 0 && userType < FUserTypes.size() ? FUserTypes[userType]
-                                                                      : Unknown);
+    ShowUserTypeName(userType >= 0 && userType < FUserTypes.size() ? FUserTypes[userType]
+                                                                   : tr(Unknown));
+}
+
+void TFormUserProfile::ShowUserTypeName(const QString &name) {
+    lbUserType->setText(name);
+    // The name stands beside the number box, so a screen reader says it with the box.
+    spUserType->setAccessibleDescription(name);
 }
 
 bool TFormUserProfile::SessionConnected() {
@@ -157,7 +167,7 @@ bool TFormUserProfile::SessionConnected() {
 }
 
 void TFormUserProfile::GoOnlineAndClose() {
-    FShowMessage(this, GoOnline);
+    FShowMessage(this, tr(GoOnline));
     reject();
 }
 
@@ -174,7 +184,7 @@ void TFormUserProfile::ShowPassword(const QString &password) {
 
 void TFormUserProfile::ShowEmail(const QString &email, bool unknown) {
     FEmailUnknown = unknown;
-    inpEmail->setText(unknown ? Unknown : email);
+    inpEmail->setText(unknown ? tr(Unknown) : email);
 }
 
 QString TFormUserProfile::EmailToSend() const {
@@ -190,7 +200,7 @@ void TFormUserProfile::btRequestProfileClick() {
     }
     if (!IsAdministrator) {
         if (!SameNameIgnoringCase(name, SessionUserName)) {
-            FShowMessage(this, QStringLiteral("You may only request your own profile!"));
+            FShowMessage(this, tr("You may only request your own profile!"));
             return;
         }
         name = FSessions->LoginName(SessionUserName);
@@ -198,15 +208,14 @@ void TFormUserProfile::btRequestProfileClick() {
     }
     const int result = FSessions->RequestUserProfile(SessionUserName, name);
     if (result != 0)
-        FShowMessage(this, Reason(QStringLiteral("Failed to request this profile:\r"), result,
+        FShowMessage(this, Reason(tr("Failed to request this profile:\r"), result,
                                   FSessions->ErrorText(result)));
 }
 
 void TFormUserProfile::ShowProfileResult(const client::UserProfile &profile) {
     if (profile.Code != 0) {
         PostMessage(this, FShowMessage,
-                    Reason(QStringLiteral("Failed to request this profile:\r"), profile.Code,
-                           profile.ErrText));
+                    Reason(tr("Failed to request this profile:\r"), profile.Code, profile.ErrText));
         return;
     }
     if (SameNameIgnoringCase(profile.Name, SessionUserName))
@@ -226,28 +235,27 @@ void TFormUserProfile::ShowProfileResult(const client::UserProfile &profile) {
 void TFormUserProfile::ShowModifyResult(const client::ProfileChange &change) {
     if (change.Code != 0) {
         PostMessage(this, FShowMessage,
-                    Reason(QStringLiteral("Failed to modify this profile:\r"), change.Code,
-                           change.ErrText));
+                    Reason(tr("Failed to modify this profile:\r"), change.Code, change.ErrText));
         inpPassword->setText(OldPassword);
         return;
     }
     // What the field shows is now the server's password.
     OldPassword = TrimBlanks(inpPassword->text());
     PostMessage(this, FShowMessage,
-                FillFields("Profile of %s successfully modified!", {change.Name}));
+                FillFields(tr("Profile of %s successfully modified!"), {change.Name}));
 }
 
 void TFormUserProfile::ShowEmailChangeResult(const client::RequestResult &result) {
     if (result.Code != 0) {
         PostMessage(this, FShowMessage,
-                    Reason(QStringLiteral("Failed to change email to %1\r").arg(NewEmail),
-                           result.Code, result.ErrText));
+                    Reason(tr("Failed to change email to %1\r").arg(NewEmail), result.Code,
+                           result.ErrText));
         ShowEmail(OldEmail, FOldEmailUnknown);
         return;
     }
     PostMessage(this, FShowMessage,
-                QStringLiteral("Email address modified to %1\rYou will be disconnected.\rA new "
-                               "password has been sent that address")
+                tr("Email address modified to %1\rYou will be disconnected.\rA new "
+                   "password has been sent that address")
                     .arg(NewEmail),
                 [this] { reject(); });
 }
@@ -275,7 +283,7 @@ TFormUserProfile::ConfirmedRequest(const std::function<void(TFormCreateUser &)> 
     if (request->exec() != QDialog::Accepted)
         return nullptr;
     if (!SessionConnected()) {
-        FShowMessage(this, ConnectionChanged);
+        FShowMessage(this, tr(ConnectionChanged));
         request.reset();
         reject();
         return nullptr;
@@ -301,7 +309,7 @@ void TFormUserProfile::btChangePasswordClick() {
         return;
     }
     if (!SameNameIgnoringCase(TrimBlanks(inpUserName->text()), SessionUserName)) {
-        FShowMessage(this, OwnAccountOnly);
+        FShowMessage(this, tr(OwnAccountOnly));
         return;
     }
     OldPassword = TrimBlanks(inpPassword->text());
@@ -317,7 +325,7 @@ void TFormUserProfile::btChangeEmailClick() {
     if (!ProfileLoaded)
         return;
     if (!SessionConnected()) {
-        FShowMessage(this, GoOnline);
+        FShowMessage(this, tr(GoOnline));
         return;
     }
     const auto request = ConfirmedRequest([this](TFormCreateUser &window) {
@@ -330,7 +338,7 @@ void TFormUserProfile::btChangeEmailClick() {
         return;
     }
     if (!SameNameIgnoringCase(request->UserName(), SessionUserName)) {
-        FShowMessage(this, OwnAccountOnly);
+        FShowMessage(this, tr(OwnAccountOnly));
         return;
     }
     OldEmail = EmailToSend();
@@ -348,15 +356,14 @@ void TFormUserProfile::btChangeProfileClick() {
         return;
     }
     if (!IsAdministrator) {
-        FShowMessage(this, QStringLiteral("Not an admin?"));
+        FShowMessage(this, tr("Not an admin?"));
         return;
     }
     const QString name = TrimBlanks(inpUserName->text());
     const QString password = TrimBlanks(inpPassword->text());
     const QString email = EmailToSend();
     if (name.isEmpty() || (password.isEmpty() && !FPasswordWithheld) || email.isEmpty()) {
-        FShowMessage(this,
-                     QStringLiteral("Check the input values,\rempty fields are not allowed!"));
+        FShowMessage(this, tr("Check the input values,\rempty fields are not allowed!"));
         return;
     }
     // The outcome arrives through ShowModifyResult.

@@ -123,6 +123,8 @@ private:
     // Shows a user type, widening the box's range when it lies outside the
     // names' range, so that it is shown and sent back as it stands.
     void ShowUserType(int userType);
+    // Shows the name of the user type beside its number box.
+    void ShowUserTypeName(const QString &name);
     void RestoreUserTypeRange();
     bool SessionConnected();
     bool MayViewPassword();

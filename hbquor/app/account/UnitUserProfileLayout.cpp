@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <utility>
+
 namespace hbquor::account {
 
 namespace {
@@ -47,19 +49,22 @@ QPushButton *MakeButton(QWidget *parent, const QString &caption, const QRect &pl
     return button;
 }
 
+/// A "..." button; hint is its tool tip and, as the button has no words of
+/// its own, what a screen reader calls it.
 QPushButton *MakeSmallButton(QWidget *parent, int top, const QString &hint) {
     QPushButton *button = MakeButton(parent, QStringLiteral("..."), QRect(258, top, 23, 22));
     QFont bold = button->font();
     bold.setBold(true);
     button->setFont(bold);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     return button;
 }
 
 } // namespace
 
 void TFormUserProfile::BuildControls() {
-    setWindowTitle(QStringLiteral("User Profile"));
+    setWindowTitle(tr("User Profile"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(298, 264);
@@ -73,33 +78,44 @@ void TFormUserProfile::BuildControls() {
     inpCreated = MakeInput(this, 128, 201, true);
     inpLastLogin = MakeInput(this, 152, 201, true);
     inpSelfCreated = MakeInput(this, 176, 201, true);
-    btRequestProfile = MakeButton(this, QStringLiteral("Request Profile"), QRect(16, 232, 89, 25));
-    btChangeProfile = MakeButton(this, QStringLiteral("Change Profile"), QRect(104, 232, 89, 25));
+    btRequestProfile = MakeButton(this, tr("Request Profile"), QRect(16, 232, 89, 25));
+    btChangeProfile = MakeButton(this, tr("Change Profile"), QRect(104, 232, 89, 25));
     btChangeProfile->hide();
-    btClose = MakeButton(this, QStringLiteral("Close"), QRect(208, 232, 75, 25));
+    btClose = MakeButton(this, tr("Close"), QRect(208, 232, 75, 25));
     spUserType = new QSpinBox(this);
     spUserType->setGeometry(80, 104, 41, 22);
     cbDisabled = new QCheckBox(QStringLiteral(" "), this);
     cbDisabled->setGeometry(80, 200, 17, 17);
-    btChangePassword = MakeSmallButton(this, 56, QStringLiteral("change password"));
-    btChangeEmail = MakeSmallButton(this, 80, QStringLiteral("change email"));
+    btChangePassword = MakeSmallButton(this, 56, tr("change password"));
+    btChangeEmail = MakeSmallButton(this, 80, tr("change email"));
 
-    QLabel *caution = PlaceLabel(this, QStringLiteral("User name may be case sensitive!"), 16, 8);
+    QLabel *caution = PlaceLabel(this, tr("User name may be case sensitive!"), 16, 8);
     QFont bold = caution->font();
     bold.setBold(true);
     caution->setFont(bold);
     caution->adjustSize();
-    const QStringList rowLabels = {QStringLiteral("User name"),    QStringLiteral("Password"),
-                                   QStringLiteral("Email"),        QStringLiteral("User type"),
-                                   QStringLiteral("Created"),      QStringLiteral("Last login"),
-                                   QStringLiteral("Self created"), QStringLiteral("Disabled")};
-    for (int row = 0; row < rowLabels.size(); ++row)
-        PlaceLabel(this, rowLabels[row], 16, 36 + 24 * row);
-    lbUserType = PlaceLabel(this, QStringLiteral("unknown"), 128, 108);
+    // Each row's label names the control beside it.
+    const std::pair<QString, QWidget *> rows[] = {{tr("User name"), inpUserName},
+                                                  {tr("Password"), inpPassword},
+                                                  {tr("Email"), inpEmail},
+                                                  {tr("User type"), spUserType},
+                                                  {tr("Created"), inpCreated},
+                                                  {tr("Last login"), inpLastLogin},
+                                                  {tr("Self created"), inpSelfCreated},
+                                                  {tr("Disabled"), cbDisabled}};
+    int top = 36;
+    for (const auto &[text, control] : rows) {
+        PlaceLabel(this, text, 16, top)->setBuddy(control);
+        top += 24;
+    }
+    // The check box's own caption is blank.
+    cbDisabled->setAccessibleName(tr("Disabled"));
+    inpPassword->setAccessibleDescription(tr("The Menu key offers to show the password"));
+    lbUserType = PlaceLabel(this, tr("unknown"), 128, 108);
     lbUserType->setMinimumWidth(150);
 
     pumPassword = new QMenu(this);
-    mnuViewPassword = pumPassword->addAction(QStringLiteral("view password (admin only)"));
+    mnuViewPassword = pumPassword->addAction(tr("view password (admin only)"));
     mnuViewPassword->setCheckable(true);
     inpPassword->setContextMenuPolicy(Qt::CustomContextMenu);
     OpenContextMenuFromKeyboard(inpPassword);

@@ -16,7 +16,7 @@ namespace {
 bool AskWithMessageBox(QWidget *parent, const QString &question) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("HB Quor"), question,
                     QMessageBox::NoButton, parent);
-    QPushButton *send = box.addButton(QStringLiteral("&Send"), QMessageBox::AcceptRole);
+    QPushButton *send = box.addButton(LongTextGuard::tr("&Send"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(send);
     // The question holds a name from outside: never markup.
@@ -58,9 +58,8 @@ bool LongTextGuard::Offer(const QString &text) {
     const QStringList lines = LinesOf(text);
     const QString target = hbquor::LineField(FTarget());
     const QString question =
-        lines.size() == 1
-            ? QStringLiteral("Send 1 line to %1?").arg(target)
-            : QStringLiteral("Send %1 lines to %2?").arg(QString::number(lines.size()), target);
+        lines.size() == 1 ? tr("Send 1 line to %1?").arg(target)
+                          : tr("Send %1 lines to %2?").arg(QString::number(lines.size()), target);
     if (FAsk(FInput->window(), question)) {
         FInput->clear();
         FSender->Send(lines);

@@ -44,6 +44,9 @@ TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout, const QString &
     setFont(FormFont(layout.WindowFont));
 
     Edit1->setGeometry(layout.Edit1);
+    Edit1->setAccessibleName(tr("Your text"));
+    Edit1->setAccessibleDescription(
+        tr("Enter sends the text; Up and Down bring back the texts sent before"));
     Edit1->setFont(FormFont(QStringLiteral("Arial")));
     Edit1->installEventFilter(this);
     // Installed after the window's own filter, so it sees the keys first.
@@ -64,6 +67,7 @@ TQuorTalkWindow::TQuorTalkWindow(const TalkWindowLayout &layout, const QString &
     KeepSelectionVisible(Memo1);
 
     SpeedButton1->setGeometry(layout.SpeedButton1);
+    SpeedButton1->setAccessibleName(tr("Scrolling or frozen"));
     SpeedButton1->setAutoRaise(true);
     // Reached with Tab (Space toggles it); a click leaves the focus in the input.
     SpeedButton1->setFocusPolicy(Qt::TabFocus);
@@ -108,6 +112,10 @@ void TQuorTalkWindow::SetUnreadCount(int count) {
     UpdateCaption();
 }
 
+void TQuorTalkWindow::NamePane(const QString &name) {
+    Memo1->setAccessibleName(name);
+}
+
 void TQuorTalkWindow::ShowTitle(const QString &title) {
     setWindowTitle(FUnreadCount > 0 ? QStringLiteral("(%1) %2").arg(FUnreadCount).arg(title)
                                     : title);
@@ -124,6 +132,9 @@ void TQuorTalkWindow::FollowZoom(PaneZoom &zoom) {
 void TQuorTalkWindow::SetFrozen(bool frozen) {
     FPane.SetFrozen(frozen);
     SpeedButton1->setText(LinePane::ModeCaption(frozen));
+    SpeedButton1->setAccessibleDescription(
+        frozen ? tr("Frozen: the texts stay still when lines arrive; Space lets them scroll")
+               : tr("Scrolling: the texts follow the newest line; Space freezes them"));
 }
 
 void TQuorTalkWindow::SpeedButton1Click() {

@@ -139,6 +139,8 @@ protected:
     /// Rebuilds the window title from the window's fields (through
     /// ShowTitle).
     virtual void UpdateCaption() = 0;
+    /// Gives the text pane the name a screen reader says for it.
+    void NamePane(const QString &name);
     /// Shows title, after the count of unread lines when there are any.
     void ShowTitle(const QString &title);
     /// The peer or channel name handed to the send handler.

@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
+#include <iterator>
+
 namespace {
 
 const TalkWindowLayout ChannelLayout{
@@ -26,6 +28,20 @@ const TalkWindowLayout ChannelLayout{
 };
 
 constexpr int MemberColumnWidth = 200;
+
+/// The channel types' names, indexed by type; the last one stands for any
+/// other number.
+const char *const ChannelTypeWords[] = {
+    QT_TRANSLATE_NOOP("TFormQuorChannel", "Standard"),
+    QT_TRANSLATE_NOOP("TFormQuorChannel", "Invite-only"),
+    QT_TRANSLATE_NOOP("TFormQuorChannel", "Passworded"),
+    QT_TRANSLATE_NOOP("TFormQuorChannel", "Unknown"),
+};
+
+const char *ChannelTypeWord(int type) {
+    constexpr int unknown = std::size(ChannelTypeWords) - 1;
+    return ChannelTypeWords[type >= 0 && type < unknown ? type : unknown];
+}
 
 /// Runs an "open conversation" action; whatever goes wrong opens nothing and
 /// is not reported, as the member list offers it only as a convenience.
@@ -40,11 +56,14 @@ template <typename Action> void IgnoringErrors(Action action) {
 
 TFormQuorChannel::TFormQuorChannel()
     : TQuorTalkWindow(ChannelLayout, QStringLiteral(": ")), ListView1(new QTreeWidget(this)),
-      PopupMenu1(new QMenu(this)), mnuOpenChat(PopupMenu1->addAction(QStringLiteral("&Open Chat"))),
-      InviteUsertoChannel1(PopupMenu1->addAction(QStringLiteral("&Invite User to Channel ..."))) {
+      PopupMenu1(new QMenu(this)), mnuOpenChat(PopupMenu1->addAction(tr("&Open Chat"))),
+      InviteUsertoChannel1(PopupMenu1->addAction(tr("&Invite User to Channel ..."))) {
     ListView1->setGeometry(8, 8, 105, 209);
     ListView1->setColumnCount(1);
-    ListView1->setHeaderLabels({QStringLiteral("Joined")});
+    ListView1->setHeaderLabels({tr("Joined")});
+    ListView1->setAccessibleName(tr("Members"));
+    ListView1->setAccessibleDescription(
+        tr("Enter opens a conversation with the member; the Menu key shows more"));
     ListView1->header()->setStretchLastSection(false);
     ListView1->setColumnWidth(0, MemberColumnWidth);
     ListView1->setRootIsDecorated(false);
@@ -76,16 +95,11 @@ QSize TFormQuorChannel::StartingSize() {
 }
 
 QString TFormQuorChannel::ChannelTypeName(int type) {
-    switch (type) {
-    case 0:
-        return QStringLiteral("Standard");
-    case 1:
-        return QStringLiteral("Invite-only");
-    case 2:
-        return QStringLiteral("Passworded");
-    default:
-        return QStringLiteral("Unknown");
-    }
+    return QString::fromLatin1(ChannelTypeWord(type));
+}
+
+QString TFormQuorChannel::ShownChannelTypeName(int type) {
+    return tr(ChannelTypeWord(type));
 }
 
 void TFormQuorChannel::SetChannelName(const QString &name) {
@@ -110,8 +124,9 @@ void TFormQuorChannel::SetChannelInfoExtra(const QString &info) {
 
 void TFormQuorChannel::UpdateCaption() {
     const QString info = ChannelInfo.isEmpty() ? QString() : FillFields("(%s) ", {ChannelInfo});
-    ShowTitle(FillFields("%s channel %s %s- %s",
-                         {ChannelTypeName(ChannelType), ChannelName, info, OwnName}));
+    ShowTitle(FillFields(tr("%s channel %s %s- %s"),
+                         {ShownChannelTypeName(ChannelType), ChannelName, info, OwnName}));
+    NamePane(FillFields(tr("Texts in %s"), {ChannelName}));
 }
 
 int TFormQuorChannel::FindMember(const QString &name) const {
@@ -123,7 +138,7 @@ int TFormQuorChannel::FindMember(const QString &name) const {
 }
 
 void TFormQuorChannel::MemberJoined(const QString &user) {
-    AddLine(FillFields("* %s joined", {user}));
+    AddLine(FillFields(tr("* %s joined"), {user}));
     if (FindMember(user) >= 0)
         return;
     // Inserting at the sorted place keeps the whole list sorted.
@@ -137,7 +152,7 @@ void TFormQuorChannel::MemberJoined(const QString &user) {
 }
 
 void TFormQuorChannel::MemberLeft(const QString &user) {
-    AddLine(FillFields("* %s left", {user}));
+    AddLine(FillFields(tr("* %s left"), {user}));
     const int at = FindMember(user);
     if (at < 0)
         return;

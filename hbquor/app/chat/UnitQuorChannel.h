@@ -55,8 +55,10 @@ public:
     void SetChannelInfoExtra(const QString &info);
     const QString &GetChannelInfoExtra() const { return ChannelInfoExtra; }
 
-    /// The name of a channel type as the title shows it.
+    /// The English name of a channel type, as the chat log file keeps it.
     static QString ChannelTypeName(int type);
+    /// The same in the user's language, as the title shows it.
+    static QString ShownChannelTypeName(int type);
 
     /// Adds "* <user> joined" and lists the user unless a name equal to it
     /// ignoring case is already listed; the list stays sorted.

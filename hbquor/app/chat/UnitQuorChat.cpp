@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "UnitQuorChat.h"
 
+#include "FillFields.h"
+
 namespace {
 
 const TalkWindowLayout ChatLayout{
@@ -27,7 +29,8 @@ void TFormQuorChat::SetPeerName(const QString &name) {
 }
 
 void TFormQuorChat::UpdateCaption() {
-    ShowTitle(QStringLiteral("%1 talk / telegram to %2").arg(OwnName, PeerName));
+    ShowTitle(tr("%1 talk / telegram to %2").arg(OwnName, PeerName));
+    NamePane(FillFields(tr("Conversation with %s"), {PeerName}));
 }
 
 void TFormQuorChat::NotifyClosed() {

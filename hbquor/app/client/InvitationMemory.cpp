@@ -16,13 +16,13 @@ QString InvitationMemory::ResultText(const QString &name, int code, const QStrin
     const bool remembered =
         hbquor::SameNameIgnoringCase(name, FUser) || hbquor::SameNameIgnoringCase(name, FChannel);
     if (remembered && code == 0)
-        return FillFields("Invitation for %s to join %s authorised!", {FUser, FChannel});
+        return FillFields(tr("Invitation for %s to join %s authorised!"), {FUser, FChannel});
     if (remembered)
-        return FillFields("Invitation for %s to join %s FAILED\rReason %d: %s",
+        return FillFields(tr("Invitation for %s to join %s FAILED\rReason %d: %s"),
                           {FUser, FChannel, number, errText});
     if (code == 0)
-        return FillFields("Invitation for %s authorised!", {name});
-    return FillFields("Invitation for %s FAILED\rReason %d: %s", {name, number, errText});
+        return FillFields(tr("Invitation for %s authorised!"), {name});
+    return FillFields(tr("Invitation for %s FAILED\rReason %d: %s"), {name, number, errText});
 }
 
 } // namespace hbquor::client

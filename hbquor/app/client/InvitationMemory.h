@@ -5,11 +5,14 @@
 // with both, any other with its one name.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace hbquor::client {
 
 class InvitationMemory {
+    Q_DECLARE_TR_FUNCTIONS(InvitationMemory)
+
 public:
     void Remember(const QString &user, const QString &channel);
     const QString &User() const { return FUser; }

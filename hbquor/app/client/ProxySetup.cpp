@@ -13,13 +13,13 @@ ProxySetup::ProxySetup(const ConnectionSettings::ProxySettings &proxy) {
         {static_cast<TQuorProxyType>(proxy.Kind), proxy.Host.toStdString(), proxy.Port,
          proxy.User.toStdString(), proxy.Password.toStdString()});
     if (result != 0)
-        FProblem = FillFields("Proxy %s:%d cannot be used: %d %s - logging on is not possible",
+        FProblem = FillFields(tr("Proxy %s:%d cannot be used: %d %s - logging on is not possible"),
                               {proxy.Host, QString::number(proxy.Port), QString::number(result),
                                QString::fromStdString(hbquor::ErrorText(result))});
 }
 
 QString ProxySetup::LogonLine() const {
-    return Usable() ? QString() : QStringLiteral("Not logged on: the proxy could not be set up");
+    return Usable() ? QString() : tr("Not logged on: the proxy could not be set up");
 }
 
 } // namespace hbquor::client

@@ -7,11 +7,14 @@
 
 #include "ConnectionSettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace hbquor::client {
 
 class ProxySetup {
+    Q_DECLARE_TR_FUNCTIONS(ProxySetup)
+
 public:
     /// Applies proxy to the library at once.
     explicit ProxySetup(const ConnectionSettings::ProxySettings &proxy);

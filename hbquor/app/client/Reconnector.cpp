@@ -51,7 +51,7 @@ void Reconnector::LoggingOff() {
 
 void Reconnector::StopRetrying() {
     if (Retrying())
-        FHooks.Log(QStringLiteral("Reconnecting stopped"));
+        FHooks.Log(tr("Reconnecting stopped"));
     FTimer.stop();
     FState = State::Idle;
 }
@@ -73,7 +73,7 @@ void Reconnector::Disconnected(bool connectionLost) {
     // A retry's connection that closes before its logon is answered is a
     // failed attempt.
     if (FState == State::Attempting && connectionLost) {
-        RetryLater(QStringLiteral("the connection closed"));
+        RetryLater(tr("the connection closed"));
         return;
     }
     if (FState != State::Online)
@@ -88,7 +88,7 @@ void Reconnector::Disconnected(bool connectionLost) {
         FAttempt = 0;
     ScheduleNext();
     FHooks.Log(
-        FillFields("Connection lost - reconnecting to %s in %s s", {FServer, SecondsToNext()}));
+        FillFields(tr("Connection lost - reconnecting to %s in %s s"), {FServer, SecondsToNext()}));
 }
 
 Reconnector::Failure Reconnector::LoginFailed(int code, const QString &errText) {
@@ -98,7 +98,7 @@ Reconnector::Failure Reconnector::LoginFailed(int code, const QString &errText) 
         code == QUOR_ERR_LOGIN_INVALID && ++FLoginRefusals <= LoginInvalidAllowance;
     if (!WorthRetrying(code) && !maybeBusy) {
         FState = State::Idle;
-        FHooks.Log(FillFields("Reconnect attempt %d to %s refused: %d %s - no more attempts",
+        FHooks.Log(FillFields(tr("Reconnect attempt %d to %s refused: %d %s - no more attempts"),
                               {N(FAttempt), FServer, N(code), errText}));
         return Failure::GaveUp;
     }
@@ -109,7 +109,7 @@ Reconnector::Failure Reconnector::LoginFailed(int code, const QString &errText) 
 void Reconnector::RetryLater(const QString &reason) {
     const int failed = FAttempt;
     ScheduleNext();
-    FHooks.Log(FillFields("Reconnect attempt %d to %s failed: %s - next attempt in %s s",
+    FHooks.Log(FillFields(tr("Reconnect attempt %d to %s failed: %s - next attempt in %s s"),
                           {N(failed), FServer, reason, SecondsToNext()}));
 }
 

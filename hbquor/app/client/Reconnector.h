@@ -22,6 +22,7 @@
 #include "JoinedChannels.h"
 #include "ReconnectBackoff.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QTimer>
 
@@ -31,6 +32,8 @@
 namespace hbquor::client {
 
 class Reconnector {
+    Q_DECLARE_TR_FUNCTIONS(Reconnector)
+
 public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
 

@@ -3,20 +3,31 @@
 
 #include "FillFields.h"
 
+#include <QCoreApplication>
+
 namespace hbquor::client {
 
 QString SendRefusalText(SendRefusal reason, const QString &target) {
     switch (reason) {
     case SendRefusal::NotLoggedOn:
-        return FillFields("Not sent to %s: you are not logged on", {target});
+        return FillFields(
+            QCoreApplication::translate("SendRefusal", "Not sent to %s: you are not logged on"),
+            {target});
     case SendRefusal::NoRecipient:
-        return QStringLiteral("Not sent: no user or channel to send to");
+        return QCoreApplication::translate("SendRefusal",
+                                           "Not sent: no user or channel to send to");
     case SendRefusal::OwnName:
-        return FillFields("Not sent to %s: that is your own name", {target});
+        return FillFields(
+            QCoreApplication::translate("SendRefusal", "Not sent to %s: that is your own name"),
+            {target});
     case SendRefusal::ChannelNotOpen:
-        return FillFields("Not sent to %s: join the channel first", {target});
+        return FillFields(
+            QCoreApplication::translate("SendRefusal", "Not sent to %s: join the channel first"),
+            {target});
     case SendRefusal::AloneInChannel:
-        return FillFields("Not sent to %s: nobody else is in the channel", {target});
+        return FillFields(QCoreApplication::translate(
+                              "SendRefusal", "Not sent to %s: nobody else is in the channel"),
+                          {target});
     }
     return {};
 }

@@ -16,21 +16,21 @@ TlsSetup::TlsSetup(const ConnectionSettings &settings)
         !settings.Tls)
         return;
     if (!settings.CaFile.isEmpty() && hbquor::ApplyTlsSettings({true, {}}) == 0) {
-        FProblem = FillFields("TLS: the CA file %s cannot be read; only the system's "
-                              "certificates are trusted",
+        FProblem = FillFields(tr("TLS: the CA file %s cannot be read; only the system's "
+                                 "certificates are trusted"),
                               {settings.CaFile});
         return;
     }
     FUsable = false;
-    FProblem = QStringLiteral("TLS could not be set up - logging on is not possible");
+    FProblem = tr("TLS could not be set up - logging on is not possible");
 }
 
 QString TlsSetup::LogonLine() const {
     if (!FUsable)
-        return QStringLiteral("Not logged on: TLS could not be set up");
+        return tr("Not logged on: TLS could not be set up");
     if (FTls || FServer.IsLoopback())
         return {};
-    return FillFields("Warning: TLS is off - the password and texts travel unencrypted to %s",
+    return FillFields(tr("Warning: TLS is off - the password and texts travel unencrypted to %s"),
                       {FServer.Text()});
 }
 

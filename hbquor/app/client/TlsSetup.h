@@ -12,11 +12,14 @@
 
 #include "ConnectionSettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace hbquor::client {
 
 class TlsSetup {
+    Q_DECLARE_TR_FUNCTIONS(TlsSetup)
+
 public:
     /// Applies settings to the library at once.
     explicit TlsSetup(const ConnectionSettings &settings);

@@ -51,7 +51,7 @@ LinePane::LinePane(QAbstractScrollArea *view, QTextDocument *document,
 }
 
 QString LinePane::ModeCaption(bool frozen) {
-    return frozen ? QStringLiteral("frozen") : QStringLiteral("scrolling");
+    return frozen ? tr("frozen") : tr("scrolling");
 }
 
 int LinePane::LineCount() const {
@@ -128,13 +128,19 @@ void LinePane::AppendParagraph(const QString &text, const QTextBlockFormat &bloc
     const QTextCharFormat chars = Zoomed(designed);
     QTextCursor cursor(FDocument);
     cursor.movePosition(QTextCursor::End);
-    cursor.beginEditBlock();
-    if (FDocument->isEmpty()) {
+    const bool first = FDocument->isEmpty();
+    if (first) {
+        // The empty pane takes the line's formats in an edit of its own:
+        // the line's text then goes in as a pure insertion, which is how
+        // assistive technology hears of a new line.
+        cursor.beginEditBlock();
         cursor.setBlockFormat(block);
         cursor.setBlockCharFormat(chars);
-    } else {
-        cursor.insertBlock(block, chars);
+        cursor.endEditBlock();
     }
+    cursor.beginEditBlock();
+    if (!first)
+        cursor.insertBlock(block, chars);
     // Addresses become links with the address as their tooltip; every piece
     // goes in as text, so nothing in it is read as markup.
     for (const hbquor::TextPiece &piece :

@@ -9,6 +9,11 @@
 // selection (the text in view stays in view when old lines are cut), and switching back to
 // "scrolling" jumps to the newest line.
 //
+// Assistive technology hears every new line as text inserted at the end:
+// the line goes in as an edit of its own that removes nothing (trimming is
+// a separate edit before it), and neither the keyboard focus nor, when
+// frozen, the caret moves. A screen reader reads the pane line by line.
+//
 // The web and mail addresses in a line become links (LinkText), with the
 // address as tooltip; a click opens them (PaneLinks). The rest of the line
 // stays plain text.
@@ -17,6 +22,7 @@
 // (plain lines); it does not own the view.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QTextBlock>
 #include <QTextBlockFormat>
@@ -31,6 +37,8 @@ class QTextDocument;
 class QTextEdit;
 
 class LinePane {
+    Q_DECLARE_TR_FUNCTIONS(LinePane)
+
 public:
     /// Above this many lines the pane is trimmed before a new line is added.
     static constexpr int MaxLines = 600;

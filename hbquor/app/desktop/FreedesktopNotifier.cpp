@@ -125,9 +125,8 @@ void FreedesktopNotifier::SendDue() {
 
 void FreedesktopNotifier::Send(const NotificationQueue::Call &call) {
     QDBusMessage message = MethodCall(QStringLiteral("Notify"));
-    const QStringList actions = FActions && call.Clickable
-                                    ? QStringList{DefaultAction, QStringLiteral("Show")}
-                                    : QStringList();
+    const QStringList actions =
+        FActions && call.Clickable ? QStringList{DefaultAction, tr("Show")} : QStringList();
     const QVariantMap hints{{QStringLiteral("category"), QStringLiteral("im.received")},
                             {QStringLiteral("desktop-entry"), FDesktopName}};
     message << FAppName << call.ReplacesId << FDesktopName << call.Summary

@@ -10,7 +10,7 @@ NotificationQueue::NotificationQueue() {
 }
 
 QString NotificationQueue::SummaryText(int count) {
-    return count == 1 ? QStringLiteral("1 more text") : QStringLiteral("%1 more texts").arg(count);
+    return count == 1 ? tr("1 more text") : tr("%1 more texts").arg(count);
 }
 
 void NotificationQueue::Add(DesktopNotifier::Notification notification) {

@@ -16,6 +16,7 @@
 
 #include "DesktopNotifier.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -24,6 +25,8 @@
 #include <optional>
 
 class NotificationQueue {
+    Q_DECLARE_TR_FUNCTIONS(NotificationQueue)
+
 public:
     static constexpr int MaxPerMinute = 10;
     static constexpr qint64 MinuteMs = 60000;

@@ -12,14 +12,12 @@ namespace hbquor::dialogs {
 
 ComfortSettingsPage::ComfortSettingsPage(bool trayAvailable, QWidget *parent)
     : SettingsPage(parent),
-      FCloseToTray(
-          new QCheckBox(QStringLiteral("&Keep running in the tray when the window closes"))),
-      FNoTray(new QLabel(QStringLiteral("The desktop has no tray."))), FScheme(new QComboBox),
-      FZoomText(new QLabel), FZoomReset(new QPushButton(QStringLiteral("&Normal size"))) {
+      FCloseToTray(new QCheckBox(tr("&Keep running in the tray when the window closes"))),
+      FNoTray(new QLabel(tr("The desktop has no tray."))), FScheme(new QComboBox),
+      FZoomText(new QLabel), FZoomReset(new QPushButton(tr("&Normal size"))) {
     FCloseToTray->setEnabled(trayAvailable);
     FNoTray->setVisible(!trayAvailable);
-    FScheme->addItems(
-        {QStringLiteral("As the desktop"), QStringLiteral("Light"), QStringLiteral("Dark")});
+    FScheme->addItems({tr("As the desktop"), tr("Light"), tr("Dark")});
     auto *zoom = new QHBoxLayout;
     zoom->addWidget(FZoomText);
     zoom->addWidget(FZoomReset);
@@ -27,8 +25,9 @@ ComfortSettingsPage::ComfortSettingsPage(bool trayAvailable, QWidget *parent)
     auto *form = new QFormLayout(this);
     form->addRow(FCloseToTray);
     form->addRow(FNoTray);
-    form->addRow(QStringLiteral("&Colours"), FScheme);
-    form->addRow(QStringLiteral("Text size"), zoom);
+    form->addRow(tr("&Colours"), FScheme);
+    form->addRow(tr("Text size"), zoom);
+    FZoomReset->setAccessibleDescription(tr("Sets the text size back to normal"));
     connect(FZoomReset, &QPushButton::clicked, this, [this] {
         FZoom = 0;
         ShowZoom();
@@ -37,13 +36,12 @@ ComfortSettingsPage::ComfortSettingsPage(bool trayAvailable, QWidget *parent)
 }
 
 QString ComfortSettingsPage::Title() const {
-    return QStringLiteral("Looks");
+    return tr("Looks");
 }
 
 void ComfortSettingsPage::ShowZoom() {
-    FZoomText->setText(FZoom == 0
-                           ? QStringLiteral("normal (Ctrl+Plus, Ctrl+Minus)")
-                           : QStringLiteral("%1%2 points").arg(FZoom > 0 ? "+" : "").arg(FZoom));
+    FZoomText->setText(FZoom == 0 ? tr("normal (Ctrl+Plus, Ctrl+Minus)")
+                                  : tr("%1%2 points").arg(FZoom > 0 ? "+" : "").arg(FZoom));
     FZoomReset->setEnabled(FZoom != 0);
 }
 

@@ -3,6 +3,7 @@
 
 #include "FormGeometry.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -11,22 +12,24 @@ constexpr int MaxNameLength = 32;
 }
 
 TFormInviteUser::TFormInviteUser(QWidget *parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Authorise User to Channel"));
+    setWindowTitle(tr("Authorise User to Channel"));
     SetFixedDialogFrame(this, 262, 139, QStringLiteral("MS Sans Serif"));
 
-    PlaceLabel(this, QStringLiteral("User name"), 24, 20);
+    QLabel *userLabel = PlaceLabel(this, tr("User name"), 24, 20);
     inpUser = new QLineEdit(this);
+    userLabel->setBuddy(inpUser);
     inpUser->setGeometry(88, 16, 145, 21);
     inpUser->setMaxLength(MaxNameLength);
-    PlaceLabel(this, QStringLiteral("Channel"), 24, 44);
+    QLabel *channelLabel = PlaceLabel(this, tr("Channel"), 24, 44);
     inpChannel = new QLineEdit(this);
+    channelLabel->setBuddy(inpChannel);
     inpChannel->setGeometry(88, 40, 145, 21);
     inpChannel->setMaxLength(MaxNameLength);
 
-    Button1 = new QPushButton(QStringLiteral("Request Authorisation"), this);
+    Button1 = new QPushButton(tr("Request Authorisation"), this);
     Button1->setGeometry(16, 104, 121, 25);
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2 = new QPushButton(tr("Cancel"), this);
     Button2->setGeometry(168, 104, 75, 25);
 
     ShowMessage = [this](const QString &text) { ShowMessageBox(this, text); };
@@ -38,7 +41,7 @@ void TFormInviteUser::Button1Click() {
     inpUser->setText(inpUser->text().trimmed());
     inpChannel->setText(inpChannel->text().trimmed());
     if (inpUser->text().isEmpty() || inpChannel->text().isEmpty()) {
-        ShowMessage(QStringLiteral("Please input a Username and a Channel!"));
+        ShowMessage(tr("Please input a Username and a Channel!"));
         return;
     }
     accept();

@@ -11,6 +11,8 @@
 TFormQuorAbout::TFormQuorAbout(QWidget *parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(277, 157);
+    // The box has no title bar; a screen reader still says what it is.
+    setAccessibleName(tr("About HB Quor"));
     Label1 = new QLabel(this);
     Label1->setGeometry(0, 0, 277, 157);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -24,13 +26,13 @@ QString TFormQuorAbout::AboutText(int libraryBuild) {
     const QStringList lines = {
         QString(),
         QStringLiteral("HB Quor"),
-        QStringLiteral("Copyright (c) 2003-2026 the HB Quor developers"),
-        QStringLiteral("A desktop client for the Quor chat service"),
+        tr("Copyright (c) 2003-2026 the HB Quor developers"),
+        tr("A desktop client for the Quor chat service"),
         QStringLiteral("https://quor.example.org/hbquor"),
         QString(),
-        QStringLiteral("Quor SDK (build %1)").arg(libraryBuild),
-        QStringLiteral("Copyright (c) 2003-2026 the Quor SDK developers"),
-        QStringLiteral("The Quor protocol library"),
+        tr("Quor SDK (build %1)").arg(libraryBuild),
+        tr("Copyright (c) 2003-2026 the Quor SDK developers"),
+        tr("The Quor protocol library"),
         QStringLiteral("https://quor.example.org/sdk"),
     };
     return lines.join(QLatin1Char('\r'));

@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -67,7 +68,8 @@ QString AsideName(const QString &path) {
 }
 
 QString NoHistory(const QString &what) {
-    return QStringLiteral("History: %1; no history is kept this run").arg(what);
+    return QCoreApplication::translate("HistoryFile", "History: %1; no history is kept this run")
+        .arg(what);
 }
 
 } // namespace
@@ -81,8 +83,9 @@ OpenedFile OpenForWriting(const QString &path) {
         return OpenAndPrepare(path);
     } catch (const NewerFile &) {
         return {{},
-                NoHistory(
-                    QStringLiteral("%1 was written by a newer version of the program").arg(path))};
+                NoHistory(QCoreApplication::translate(
+                              "HistoryFile", "%1 was written by a newer version of the program")
+                              .arg(path))};
     } catch (const ForeignFile &) {
         return ReplaceDamaged(path);
     } catch (const SqliteError &error) {
@@ -92,7 +95,7 @@ OpenedFile OpenForWriting(const QString &path) {
         if (unusable && QFileInfo::exists(path))
             return ReplaceDamaged(path);
         return {{},
-                NoHistory(QStringLiteral("%1 cannot be opened (%2)")
+                NoHistory(QCoreApplication::translate("HistoryFile", "%1 cannot be opened (%2)")
                               .arg(path, QString::fromUtf8(error.what())))};
     }
 }
@@ -100,7 +103,10 @@ OpenedFile OpenForWriting(const QString &path) {
 OpenedFile ReplaceDamaged(const QString &path) {
     const QString aside = AsideName(path);
     if (!QFile::rename(path, aside))
-        return {{}, NoHistory(QStringLiteral("%1 is damaged and cannot be moved aside").arg(path))};
+        return {{},
+                NoHistory(QCoreApplication::translate("HistoryFile",
+                                                      "%1 is damaged and cannot be moved aside")
+                              .arg(path))};
     // The log may hold what the file lacks: it goes with it. The shared
     // memory index is rebuilt from them.
     const QString wal = path + QStringLiteral("-wal");
@@ -110,18 +116,22 @@ OpenedFile ReplaceDamaged(const QString &path) {
     QFile::remove(path + QStringLiteral("-shm"));
     try {
         OpenedFile fresh = OpenAndPrepare(path);
-        fresh.Fault = QStringLiteral("History: %1 was damaged; it was moved to %2 and a fresh one "
-                                     "started")
-                          .arg(FileName(path), FileName(aside));
+        fresh.Fault =
+            QCoreApplication::translate(
+                "HistoryFile", "History: %1 was damaged; it was moved to %2 and a fresh one "
+                               "started")
+                .arg(FileName(path), FileName(aside));
         return fresh;
     } catch (const std::exception &error) {
         return {{},
-                NoHistory(QStringLiteral("%1 was damaged and no fresh one can be started (%2)")
+                NoHistory(QCoreApplication::translate(
+                              "HistoryFile", "%1 was damaged and no fresh one can be started (%2)")
                               .arg(path, QString::fromUtf8(error.what())))};
     } catch (...) {
-        return {
-            {},
-            NoHistory(QStringLiteral("%1 was damaged and no fresh one can be started").arg(path))};
+        return {{},
+                NoHistory(QCoreApplication::translate(
+                              "HistoryFile", "%1 was damaged and no fresh one can be started")
+                              .arg(path))};
     }
 }
 

@@ -47,10 +47,10 @@ bool HistoryStore::Open(const QString &path) {
         } catch (const SqliteError &) {
         }
         file.Fault = FLock->GetState() == WriterLock::State::HeldElsewhere
-                         ? QStringLiteral("History: another copy of the program keeps the "
-                                          "history; this one keeps none this run")
-                         : QStringLiteral("History: %1 cannot be locked (%2); no history is "
-                                          "kept this run")
+                         ? tr("History: another copy of the program keeps the "
+                              "history; this one keeps none this run")
+                         : tr("History: %1 cannot be locked (%2); no history is "
+                              "kept this run")
                                .arg(path, FLock->Reason());
     }
     if (file.Db.IsOpen() && owner)
@@ -87,8 +87,8 @@ qint64 HistoryStore::Append(const Line &line) {
     bool firstDrop = false;
     const qint64 id = FQueue->Push(std::move(trimmed), KeyOf(line.Owner, line.Peer), firstDrop);
     if (firstDrop)
-        emit Fault(QStringLiteral("History: writing has fallen behind; lines are not kept until "
-                                  "it catches up"));
+        emit Fault(tr("History: writing has fallen behind; lines are not kept until "
+                      "it catches up"));
     return id;
 }
 

@@ -158,12 +158,11 @@ bool HistoryWriter::Attempt(const std::function<void()> &step) {
             // still works; lines are no longer taken.
             FQueue.StopWriting();
             if (!std::exchange(FLinesStopped, true))
-                FReport(error.IsFull()
-                            ? QStringLiteral("History: the disk is full; no more lines are kept "
-                                             "this run")
-                            : QStringLiteral("History: lines cannot be written (%1); no more "
-                                             "lines are kept this run")
-                                  .arg(QString::fromUtf8(error.what())));
+                FReport(error.IsFull() ? tr("History: the disk is full; no more lines are kept "
+                                            "this run")
+                                       : tr("History: lines cannot be written (%1); no more "
+                                            "lines are kept this run")
+                                             .arg(QString::fromUtf8(error.what())));
             return false;
         }
     }

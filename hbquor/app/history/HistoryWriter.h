@@ -11,6 +11,7 @@
 #include "HistoryFile.h"
 #include "WriteQueue.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <atomic>
@@ -22,6 +23,8 @@
 namespace hbquor::history {
 
 class HistoryWriter {
+    Q_DECLARE_TR_FUNCTIONS(HistoryWriter)
+
 public:
     static constexpr std::size_t MaxBatch = 5000;
     static constexpr std::chrono::milliseconds BatchDelay{100};

@@ -24,7 +24,10 @@ FindBar::FindBar(TQuorTalkWindow &window, PastLines *past)
     : QWidget(&window), inpFind(new QLineEdit(this)), FPane(window.Memo1), FPast(past),
       FCount(new QLabel(this)) {
     setAutoFillBackground(true);
-    inpFind->setPlaceholderText(QStringLiteral("Find in the conversation"));
+    inpFind->setPlaceholderText(tr("Find in the conversation"));
+    inpFind->setAccessibleName(inpFind->placeholderText());
+    inpFind->setAccessibleDescription(tr("Enter finds the next older match, Shift+Enter the next "
+                                         "newer one, Esc closes the bar"));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 1, 2, 1);
     layout->addWidget(inpFind);

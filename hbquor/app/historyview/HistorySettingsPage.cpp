@@ -25,7 +25,8 @@ HistorySettingsPage::Questions WithDefaults(HistorySettingsPage::Questions quest
         questions.ShowMessage = [page](const QString &text) { ShowMessageBox(page, text); };
     if (!questions.ExportFileName)
         questions.ExportFileName = [page](const QString &suggested) {
-            return QFileDialog::getSaveFileName(page, QStringLiteral("Export history"), suggested);
+            return QFileDialog::getSaveFileName(page, HistorySettingsPage::tr("Export history"),
+                                                suggested);
         };
     return questions;
 }
@@ -34,33 +35,32 @@ HistorySettingsPage::Questions WithDefaults(HistorySettingsPage::Questions quest
 
 HistorySettingsPage::HistorySettingsPage(historyrecord::ProgramHistory &history,
                                          Questions questions, QWidget *parent)
-    : SettingsPage(parent), cbKeep(new QCheckBox(QStringLiteral("&Keep history"), this)),
+    : SettingsPage(parent), cbKeep(new QCheckBox(tr("&Keep history"), this)),
       inpDays(new QLineEdit(this)), inpConversation(new QLineEdit(this)),
       cbExportFormat(new QComboBox(this)),
-      btDelete(new QPushButton(QStringLiteral("&Delete history ..."), this)),
-      btExport(new QPushButton(QStringLiteral("E&xport ..."), this)), FHistory(history),
+      btDelete(new QPushButton(tr("&Delete history ..."), this)),
+      btExport(new QPushButton(tr("E&xport ..."), this)), FHistory(history),
       FQuestions(WithDefaults(std::move(questions), this)) {
     inpDays->setValidator(new QIntValidator(0, HistorySettings::MaxDays, inpDays));
-    inpDays->setToolTip(QStringLiteral("0 keeps it for ever"));
-    inpConversation->setPlaceholderText(QStringLiteral("user or #channel; empty for all"));
-    cbExportFormat->addItems({QStringLiteral("Plain text"), QStringLiteral("JSON lines")});
+    inpDays->setToolTip(tr("0 keeps it for ever"));
+    inpDays->setAccessibleDescription(inpDays->toolTip());
+    inpConversation->setPlaceholderText(tr("user or #channel; empty for all"));
+    inpConversation->setAccessibleDescription(inpConversation->placeholderText());
+    cbExportFormat->addItems({tr("Plain text"), tr("JSON lines")});
+    btDelete->setAccessibleDescription(
+        tr("Deletes the history with the conversation named, or all history"));
+    btExport->setAccessibleDescription(tr("Exports the history with the conversation named"));
 
     auto *form = new QFormLayout(this);
     form->addRow(cbKeep);
-    form->addRow(QStringLiteral("Days k&ept:"), inpDays);
-    form->addRow(QStringLiteral("&Conversation:"), inpConversation);
+    form->addRow(tr("Days ke&pt:"), inpDays);
+    form->addRow(tr("Con&versation:"), inpConversation);
     form->addRow(btDelete);
-    form->addRow(QStringLiteral("&Format:"), cbExportFormat);
+    form->addRow(tr("Fo&rmat:"), cbExportFormat);
     form->addRow(btExport);
 
     connect(cbKeep, &QCheckBox::toggled, this, &HistorySettingsPage::KeepToggled);
-    connect(inpDays, &QLineEdit::textChanged, this, [this] {
-        const bool valid = IsValid();
-        if (valid != FValid) {
-            FValid = valid;
-            emit ValidityChanged();
-        }
-    });
+    connect(inpDays, &QLineEdit::textChanged, this, &HistorySettingsPage::DaysChanged);
     connect(inpConversation, &QLineEdit::textChanged, this,
             [this](const QString &text) { btExport->setEnabled(!text.trimmed().isEmpty()); });
     connect(btDelete, &QPushButton::clicked, this, &HistorySettingsPage::DeleteClicked);
@@ -69,7 +69,7 @@ HistorySettingsPage::HistorySettingsPage(historyrecord::ProgramHistory &history,
 }
 
 QString HistorySettingsPage::Title() const {
-    return QStringLiteral("History");
+    return tr("Histor&y");
 }
 
 void HistorySettingsPage::Load(const MainSettings &settings) {
@@ -88,19 +88,31 @@ bool HistorySettingsPage::IsValid() const {
     return inpDays->hasAcceptableInput();
 }
 
+void HistorySettingsPage::DaysChanged() {
+    const bool valid = IsValid();
+    // Why OK is disabled, for those who cannot see the field.
+    inpDays->setAccessibleDescription(
+        valid ? inpDays->toolTip()
+              : tr("the days kept are a number from 0 to %1").arg(HistorySettings::MaxDays));
+    if (valid != FValid) {
+        FValid = valid;
+        emit ValidityChanged();
+    }
+}
+
 void HistorySettingsPage::KeepToggled(bool keep) {
-    if (!keep && FQuestions.AskYesNo(QStringLiteral("History is off. Delete all history kept?")))
+    if (!keep && FQuestions.AskYesNo(tr("History is off. Delete all history kept?")))
         FHistory.Store().DeleteEverything();
 }
 
 void HistorySettingsPage::DeleteClicked() {
     const QString peer = inpConversation->text().trimmed();
     if (peer.isEmpty()) {
-        if (FQuestions.AskYesNo(QStringLiteral("Delete all history?")))
+        if (FQuestions.AskYesNo(tr("Delete all history?")))
             FHistory.Store().DeleteEverything();
         return;
     }
-    if (FQuestions.AskYesNo(QStringLiteral("Delete the history with %1?").arg(peer)))
+    if (FQuestions.AskYesNo(tr("Delete the history with %1?").arg(peer)))
         FHistory.Store().Delete(FHistory.CurrentAccount(), peer);
 }
 
@@ -117,7 +129,7 @@ void HistorySettingsPage::ExportClicked() {
                                                       : history::ExportFormat::PlainText,
                                                  file);
     if (!written)
-        FQuestions.ShowMessage(QStringLiteral("The history could not be exported to %1").arg(name));
+        FQuestions.ShowMessage(tr("The history could not be exported to %1").arg(name));
 }
 
 } // namespace hbquor::historyview

@@ -63,6 +63,7 @@ public:
     QPushButton *const btExport;
 
 private:
+    void DaysChanged();
     void KeepToggled(bool keep);
     void DeleteClicked();
     void ExportClicked();

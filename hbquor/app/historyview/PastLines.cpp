@@ -45,7 +45,7 @@ void StyleAsMark(QPlainTextEdit *pane) {
 } // namespace
 
 QString PastLines::EarlierMark() {
-    return QStringLiteral("earlier");
+    return tr("earlier");
 }
 
 PastLines::PastLines(TQuorTalkWindow &window, history::HistoryStore &store,

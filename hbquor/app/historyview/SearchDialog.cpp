@@ -34,22 +34,28 @@ qint64 StartOfDayMs(const QDate &day) {
 SearchDialog::SearchDialog(history::HistoryStore &store, history::Account account, TimeText times,
                            QWidget *parent)
     : QDialog(parent), inpQuery(new QLineEdit(this)), inpPeer(new QLineEdit(this)),
-      cbFrom(new QCheckBox(QStringLiteral("F&rom"), this)), inpFrom(new QDateEdit(this)),
-      cbTo(new QCheckBox(QStringLiteral("&To"), this)), inpTo(new QDateEdit(this)),
+      cbFrom(new QCheckBox(tr("F&rom"), this)), inpFrom(new QDateEdit(this)),
+      cbTo(new QCheckBox(tr("&To"), this)), inpTo(new QDateEdit(this)),
       lvHits(new QTreeWidget(this)), memoAround(new QPlainTextEdit(this)),
-      lbStatus(new QLabel(this)), btSearch(new QPushButton(QStringLiteral("&Search"), this)),
-      btOpen(new QPushButton(QStringLiteral("&Open"), this)), FStore(store),
-      FAccount(std::move(account)), FTimes(times) {
-    setWindowTitle(QStringLiteral("Search history - %1").arg(LineField(FAccount.User)));
-    inpQuery->setPlaceholderText(QStringLiteral("words, \"a phrase\", prefix*"));
-    inpPeer->setPlaceholderText(QStringLiteral("user or #channel; empty for all"));
+      lbStatus(new QLabel(this)), btSearch(new QPushButton(tr("&Search"), this)),
+      btOpen(new QPushButton(tr("&Open"), this)), FStore(store), FAccount(std::move(account)),
+      FTimes(times) {
+    setWindowTitle(tr("Search history - %1").arg(LineField(FAccount.User)));
+    inpQuery->setPlaceholderText(tr("words, \"a phrase\", prefix*"));
+    inpPeer->setPlaceholderText(tr("user or #channel; empty for all"));
+    inpQuery->setAccessibleDescription(inpQuery->placeholderText());
+    inpPeer->setAccessibleDescription(inpPeer->placeholderText());
+    inpFrom->setAccessibleName(tr("First day"));
+    inpTo->setAccessibleName(tr("Last day"));
+    lvHits->setAccessibleName(tr("Lines found"));
+    memoAround->setAccessibleName(tr("Lines around the selected one"));
+    btOpen->setAccessibleDescription(tr("Opens the conversation at the selected line"));
     for (QDateEdit *day : {inpFrom, inpTo}) {
         day->setCalendarPopup(true);
         day->setDate(QDate::currentDate());
         day->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     }
-    lvHits->setHeaderLabels(
-        {QStringLiteral("Time"), QStringLiteral("With"), QStringLiteral("Text")});
+    lvHits->setHeaderLabels({tr("Time"), tr("With"), tr("Text")});
     lvHits->setRootIsDecorated(false);
     lvHits->header()->setStretchLastSection(true);
     memoAround->setReadOnly(true);
@@ -58,8 +64,8 @@ SearchDialog::SearchDialog(history::HistoryStore &store, history::Account accoun
     btSearch->setDefault(true);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Find:"), inpQuery);
-    form->addRow(QStringLiteral("&With:"), inpPeer);
+    form->addRow(tr("&Find:"), inpQuery);
+    form->addRow(tr("&With:"), inpPeer);
     auto *days = new QHBoxLayout;
     days->addWidget(cbFrom);
     days->addWidget(inpFrom);
@@ -105,17 +111,25 @@ void SearchDialog::Search() {
         auto *item =
             new QTreeWidgetItem(lvHits, {FTimes.DateAndTime(history::VrtFromUtcMs(hit.Found.AtMs)),
                                          OneLine(hit.Found.Peer), QString()});
+        // The label shows the marks; a screen reader gets the same line plain.
+        item->setData(2, Qt::AccessibleTextRole, PlainText(hit));
         auto *text = new QLabel(MarkedText(hit));
         text->setTextFormat(Qt::RichText);
         lvHits->setItemWidget(item, 2, text);
     }
-    lbStatus->setText(result.Failed       ? QStringLiteral("The history cannot be read.")
-                      : FHits.isEmpty()   ? QStringLiteral("Nothing found.")
-                      : FHits.size() == 1 ? QStringLiteral("1 line found.")
-                                          : QStringLiteral("%1 lines found.").arg(FHits.size()));
+    lbStatus->setText(result.Failed       ? tr("The history cannot be read.")
+                      : FHits.isEmpty()   ? tr("Nothing found.")
+                      : FHits.size() == 1 ? tr("1 line found.")
+                                          : tr("%1 lines found.").arg(FHits.size()));
+    // A screen reader on the list hears how the search went.
+    lvHits->setAccessibleDescription(lbStatus->text());
     btOpen->setEnabled(!FHits.isEmpty());
     if (!FHits.isEmpty())
         lvHits->setCurrentItem(lvHits->topLevelItem(0));
+}
+
+QString SearchDialog::PlainText(const history::Hit &hit) {
+    return OneLine(hit.Found.Sender) + QStringLiteral(": ") + OneLine(hit.Found.Text);
 }
 
 QString SearchDialog::MarkedText(const history::Hit &hit) {

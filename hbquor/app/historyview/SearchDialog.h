@@ -43,6 +43,8 @@ public:
     /// The hits of the last search, newest first.
     const QList<history::Hit> &Hits() const { return FHits; }
 
+    /// The sender and the text as one plain line.
+    static QString PlainText(const history::Hit &hit);
     /// The text with the marked ranges in bold, as rich text safe to show.
     static QString MarkedText(const history::Hit &hit);
 

@@ -17,11 +17,12 @@ ChatLogPage::ChatLogPage(const QString &chatLogFile, std::function<void(const QU
                          QWidget *parent)
     : SettingsPage(parent) {
     auto *layout = new QVBoxLayout(this);
-    cbLogChat = new QCheckBox(QStringLiteral("&Log chat to a file"), this);
+    cbLogChat = new QCheckBox(tr("&Log chat to a file"), this);
     lbLogFile = new QLabel(QDir::toNativeSeparators(chatLogFile), this);
     lbLogFile->setTextFormat(Qt::PlainText);
     lbLogFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    btOpenFolder = new QPushButton(QStringLiteral("Open its &folder"), this);
+    btOpenFolder = new QPushButton(tr("Open i&ts folder"), this);
+    btOpenFolder->setAccessibleDescription(tr("Opens the folder that holds the chat log file"));
     layout->addWidget(cbLogChat);
     layout->addWidget(lbLogFile);
     layout->addWidget(btOpenFolder, 0, Qt::AlignLeft);
@@ -32,7 +33,7 @@ ChatLogPage::ChatLogPage(const QString &chatLogFile, std::function<void(const QU
 }
 
 QString ChatLogPage::Title() const {
-    return QStringLiteral("Chat log");
+    return tr("Chat lo&g");
 }
 
 void ChatLogPage::Load(const MainSettings &settings) {

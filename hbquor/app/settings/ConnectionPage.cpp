@@ -26,9 +26,9 @@ QString PortText(int port) {
 }
 
 QString AskForCaFile(QWidget *parent, const QString &current) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Trusted certificate"), current,
-                                        QStringLiteral("PEM certificates (*.pem *.crt);;"
-                                                       "All files (*)"));
+    return QFileDialog::getOpenFileName(parent, ConnectionPage::tr("Trusted certificate"), current,
+                                        ConnectionPage::tr("PEM certificates (*.pem *.crt);;"
+                                                           "All files (*)"));
 }
 
 } // namespace
@@ -37,37 +37,38 @@ ConnectionPage::ConnectionPage(const QString &rememberProblem, ChooseFile choose
                                QWidget *parent)
     : SettingsPage(parent), FChooseFile(chooseFile ? std::move(chooseFile) : AskForCaFile) {
     auto *grid = new QGridLayout(this);
-    inpHost = AddField(grid, QStringLiteral("&Server"));
-    inpPort = AddField(grid, QStringLiteral("&Port"));
-    cbTls = new QCheckBox(QStringLiteral("Connect with &TLS"), this);
+    inpHost = AddField(grid, tr("Ser&ver"));
+    inpPort = AddField(grid, tr("&Port"));
+    cbTls = new QCheckBox(tr("Connect with &TLS"), this);
     grid->addWidget(cbTls, grid->rowCount(), FieldColumn);
-    inpCaFile = AddField(grid, QStringLiteral("Trusted &certificate"));
-    btCaFile = new QPushButton(QStringLiteral("&Browse ..."), this);
+    inpCaFile = AddField(grid, tr("Truste&d certificate"));
+    btCaFile = new QPushButton(tr("&Browse ..."), this);
+    btCaFile->setAccessibleDescription(tr("Chooses the trusted certificate file"));
     grid->addWidget(btCaFile, grid->rowCount(), FieldColumn, Qt::AlignLeft);
-    cbAutoReconnect = new QCheckBox(QStringLiteral("&Reconnect by itself"), this);
+    cbAutoReconnect = new QCheckBox(tr("Reconnect by itse&lf"), this);
     grid->addWidget(cbAutoReconnect, grid->rowCount(), FieldColumn);
 
     cbProxyType = new QComboBox(this);
-    cbProxyType->addItems(
-        {QStringLiteral("none"), QStringLiteral("SOCKS5"), QStringLiteral("HTTP")});
+    cbProxyType->addItems({tr("none"), QStringLiteral("SOCKS5"), QStringLiteral("HTTP")});
     const int proxyRow = grid->rowCount();
-    auto *proxyLabel = new QLabel(QStringLiteral("Pro&xy"), this);
+    auto *proxyLabel = new QLabel(tr("Pro&xy"), this);
     proxyLabel->setBuddy(cbProxyType);
     grid->addWidget(proxyLabel, proxyRow, 0);
     grid->addWidget(cbProxyType, proxyRow, FieldColumn);
-    inpProxyHost = AddField(grid, QStringLiteral("Proxy &host"));
-    inpProxyPort = AddField(grid, QStringLiteral("Proxy p&ort"));
-    inpProxyUser = AddField(grid, QStringLiteral("Proxy &user"));
-    inpProxyPassword = AddField(grid, QStringLiteral("Proxy pass&word"));
+    inpProxyHost = AddField(grid, tr("Proxy &host"));
+    inpProxyPort = AddField(grid, tr("Proxy po&rt"));
+    inpProxyUser = AddField(grid, tr("Proxy &user"));
+    inpProxyPassword = AddField(grid, tr("Proxy pass&word"));
     inpProxyPassword->setEchoMode(QLineEdit::Password);
-    cbRememberPassword = new QCheckBox(QStringLiteral("Re&member password"), this);
+    cbRememberPassword = new QCheckBox(tr("Re&member password"), this);
     grid->addWidget(cbRememberPassword, grid->rowCount(), FieldColumn);
-    cbAutoLogon = new QCheckBox(QStringLiteral("Log on by itself at st&art"), this);
+    cbAutoLogon = new QCheckBox(tr("Log on by itself at st&art"), this);
     grid->addWidget(cbAutoLogon, grid->rowCount(), FieldColumn);
     grid->setRowStretch(grid->rowCount(), 1);
     if (!rememberProblem.isEmpty()) {
         cbRememberPassword->setEnabled(false);
-        cbRememberPassword->setToolTip(QStringLiteral("Not possible: ") + rememberProblem);
+        cbRememberPassword->setToolTip(tr("Not possible: ") + rememberProblem);
+        cbRememberPassword->setAccessibleDescription(cbRememberPassword->toolTip());
     }
     auto autoLogonFollows = [this] {
         cbAutoLogon->setEnabled(cbRememberPassword->isEnabled() && cbRememberPassword->isChecked());
@@ -87,7 +88,7 @@ ConnectionPage::ConnectionPage(const QString &rememberProblem, ChooseFile choose
 }
 
 QString ConnectionPage::Title() const {
-    return QStringLiteral("Connection");
+    return tr("Connect&ion");
 }
 
 QLineEdit *ConnectionPage::AddField(QGridLayout *grid, const QString &label) {
@@ -95,7 +96,7 @@ QLineEdit *ConnectionPage::AddField(QGridLayout *grid, const QString &label) {
     auto *field = new QLineEdit(this);
     auto *name = new QLabel(label, this);
     name->setBuddy(field);
-    auto *reason = new FieldReason(this);
+    auto *reason = new FieldReason(field, this);
     grid->addWidget(name, row, 0);
     grid->addWidget(field, row, FieldColumn);
     grid->addWidget(reason, row, ReasonColumn);

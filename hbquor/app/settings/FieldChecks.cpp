@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "FieldChecks.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSslCertificate>
 
@@ -15,9 +16,9 @@ constexpr int HighestPort = 65535;
 QString HostProblem(const QString &host) {
     const QString trimmed = host.trimmed();
     if (trimmed.isEmpty())
-        return QStringLiteral("a host is needed");
+        return QCoreApplication::translate("FieldChecks", "a host is needed");
     if (trimmed.contains(QLatin1Char(' ')))
-        return QStringLiteral("a host has no blanks");
+        return QCoreApplication::translate("FieldChecks", "a host has no blanks");
     return {};
 }
 
@@ -25,9 +26,9 @@ QString PortProblem(const QString &port) {
     bool number = false;
     const int value = port.trimmed().toInt(&number);
     if (!number)
-        return QStringLiteral("the port is a number");
+        return QCoreApplication::translate("FieldChecks", "the port is a number");
     if (value < 1 || value > HighestPort)
-        return QStringLiteral("the port lies between 1 and 65535");
+        return QCoreApplication::translate("FieldChecks", "the port lies between 1 and 65535");
     return {};
 }
 
@@ -36,21 +37,23 @@ QString CaFileProblem(const QString &fileName) {
         return {};
     QFile file(fileName.trimmed());
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("the file cannot be read");
+        return QCoreApplication::translate("FieldChecks", "the file cannot be read");
     if (QSslCertificate::fromDevice(&file, QSsl::Pem).isEmpty())
-        return QStringLiteral("the file holds no PEM certificate");
+        return QCoreApplication::translate("FieldChecks", "the file holds no PEM certificate");
     return {};
 }
 
 QString ProxyHostProblem(bool proxyChosen, const QString &host) {
     if (host.trimmed().isEmpty())
-        return proxyChosen ? QStringLiteral("the proxy needs a host") : QString();
+        return proxyChosen ? QCoreApplication::translate("FieldChecks", "the proxy needs a host")
+                           : QString();
     return HostProblem(host);
 }
 
 QString ProxyPortProblem(bool proxyChosen, const QString &port) {
     if (port.trimmed().isEmpty())
-        return proxyChosen ? QStringLiteral("the proxy needs a port") : QString();
+        return proxyChosen ? QCoreApplication::translate("FieldChecks", "the proxy needs a port")
+                           : QString();
     return PortProblem(port);
 }
 

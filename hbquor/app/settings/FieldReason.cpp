@@ -3,7 +3,7 @@
 
 namespace hbquor::settings {
 
-FieldReason::FieldReason(QWidget *parent) : QLabel(parent) {
+FieldReason::FieldReason(QWidget *field, QWidget *parent) : QLabel(parent), FField(field) {
     setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
     setTextFormat(Qt::PlainText);
     hide();
@@ -12,6 +12,7 @@ FieldReason::FieldReason(QWidget *parent) : QLabel(parent) {
 bool FieldReason::Show(const QString &problem) {
     setText(problem);
     setVisible(!problem.isEmpty());
+    FField->setAccessibleDescription(problem);
     return problem.isEmpty();
 }
 

@@ -28,8 +28,7 @@ void KeychainPasswordStore::Probe(std::function<void(const QString &problem)> do
     QObject::connect(job, &QKeychain::Job::finished, job, [done](QKeychain::Job *finished) {
         const bool answers = finished->error() == QKeychain::NoError ||
                              finished->error() == QKeychain::EntryNotFound;
-        done(answers ? QString()
-                     : QStringLiteral("No secret store answers: ") + finished->errorString());
+        done(answers ? QString() : tr("No secret store answers: ") + finished->errorString());
     });
     job->start();
 }

@@ -6,9 +6,13 @@
 
 #include "PasswordStore.h"
 
+#include <QCoreApplication>
+
 namespace hbquor::settings {
 
 class KeychainPasswordStore : public PasswordStore {
+    Q_DECLARE_TR_FUNCTIONS(KeychainPasswordStore)
+
 public:
     void Probe(std::function<void(const QString &problem)> done) override;
     void Read(const QString &key,

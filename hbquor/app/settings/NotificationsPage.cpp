@@ -10,14 +10,13 @@ namespace hbquor::settings {
 
 NotificationsPage::NotificationsPage(QWidget *parent) : SettingsPage(parent) {
     auto *layout = new QVBoxLayout(this);
-    cbNotify = new QCheckBox(
-        QStringLiteral("&Notify me of texts that arrive while I work elsewhere"), this);
+    cbNotify = new QCheckBox(tr("&Notify me of texts that arrive while I work elsewhere"), this);
     layout->addWidget(cbNotify);
     layout->addStretch();
 }
 
 QString NotificationsPage::Title() const {
-    return QStringLiteral("Notifications");
+    return tr("Noti&fications");
 }
 
 void NotificationsPage::Load(const MainSettings &settings) {

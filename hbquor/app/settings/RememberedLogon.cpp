@@ -105,14 +105,14 @@ void RememberedLogon::Keep(const QString &key, const QString &password) {
     // The report names the entry, never the password.
     FStore.Write(key, password, [report = FHooks.Report, key](const QString &problem) {
         if (!problem.isEmpty())
-            report(FillFields("The password (%s) was not remembered: %s", {key, problem}));
+            report(FillFields(tr("The password (%s) was not remembered: %s"), {key, problem}));
     });
 }
 
 void RememberedLogon::Forget(const QString &key) {
     FStore.Remove(key, [report = FHooks.Report, key](const QString &problem) {
         if (!problem.isEmpty())
-            report(FillFields("The password (%s) could not be forgotten: %s", {key, problem}));
+            report(FillFields(tr("The password (%s) could not be forgotten: %s"), {key, problem}));
     });
 }
 

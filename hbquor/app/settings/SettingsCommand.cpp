@@ -10,6 +10,8 @@
 #include "SettingsDialog.h"
 #include "TimesPage.h"
 
+#include <QCoreApplication>
+
 namespace hbquor::settings {
 
 namespace {
@@ -25,8 +27,9 @@ std::optional<MainSettings> EditSettings(hbquor::client::ChatClient &client,
                                          const MainSettings &current,
                                          const SettingsCommandHooks &hooks) {
     SettingsDialog dialog(current, client.IsLoggedOn(), hooks.Parent);
-    dialog.AddPage(new ConnectionPage(hooks.Remembered ? hooks.Remembered->Problem()
-                                                       : QStringLiteral("no secret store")));
+    dialog.AddPage(new ConnectionPage(
+        hooks.Remembered ? hooks.Remembered->Problem()
+                         : QCoreApplication::translate("SettingsCommand", "no secret store")));
     dialog.AddPage(new NotificationsPage);
     dialog.AddPage(new TimesPage([&client] { return client.Now(); }));
     dialog.AddPage(new ChatLogPage(hooks.ChatLogFile, hooks.OpenUrl));
@@ -36,8 +39,9 @@ std::optional<MainSettings> EditSettings(hbquor::client::ChatClient &client,
         return std::nullopt;
     const MainSettings changed = dialog.Result();
     if (!changed.WriteChanges(hooks.SettingsFile, current))
-        hooks.ShowMessage(QStringLiteral("The settings file could not be written; the changes "
-                                         "last until the program ends."));
+        hooks.ShowMessage(QCoreApplication::translate(
+            "SettingsCommand", "The settings file could not be written; the changes "
+                               "last until the program ends."));
     if (ConnectionChanged(current, changed))
         client.SetConnectionSettings(ClientConnection(changed));
     if (hooks.Remembered)

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -13,12 +14,16 @@ namespace hbquor::settings {
 
 SettingsDialog::SettingsDialog(const MainSettings &settings, bool loggedOn, QWidget *parent)
     : QDialog(parent), FSettings(settings) {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setModal(true);
     auto *layout = new QVBoxLayout(this);
     PageControl = new QTabWidget(this);
-    lbNextLogon = new QLabel(
-        QStringLiteral("Logged on: server, TLS and proxy changes apply at the next logon."), this);
+    PageControl->tabBar()->setAccessibleName(tr("Settings pages"));
+    // Every tab shows its whole name: the dialog grows for longer ones.
+    PageControl->setUsesScrollButtons(false);
+    PageControl->setElideMode(Qt::ElideNone);
+    lbNextLogon =
+        new QLabel(tr("Logged on: server, TLS and proxy changes apply at the next logon."), this);
     lbNextLogon->setVisible(loggedOn);
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(PageControl);
@@ -48,7 +53,9 @@ void SettingsDialog::UpdateOk() {
     bool valid = true;
     for (const SettingsPage *page : FPages)
         valid = valid && page->IsValid();
-    Buttons->button(QDialogButtonBox::Ok)->setEnabled(valid);
+    QPushButton *ok = Buttons->button(QDialogButtonBox::Ok);
+    ok->setEnabled(valid);
+    ok->setAccessibleDescription(valid ? QString() : tr("Disabled while a field is faulty"));
 }
 
 } // namespace hbquor::settings

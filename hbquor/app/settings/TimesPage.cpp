@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TimesPage.h"
 
+#include "FillFields.h"
 #include "MainSettings.h"
 #include "TimeText.h"
 
@@ -14,25 +15,25 @@ TimesPage::TimesPage(const std::function<double()> &now, QWidget *parent) : Sett
     auto *layout = new QVBoxLayout(this);
     const double vrt = now();
     const QList<QPair<TimeText::Mode, QString>> modes{
-        {TimeText::Vrt, QStringLiteral("&VRT, the service's time")},
-        {TimeText::Utc, QStringLiteral("&UTC")},
-        {TimeText::Local, QStringLiteral("&Local time")},
+        {TimeText::Vrt, tr("&VRT, the service's time")},
+        {TimeText::Utc, tr("&UTC")},
+        {TimeText::Local, tr("&Local time")},
     };
     for (const auto &[mode, name] : modes) {
         const TimeText times(mode);
-        auto *button = new QRadioButton(name + QStringLiteral(" - now ") + times.HourMinute(vrt) +
-                                            QLatin1Char(' ') + times.ZoneName(vrt),
-                                        this);
+        auto *button = new QRadioButton(
+            FillFields(tr("%s - now %s %s"), {name, times.HourMinute(vrt), times.ZoneName(vrt)}),
+            this);
         layout->addWidget(button);
         rgTimeMode << button;
     }
-    cbChatTimes = new QCheckBox(QStringLiteral("Said lines start with their &time"), this);
+    cbChatTimes = new QCheckBox(tr("Said lines start with their &time"), this);
     layout->addWidget(cbChatTimes);
     layout->addStretch();
 }
 
 QString TimesPage::Title() const {
-    return QStringLiteral("Times");
+    return tr("Tim&es");
 }
 
 void TimesPage::Load(const MainSettings &settings) {

@@ -50,7 +50,7 @@ private slots:
     }
 
     void loadStoreAndValidity() {
-        QCOMPARE(FPage->Title(), QStringLiteral("History"));
+        QCOMPARE(FPage->Title(), QStringLiteral("Histor&y"));
         for (const HistorySettings &in : {HistorySettings{false, 30}, HistorySettings{true, 0}}) {
             MainSettings settings;
             settings.History = in;
@@ -67,6 +67,8 @@ private slots:
         for (const auto &[text, valid] : days) {
             FPage->inpDays->setText(text);
             QCOMPARE(FPage->IsValid(), valid);
+            // A screen reader hears why the days are faulty.
+            QCOMPARE(FPage->inpDays->accessibleDescription() == FPage->inpDays->toolTip(), valid);
         }
         QCOMPARE(validity.size(), 2);
     }

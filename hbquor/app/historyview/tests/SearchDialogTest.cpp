@@ -102,6 +102,9 @@ private slots:
         QCOMPARE(text->text(),
                  QStringLiteral("bob: &lt;b&gt;tomorrow&lt;/b&gt; &amp; <b>more</b>"));
         QCOMPARE(dialog.lvHits->topLevelItem(0)->text(1), QStringLiteral("bob"));
+        // Read out once, plain.
+        QCOMPARE(dialog.lvHits->topLevelItem(0)->data(2, Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("bob: <b>tomorrow</b> & more"));
         QVERIFY(dialog.lvHits->topLevelItem(0)->text(0).endsWith(QStringLiteral("12:00:00 UTC")));
         // The lines around the hit show below it.
         QCOMPARE(dialog.memoAround->blockCount(), 2);

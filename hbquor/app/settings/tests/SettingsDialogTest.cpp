@@ -175,9 +175,14 @@ private slots:
         QCOMPARE(page->ReasonOf(input)->text(), reason);
         QVERIFY(!page->ReasonOf(input)->isHidden());
         QVERIFY(!OkEnabled(dialog));
+        // A screen reader hears the fault on the field, and why OK is off.
+        QPushButton *ok = dialog.Buttons->button(QDialogButtonBox::Ok);
+        QCOMPARE(input->accessibleDescription(), reason);
+        QVERIFY(!ok->accessibleDescription().isEmpty());
         input->setText(sound);
         QVERIFY(page->ReasonOf(input)->isHidden());
         QVERIFY(OkEnabled(dialog));
+        QVERIFY(input->accessibleDescription().isEmpty() && ok->accessibleDescription().isEmpty());
     }
 
     void okWritesExactlyTheChangedKeys() {

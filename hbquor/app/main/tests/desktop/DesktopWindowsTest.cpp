@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: MIT
 // Every window of the program on a real window system (run under Xvfb with
-// a window manager by desktop_test.sh, at scale 1 and 2): each label shows
+// a window manager by desktop_test.sh, at scale 1 and 2, in the language
+// the environment names): each label shows
 // its whole text, the window manager shows exactly the titles the program
 // sets, and the main, conversation and channel windows grow and maximise
 // through it with their panes taking the room.
 #include "MainWindowFixture.h"
+#include "ProgramWindows.h"
 
 #include "MessageBoxes.h"
-#include "UnitAddChannel.h"
-#include "UnitAddUser.h"
-#include "UnitCreateUser.h"
-#include "UnitInviteUser.h"
-#include "UnitQuorAbout.h"
+#include "ProgramLanguage.h"
 #include "UnitQuorChannel.h"
 #include "UnitQuorChat.h"
-#include "UnitUserProfile.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -26,12 +23,7 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
-#include <vector>
-
-using hbquor::account::TFormCreateUser;
-using hbquor::account::TFormUserProfile;
 
 namespace {
 
@@ -94,70 +86,6 @@ bool ShowOnScreen(QWidget &window) {
     return QTest::qWaitForWindowExposed(&window);
 }
 
-struct WindowCase {
-    const char *name;
-    std::function<std::unique_ptr<QWidget>()> make;
-};
-
-std::unique_ptr<QWidget> AccountWindow(const std::function<void(TFormCreateUser &)> &setup) {
-    auto window = std::make_unique<TFormCreateUser>();
-    setup(*window);
-    return window;
-}
-
-std::unique_ptr<QWidget> UserNameDialog() {
-    auto dialog = std::make_unique<TFormAddUser>();
-    // As the contact and conversation commands set it up.
-    dialog->setWindowTitle(QStringLiteral("Add Contact"));
-    dialog->lbAddUser->setText(QStringLiteral("Quor user"));
-    return dialog;
-}
-
-std::unique_ptr<QWidget> AboutBox() {
-    auto about = std::make_unique<TFormQuorAbout>();
-    about->SetText(TFormQuorAbout::AboutText(14));
-    return about;
-}
-
-const std::vector<WindowCase> &WindowCases() {
-    static const std::vector<WindowCase> cases{
-        {"about box", AboutBox},
-        {"join channel", [] { return std::make_unique<TFormAddChannel>(); }},
-        {"invite", [] { return std::make_unique<TFormInviteUser>(); }},
-        {"user name", UserNameDialog},
-        {"conversation", [] { return std::make_unique<TFormQuorChat>(); }},
-        {"channel", [] { return std::make_unique<TFormQuorChannel>(); }},
-        {"profile",
-         [] {
-             return std::make_unique<TFormUserProfile>(
-                 QStringList{QStringLiteral("User"), QStringLiteral("Admin")});
-         }},
-        {"create account",
-         [] { return AccountWindow([](TFormCreateUser &w) { w.SetupCreateAccount(); }); }},
-        {"request password",
-         [] { return AccountWindow([](TFormCreateUser &w) { w.SetupRequestPassword("alice"); }); }},
-        {"change email",
-         [] {
-             return AccountWindow([](TFormCreateUser &w) { w.SetupChangeEmail("alice", false); });
-         }},
-        {"change email, administrator",
-         [] {
-             return AccountWindow([](TFormCreateUser &w) { w.SetupChangeEmail("alice", true); });
-         }},
-        {"change password",
-         [] {
-             return AccountWindow(
-                 [](TFormCreateUser &w) { w.SetupChangePassword("alice", false, false); });
-         }},
-        {"change password, administrator",
-         [] {
-             return AccountWindow(
-                 [](TFormCreateUser &w) { w.SetupChangePassword("alice", true, true); });
-         }},
-    };
-    return cases;
-}
-
 } // namespace
 
 class DesktopWindowsTest : public QObject {
@@ -191,9 +119,15 @@ private slots:
 
     void everyLabelOfTheOtherWindowsShowsInFull() {
         QFETCH(int, index);
-        std::unique_ptr<QWidget> window = WindowCases()[std::size_t(index)].make();
-        QVERIFY(ShowOnScreen(*window));
-        VerifyNoneCut(*window);
+        MainWindowFixture fixture;
+        fixture.Start();
+        bool used = false;
+        WindowCases()[std::size_t(index)].open(fixture, [&used](QWidget &window) {
+            used = true;
+            QVERIFY(ShowOnScreen(window));
+            VerifyNoneCut(window);
+        });
+        QVERIFY2(used, "the window did not open");
     }
 
     void mainWindowGrowsAndMaximisesWithTheLog() {
@@ -255,5 +189,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(DesktopWindowsTest)
+// In the language the environment names, as the program starts.
+int main(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    hbquor::common::InstallProgramLanguage(application, {QStringLiteral(HBQUOR_TRANSLATIONS_DIR)});
+    DesktopWindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "DesktopWindowsTest.moc"

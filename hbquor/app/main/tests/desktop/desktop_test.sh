@@ -12,7 +12,8 @@
 #    main window and for the exit question's box;
 #  - SIGTERM, even with the exit question open, saves the settings (the
 #    frame's place among them) and ends the program with status 0;
-#  - every label of every window shows in full, at scale 1 and at scale 2.
+#  - every label of every window shows in full, at scale 1 and at scale 2, in
+#    English and in German.
 # Usage: desktop_test.sh PROGRAM WINDOWS_TEST WINDOW_STATE. Exits 77
 # (skipped) only when Xvfb cannot start.
 set -uo pipefail
@@ -42,7 +43,8 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # address, libdbus would try to launch a bus of its own).
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
 export QT_QPA_PLATFORM=xcb
-unset QT_SCALE_FACTOR WAYLAND_DISPLAY SESSION_MANAGER
+unset QT_SCALE_FACTOR WAYLAND_DISPLAY SESSION_MANAGER LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 
 command -v Xvfb >/dev/null || skip "Xvfb is not installed"
 for tool in openbox xprop xwininfo xdotool; do
@@ -266,19 +268,24 @@ wait_for 50 size_is "$start_w" "$start_h" ||
   fail "a stored 200x100 opened ${size_w}x${size_h}, not the layout's ${start_w}x${start_h}"
 terminate_program
 
-# ---- Every label of every window, at scale 1 and 2, each window in a fresh program ----
+# ---- Every label of every window, at scale 1 and 2, in English and in German,
+# each window in a fresh program ----
 failures=0
 checks=0
-for scale in 1 2; do
-  while read -r _ function tag; do
-    name=$function${tag:+:$tag}
-    checks=$((checks + 1))
-    if ! QT_SCALE_FACTOR=$scale "$windows_test" "$name" >"$work/windows.log" 2>&1; then
-      echo "FAIL: $name at scale $scale:" >&2
-      grep -E 'FAIL|Loc|needs' "$work/windows.log" >&2
-      failures=$((failures + 1))
-    fi
-  done < <("$windows_test" -datatags 2>/dev/null)
+for language in C.UTF-8 de_DE.UTF-8; do
+  for scale in 1 2; do
+    while read -r _ function tag; do
+      # The other checks do not depend on the language.
+      [ "$language" = C.UTF-8 ] || [[ $function == everyLabel* ]] || continue
+      name=$function${tag:+:$tag}
+      checks=$((checks + 1))
+      if ! LANG=$language QT_SCALE_FACTOR=$scale "$windows_test" "$name" >"$work/windows.log" 2>&1; then
+        echo "FAIL: $name at scale $scale in $language:" >&2
+        grep -E 'FAIL|Loc|needs' "$work/windows.log" >&2
+        failures=$((failures + 1))
+      fi
+    done < <("$windows_test" -datatags 2>/dev/null)
+  done
 done
 [ "$checks" -gt 0 ] || fail "the window test listed no checks"
 [ "$failures" -eq 0 ] || fail "$failures of $checks window checks failed"
