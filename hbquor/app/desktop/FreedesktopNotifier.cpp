@@ -125,8 +125,9 @@ void FreedesktopNotifier::SendDue() {
 
 void FreedesktopNotifier::Send(const NotificationQueue::Call &call) {
     QDBusMessage message = MethodCall(QStringLiteral("Notify"));
-    const QStringList actions =
-        FActions && call.Clickable ? QStringList{DefaultAction, tr("Show")} : QStringList();
+    QStringList actions;
+    if (FActions && call.Clickable)
+        actions << DefaultAction << tr("Show");
     const QVariantMap hints{{QStringLiteral("category"), QStringLiteral("im.received")},
                             {QStringLiteral("desktop-entry"), FDesktopName}};
     message << FAppName << call.ReplacesId << FDesktopName << call.Summary
