@@ -36,7 +36,7 @@ ComfortSettingsPage::ComfortSettingsPage(bool trayAvailable, QWidget *parent)
 }
 
 QString ComfortSettingsPage::Title() const {
-    return tr("Looks");
+    return tr("Look&s");
 }
 
 void ComfortSettingsPage::ShowZoom() {

@@ -18,17 +18,14 @@
 // words around it.
 #pragma once
 
+#include "hbQuorUnit.h"
+
 #include <QCoreApplication>
 #include <QString>
 
-#include <cstdint>
 #include <initializer_list>
 
 class EventLog;
-
-namespace hbquor {
-enum class QuorUserStatus : std::uint8_t;
-}
 
 class EventLines {
     Q_DECLARE_TR_FUNCTIONS(EventLines)

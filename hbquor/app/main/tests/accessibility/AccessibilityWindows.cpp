@@ -2,11 +2,15 @@
 // Every window of the program open at once, for a screen reader's walk
 // (walker.py): anna's main window logged on to a chat server of its own,
 // with every other window of the program on top of it, and bob in a
-// second program instance. Once all are shown it prints "ready"; each line
+// second program instance, in the language the environment names. Once all
+// are shown it prints "ready" and anna's connection line as the log pane
+// shows it; each line
 // read then on standard input is a text bob sends to anna, answered with
 // "sent" or "kept". The program ends when standard input closes.
 #include "MainWindowFixture.h"
+#include "FillFields.h"
 #include "PeerInstance.h"
+#include "ProgramLanguage.h"
 #include "ProgramWindows.h"
 #include "QuordForAnnaAndBob.h"
 
@@ -33,9 +37,15 @@ void Show(QWidget &window) {
         std::fprintf(stderr, "\"%s\" was not shown\n", qPrintable(window.windowTitle()));
 }
 
+/// The log pane's line of anna's logon, in the user's language.
+QString ConnectedLine() {
+    return FillFields(QCoreApplication::translate("EventLines", "Connected: %s"),
+                      {QStringLiteral("anna")});
+}
+
 /// Answers the texts for bob until standard input closes.
 void AnswerCommands(PeerInstance &bob) {
-    std::puts("ready");
+    std::printf("ready\n%s\n", ConnectedLine().toUtf8().constData());
     std::fflush(stdout);
     QEventLoop loop;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
@@ -76,6 +86,8 @@ bool AwaitLogLine(TFormQuorMain &window, const QString &line) {
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
+    hbquor::common::InstallProgramLanguage(application,
+                                           {QStringLiteral(HBQUOR_TRANSLATIONS_DIR)});
     const auto server = StartQuordForAnnaAndBob();
     if (server == nullptr) {
         std::fputs("the chat server did not start\n", stderr);
@@ -90,7 +102,7 @@ int main(int argc, char *argv[]) {
     MainWindowFixture anna;
     TFormQuorMain &main = anna.StartForServer(server->port());
     anna.LogOn(QStringLiteral("anna"), QStringLiteral("anna-pw"));
-    if (!AwaitLogLine(main, QStringLiteral("Connected: anna"))) {
+    if (!AwaitLogLine(main, ConnectedLine())) {
         std::fputs("anna did not log on\n", stderr);
         return 1;
     }

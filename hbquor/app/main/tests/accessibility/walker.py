@@ -83,19 +83,19 @@ def check_window(window, title, findings):
             findings.append("%s: access key %s used by %s" % (title, key, ", ".join(users)))
 
 
-def log_pane(window):
+def log_pane(window, connected):
     """The main window's log pane: the text holding anna's connection line."""
     for node, _ in nodes(window):
         try:
             text = node.queryText()
         except NotImplementedError:
             continue
-        if "Connected: anna" in text.getText(0, -1):
+        if connected in text.getText(0, -1):
             return node
     return None
 
 
-def check_lines(pane, findings):
+def check_lines(pane, connected, findings):
     """Line by line, the pane's text comes out whole, each line once: asked
     at any of its offsets (its end too), a line is the same one."""
     text = pane.queryText()
@@ -114,8 +114,8 @@ def check_lines(pane, findings):
     whole = text.getText(0, -1)
     if read != whole:
         findings.append("log pane: read line by line as %r, holds %r" % (lines, whole))
-    if "Connected: anna" not in lines:
-        findings.append("log pane: \"Connected: anna\" is not one line of %r" % lines)
+    if connected not in lines:
+        findings.append("log pane: %r is not one line of %r" % (connected, lines))
 
 
 def check_announcement(program, pane, findings):
@@ -163,6 +163,7 @@ def main():
     try:
         if program.stdout.readline().strip() != "ready":
             fail("the windows program did not open its windows")
+        connected = program.stdout.readline().strip()
         application = find_application(program.pid)
         if application is None:
             fail("the program did not appear on the accessibility bus")
@@ -170,10 +171,10 @@ def main():
         windows = [window for window in application if window is not None]
         for index, window in enumerate(windows):
             check_window(window, window_title(window, index), findings)
-        panes = [pane for pane in map(log_pane, windows) if pane is not None]
+        panes = [pane for pane in (log_pane(window, connected) for window in windows) if pane]
         if not panes:
-            fail("no window holds the log pane with \"Connected: anna\"")
-        check_lines(panes[0], findings)
+            fail("no window holds the log pane with %r" % connected)
+        check_lines(panes[0], connected, findings)
         check_announcement(program, panes[0], findings)
     finally:
         program.stdin.close()
