@@ -293,7 +293,7 @@
     <name>MainCommands</name>
     <message>
         <source>Quor user</source>
-        <translation>Quor-Benutzer</translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>Add Quor Contact</source>

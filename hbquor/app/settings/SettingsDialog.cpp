@@ -18,6 +18,7 @@ SettingsDialog::SettingsDialog(const MainSettings &settings, bool loggedOn, QWid
     setModal(true);
     auto *layout = new QVBoxLayout(this);
     PageControl = new QTabWidget(this);
+    PageControl->setAccessibleName(tr("Settings pages"));
     PageControl->tabBar()->setAccessibleName(tr("Settings pages"));
     // Every tab shows its whole name: the dialog grows for longer ones.
     PageControl->setUsesScrollButtons(false);

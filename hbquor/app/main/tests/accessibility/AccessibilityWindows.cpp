@@ -7,8 +7,8 @@
 // shows it; each line
 // read then on standard input is a text bob sends to anna, answered with
 // "sent" or "kept". The program ends when standard input closes.
-#include "MainWindowFixture.h"
 #include "FillFields.h"
+#include "MainWindowFixture.h"
 #include "PeerInstance.h"
 #include "ProgramLanguage.h"
 #include "ProgramWindows.h"
@@ -86,8 +86,7 @@ bool AwaitLogLine(TFormQuorMain &window, const QString &line) {
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
-    hbquor::common::InstallProgramLanguage(application,
-                                           {QStringLiteral(HBQUOR_TRANSLATIONS_DIR)});
+    hbquor::common::InstallProgramLanguage(application, {QStringLiteral(HBQUOR_TRANSLATIONS_DIR)});
     const auto server = StartQuordForAnnaAndBob();
     if (server == nullptr) {
         std::fputs("the chat server did not start\n", stderr);

@@ -11,8 +11,10 @@
 #include "UnitQuorChat.h"
 #include "UnitUserProfile.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 
 #include <memory>
 
@@ -41,9 +43,13 @@ WindowOpener AccountWindow(std::function<void(TFormCreateUser &)> setup) {
 
 std::unique_ptr<QWidget> UserNameDialog() {
     auto dialog = std::make_unique<TFormAddUser>();
-    // As the contact and conversation commands set it up.
-    dialog->setWindowTitle(QStringLiteral("Add Contact"));
-    dialog->lbAddUser->setText(QStringLiteral("Quor user"));
+    // As the contact command sets it up, in the user's language.
+    const auto text = [](const char *source) {
+        return QCoreApplication::translate("MainCommands", source);
+    };
+    dialog->setWindowTitle(text("Add Quor Contact"));
+    dialog->lbAddUser->setText(text("Quor user"));
+    dialog->btnAddDelete->setText(text("Add"));
     return dialog;
 }
 
