@@ -22,61 +22,22 @@ program=$1
 windows_test=$2
 window_state=$3
 
-work=$(mktemp -d)
-background=()
-cleanup() {
-  for pid in "${background[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-skip() { echo "SKIP: $*"; exit 77; }
-
-# Nothing of the user's own is read or written.
-export HOME=$work/home
-export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
-export XDG_CACHE_HOME=$HOME/.cache XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-# Nor the user's session bus: a bus address where none listens (without any
-# address, libdbus would try to launch a bus of its own).
+# shellcheck source=display_session.sh
+source "$(dirname "$0")/display_session.sh"
+# Not the user's session bus either: a bus address where none listens
+# (without any address, libdbus would try to launch a bus of its own).
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
-export QT_QPA_PLATFORM=xcb
-unset QT_SCALE_FACTOR WAYLAND_DISPLAY SESSION_MANAGER LANGUAGE LC_ALL LC_MESSAGES
+unset LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8
 
-command -v Xvfb >/dev/null || skip "Xvfb is not installed"
-for tool in openbox xprop xwininfo xdotool; do
+for tool in xwininfo xdotool; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/bootstrap installs it)"
 done
-
-# Waits up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-  local tenths=$1
-  shift
-  for _ in $(seq "$tenths"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 # ---- The display and its window manager ----
 screen_width=1280
 screen_height=1024
-# Xvfb chooses a free display itself and writes its number once it listens.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 ${screen_width}x${screen_height}x24 \
-  3>"$work/display" 2>"$work/xvfb.log" &
-background+=($!)
-wait_for 100 test -s "$work/display" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
-DISPLAY=:$(head -n 1 "$work/display")
-export DISPLAY
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-background+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 100 wm_running || fail "openbox did not start: $(tail -n 3 "$work/openbox.log")"
+start_display $screen_width $screen_height
 
 # ---- The program, in a folder of its own (it keeps its files beside itself) ----
 folder=$work/program
