@@ -4,6 +4,7 @@
 #include "DisplayText.h"
 #include "EventLog.h"
 #include "FillFields.h"
+#include "UnitQuorChannel.h"
 
 #include "hbQuorUnit.h"
 
@@ -90,12 +91,16 @@ void EventLines::ChannelText(const QString &channel, const QString &from, const 
     Said({head, head}, text);
 }
 
-void EventLines::ChannelListEntry(const QString &channel, const QString &typeName, int userCount) {
-    const Worded text =
-        Words(userCount == 1 ? QT_TRANSLATE_NOOP("EventLines", "  Channel: %s - %s - %d user")
-                             : QT_TRANSLATE_NOOP("EventLines", "  Channel: %s - %s - %d users"),
-              {channel, typeName, N(userCount)});
-    FLog.Write(lsServer, text.Pane, text.File);
+void EventLines::ChannelListEntry(const QString &channel, int type, int userCount) {
+    const char *pattern = userCount == 1
+                              ? QT_TRANSLATE_NOOP("EventLines", "  Channel: %s - %s - %d user")
+                              : QT_TRANSLATE_NOOP("EventLines", "  Channel: %s - %s - %d users");
+    // The type's name too is the user's in the pane and English in the file.
+    FLog.Write(
+        lsServer,
+        FillFields(tr(pattern),
+                   {channel, TFormQuorChannel::ShownChannelTypeName(type), N(userCount)}),
+        FillFields(pattern, {channel, TFormQuorChannel::ChannelTypeName(type), N(userCount)}));
 }
 
 void EventLines::ChannelListEnd(int count) {

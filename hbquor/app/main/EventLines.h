@@ -42,7 +42,7 @@ public:
     void ChannelError(const QString &channel, const QString &account, int code,
                       const QString &errText);
     void ChannelText(const QString &channel, const QString &from, const QString &text);
-    void ChannelListEntry(const QString &channel, const QString &typeName, int userCount);
+    void ChannelListEntry(const QString &channel, int type, int userCount);
     /// The end of a listing of count channels.
     void ChannelListEnd(int count);
     void Invitation(const QString &from, const QString &account, const QString &channel);

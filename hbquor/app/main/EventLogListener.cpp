@@ -78,9 +78,7 @@ void ShowInEventLog(ChatClient &client, EventLines &lines, EventLog &log, QObjec
                      });
     QObject::connect(&client, &ChatClient::ChannelListed, context,
                      [&lines](const client::ListedChannel &channel) {
-                         lines.ChannelListEntry(channel.Channel,
-                                                TFormQuorChannel::ChannelTypeName(channel.Type),
-                                                channel.UserCount);
+                         lines.ChannelListEntry(channel.Channel, channel.Type, channel.UserCount);
                      });
     QObject::connect(&client, &ChatClient::ChannelListEnded, context,
                      [&lines](int count) { lines.ChannelListEnd(count); });

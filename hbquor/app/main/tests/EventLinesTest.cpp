@@ -56,8 +56,11 @@ public:
             {"  Channel: %s - %s - %d users", "  Kanal: %s - %s - %d Benutzer"},
             {"Connected: %s", "Verbunden: %s"},
             {"Channel error: %s, %s - %d %s", "Kanalfehler: %s, %s - %d %s"},
+            {"Passworded", "Mit Passwort"},
         };
-        return QByteArray(context) == "EventLines" ? german.value(source) : QString();
+        const QByteArray from(context);
+        return from == "EventLines" || from == "TFormQuorChannel" ? german.value(source)
+                                                                  : QString();
     }
     bool isEmpty() const override { return false; }
 };
@@ -86,7 +89,7 @@ private slots:
              "Channel error: #a, al - 3 gone", Red, T + " VRT - Channel #a error 3: gone"},
             {"channel text", [](EventLines &l) { l.ChannelText("#a", "bob", "hi %s"); },
              "#a - bob: \thi %s", Black, "#a - bob: hi %s"},
-            {"listed", [](EventLines &l) { l.ChannelListEntry("#a", "Standard", 1); },
+            {"listed", [](EventLines &l) { l.ChannelListEntry("#a", 0, 1); },
              "  Channel: #a - Standard - 1 user", Blue, "  Channel: #a - Standard - 1 user"},
             {"listing end", [](EventLines &l) { l.ChannelListEnd(0); },
              "There are 0 channels operating", Blue, "There are 0 channels operating"},
@@ -149,8 +152,9 @@ private slots:
              "bob hat Kanal #a betreten", Green, T + " VRT: bob joined channel #a"},
             {"private text", [](EventLines &l) { l.PrivateText("bob", "al", "yo"); },
              "bob (an al): \tyo", Black, "bob (to al): yo"},
-            {"listed", [](EventLines &l) { l.ChannelListEntry("#a", "Standard", 2); },
-             "  Kanal: #a - Standard - 2 Benutzer", Blue, "  Channel: #a - Standard - 2 users"},
+            {"listed", [](EventLines &l) { l.ChannelListEntry("#a", 2, 2); },
+             "  Kanal: #a - Mit Passwort - 2 Benutzer", Blue,
+             "  Channel: #a - Passworded - 2 users"},
             {"connected", [](EventLines &l) { l.Connected("al"); }, "Verbunden: al", Green,
              T + " VRT - Connected: al"},
             {"channel error", [](EventLines &l) { l.ChannelError("#a", "al", 3, "gone"); },
