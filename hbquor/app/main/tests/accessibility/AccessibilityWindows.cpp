@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
-// Every window of the program open at once, for a screen reader's walk
-// (walker.py): anna's main window logged on to a chat server of its own,
-// with every other window of the program on top of it, and bob in a
-// second program instance, in the language the environment names. Once all
-// are shown it prints "ready" and anna's connection line as the log pane
-// shows it; each line
-// read then on standard input is a text bob sends to anna, answered with
-// "sent" or "kept". The program ends when standard input closes.
+// The program for a screen reader's tests, with a chat server of its own
+// and bob in a second program instance, in the language the environment
+// names. By default every window is open at once for the walk (walker.py):
+// anna's main window logged on, every other window on top of it. With
+// --logon only anna's main window is shown, not logged on, for a reader
+// that logs on and answers itself (reader_logon.py).
+// Once shown it prints "ready", anna's connection line as the log pane shows
+// it and the names a screen reader hears for the user name, the password,
+// Logon, the target and the say input, separated by tabs. Then each line on
+// standard input is a command: "say TEXT" (bob sends TEXT to anna, answered
+// "sent" or "kept") or "heard TEXT" (answered "heard" once bob's log holds
+// TEXT, or "not heard"). The program ends when standard input closes.
 #include "FillFields.h"
 #include "MainWindowFixture.h"
 #include "PeerInstance.h"
@@ -17,11 +21,14 @@
 #include "hbQuorPump.h"
 #include "pump_until.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QSocketNotifier>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolButton>
 
 #include <cstdio>
 #include <iostream>
@@ -43,9 +50,33 @@ QString ConnectedLine() {
                       {QStringLiteral("anna")});
 }
 
-/// Answers the texts for bob until standard input closes.
-void AnswerCommands(PeerInstance &bob) {
-    std::printf("ready\n%s\n", ConnectedLine().toUtf8().constData());
+/// What a screen reader calls the controls of logging on and answering.
+QString ReaderNames(TFormQuorMain &main) {
+    QWidget *const controls[] = {main.ui.inpUserName, main.ui.inpPassword, main.ui.spbLogon,
+                                 main.ui.inpTarget, main.ui.inpSayThis};
+    QStringList names;
+    for (QWidget *control : controls)
+        names << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    return names.join(QLatin1Char('\t'));
+}
+
+QString Answer(PeerInstance &bob, const QString &command) {
+    if (command.startsWith(QLatin1String("say ")))
+        return bob.Ask(QStringLiteral("say anna ") + command.mid(4));
+    if (command.startsWith(QLatin1String("heard "))) {
+        const QString text = command.mid(6);
+        return bob.AwaitAnswer(QStringLiteral("log"),
+                               [&](const QString &log) { return log.contains(text); })
+                   ? QStringLiteral("heard")
+                   : QStringLiteral("not heard");
+    }
+    return QStringLiteral("unknown command");
+}
+
+/// Answers the commands until standard input closes.
+void AnswerCommands(TFormQuorMain &main, PeerInstance &bob) {
+    std::printf("ready\n%s\n%s\n", ConnectedLine().toUtf8().constData(),
+                ReaderNames(main).toUtf8().constData());
     std::fflush(stdout);
     QEventLoop loop;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
@@ -56,8 +87,7 @@ void AnswerCommands(PeerInstance &bob) {
             loop.quit();
             return;
         }
-        const QString answer = bob.Ask(QStringLiteral("say anna ") + QString::fromStdString(line));
-        std::puts(answer.toUtf8().constData());
+        std::puts(Answer(bob, QString::fromStdString(line)).toUtf8().constData());
         std::fflush(stdout);
     });
     loop.exec();
@@ -67,7 +97,7 @@ void AnswerCommands(PeerInstance &bob) {
 /// and answers the commands once the last is open.
 void OpenFrom(std::size_t index, MainWindowFixture &anna, PeerInstance &bob) {
     if (index == WindowCases().size()) {
-        AnswerCommands(bob);
+        AnswerCommands(anna.Window(), bob);
         return;
     }
     WindowCases()[index].open(anna, [&](QWidget &window) {
@@ -100,6 +130,11 @@ int main(int argc, char *argv[]) {
     }
     MainWindowFixture anna;
     TFormQuorMain &main = anna.StartForServer(server->port());
+    if (argc > 1 && QByteArray(argv[1]) == "--logon") {
+        Show(main);
+        AnswerCommands(main, bob);
+        return bob.Finish();
+    }
     anna.LogOn(QStringLiteral("anna"), QStringLiteral("anna-pw"));
     if (!AwaitLogLine(main, ConnectedLine())) {
         std::fputs("anna did not log on\n", stderr);

@@ -136,7 +136,7 @@ def check_announcement(program, pane, findings):
         return False
 
     def send():
-        program.stdin.write(SENT_TEXT + "\n")
+        program.stdin.write("say " + SENT_TEXT + "\n")
         program.stdin.flush()
         return False
 
@@ -167,6 +167,7 @@ def main():
         if program.stdout.readline().strip() != "ready":
             fail("the windows program did not open its windows")
         connected = program.stdout.readline().strip()
+        program.stdout.readline()  # the names of the logon controls
         application = find_application(program.pid)
         if application is None:
             fail("the program did not appear on the accessibility bus")
